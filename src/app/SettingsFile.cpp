@@ -1,0 +1,34 @@
+#include "app/SettingsFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <stdexcept>
+
+SettingsFile::SettingsFile(const QString &path) : path_(path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        document_ = vemo::IniDocument(file.readAll().toStdString());
+}
+
+std::optional<std::string> SettingsFile::Read(const std::string &section, const std::string &key) const
+{
+    constexpr std::size_t kMaxValueBytes = 1023;
+    auto value = document_.Value(section, key);
+    if (value && value->size() > kMaxValueBytes)
+        value->resize(kMaxValueBytes);
+    return value;
+}
+
+void SettingsFile::Write(const std::string &section, const std::string &key, const std::string &value)
+{
+    vemo::IniDocument updated = document_;
+    updated.SetValue(section, key, value);
+    const QByteArray text = QByteArray::fromStdString(updated.Text());
+
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        throw std::runtime_error(path_.toLocal8Bit().toStdString() + " に書き込めません");
+    document_ = updated;
+}

@@ -1,0 +1,17 @@
+#pragma once
+// What start-up takes from the system: the program's path, its arguments, the interface
+// language and the screen's resolution. Tests build their own.
+#include <QString>
+#include <QStringList>
+
+struct StartupEnvironment {
+    QString programPath;
+    QStringList arguments; // without the program itself
+    bool japanese = false;
+    int logicalDpi = 96;
+
+    static StartupEnvironment FromSystem();
+};
+
+// True exactly when the system's locale is Japanese.
+bool IsJapaneseSystemLocale();

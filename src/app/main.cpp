@@ -1,0 +1,15 @@
+// Vemo-Editor: an editor for HTML client-side image maps.
+#include <QApplication>
+
+#include "app/EditorApp.h"
+#include "map/Vemo1.h"
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vemo-Editor"));
+
+    EditorApp editor(StartupEnvironment::FromSystem());
+    editor.MainFrm().show();
+    return application.exec();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The HTML source lines of an image map: how each kind of line is written and read back.
+// Writers insert values unchanged; readers work on fixed positions and key texts, so only
+// lines written by these templates (or typed exactly like them) read back correctly.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vemo {
+
+enum class AreaKind { None, Rect, Circle };
+
+std::string ImageLine(const std::string &file, const std::string &alt, const std::string &border,
+                      const std::string &width, const std::string &height, const std::string &map);
+std::string MapStartLine(const std::string &map);
+std::string MapEndLine();
+std::string RectAreaLine(const std::string &x0, const std::string &y0, const std::string &x1,
+                         const std::string &y1, const std::string &href, const std::string &alt);
+std::string CircleAreaLine(const std::string &x, const std::string &y, const std::string &r,
+                           const std::string &href, const std::string &alt);
+
+// The three lines of a new map for a picture file name of the given size.
+std::vector<std::string> NewMapLines(const std::string &fileName, int width, int height,
+                                     const std::string &mapName);
+
+// Looks only at characters 14 to 17 of the line: "RECT" or "CIRC" in any case.
+AreaKind GetAreaKind(const std::string &line);
+
+// The coordinates of an area line of the given kind: x0, y0, x1, y1 or x, y, r.
+// A coordinate that does not convert raises ConvertError; earlier ones are not returned.
+std::vector<std::int32_t> ReadCoords(const std::string &line, AreaKind kind);
+
+// The raw texts ReadCoords converts, in order; empty where a separator is missing.
+std::vector<std::string> CoordTexts(const std::string &line, AreaKind kind);
+
+// The value of HREF="..." or ALT="..." in an area line; empty when the key is absent.
+std::string ReadHref(const std::string &line);
+std::string ReadAlt(const std::string &line);
+
+struct ImageLineValues {
+    std::int32_t border = 0;
+    std::string alt;
+    std::string map;
+};
+
+// Reads BORDER, ALT and USEMAP from an image line. A missing BORDER key fails the conversion;
+// a missing ALT or USEMAP key yields a fragment of the line's start.
+ImageLineValues ReadImageLine(const std::string &line);
+
+} // namespace vemo

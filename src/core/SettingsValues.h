@@ -1,0 +1,23 @@
+#pragma once
+// How the values of the settings file are read and written.
+#include <cstdint>
+#include <string>
+
+#include "core/PathRules.h"
+
+namespace vemo {
+
+// The settings file's path: the program's path with its extension replaced by ".INI".
+std::string SettingsFilePath(const std::string &programPath, PathStyle style);
+
+// An integer setting: "0x"/"0X" before more text means hexadecimal; a text that does not convert
+// gives the default.
+std::int32_t ReadSettingInt(const std::string &text, std::int32_t fallback);
+
+// A font face name as kept: at most 31 bytes, never cutting a character in two.
+std::string KeptFontName(const std::string &name, PathStyle style);
+
+// The designed size of the main window scaled to the screen's pixels per inch.
+int ScaleForDpi(int designed, int pixelsPerInch);
+
+} // namespace vemo

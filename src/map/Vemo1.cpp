@@ -1,0 +1,452 @@
+#include "map/Vemo1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSaveFile>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <stdexcept>
+
+#include "app/MessageDialogs.h"
+#include "app/SettingsFile.h"
+#include "app/UiText.h"
+#include "core/AsciiText.h"
+#include "core/FileFilter.h"
+#include "core/IntConv.h"
+#include "core/MapFile.h"
+#include "core/MapLines.h"
+#include "core/PathRules.h"
+#include "core/SettingsValues.h"
+#include "imagelib/ImageLibrary.h"
+#include "imagelib/ImageLoadError.h"
+#include "map/EditorState.h"
+#include "map/MapListBox.h"
+#include "view/Vemo2.h"
+#include "widgets/PictureBox.h"
+
+namespace {
+
+constexpr UiText kCannotLoad{"画像ファイルが読み込めませんでした。", "Cannot load this Graphic file!"};
+constexpr UiText kSaveChanges{"イメージマップに変更が加えられました。\r\n今ここで保存しますか？",
+                              "This image map is changed!!\r\nDo you save now?"};
+constexpr UiText kReplaceJpeg{"%1 は既に存在します。\r\n変換した画像で上書きしますか？",
+                              "%1 already exists!\r\nDo you replace it with the converted picture?"};
+constexpr UiText kCannotReadMap{"%1 が読み込めません", "Cannot read %1"};
+constexpr UiText kCannotWriteMap{"%1 に書き込めません", "Cannot write %1"};
+
+constexpr const char *kPictureFilter =
+    "All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|Picture(GIF)|*.GIF|Picture(JPEG)|*.JPG|"
+    "Picture(BMP)|*.BMP";
+constexpr const char *kSettingsSection = "MAIN";
+constexpr const char *kDefaultListFont = "ＭＳ ゴシック";
+constexpr int kDefaultListFontSize = 10;
+constexpr int kDesignWidth = 522;
+constexpr int kDesignHeight = 335;
+constexpr int kBasePanelWidth = 35;
+constexpr const char *kTestPageName = "$$TEMP$$.HTML";
+
+std::string Bytes(const QString &text)
+{
+    return text.toLocal8Bit().toStdString();
+}
+
+QString Text(const std::string &bytes)
+{
+    return QString::fromLocal8Bit(QByteArray::fromStdString(bytes));
+}
+
+const vemo::PathStyle kPaths = vemo::NativePathStyle();
+
+QFont FontWithHint(const QString &family, QFont::StyleHint hint)
+{
+    QFont font(family);
+    font.setStyleHint(hint);
+    return font;
+}
+
+} // namespace
+
+TMainFrm::TMainFrm(EditorState &state, const StartupEnvironment &environment, QWidget *parent)
+    : QMainWindow(parent), state_(state), environment_(environment)
+{
+    setWindowTitle(QStringLiteral("Vemo-Editor"));
+    ListBox1 = new TMapListBox(this);
+    setCentralWidget(ListBox1);
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+
+    ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ListBox1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { PopupMenu1->popup(ListBox1->viewport()->mapToGlobal(at)); });
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] { Guarded(&TMainFrm::ListBox1Click); });
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { Guarded(&TMainFrm::PanelButton4Click); });
+
+    FormCreate();
+}
+
+void TMainFrm::Guarded(void (TMainFrm::*handler)())
+{
+    RunGuarded(this, [this, handler] { (this->*handler)(); });
+}
+
+QAction *TMainFrm::NewAction(QMenu *menu, const char *caption, void (TMainFrm::*handler)())
+{
+    QAction *action = menu->addAction(QString::fromUtf8(caption));
+    connect(action, &QAction::triggered, this, [this, handler] { Guarded(handler); });
+    return action;
+}
+
+void TMainFrm::CreateMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    Open1 = NewAction(file, "&Open Graphic", &TMainFrm::Open1Click);
+    Close1 = NewAction(file, "&Close ", &TMainFrm::Close1Click);
+    file->addSeparator();
+    Save1 = NewAction(file, "&Save Source", &TMainFrm::Save1Click);
+    file->addSeparator();
+    Exit1 = NewAction(file, "E&xit", &TMainFrm::Exit1Click);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    Copy1 = NewAction(edit, "&Copy to Clipboard", &TMainFrm::Copy1Click);
+    edit->addSeparator();
+    Edit2 = NewAction(edit, "&Edit select item", &TMainFrm::PanelButton4Click);
+    Delete1 = NewAction(edit, "&Delete select item", &TMainFrm::Delete1Click);
+    edit->addSeparator();
+    ImageProperty = NewAction(edit, "&Image Property", &TMainFrm::PanelButton9Click);
+    edit->addSeparator();
+    Test1 = NewAction(edit, "&Test Image Map", &TMainFrm::PanelButton7Click);
+
+    QMenu *create = menuBar()->addMenu(QStringLiteral("&Create"));
+    Rect1 = NewAction(create, "&RECT Map", &TMainFrm::Rect1Click);
+    Circle1 = NewAction(create, "&CIRC Map", &TMainFrm::Circle1Click);
+
+    QMenu *option = menuBar()->addMenu(QStringLiteral("&Option"));
+    Font1 = NewAction(option, "&Font (HTML Source)", &TMainFrm::Font1Click);
+    Color1 = NewAction(option, "&Color (Map Shape)", &TMainFrm::Color1Click);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    Topics = NewAction(help, "&Topics", &TMainFrm::TopicsClick);
+    help->addSeparator();
+    About1 = NewAction(help, "&About", &TMainFrm::About1Click);
+
+    PopupMenu1 = new QMenu(this);
+    EditLine1 = NewAction(PopupMenu1, "&Edit this line", &TMainFrm::PanelButton4Click);
+    Delete2 = NewAction(PopupMenu1, "&Delete this line", &TMainFrm::Delete1Click);
+    PopupMenu1->addSeparator();
+    TestImageMap1 = NewAction(PopupMenu1, "Test Image Map", &TMainFrm::PanelButton7Click);
+    PopupMenu1->addSeparator();
+    FontChange1 = NewAction(PopupMenu1, "&Font Change", &TMainFrm::Font1Click);
+}
+
+void TMainFrm::CreateToolBar()
+{
+    struct ButtonSpec {
+        QToolButton *TMainFrm::*button;
+        const char *caption;
+        const char *hint;
+        void (TMainFrm::*handler)();
+    };
+    const ButtonSpec buttons[] = {
+        {&TMainFrm::PanelButton1, "Open", "新しい画像ﾌｧｲﾙを開きます", &TMainFrm::Open1Click},
+        {&TMainFrm::PanelButton2, "Save", "HTMLリストを保存します", &TMainFrm::Save1Click},
+        {&TMainFrm::PanelButton3, "Clip", "HTMLリストをクリップボードにコピーします", &TMainFrm::Copy1Click},
+        {&TMainFrm::PanelButton9, "Image", "画像に関する各種設定をします", &TMainFrm::PanelButton9Click},
+        {&TMainFrm::PanelButton4, "Edit", "選択行のイメージマップの設定を編集します", &TMainFrm::PanelButton4Click},
+        {&TMainFrm::PanelButton5, "RECT", "新たに矩形のイメージマップを作ります", &TMainFrm::Rect1Click},
+        {&TMainFrm::PanelButton6, "CIRC", "新たに円形のイメージマップを作ります", &TMainFrm::Circle1Click},
+        {&TMainFrm::PanelButton7, "Test", "ＷＷＷブラウザを起動しイメージマップのテストをします",
+         &TMainFrm::PanelButton7Click},
+        {&TMainFrm::PanelButton8, "Help", "取扱説明を表示します", &TMainFrm::TopicsClick},
+    };
+    QToolBar *panel1 = addToolBar(QStringLiteral("Panel1"));
+    panel1->setMovable(false);
+    panel1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (const ButtonSpec &spec : buttons) {
+        auto *button = new QToolButton(panel1);
+        button->setText(QString::fromUtf8(spec.caption));
+        button->setToolTip(QString::fromUtf8(spec.hint));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        connect(button, &QToolButton::clicked, this, [this, handler = spec.handler] { Guarded(handler); });
+        panel1->addWidget(button);
+        this->*spec.button = button;
+    }
+}
+
+void TMainFrm::CreateStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    statusPanels_[0] = new QLabel(QStringLiteral("BASE"), bar);
+    statusPanels_[0]->setAlignment(Qt::AlignCenter);
+    statusPanels_[0]->setFixedWidth(kBasePanelWidth);
+    statusPanels_[1] = new QLabel(bar);
+    bar->addWidget(statusPanels_[0]);
+    bar->addWidget(statusPanels_[1], 1);
+}
+
+QString TMainFrm::StatusPanel(int panel) const
+{
+    return statusPanels_[panel]->text();
+}
+
+void TMainFrm::SetDocumentCommandsEnabled(bool enabled)
+{
+    for (QToolButton *button :
+         {PanelButton2, PanelButton3, PanelButton4, PanelButton5, PanelButton6, PanelButton7, PanelButton9})
+        button->setEnabled(enabled);
+    for (QAction *item : {Close1, Save1, Copy1, Edit2, Delete1, ImageProperty, Test1, Rect1, Circle1, EditLine1,
+                          Delete2, TestImageMap1})
+        item->setEnabled(enabled);
+}
+
+void TMainFrm::EnableCommands()
+{
+    SetDocumentCommandsEnabled(true);
+}
+
+void TMainFrm::DisableCommands()
+{
+    SetDocumentCommandsEnabled(false);
+}
+
+void TMainFrm::FormCreate()
+{
+    DisableCommands();
+    state_.IniFileName = Text(vemo::SettingsFilePath(Bytes(environment_.programPath), kPaths));
+    ReadSettings();
+    resize(vemo::ScaleForDpi(kDesignWidth, environment_.logicalDpi),
+           vemo::ScaleForDpi(kDesignHeight, environment_.logicalDpi));
+    state_.JapaneseUI = environment_.japanese;
+    if (state_.JapaneseUI && state_.ImageLib)
+        state_.ImageLib->NViewLibSetLanguage(QStringLiteral("Japanese"));
+    statusBar()->setFont(FontWithHint(state_.JapaneseUI ? QStringLiteral("ＭＳ Ｐゴシック") : QStringLiteral("Arial"),
+                                      QFont::SansSerif));
+    state_.FirstActivation = true;
+}
+
+void TMainFrm::ReadSettings()
+{
+    const SettingsFile settings(state_.IniFileName);
+    auto readInt = [&](const char *key, int fallback) {
+        return vemo::ReadSettingInt(settings.Read(kSettingsSection, key).value_or(""), fallback);
+    };
+    move(readInt("LEFT", 0), readInt("TOP", 0));
+
+    QFont font = FontWithHint(QString::fromUtf8(kDefaultListFont), QFont::Monospace);
+    const std::string faceName = vemo::KeptFontName(settings.Read(kSettingsSection, "FONTNAME").value_or(""), kPaths);
+    if (!faceName.empty())
+        font.setFamily(Text(faceName));
+    font.setPointSize(readInt("FONTSIZE", kDefaultListFontSize));
+    ListBox1->setFont(font);
+}
+
+void TMainFrm::WriteSettings()
+{
+    SettingsFile settings(state_.IniFileName);
+    settings.Write(kSettingsSection, "LEFT", vemo::IntToStr(x()));
+    settings.Write(kSettingsSection, "TOP", vemo::IntToStr(y()));
+    settings.Write(kSettingsSection, "FONTNAME", Bytes(ListBox1->font().family()));
+    settings.Write(kSettingsSection, "FONTSIZE", vemo::IntToStr(ListBox1->font().pointSize()));
+    settings.Write(kSettingsSection, "JAPAN", state_.JapaneseUI ? "1" : "0");
+}
+
+bool TMainFrm::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && state_.FirstActivation)
+        Guarded(&TMainFrm::FormActivate);
+    return QMainWindow::event(event);
+}
+
+void TMainFrm::FormActivate()
+{
+    // Cleared first, so a failure or a message box while opening never brings us back here.
+    state_.FirstActivation = false;
+    if (environment_.arguments.isEmpty())
+        return;
+    const QString argument = QFileInfo(environment_.arguments.first()).absoluteFilePath();
+    const QString folder = Text(vemo::FolderPart(Bytes(argument), kPaths));
+    OpenImage(folder + GetStoredFileName(argument));
+}
+
+void TMainFrm::closeEvent(QCloseEvent *event)
+{
+    bool mayClose = false;
+    RunGuarded(this, [&] { mayClose = CloseMap(); });
+    if (mayClose) {
+        // Settings that cannot be written are reported, but never keep the program from ending:
+        // the map is already closed and a folder the user cannot write would otherwise trap them.
+        RunGuarded(this, [this] { WriteSettings(); });
+        event->accept();
+    } else {
+        event->ignore();
+    }
+    DeleteTestPage();
+}
+
+void TMainFrm::DeleteTestPage()
+{
+    const std::string folder = vemo::FolderPart(Bytes(state_.ImageFileName), kPaths);
+    QFile::remove(Text(folder + kTestPageName));
+}
+
+void TMainFrm::Open1Click()
+{
+    QStringList filters;
+    for (const std::string &filter : vemo::ToDialogFilters(kPictureFilter))
+        filters << Text(filter);
+    QFileDialog dialog(this);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.first());
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        OpenImage(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath());
+}
+
+void TMainFrm::OpenImage(const QString &openedPath)
+{
+    if (!CloseMap())
+        return;
+
+    TViewFrm *view = state_.ViewFrm;
+    try {
+        view->Image1->SetPicture(QPixmap::fromImage(state_.ImageLib->NViewLibLoad(openedPath, 1)));
+    } catch (const ImageLoadError &) {
+        MessageDlg(this, MessageKind::Error, kCannotLoad.In(state_.JapaneseUI), static_cast<int>(MessageButton::Ok));
+        return;
+    }
+
+    std::string path = Bytes(openedPath);
+    const std::string extension = vemo::UpperAscii(vemo::ExtensionPart(path, kPaths));
+    const char *kind = "JPEG";
+    if (extension == ".GIF") {
+        kind = "GIF";
+    } else if (extension != ".JPG") {
+        path = vemo::ChangeExtension(path, ".jpg", kPaths);
+        if (!ConvertToJpeg(openedPath, Text(path)))
+            return;
+    }
+
+    const int width = view->Image1->PictureWidth();
+    const int height = view->Image1->PictureHeight();
+    const std::string fileName = vemo::FileNamePart(path, kPaths);
+    view->setWindowTitle(Text(fileName + " in " + vemo::FolderForDisplay(path, kPaths)));
+    view->FitToPicture();
+    view->SetStatusPanel(1, QStringLiteral("%1 %2 x %3").arg(QLatin1String(kind)).arg(width).arg(height));
+    view->show();
+    view->raise();
+    EnableCommands();
+
+    state_.ImageFileName = Text(path);
+    state_.MapName = Text(vemo::MapNameFromFileName(fileName));
+    state_.MapFileName = Text(vemo::ChangeExtension(path, vemo::kMapFileExtension, kPaths));
+    state_.BorderSize = 0;
+
+    QFile mapFile(state_.MapFileName);
+    if (mapFile.exists()) {
+        if (!mapFile.open(QIODevice::ReadOnly))
+            throw std::runtime_error(Bytes(kCannotReadMap.In(state_.JapaneseUI).arg(state_.MapFileName)));
+        ListBox1->SetLines(vemo::SplitMapFileText(mapFile.readAll().toStdString()));
+    } else {
+        ListBox1->SetLines(vemo::NewMapLines(fileName, width, height, Bytes(state_.MapName)));
+    }
+    statusPanels_[1]->setText(Text(vemo::LinkBaseFolder(path, kPaths)));
+}
+
+bool TMainFrm::ConvertToJpeg(const QString &sourcePath, const QString &jpegPath)
+{
+    // A JPEG of the same name that we did not convert from this picture is the user's own
+    // picture: replacing it needs their consent.
+    const QString sourceName = QFileInfo(sourcePath).fileName();
+    if (QFileInfo::exists(jpegPath) && ImageLibrary::ConvertedFrom(jpegPath) != sourceName) {
+        const QString question = kReplaceJpeg.In(state_.JapaneseUI).arg(QFileInfo(jpegPath).fileName());
+        const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No);
+        if (MessageDlg(this, MessageKind::Warning, question, buttons) != MessageButton::Yes)
+            return false;
+    }
+    state_.ImageLib->NViewLibSaveAsJPG(80, jpegPath);
+    return true;
+}
+
+void TMainFrm::WriteMapFile()
+{
+    const QByteArray text = QByteArray::fromStdString(vemo::JoinMapFileLines(ListBox1->Lines()));
+    // Written beside the old file and renamed over it, so a failed save never loses the map.
+    QSaveFile file(state_.MapFileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        throw std::runtime_error(Bytes(kCannotWriteMap.In(state_.JapaneseUI).arg(state_.MapFileName)));
+}
+
+bool TMainFrm::CloseMap()
+{
+    if (state_.Modified) {
+        const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No)
+                                       | static_cast<int>(MessageButton::Cancel);
+        const MessageButton answer =
+            MessageDlg(this, MessageKind::Warning, kSaveChanges.In(state_.JapaneseUI), buttons);
+        if (answer == MessageButton::Cancel)
+            return false;
+        if (answer == MessageButton::Yes)
+            WriteMapFile();
+    }
+    ListBox1->clear();
+    state_.ViewFrm->hide();
+    DisableCommands();
+    statusPanels_[1]->clear();
+    state_.Modified = false;
+    return true;
+}
+
+void TMainFrm::Close1Click()
+{
+    CloseMap();
+}
+
+void TMainFrm::Save1Click()
+{
+    WriteMapFile();
+    state_.Modified = false;
+}
+
+void TMainFrm::Copy1Click()
+{
+    const QByteArray text = QByteArray::fromStdString(vemo::JoinMapFileLines(ListBox1->Lines()));
+    QApplication::clipboard()->setText(QString::fromLocal8Bit(text));
+}
+
+void TMainFrm::Exit1Click()
+{
+    close();
+}
+
+// Commands that later work fills in.
+void TMainFrm::ListBox1Click() {}
+void TMainFrm::PanelButton4Click() {}
+void TMainFrm::Delete1Click() {}
+void TMainFrm::PanelButton9Click() {}
+void TMainFrm::Rect1Click() {}
+void TMainFrm::Circle1Click() {}
+void TMainFrm::PanelButton7Click() {}
+void TMainFrm::TopicsClick() {}
+void TMainFrm::Font1Click() {}
+void TMainFrm::Color1Click() {}
+void TMainFrm::About1Click() {}
+
+QString GetStoredFileName(const QString &path)
+{
+    const QFileInfo info(path);
+    // A name that exists as typed is taken as it is, so brackets in it are not read as wildcards.
+    if (info.exists())
+        return info.fileName();
+    const QDir::Filters everyKind = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    return QDir(info.absolutePath()).entryList({info.fileName()}, everyKind, QDir::Name).value(0);
+}
