@@ -1,0 +1,40 @@
+#pragma once
+// A whole editor (state, image library, windows) over a scratch folder, for widget tests.
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "QtPrinters.h"
+#include "app/EditorApp.h"
+#include "map/MapListBox.h"
+#include "map/Vemo1.h"
+#include "view/Vemo2.h"
+
+class EditorFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        environment.programPath = Path("vemo-editor");
+        environment.logicalDpi = 96;
+    }
+
+    // Builds the editor; tests adjust `environment` (and the settings file) before.
+    void Start() { editor = std::make_unique<EditorApp>(environment); }
+
+    QString Path(const QString &name) const { return dir.filePath(name); }
+    TMainFrm &Main() { return editor->MainFrm(); }
+    EditorState &State() { return editor->State(); }
+    QStringList ListLines()
+    {
+        QStringList lines;
+        for (const std::string &line : Main().ListBox1->Lines())
+            lines << QString::fromStdString(line);
+        return lines;
+    }
+
+    QTemporaryDir dir;
+    StartupEnvironment environment;
+    std::unique_ptr<EditorApp> editor;
+};

@@ -1,0 +1,229 @@
+// The map document's life: side file loading and saving, the save question, the clipboard,
+// and which commands are enabled.
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+#include "EditorFixture.h"
+#include "ModalAnswerer.h"
+#include "TestPictures.h"
+
+namespace {
+
+const QString kYes = QStringLiteral("はい(&Y)");
+const QString kNo = QStringLiteral("いいえ(&N)");
+const QString kCancel = QStringLiteral("ｷｬﾝｾﾙ");
+
+class MapDocumentTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        Start();
+        ASSERT_TRUE(testpics::MakePicture(Path("one.gif"), 30, 20));
+        ASSERT_TRUE(testpics::MakePicture(Path("two.gif"), 50, 40));
+    }
+};
+
+TEST_F(MapDocumentTest, SideFileIsLoadedLineForLineAndSavedWithCrLf)
+{
+    // Blank lines, LF-only and CR-only ends, a last line without an end, and bytes that are
+    // not valid in the display encoding (Shift-JIS) must all survive a load and a save.
+    const QByteArray sideFile = "<IMG SRC=\"one.gif\">\n\n<MAP NAME=\"one\">\r"
+                                "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\" ALT=\"\x95\x5C\x8E\xA6\">\r\n"
+                                "</MAP>";
+    ASSERT_TRUE(testpics::WriteBytes(Path("one.vmo"), sideFile));
+    Main().OpenImage(Path("one.gif"));
+
+    ASSERT_EQ(Main().ListBox1->count(), 5);
+    EXPECT_EQ(Main().ListBox1->LineAt(1), "");
+    EXPECT_EQ(Main().ListBox1->LineAt(2), "<MAP NAME=\"one\">");
+    EXPECT_EQ(Main().ListBox1->LineAt(4), "</MAP>");
+
+    State().Modified = true;
+    Main().Save1Click();
+    EXPECT_FALSE(State().Modified);
+    EXPECT_EQ(testpics::ReadBytes(Path("one.vmo")),
+              QByteArray("<IMG SRC=\"one.gif\">\r\n\r\n<MAP NAME=\"one\">\r\n"
+                         "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\" ALT=\"\x95\x5C\x8E\xA6\">\r\n"
+                         "</MAP>\r\n"));
+}
+
+TEST_F(MapDocumentTest, CopyPutsEveryLineWithCrLfOnTheClipboard)
+{
+    Main().OpenImage(Path("one.gif"));
+    Main().Copy1Click();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "<IMG SRC=\"one.gif\" ALT=\"one.gif\" BORDER=\"0\" WIDTH=30 HEIGHT=20 USEMAP=\"#one\">\r\n"
+              "<MAP NAME=\"one\">\r\n</MAP>\r\n");
+    EXPECT_FALSE(State().Modified);
+
+    Main().CloseMap();
+    Main().Copy1Click();
+    EXPECT_EQ(QApplication::clipboard()->text(), "");
+}
+
+TEST_F(MapDocumentTest, SaveQuestionOnOpeningAnotherPicture)
+{
+    Main().OpenImage(Path("one.gif"));
+    Main().ListBox1->SetLineAt(1, "<MAP NAME=\"changed\">");
+    State().Modified = true;
+
+    {
+        ModalAnswerer cancel({kCancel});
+        Main().OpenImage(Path("two.gif"));
+        ASSERT_EQ(cancel.Seen().size(), 1);
+        EXPECT_EQ(cancel.Seen()[0].title, "警告");
+        EXPECT_EQ(cancel.Seen()[0].text, "This image map is changed!!\r\nDo you save now?");
+        QStringList buttons = cancel.Seen()[0].buttons;
+        buttons.sort();
+        QStringList expected{kYes, kNo, kCancel};
+        expected.sort();
+        EXPECT_EQ(buttons, expected);
+    }
+    EXPECT_EQ(State().ImageFileName, Path("one.gif")) << "Cancel keeps the current document";
+    EXPECT_TRUE(State().Modified);
+    EXPECT_EQ(Main().ListBox1->LineAt(1), "<MAP NAME=\"changed\">");
+
+    {
+        ModalAnswerer no({kNo});
+        Main().OpenImage(Path("two.gif"));
+        EXPECT_EQ(no.Seen().size(), 1);
+    }
+    EXPECT_FALSE(QFileInfo::exists(Path("one.vmo"))) << "No discards the changes";
+    EXPECT_EQ(State().ImageFileName, Path("two.gif"));
+    EXPECT_FALSE(State().Modified);
+
+    State().Modified = true;
+    {
+        ModalAnswerer yes({kYes});
+        Main().OpenImage(Path("one.gif"));
+        EXPECT_EQ(yes.Seen().size(), 1);
+    }
+    EXPECT_TRUE(QFileInfo::exists(Path("two.vmo"))) << "Yes saves before closing";
+    EXPECT_EQ(State().ImageFileName, Path("one.gif"));
+}
+
+TEST_F(MapDocumentTest, SaveQuestionIsAskedInJapanese)
+{
+    State().JapaneseUI = true;
+    Main().OpenImage(Path("one.gif"));
+    State().Modified = true;
+    ModalAnswerer no({kNo});
+    EXPECT_TRUE(Main().CloseMap());
+    ASSERT_EQ(no.Seen().size(), 1);
+    EXPECT_EQ(no.Seen()[0].text, "イメージマップに変更が加えられました。\r\n今ここで保存しますか？");
+}
+
+TEST_F(MapDocumentTest, AfterSavingCloseAsksNothing)
+{
+    Main().OpenImage(Path("one.gif"));
+    State().Modified = true;
+    Main().Save1Click();
+    ModalAnswerer answerer({kCancel});
+    EXPECT_TRUE(Main().CloseMap());
+    EXPECT_TRUE(answerer.Seen().isEmpty());
+}
+
+TEST_F(MapDocumentTest, FailedSaveIsReportedAndKeepsTheMapModified)
+{
+    Main().OpenImage(Path("one.gif"));
+    State().Modified = true;
+    State().MapFileName = Path("missing-folder/one.vmo");
+
+    ModalAnswerer answerer;
+    Main().Save1->trigger();
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_EQ(answerer.Seen()[0].title, "Vemo-Editor");
+    EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + State().MapFileName + ".");
+    EXPECT_TRUE(State().Modified);
+}
+
+TEST_F(MapDocumentTest, FailedSaveWhileClosingKeepsTheDocument)
+{
+    Main().OpenImage(Path("one.gif"));
+    State().Modified = true;
+    State().MapFileName = Path("missing-folder/one.vmo");
+
+    ModalAnswerer answerer({kYes, "OK"});
+    Main().Close1->trigger();
+    EXPECT_EQ(answerer.Seen().size(), 2);
+    EXPECT_EQ(Main().ListBox1->count(), 3);
+    EXPECT_TRUE(editor->ViewFrm().isVisible());
+    EXPECT_TRUE(State().Modified);
+}
+
+TEST_F(MapDocumentTest, SaveReplacesTheOldFileWhole)
+{
+    ASSERT_TRUE(testpics::WriteBytes(Path("one.vmo"), QByteArray(5000, 'x') + "\r\n"));
+    Main().OpenImage(Path("one.gif"));
+    Main().ListBox1->SetLines({"short"});
+    Main().Save1Click();
+    EXPECT_EQ(testpics::ReadBytes(Path("one.vmo")), QByteArray("short\r\n"));
+}
+
+TEST_F(MapDocumentTest, DocumentCommandsFollowTheDocument)
+{
+    const QList<QToolButton *> buttons{Main().PanelButton2, Main().PanelButton3, Main().PanelButton4,
+                                   Main().PanelButton5, Main().PanelButton6, Main().PanelButton7,
+                                   Main().PanelButton9};
+    const QList<QAction *> items{Main().Close1,  Main().Save1,  Main().Copy1,     Main().Edit2,
+                                 Main().Delete1, Main().ImageProperty, Main().Test1, Main().Rect1,
+                                 Main().Circle1, Main().EditLine1, Main().Delete2, Main().TestImageMap1};
+    const QList<QAction *> alwaysOn{Main().Open1, Main().Exit1,  Main().Font1,  Main().Color1,
+                                    Main().Topics, Main().About1, Main().FontChange1};
+    auto expectDocumentCommands = [&](bool enabled) {
+        for (QToolButton *button : buttons)
+            EXPECT_EQ(button->isEnabled(), enabled) << qPrintable(button->text());
+        for (QAction *item : items)
+            EXPECT_EQ(item->isEnabled(), enabled) << qPrintable(item->text());
+        for (QAction *item : alwaysOn)
+            EXPECT_TRUE(item->isEnabled()) << qPrintable(item->text());
+        EXPECT_TRUE(Main().PanelButton1->isEnabled());
+        EXPECT_TRUE(Main().PanelButton8->isEnabled());
+    };
+
+    expectDocumentCommands(false);
+    Main().OpenImage(Path("one.gif"));
+    expectDocumentCommands(true);
+    Main().CloseMap();
+    expectDocumentCommands(false);
+    EXPECT_EQ(Main().StatusPanel(1), "");
+    EXPECT_EQ(Main().StatusPanel(0), "BASE");
+}
+
+TEST_F(MapDocumentTest, ClosingTheViewClosesTheMap)
+{
+    Main().OpenImage(Path("one.gif"));
+    State().Modified = true;
+    {
+        ModalAnswerer cancel({kCancel});
+        editor->ViewFrm().close();
+    }
+    EXPECT_TRUE(editor->ViewFrm().isVisible());
+    {
+        ModalAnswerer no({kNo});
+        editor->ViewFrm().close();
+    }
+    EXPECT_FALSE(editor->ViewFrm().isVisible());
+    EXPECT_EQ(Main().ListBox1->count(), 0);
+}
+
+TEST_F(MapDocumentTest, MenusCarryTheirCaptions)
+{
+    QStringList menus;
+    for (QAction *menu : Main().menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Create", "&Option", "&Help"}));
+    EXPECT_EQ(Main().Close1->text(), "&Close ");
+    QStringList popup;
+    for (QAction *item : Main().PopupMenu1->actions())
+        popup << (item->isSeparator() ? "-" : item->text());
+    EXPECT_EQ(popup, (QStringList{"&Edit this line", "&Delete this line", "-", "Test Image Map", "-", "&Font Change"}));
+    EXPECT_EQ(Main().PanelButton7->toolTip(), "ＷＷＷブラウザを起動しイメージマップのテストをします");
+}
+
+} // namespace
