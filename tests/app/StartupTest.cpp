@@ -1,0 +1,162 @@
+// Start-up and shut-down: settings read and written, language, the picture named on the command
+// line, and the test page cleaned up at close.
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QStatusBar>
+
+#include "../map/EditorFixture.h"
+#include "ModalAnswerer.h"
+#include "TestPictures.h"
+
+namespace {
+
+class StartupTest : public EditorFixture {
+protected:
+    QString IniPath() { return Path("vemo-editor.INI"); }
+    void WriteIni(const QByteArray &text) { ASSERT_TRUE(testpics::WriteBytes(IniPath(), text)); }
+    void Activate()
+    {
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&Main(), &activate);
+    }
+};
+
+TEST_F(StartupTest, WithoutSettingsTheWindowSitsAtTheOriginWithTheDefaultFont)
+{
+    Start();
+    EXPECT_EQ(State().IniFileName, IniPath());
+    EXPECT_EQ(Main().pos(), QPoint(0, 0));
+    EXPECT_EQ(Main().ListBox1->font().family(), "ＭＳ ゴシック");
+    EXPECT_EQ(Main().ListBox1->font().pointSize(), 10);
+    EXPECT_EQ(Main().size(), QSize(522, 335));
+    EXPECT_FALSE(State().JapaneseUI);
+    EXPECT_EQ(Main().statusBar()->font().family(), "Arial");
+    EXPECT_TRUE(State().FirstActivation);
+    EXPECT_FALSE(Main().Save1->isEnabled());
+}
+
+TEST_F(StartupTest, WindowSizeFollowsTheScreenResolution)
+{
+    environment.logicalDpi = 120;
+    Start();
+    EXPECT_EQ(Main().size(), QSize(652, 418));
+}
+
+TEST_F(StartupTest, SettingsValuesAreReadByTheirRules)
+{
+    WriteIni("; kept comment\r\n[other]\r\nLEFT=5\r\n[main]\r\nleft=0x20\r\nTOP=-2000\r\nFONTNAME=Courier\r\n"
+             "FONTSIZE=abc\r\nJAPAN=1\r\n");
+    Start();
+    EXPECT_EQ(Main().pos(), QPoint(32, -2000)) << "a stored position is applied unchecked";
+    EXPECT_EQ(Main().ListBox1->font().family(), "Courier");
+    EXPECT_EQ(Main().ListBox1->font().pointSize(), 10);
+    EXPECT_FALSE(State().JapaneseUI) << "JAPAN is written, never read";
+}
+
+TEST_F(StartupTest, JapaneseLocaleSwitchesMessagesAndFonts)
+{
+    environment.japanese = true;
+    Start();
+    EXPECT_TRUE(State().JapaneseUI);
+    EXPECT_EQ(Main().statusBar()->font().family(), "ＭＳ Ｐゴシック");
+}
+
+TEST_F(StartupTest, FirstActivationOpensTheFirstMatchOfTheCommandLineOnly)
+{
+    ASSERT_TRUE(testpics::MakePicture(Path("picture.gif"), 12, 8));
+    ASSERT_TRUE(testpics::MakePicture(Path("second.gif"), 12, 8));
+    environment.arguments = {Path("pic*.gif"), Path("second.gif")};
+    Start();
+
+    Activate();
+    EXPECT_FALSE(State().FirstActivation);
+    EXPECT_EQ(State().ImageFileName, Path("picture.gif"));
+
+    Main().CloseMap();
+    Activate();
+    EXPECT_EQ(Main().ListBox1->count(), 0) << "later activations open nothing";
+}
+
+TEST_F(StartupTest, CommandLineWithoutMatchSaysSoThroughTheLoadFailure)
+{
+    environment.arguments = {Path("nothing*.gif")};
+    Start();
+    ModalAnswerer answerer;
+    Activate();
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_EQ(answerer.Seen()[0].text, "Cannot load this Graphic file!");
+    EXPECT_FALSE(State().FirstActivation);
+}
+
+TEST_F(StartupTest, StoredFileNameTakesBracketsLiterally)
+{
+    ASSERT_TRUE(testpics::MakePicture(Path("pic[1].gif"), 4, 4));
+    EXPECT_EQ(GetStoredFileName(Path("pic[1].gif")), "pic[1].gif");
+    EXPECT_EQ(GetStoredFileName(Path("pic*")), "pic[1].gif");
+    EXPECT_EQ(GetStoredFileName(Path("none*")), "");
+}
+
+TEST_F(StartupTest, ClosingWritesTheSettingsAndKeepsTheRestOfTheFile)
+{
+    WriteIni("; kept comment\r\n[other]\r\nA=1\r\n");
+    Start();
+    Main().move(40, 50);
+    QFont font = Main().ListBox1->font();
+    font.setPointSize(14);
+    Main().ListBox1->setFont(font);
+
+    EXPECT_TRUE(Main().close());
+    EXPECT_EQ(testpics::ReadBytes(IniPath()),
+              QByteArray("; kept comment\r\n[other]\r\nA=1\r\n[MAIN]\r\nLEFT=40\r\nTOP=50\r\n"
+                         "FONTNAME=ＭＳ ゴシック\r\nFONTSIZE=14\r\nJAPAN=0\r\n"));
+}
+
+TEST_F(StartupTest, CancelledCloseKeepsSettingsButDeletesTheTestPage)
+{
+    ASSERT_TRUE(testpics::MakePicture(Path("one.gif"), 10, 10));
+    Start();
+    Main().show();
+    Main().OpenImage(Path("one.gif"));
+    ASSERT_TRUE(testpics::WriteBytes(Path("$$TEMP$$.HTML"), "<html>"));
+    State().Modified = true;
+
+    {
+        ModalAnswerer cancel({"ｷｬﾝｾﾙ"});
+        EXPECT_FALSE(Main().close());
+    }
+    EXPECT_TRUE(Main().isVisible());
+    EXPECT_FALSE(QFileInfo::exists(IniPath()));
+    EXPECT_FALSE(QFileInfo::exists(Path("$$TEMP$$.HTML")));
+    EXPECT_EQ(Main().ListBox1->count(), 3);
+
+    ModalAnswerer no({"いいえ(&N)"});
+    EXPECT_TRUE(Main().close());
+    EXPECT_TRUE(QFileInfo::exists(IniPath()));
+}
+
+TEST_F(StartupTest, UnwritableSettingsAreReportedButNeverKeepTheProgramOpen)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("vemo-editor.INI")); // a folder where the file should be
+    Start();
+    Main().show();
+    ModalAnswerer answerer;
+    EXPECT_TRUE(Main().close());
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_EQ(answerer.Seen()[0].title, "Vemo-Editor");
+    EXPECT_EQ(answerer.Seen()[0].text, IniPath() + " に書き込めません.");
+}
+
+TEST_F(StartupTest, ClosingWithoutAPictureDeletesTheTestPageInTheCurrentFolder)
+{
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    ASSERT_TRUE(testpics::WriteBytes(Path("$$TEMP$$.HTML"), "<html>"));
+    Start();
+    Main().close();
+    QDir::setCurrent(previous);
+    EXPECT_FALSE(QFileInfo::exists(Path("$$TEMP$$.HTML")));
+}
+
+} // namespace
