@@ -1,0 +1,133 @@
+// Pictures that cannot be decoded: each one throws ImageLoadError, quickly, and leaves
+// no picture behind for the JPEG writer.
+#include "imagelib/ImageLibrary.h"
+#include "imagelib/ImageLoadError.h"
+#include "PictureBytes.h"
+#include "TestPictures.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using picturebytes::Le16;
+using picturebytes::Le32;
+
+namespace {
+
+class ImageLibraryFailures : public ::testing::Test
+{
+protected:
+    QString Write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = folder.filePath(name);
+        EXPECT_TRUE(testpics::WriteBytes(path, bytes));
+        return path;
+    }
+
+    QString Made(const QString &name)
+    {
+        const QString path = folder.filePath(name);
+        EXPECT_TRUE(testpics::MakePicture(path, 64, 48));
+        return path;
+    }
+
+    // Throws ImageLoadError within two seconds.
+    void ExpectLoadFailure(const QString &path)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_THROW(library.NViewLibLoad(path, 1), ImageLoadError) << path.toStdString();
+        EXPECT_LT(clock.elapsed(), 2000) << path.toStdString();
+    }
+
+    QTemporaryDir folder;
+    ImageLibrary library;
+};
+
+TEST_F(ImageLibraryFailures, NothingToDecode)
+{
+    ExpectLoadFailure(folder.filePath("missing.gif"));
+    ExpectLoadFailure(folder.path());
+    ExpectLoadFailure(Write("empty.gif", {}));
+    ExpectLoadFailure(Write("text.gif", "This is not a picture at all.\r\n"));
+    ExpectLoadFailure(Write("text.txt", "Neither is this: GraphicsMagick would draw it as text.\n"));
+    ExpectLoadFailure(Write("script.tga", "%!PS-Adobe-3.0\n0 0 moveto showpage\n"));
+}
+
+// Cut inside the header, even the size is gone; cut at a quarter, most pixels are.
+// Cut at three quarters, GIF and JPEG still decode as far as they go (the rest takes
+// the background or grey, as in a browser); the other formats are refused, because
+// Qt would leave the missing rows of a BMP undefined.
+TEST_F(ImageLibraryFailures, TruncatedPictures)
+{
+    for (const QString name : {"cut.gif", "cut.jpg", "cut.bmp", "cut.pcx", "cut.tga"}) {
+        const QByteArray whole = testpics::ReadBytes(Made(QStringLiteral("whole-") + name));
+        ASSERT_FALSE(whole.isEmpty());
+        ExpectLoadFailure(Write(QStringLiteral("head-") + name, whole.left(10)));
+        ExpectLoadFailure(Write(QStringLiteral("quarter-") + name, whole.left(whole.size() / 4)));
+        const QString mostPath = Write(QStringLiteral("most-") + name, whole.left(whole.size() * 3 / 4));
+        if (name.endsWith(".gif") || name.endsWith(".jpg"))
+            EXPECT_EQ(library.NViewLibLoad(mostPath, 1).size(), QSize(64, 48)) << name.toStdString();
+        else
+            ExpectLoadFailure(mostPath);
+    }
+}
+
+TEST_F(ImageLibraryFailures, CorruptPictures)
+{
+    // A valid signature followed by noise.
+    QByteArray noise;
+    for (int i = 0; i < 2000; ++i)
+        noise.append(char((i * 73 + 11) & 0xFF));
+    ExpectLoadFailure(Write("noise.gif", "GIF89a" + noise));
+    ExpectLoadFailure(Write("noise.jpg", "\xFF\xD8\xFF\xE0" + noise));
+    ExpectLoadFailure(Write("noise.bmp", "BM" + noise));
+    ExpectLoadFailure(Write("noise.pcx", "\x0A\x05\x01\x08" + noise));
+}
+
+// Headers that claim 60000 x 60000 pixels over a few bytes of data.
+TEST_F(ImageLibraryFailures, HugeClaimedDimensionsFailFast)
+{
+    const quint32 huge = 60000;
+    const QByteArray filler(256, '\x55');
+
+    ExpectLoadFailure(Write("huge.bmp", picturebytes::Bmp(huge, huge, 24, 0, {}, filler)));
+    ExpectLoadFailure(Write("huge8.bmp", picturebytes::Bmp(huge, huge, 8, 0, QByteArray(1024, '\0'), filler)));
+    ExpectLoadFailure(Write("huge-rle.bmp", picturebytes::Bmp(huge, huge, 8, 1, QByteArray(1024, '\0'), filler)));
+    ExpectLoadFailure(Write("huge.tga", picturebytes::Tga24(huge, huge, false, filler)));
+
+    QByteArray pcx = QByteArray("\x0A\x05\x01\x08", 4) + Le16(0) + Le16(0) + Le16(huge - 1) + Le16(huge - 1)
+                     + Le16(72) + Le16(72) + QByteArray(48, '\0') + QByteArray(1, '\0') + QByteArray(1, '\3')
+                     + Le16(huge) + Le16(1);
+    pcx += QByteArray(128 - pcx.size(), '\0') + filler;
+    ExpectLoadFailure(Write("huge.pcx", pcx));
+
+    QByteArray gif = QByteArray("GIF89a") + Le16(huge) + Le16(huge) + QByteArray("\x00\x00\x00", 3)
+                     + QByteArray(",", 1) + Le32(0) + Le16(huge) + Le16(huge) + QByteArray("\x00\x08", 2) + filler;
+    ExpectLoadFailure(Write("huge.gif", gif));
+}
+
+TEST_F(ImageLibraryFailures, SideLongerThanTheLimitIsRefused)
+{
+    // One row of red pixels, padded to a multiple of four bytes.
+    const int width = ImageLibrary::kMaxSide + 1;
+    QByteArray row;
+    for (int x = 0; x < width; ++x)
+        row.append("\x00\x00\xFF", 3);
+    row.append(QByteArray((4 - row.size() % 4) % 4, '\0'));
+    ExpectLoadFailure(Write("long.bmp", picturebytes::Bmp(width, 1, 24, 0, {}, row)));
+}
+
+TEST_F(ImageLibraryFailures, FailedLoadForgetsThePreviousPicture)
+{
+    library.NViewLibLoad(Made("good.bmp"), 1);
+    ExpectLoadFailure(Write("bad.bmp", "BM"));
+
+    const QString jpeg = folder.filePath("good.jpg");
+    EXPECT_THROW(library.NViewLibSaveAsJPG(80, jpeg), std::runtime_error);
+    EXPECT_FALSE(QFileInfo::exists(jpeg));
+}
+
+} // namespace
