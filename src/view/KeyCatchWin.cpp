@@ -1,0 +1,63 @@
+#include "view/KeyCatchWin.h"
+
+#include "view/ResizeFrame.h"
+
+#include <QKeyEvent>
+#include <QPointer>
+
+#include <vector>
+
+TKeyCatchWin::TKeyCatchWin(TResizeFrame *frame, QWidget *ownerForm)
+    : QWidget(ownerForm), frame_(frame)
+{
+    setGeometry(0, 0, 0, 0);
+    setFocusPolicy(Qt::ClickFocus);
+    show();
+}
+
+namespace {
+
+bool IsFrameKey(int key)
+{
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete;
+}
+
+} // namespace
+
+bool TKeyCatchWin::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (IsFrameKey(static_cast<QKeyEvent *>(event)->key())) {
+            event->accept();
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            frame_->SelectNext();
+            return true;
+        case Qt::Key_Delete:
+            DeleteSelectedControls();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void TKeyCatchWin::DeleteSelectedControls()
+{
+    // Guarded pointers: detaching fires the frame's events, and deleting a
+    // control deletes its children, which may be selected too.
+    std::vector<QPointer<QWidget>> doomed;
+    for (QWidget *control : frame_->GetSelectedControls()) {
+        if (!frame_->IsDeleteProtected(control))
+            doomed.emplace_back(control);
+    }
+    for (const QPointer<QWidget> &control : doomed) {
+        if (!control)
+            continue;
+        frame_->DetachControl(control);
+        delete control.data();
+    }
+}

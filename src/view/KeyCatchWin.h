@@ -1,0 +1,27 @@
+// The resize frame's keyboard receiver.
+#pragma once
+
+#include <QWidget>
+
+class TResizeFrame;
+
+// A zero-size child of the owner form that holds the keyboard focus for the
+// frame. Tab selects the next attached control (Shift+Tab too: the step is
+// always forward); Delete destroys the selected controls, except those the
+// host marked as delete-protected. Both keys are taken before Qt's focus
+// chain or a shortcut can see them; every other key is handled as usual.
+// Arrow keys are not caught: nothing moves from the keyboard.
+class TKeyCatchWin : public QWidget {
+    Q_OBJECT
+
+public:
+    TKeyCatchWin(TResizeFrame *frame, QWidget *ownerForm);
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void DeleteSelectedControls();
+
+    TResizeFrame *frame_;
+};
