@@ -60,8 +60,10 @@ QImage DecodeWithQt(QByteArray &bytes)
     reader.setAllocationLimit(kQtAllocationLimitMb);
     // Browsers turn a photo by its EXIF orientation; the map's coordinates must match.
     reader.setAutoTransform(true);
-    // Qt's TGA plugin, where installed, misreads common TGA files.
-    if (!reader.canRead() || reader.format() == "tga")
+    // Only the formats Qt reads well: its optional TGA plugin misreads common TGA
+    // files, and weak signatures of other plugins (WBMP) can claim a TGA header.
+    static const QList<QByteArray> trustedFormats{"bmp", "gif", "jpeg", "png"};
+    if (!reader.canRead() || !trustedFormats.contains(reader.format()))
         return {};
     const QSize size = reader.size();
     if (size.isValid() && static_cast<qint64>(size.width()) * size.height() > ImageLibrary::kMaxPixels)
