@@ -2,6 +2,8 @@
 
 #include "imagelib/ImageLoadError.h"
 
+#include <QSysInfo>
+
 #include <Magick++.h>
 
 #include <mutex>

@@ -174,6 +174,29 @@ TEST_F(ImageLibraryHandMade, FormatComesFromContentNotName)
     EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 255));
 }
 
+// Browsers turn a photo by its EXIF orientation, so the view must show it turned too:
+// otherwise the map's coordinates would not fit the picture on the page.
+TEST_F(ImageLibraryHandMade, JpegIsTurnedByItsExifOrientation)
+{
+    const QString made = folder.filePath("upright.jpg");
+    ASSERT_TRUE(testpics::MakePicture(made, 40, 30));
+    // An APP1 Exif segment with one IFD entry: Orientation (0x0112) = 6, turn 90 degrees clockwise.
+    const QByteArray tiff = QByteArray("II*\0", 4) + picturebytes::Le32(8) + picturebytes::Le16(1)
+                            + picturebytes::Le16(0x0112) + picturebytes::Le16(3) + picturebytes::Le32(1)
+                            + picturebytes::Le32(6) + picturebytes::Le32(0);
+    const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
+    const int segmentLength = exif.size() + 2;
+    const QByteArray app1 = QByteArray("\xFF\xE1", 2) + char(segmentLength >> 8) + char(segmentLength & 0xFF) + exif;
+    QByteArray jpeg = testpics::ReadBytes(made);
+    jpeg.insert(2, app1);
+
+    const QImage image = library.NViewLibLoad(Write("turned.jpg", jpeg), 1);
+
+    ASSERT_EQ(image.size(), QSize(30, 40));
+    EXPECT_TRUE(ColourNear(image, 27, 2, Qt::yellow));
+    EXPECT_TRUE(ColourNear(image, 0, 39, Qt::blue));
+}
+
 TEST_F(ImageLibraryHandMade, TransparencyOfA32BitTgaSurvives)
 {
     const QString path = folder.filePath("clear.tga");
