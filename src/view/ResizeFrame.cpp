@@ -306,6 +306,7 @@ void TResizeFrame::ShowHandles()
         if (handle->parentWidget() != parent)
             handle->setParent(parent);
         handle->setPalette(palette);
+        handle->setAutoFillBackground(true);
         handle->setGeometry(QRect(HandleTopLeft(i, bounds, handleSize_), QSize(handleSize_, handleSize_)));
         handle->setCursor(HandleCursors[i]);
         handle->raise();
@@ -453,7 +454,14 @@ void TResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::
     emit OnHandleMouseDown(cover->AttachedControl(), button, shift, x, y);
     if (!cover || !cover->AttachedParent())
         return;
-    HideHandles();
+    // A hidden widget loses the press's mouse grab in Qt, so the pressed
+    // handle stays shown for the drag but stops painting; the others hide.
+    for (const QPointer<QWidget> &each : handles_) {
+        if (each == handle)
+            each->setAutoFillBackground(false);
+        else if (each)
+            each->hide();
+    }
     handleDragging_ = true;
     BeginDragIn(cover->AttachedParent());
     cover->BeginOutline(x, y, overlay_);
