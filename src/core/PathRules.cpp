@@ -75,8 +75,9 @@ std::string ChangeExtension(const std::string &path, const std::string &extensio
 std::string FolderForDisplay(const std::string &path, PathStyle style)
 {
     std::string folder = FolderPart(path, style);
-    const bool isRoot = style == PathStyle::Posix ? folder == "/"
-                                                  : (folder.size() == 3 && folder[1] == ':' && folder[2] == '\\');
+    const bool isRoot = style == PathStyle::Posix
+                            ? folder == "/"
+                            : (folder == "\\" || (folder.size() == 3 && folder[1] == ':' && folder[2] == '\\'));
     if (!folder.empty() && !isRoot && folder.back() != ':')
         folder.pop_back();
     return folder;
