@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include "core/IntConv.h"
+#include "core/MapLines.h"
+
+#include <string>
+#include <vector>
+
+namespace vemo {
+namespace {
+
+using Coords = std::vector<std::int32_t>;
+
+TEST(MapLineWriters, NewMapAndAreaLinesHaveTheExactText)
+{
+    EXPECT_EQ(NewMapLines("photo.gif", 320, 200, "photo"),
+              (std::vector<std::string>{
+                  R"(<IMG SRC="photo.gif" ALT="photo.gif" BORDER="0" WIDTH=320 HEIGHT=200 USEMAP="#photo">)",
+                  R"(<MAP NAME="photo">)", "</MAP>"}));
+    EXPECT_EQ(RectAreaLine("10", "20", "59", "69", "a.htm", "A"),
+              R"(<AREA SHAPE="RECT" COORDS="10,20,59,69" HREF="a.htm" ALT="A">)");
+    EXPECT_EQ(CircleAreaLine("100", "80", "30", "", ""), R"(<AREA SHAPE="CIRCLE" COORDS="100,80,30" HREF="" ALT="">)");
+}
+
+TEST(MapLineWriters, ValuesAreInsertedUnchanged)
+{
+    EXPECT_EQ(ImageLine("a\"b.gif", "", "x", "-1", "", ""),
+              R"(<IMG SRC="a"b.gif" ALT="" BORDER="x" WIDTH=-1 HEIGHT= USEMAP="#">)");
+    EXPECT_EQ(MapStartLine(" m "), R"(<MAP NAME=" m ">)");
+}
+
+struct KindCase {
+    const char *name;
+    std::string line;
+    AreaKind kind;
+};
+
+class AreaKindTest : public ::testing::TestWithParam<KindCase> {};
+
+TEST_P(AreaKindTest, LooksOnlyAtCharactersFourteenToSeventeen)
+{
+    EXPECT_EQ(GetAreaKind(GetParam().line), GetParam().kind);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, AreaKindTest,
+    ::testing::Values(
+        KindCase{"Rect", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="" ALT="">)", AreaKind::Rect},
+        KindCase{"Circle", R"(<AREA SHAPE="CIRCLE" COORDS="1,2,3" HREF="" ALT="">)", AreaKind::Circle},
+        KindCase{"LowerCase", R"(<area shape="rect" coords="1,2,3,4" href="" alt="">)", AreaKind::Rect},
+        KindCase{"MixedCase", R"(<Area Shape="Circ")", AreaKind::Circle},
+        KindCase{"MapEnd", "</MAP>", AreaKind::None},
+        KindCase{"Empty", "", AreaKind::None},
+        KindCase{"EndsInsideWord", R"(<AREA SHAPE="REC)", AreaKind::None},
+        KindCase{"EndsAfterWord", R"(<AREA SHAPE="RECT)", AreaKind::Rect},
+        KindCase{"TwoSpacesAfterArea", R"(<AREA  SHAPE="RECT" COORDS="1,2,3,4" HREF="" ALT="">)", AreaKind::None},
+        KindCase{"MapStart", R"(<MAP NAME="photo">)", AreaKind::None},
+        KindCase{"ImageNamedRect", R"(<IMG SRC="dirrect.gif" ALT="" BORDER="0">)", AreaKind::Rect},
+        KindCase{"MapNamedCirc", R"(<MAP NAME="xxCircle">)", AreaKind::Circle},
+        KindCase{"ShiftJisBytesAround", "\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95" "RECT\x95\x5C",
+                 AreaKind::Rect}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct CoordCase {
+    const char *name;
+    std::string line;
+    AreaKind kind;
+    Coords expected;
+};
+
+class CoordReader : public ::testing::TestWithParam<CoordCase> {};
+
+TEST_P(CoordReader, ReadsTheCoordinates)
+{
+    EXPECT_EQ(ReadCoords(GetParam().line, GetParam().kind), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CoordReader,
+    ::testing::Values(
+        CoordCase{"Rect", R"(<AREA SHAPE="RECT" COORDS="10,20,59,69" HREF="a.htm" ALT="A">)", AreaKind::Rect,
+                  {10, 20, 59, 69}},
+        CoordCase{"Circle", R"(<AREA SHAPE="CIRCLE" COORDS="100,80,30" HREF="" ALT="">)", AreaKind::Circle,
+                  {100, 80, 30}},
+        CoordCase{"LowerCase", R"(<area shape="circle" coords="5,6,7" href="x" alt="y">)", AreaKind::Circle,
+                  {5, 6, 7}},
+        CoordCase{"SpacesAfterCommas", R"(<AREA SHAPE="RECT" COORDS="1, 2,   3, 4" HREF="" ALT="">)", AreaKind::Rect,
+                  {1, 2, 3, 4}},
+        CoordCase{"HexAndSigns", R"(<AREA SHAPE="RECT" COORDS="$1F,-5,+7,$a" HREF="" ALT="">)", AreaKind::Rect,
+                  {31, -5, 7, 10}},
+        CoordCase{"Extremes", R"(<AREA SHAPE="RECT" COORDS="2147483647,-2147483648,$7FFFFFFF,0">)", AreaKind::Rect,
+                  {2147483647, INT32_MIN, 2147483647, 0}},
+        CoordCase{"CommaInHrefAfterCoords", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="a,b" ALT="">)",
+                  AreaKind::Rect, {1, 2, 3, 4}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct BadCoordCase {
+    const char *name;
+    std::string line;
+    AreaKind kind;
+    std::vector<std::string> texts; // what the reader cuts out, in order
+    std::string failing;            // the first text that does not convert
+};
+
+class CoordReaderFailure : public ::testing::TestWithParam<BadCoordCase> {};
+
+TEST_P(CoordReaderFailure, CutsTheTextsAndStopsAtTheFirstBadOne)
+{
+    const BadCoordCase &c = GetParam();
+    EXPECT_EQ(CoordTexts(c.line, c.kind), c.texts);
+    try {
+        ReadCoords(c.line, c.kind);
+        FAIL() << "expected a conversion failure";
+    } catch (const ConvertError &error) {
+        EXPECT_EQ(error.Text(), c.failing);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CoordReaderFailure,
+    ::testing::Values(
+        BadCoordCase{"SpaceBeforeComma", R"(<AREA SHAPE="RECT" COORDS="1 ,2,3,4" HREF="" ALT="">)", AreaKind::Rect,
+                     {"1 ", "2", "3", "4"}, "1 "},
+        BadCoordCase{"SpaceBeforeQuote", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4 " HREF="" ALT="">)", AreaKind::Rect,
+                     {"1", "2", "3", "4 "}, "4 "},
+        BadCoordCase{"Overflow", R"(<AREA SHAPE="CIRCLE" COORDS="1,2147483648,3" HREF="" ALT="">)",
+                     AreaKind::Circle, {"1", "2147483648", "3"}, "2147483648"},
+        BadCoordCase{"HexOverflow", R"(<AREA SHAPE="CIRCLE" COORDS="$80000000,1,1">)", AreaKind::Circle,
+                     {"$80000000", "1", "1"}, "$80000000"},
+        // Too few commas: the missing separators give empty texts and take nothing away.
+        BadCoordCase{"TooFewCommas", R"(<AREA SHAPE="RECT" COORDS="1,2" HREF="" ALT="">)", AreaKind::Rect,
+                     {"1", "", "", "2"}, ""},
+        // The line's last byte is never read, so a line that ends with the closing quote loses it.
+        BadCoordCase{"EndsAtClosingQuote", R"(<AREA SHAPE="CIRCLE" COORDS="1,2,3")", AreaKind::Circle,
+                     {"1", "2", ""}, ""},
+        BadCoordCase{"ShorterThanStart", R"(<AREA SHAPE="RECT" CO)", AreaKind::Rect, {"", "", "", ""}, ""},
+        BadCoordCase{"OneByteAfterStart", R"(<AREA SHAPE="CIRCLE" COORDS="1)", AreaKind::Circle, {"", "", ""}, ""},
+        // Two spaces after AREA move the coordinates one byte to the right of where they are read.
+        BadCoordCase{"ShiftedBySpace", R"(<AREA  SHAPE="RECT" COORDS="10,20,30,40" HREF="" ALT="">)", AreaKind::Rect,
+                     {"\"10", "20", "30", "40"}, "\"10"},
+        BadCoordCase{"ImageNamedRect", R"(<IMG SRC="dirrect.gif" ALT="" BORDER="0">)", AreaKind::Rect,
+                     {"", "", "", ""}, ""},
+        BadCoordCase{"ShiftJisValue", "<AREA SHAPE=\"RECT\" COORDS=\"1,\x82\x51,3,4\" HREF=\"\" ALT=\"\">",
+                     AreaKind::Rect, {"1", "\x82\x51", "3", "4"}, "\x82\x51"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(CoordReader, NotAnAreaGivesNoTexts)
+{
+    EXPECT_TRUE(CoordTexts("</MAP>", AreaKind::None).empty());
+}
+
+struct AttributeCase {
+    const char *name;
+    std::string line;
+    std::string href;
+    std::string alt;
+};
+
+class AttributeReader : public ::testing::TestWithParam<AttributeCase> {};
+
+TEST_P(AttributeReader, ReadsHrefAndAlt)
+{
+    EXPECT_EQ(ReadHref(GetParam().line), GetParam().href);
+    EXPECT_EQ(ReadAlt(GetParam().line), GetParam().alt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, AttributeReader,
+    ::testing::Values(
+        AttributeCase{"Plain", R"(<AREA SHAPE="RECT" COORDS="10,20,59,69" HREF="a.htm" ALT="A">)", "a.htm", "A"},
+        AttributeCase{"Empty", R"(<AREA SHAPE="CIRCLE" COORDS="100,80,30" HREF="" ALT="">)", "", ""},
+        AttributeCase{"LowerCaseKeepsCase", R"(<area shape="rect" coords="1,2,3,4" href="Dir/Page.htm" alt="Top">)",
+                      "Dir/Page.htm", "Top"},
+        AttributeCase{"Utf8Values",
+                      "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"\xe8\xa1\xa8.htm\" ALT=\"\xe5\x86\x99\xe7\x9c\x9f\">",
+                      "\xe8\xa1\xa8.htm", "\xe5\x86\x99\xe7\x9c\x9f"},
+        // Shift-JIS bytes such as 0x5C and 0x61 ("a") after a lead byte pass through unchanged.
+        AttributeCase{"ShiftJisValues",
+                      "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"\x95\x5C.htm\" ALT=\"\x83\x61\x83\x4E\">",
+                      "\x95\x5C.htm", "\x83\x61\x83\x4E"},
+        AttributeCase{"HrefEndingInAltEquals", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="calt=" ALT="A">)",
+                      "calt=", " ALT="},
+        AttributeCase{"QuoteInValue", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="say "hi"" ALT="a"b">)", "say ",
+                      "a"},
+        AttributeCase{"NoKeys", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4">)", "", ""},
+        AttributeCase{"NoClosingQuote", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="a.htm)", "", ""},
+        AttributeCase{"KeyAtEnd", R"(HREF=")", "", ""},
+        AttributeCase{"SpaceBeforeEquals", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF ="a" ALT= "b">)", "", ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct ImageCase {
+    const char *name;
+    std::string line;
+    std::int32_t border;
+    std::string alt;
+    std::string map;
+};
+
+class ImageLineReader : public ::testing::TestWithParam<ImageCase> {};
+
+TEST_P(ImageLineReader, ReadsBorderAltAndMap)
+{
+    const ImageLineValues values = ReadImageLine(GetParam().line);
+    EXPECT_EQ(values.border, GetParam().border);
+    EXPECT_EQ(values.alt, GetParam().alt);
+    EXPECT_EQ(values.map, GetParam().map);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ImageLineReader,
+    ::testing::Values(
+        ImageCase{"Written", R"(<IMG SRC="photo.gif" ALT="photo.gif" BORDER="0" WIDTH=320 HEIGHT=200 USEMAP="#photo">)",
+                  0, "photo.gif", "photo"},
+        ImageCase{"LowerCaseKeepsCase", R"(<img src="a.gif" alt="Nice Pic" border="$1f" width=1 height=1 usemap="#Map1">)",
+                  31, "Nice Pic", "Map1"},
+        ImageCase{"BorderWithLeadingSpace", R"(<IMG SRC="a.gif" ALT="" BORDER=" -2" USEMAP="#">)", -2, "", ""},
+        ImageCase{"Utf8AndShiftJis",
+                  "<IMG SRC=\"a.gif\" ALT=\"\xe5\x86\x99\xe7\x9c\x9f\" BORDER=\"1\" USEMAP=\"#\x95\x5C\">", 1,
+                  "\xe5\x86\x99\xe7\x9c\x9f", "\x95\x5C"},
+        // Without ALT=" the reader drops four bytes and takes what comes before the next quote.
+        ImageCase{"NoAlt", R"(<IMG SRC="a.gif" BORDER="2" WIDTH=1 HEIGHT=1 USEMAP="#m">)", 2, " SRC=", "m"},
+        // Without USEMAP="# it drops eight bytes.
+        ImageCase{"NoUsemap", R"(<IMG SRC="a.gif" ALT="x" BORDER="3">)", 3, "x", "="},
+        // The first ALT=" wins, even inside the file name.
+        ImageCase{"AltInsideSrc", R"(<IMG SRC="xALT="y" ALT="z" BORDER="0" USEMAP="#m">)", 0, "y", "m"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ImageLineReader, BadOrMissingBorderFailsTheConversion)
+{
+    // Without BORDER=" seven bytes are dropped: "<IMG SR" leaves C=, which does not convert.
+    const std::string noBorder = R"(<IMG SRC="a.gif" ALT="a.gif" WIDTH=1 HEIGHT=1 USEMAP="#a">)";
+    try {
+        ReadImageLine(noBorder);
+        FAIL() << "expected a conversion failure";
+    } catch (const ConvertError &error) {
+        EXPECT_EQ(error.Text(), "C=");
+    }
+    // The BORDER text is taken from the upper-cased line.
+    try {
+        ReadImageLine(R"(<IMG SRC="a.gif" ALT="" border="1px" USEMAP="#a">)");
+        FAIL() << "expected a conversion failure";
+    } catch (const ConvertError &error) {
+        EXPECT_EQ(error.Text(), "1PX");
+    }
+    EXPECT_THROW(ReadImageLine(R"(<IMG BORDER="2147483648">)"), ConvertError);
+    EXPECT_THROW(ReadImageLine(""), ConvertError);
+    EXPECT_THROW(ReadImageLine("</MAP>"), ConvertError);
+}
+
+} // namespace
+} // namespace vemo
