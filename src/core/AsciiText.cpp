@@ -13,7 +13,8 @@ std::string UpperAscii(std::string text)
 
 std::string TextBefore(const std::string &text, char stop)
 {
-    return text.substr(0, text.find(stop));
+    const std::size_t at = text.find(stop);
+    return at == std::string::npos ? std::string() : text.substr(0, at);
 }
 
 } // namespace vemo

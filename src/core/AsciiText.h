@@ -8,7 +8,7 @@ namespace vemo {
 // so a position found in the copy holds for the original.
 std::string UpperAscii(std::string text);
 
-// The text before the first occurrence of stop, or the whole text when stop is absent.
+// The text before the first occurrence of stop; empty when stop is absent.
 std::string TextBefore(const std::string &text, char stop);
 
 } // namespace vemo

@@ -33,9 +33,7 @@ std::string ReadQuotedAttribute(const std::string &line, const std::string &key)
     const std::size_t at = UpperAscii(line).find(key);
     if (at == std::string::npos)
         return {};
-    const std::string tail = line.substr(at + key.size());
-    const std::size_t quote = tail.find('"');
-    return quote == std::string::npos ? std::string() : tail.substr(0, quote);
+    return TextBefore(line.substr(at + key.size()), '"');
 }
 
 // Drops everything up to and including `key`; an absent key still drops key-length-minus-one

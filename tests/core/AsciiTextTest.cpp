@@ -16,11 +16,11 @@ TEST(UpperAscii, ChangesOnlyTheLettersAToZ)
     EXPECT_EQ(UpperAscii("\x83\x61"), "\x83\x41");
 }
 
-TEST(TextBefore, CutsAtTheFirstStopOrKeepsTheWholeText)
+TEST(TextBefore, CutsAtTheFirstStopAndIsEmptyWithoutOne)
 {
     EXPECT_EQ(TextBefore(R"(a.htm" ALT="A">)", '"'), "a.htm");
     EXPECT_EQ(TextBefore("\"x", '"'), "");
-    EXPECT_EQ(TextBefore("no stop", '"'), "no stop");
+    EXPECT_EQ(TextBefore("no stop", '"'), "");
 }
 
 } // namespace

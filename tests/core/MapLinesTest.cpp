@@ -244,6 +244,8 @@ TEST(ImageLineReader, BadOrMissingBorderFailsTheConversion)
     }
     EXPECT_THROW(ReadImageLine(R"(<IMG BORDER="2147483648">)"), ConvertError);
     EXPECT_THROW(ReadImageLine(""), ConvertError);
+    // A value never closed by its quote reads as empty, as in the area line readers.
+    EXPECT_THROW(ReadImageLine(R"(<IMG BORDER="1)"), ConvertError);
     EXPECT_THROW(ReadImageLine("</MAP>"), ConvertError);
 }
 
