@@ -126,6 +126,13 @@ void FrameTest::drag(QPoint a, QPoint b)
     release(b);
 }
 
+void FrameTest::dragInOneStep(QPoint a, QPoint b)
+{
+    press(a);
+    move(b);
+    release(b);
+}
+
 void FrameTest::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QTest::keyClick(window(), key, modifiers);

@@ -13,6 +13,22 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+inline void PrintTo(const QRect &r, std::ostream *out)
+{
+    *out << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
+}
+
+inline void PrintTo(const QPoint &p, std::ostream *out)
+{
+    *out << "(" << p.x() << ", " << p.y() << ")";
+}
+
+inline void PrintTo(const EdgeRect &r, std::ostream *out)
+{
+    *out << "{" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << "}";
+}
 
 // Records the frame's eight events as "Event(name x,y)" strings.
 class EventLog {
@@ -45,6 +61,8 @@ protected:
     void click(QPoint p, Qt::KeyboardModifiers shift = {}, Qt::MouseButton button = Qt::LeftButton);
     // Drags from a to b in a few steps with the left button.
     void drag(QPoint a, QPoint b);
+    // Drags from a to b in one mouse move.
+    void dragInOneStep(QPoint a, QPoint b);
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
     QWidget *handle(int index) const { return frame->Handles().value(index); }
     QPoint handleCentre(int index) const { return at(handle(index), QPoint(2, 2)); }
