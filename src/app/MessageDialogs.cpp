@@ -37,13 +37,13 @@ QMessageBox::Icon IconOf(MessageKind kind)
     return QMessageBox::NoIcon;
 }
 
-struct ButtonSpec {
+struct ButtonInfo {
     MessageButton button;
     QMessageBox::ButtonRole role;
     const char *caption;
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonInfo kButtons[] = {
     {MessageButton::Yes, QMessageBox::YesRole, "はい(&Y)"},
     {MessageButton::No, QMessageBox::NoRole, "いいえ(&N)"},
     {MessageButton::Ok, QMessageBox::AcceptRole, "OK"},
@@ -68,12 +68,12 @@ MessageButton ShowBox(QWidget *parent, QMessageBox::Icon icon, const QString &ti
 {
     QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
     const MessageButton dismiss = DismissAnswer(buttons);
-    for (const ButtonSpec &spec : kButtons) {
-        if (!Has(buttons, spec.button))
+    for (const ButtonInfo &info : kButtons) {
+        if (!Has(buttons, info.button))
             continue;
-        QPushButton *button = box.addButton(QString::fromUtf8(spec.caption), spec.role);
-        button->setProperty("messageButton", static_cast<int>(spec.button));
-        if (spec.button == dismiss)
+        QPushButton *button = box.addButton(QString::fromUtf8(info.caption), info.role);
+        button->setProperty("messageButton", static_cast<int>(info.button));
+        if (info.button == dismiss)
             box.setEscapeButton(button);
     }
     box.exec();

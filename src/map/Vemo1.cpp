@@ -150,13 +150,13 @@ void TMainFrm::CreateMenus()
 
 void TMainFrm::CreateToolBar()
 {
-    struct ButtonSpec {
+    struct ButtonInfo {
         QToolButton *TMainFrm::*button;
         const char *caption;
         const char *hint;
         void (TMainFrm::*handler)();
     };
-    const ButtonSpec buttons[] = {
+    const ButtonInfo buttons[] = {
         {&TMainFrm::PanelButton1, "Open", "新しい画像ﾌｧｲﾙを開きます", &TMainFrm::Open1Click},
         {&TMainFrm::PanelButton2, "Save", "HTMLリストを保存します", &TMainFrm::Save1Click},
         {&TMainFrm::PanelButton3, "Clip", "HTMLリストをクリップボードにコピーします", &TMainFrm::Copy1Click},
@@ -171,14 +171,14 @@ void TMainFrm::CreateToolBar()
     QToolBar *panel1 = addToolBar(QStringLiteral("Panel1"));
     panel1->setMovable(false);
     panel1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    for (const ButtonSpec &spec : buttons) {
+    for (const ButtonInfo &info : buttons) {
         auto *button = new QToolButton(panel1);
-        button->setText(QString::fromUtf8(spec.caption));
-        button->setToolTip(QString::fromUtf8(spec.hint));
+        button->setText(QString::fromUtf8(info.caption));
+        button->setToolTip(QString::fromUtf8(info.hint));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        connect(button, &QToolButton::clicked, this, [this, handler = spec.handler] { Guarded(handler); });
+        connect(button, &QToolButton::clicked, this, [this, handler = info.handler] { Guarded(handler); });
         panel1->addWidget(button);
-        this->*spec.button = button;
+        this->*info.button = button;
     }
 }
 
