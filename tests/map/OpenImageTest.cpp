@@ -5,6 +5,7 @@
 #include "EditorFixture.h"
 #include "ModalAnswerer.h"
 #include "TestPictures.h"
+#include "app/MessageDialogs.h"
 #include "imagelib/ImageLibrary.h"
 #include "widgets/PictureBox.h"
 
@@ -133,6 +134,22 @@ TEST_F(OpenImageTest, AnUnrelatedJpegOfTheSameNameIsReplacedOnlyWithConsent)
     Main().OpenImage(bmp);
     EXPECT_TRUE(answerer.Seen().isEmpty());
     EXPECT_EQ(Main().ListBox1->count(), 3);
+}
+
+TEST_F(OpenImageTest, AJpegThatCannotBeWrittenIsReportedAndLeavesNoDocument)
+{
+    const QString bmp = Path("photo.bmp");
+    ASSERT_TRUE(testpics::MakePicture(bmp, 40, 30));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("photo.jpg")); // a folder where the JPEG should go
+
+    ModalAnswerer answerer({"はい(&Y)", "OK"});
+    RunGuarded(&Main(), [&] { Main().OpenImage(bmp); });
+    ASSERT_EQ(answerer.Seen().size(), 2);
+    EXPECT_EQ(answerer.Seen()[1].title, "Vemo-Editor");
+    EXPECT_TRUE(answerer.Seen()[1].text.contains(Path("photo.jpg")));
+    EXPECT_EQ(Main().ListBox1->count(), 0);
+    EXPECT_FALSE(editor->ViewFrm().isVisible());
+    EXPECT_FALSE(Main().Save1->isEnabled());
 }
 
 struct BrokenPicture {
