@@ -3,6 +3,7 @@
 #include "imagelib/ImageLoadError.h"
 #include "imagelib/PictureContent.h"
 #include "imagelib/RunLengthBmp.h"
+#include "imagelib/TruncationCheck.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -97,7 +98,7 @@ QImage ImageLibrary::Decode(const QString &path) const
 {
     QByteArray bytes = ReadPictureFile(path);
     const PictureContent content(bytes);
-    if (content.IsCutShortBmp())
+    if (content.IsCutShortBmp() || TruncationCheck::GifEndsEarly(bytes) || TruncationCheck::JpegEndsEarly(bytes))
         throw ImageLoadError(Utf8(path + QStringLiteral(": pixel data cut short")));
     // Qt leaves whatever was in memory where a run-length stream skips pixels.
     if (content.IsRunLengthBmp())

@@ -56,10 +56,8 @@ TEST_F(ImageLibraryFailures, NothingToDecode)
     ExpectLoadFailure(Write("script.tga", "%!PS-Adobe-3.0\n0 0 moveto showpage\n"));
 }
 
-// Cut inside the header, even the size is gone; cut at a quarter, most pixels are.
-// Cut at three quarters, GIF and JPEG still decode as far as they go (the rest takes
-// the background or grey, as in a browser); the other formats are refused, because
-// Qt would leave the missing rows of a BMP undefined.
+// Cut inside the header, at a quarter, or short of the very last byte of picture data:
+// decoders would fill the rest in, so the user would get half a picture as a whole one.
 TEST_F(ImageLibraryFailures, TruncatedPictures)
 {
     for (const QString name : {"cut.gif", "cut.jpg", "cut.bmp", "cut.pcx", "cut.tga"}) {
@@ -67,12 +65,35 @@ TEST_F(ImageLibraryFailures, TruncatedPictures)
         ASSERT_FALSE(whole.isEmpty());
         ExpectLoadFailure(Write(QStringLiteral("head-") + name, whole.left(10)));
         ExpectLoadFailure(Write(QStringLiteral("quarter-") + name, whole.left(whole.size() / 4)));
-        const QString mostPath = Write(QStringLiteral("most-") + name, whole.left(whole.size() * 3 / 4));
-        if (name.endsWith(".gif") || name.endsWith(".jpg"))
-            EXPECT_EQ(library.NViewLibLoad(mostPath, 1).size(), QSize(64, 48)) << name.toStdString();
-        else
-            ExpectLoadFailure(mostPath);
+        ExpectLoadFailure(Write(QStringLiteral("most-") + name, whole.left(whole.size() * 3 / 4)));
     }
+}
+
+TEST_F(ImageLibraryFailures, GifAndJpegCutAnywhereInTheirDataAreRefused)
+{
+    const QByteArray gif = testpics::ReadBytes(Made("whole.gif"));
+    const QByteArray progressive = [this] {
+        const QString path = folder.filePath("progressive.jpg");
+        EXPECT_TRUE(testpics::MakePicture(path, 64, 48, {"-interlace", "Plane"}));
+        return testpics::ReadBytes(path);
+    }();
+    ASSERT_FALSE(gif.isEmpty());
+    ASSERT_FALSE(progressive.isEmpty());
+    // Without the GIF trailer the picture is still whole; one byte less is not.
+    ExpectLoadFailure(Write("gif-2.gif", gif.left(gif.size() - 2)));
+    ExpectLoadFailure(Write("jpeg-2.jpg", progressive.left(progressive.size() - 2)));
+    ExpectLoadFailure(Write("jpeg-half.jpg", progressive.left(progressive.size() / 2)));
+}
+
+TEST_F(ImageLibraryFailures, CompletePicturesWithOddEndsStillOpen)
+{
+    const QByteArray gif = testpics::ReadBytes(Made("whole.gif"));
+    const QByteArray jpeg = testpics::ReadBytes(Made("whole.jpg"));
+    ASSERT_EQ(gif.back(), '\x3B');
+    // Some writers leave the GIF trailer out; some cameras append data after a JPEG's end.
+    EXPECT_EQ(library.NViewLibLoad(Write("no-trailer.gif", gif.chopped(1)), 1).size(), QSize(64, 48));
+    EXPECT_EQ(library.NViewLibLoad(Write("appended.jpg", jpeg + QByteArray(300, '\x42')), 1).size(), QSize(64, 48));
+    EXPECT_EQ(library.NViewLibLoad(Write("appended.gif", gif + "trailing"), 1).size(), QSize(64, 48));
 }
 
 TEST_F(ImageLibraryFailures, CorruptPictures)
