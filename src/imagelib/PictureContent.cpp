@@ -69,7 +69,9 @@ bool PictureContent::IsCutShortBmp() const
     // Rows are padded to 4 bytes; Qt reads the padding of the last row too.
     const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
     const qint64 pixelOffset = LittleEndian32(10);
-    return pixelOffset + stride * height > fileSize_;
+    // Divided rather than multiplied: a lying header's stride times height overflows.
+    const qint64 available = fileSize_ - pixelOffset;
+    return available < 0 || available / stride < height;
 }
 
 bool PictureContent::LooksLikePcx() const

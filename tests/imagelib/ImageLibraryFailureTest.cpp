@@ -118,6 +118,8 @@ TEST_F(ImageLibraryFailures, HugeClaimedDimensionsFailFast)
     ExpectLoadFailure(Write("huge8.bmp", picturebytes::Bmp(huge, huge, 8, 0, QByteArray(1024, '\0'), filler)));
     ExpectLoadFailure(Write("huge-rle.bmp", picturebytes::Bmp(huge, huge, 8, 1, QByteArray(1024, '\0'), filler)));
     ExpectLoadFailure(Write("huge.tga", picturebytes::Tga24(huge, huge, false, filler)));
+    // The largest header values at once: their row size times height leaves 64 bits.
+    ExpectLoadFailure(Write("widest.bmp", picturebytes::Bmp(0x7FFFFFFF, 0x7FFFFFFF, 0xFFFF, 0, {}, filler)));
 
     QByteArray pcx = QByteArray("\x0A\x05\x01\x08", 4) + Le16(0) + Le16(0) + Le16(huge - 1) + Le16(huge - 1)
                      + Le16(72) + Le16(72) + QByteArray(48, '\0') + QByteArray(1, '\0') + QByteArray(1, '\3')
