@@ -2,7 +2,9 @@
 // and which commands are enabled.
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -210,6 +212,25 @@ TEST_F(MapDocumentTest, ClosingTheViewClosesTheMap)
     }
     EXPECT_FALSE(editor->ViewFrm().isVisible());
     EXPECT_EQ(Main().ListBox1->count(), 0);
+}
+
+TEST_F(MapDocumentTest, OpenOffersThePictureFiltersAndCancelChangesNothing)
+{
+    Main().OpenImage(Path("one.gif"));
+    QStringList filters;
+    QTimer::singleShot(50, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            filters = dialog->nameFilters();
+            dialog->reject();
+        }
+    });
+    Main().PanelButton1->click();
+    ASSERT_EQ(filters.size(), 4);
+    EXPECT_EQ(filters[0], "All Picture (*.gif *.GIF *.jpg *.JPG *.bmp *.BMP *.pcx *.PCX *.jif *.JIF *.dib *.DIB "
+                          "*.rle *.RLE *.tga *.TGA)");
+    EXPECT_EQ(filters[3], "Picture(BMP) (*.bmp *.BMP)");
+    EXPECT_EQ(State().ImageFileName, Path("one.gif"));
+    EXPECT_EQ(Main().ListBox1->count(), 3);
 }
 
 TEST_F(MapDocumentTest, MenusCarryTheirCaptions)
