@@ -43,6 +43,14 @@ main=$(wait_for_window "^Vemo-Editor\$")
 [ -s "$work/pics/photo.jpg" ] || { echo "photo.jpg was not written" >&2; exit 1; }
 xwd -root -silent | convert xwd:- "png:${SMOKE_SCREENSHOT:-$work/screen.png}"
 
+# The view shows the picture at its client origin: the gradient starts red at the top.
+pixel=$(xwd -id "$view" -silent | convert xwd:- -crop 1x1+5+2 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')
+red=$((16#${pixel:1:2})) green=$((16#${pixel:3:2}))
+if [ "$red" -lt 192 ] || [ "$green" -gt 64 ]; then
+  echo "the view does not show the picture (pixel $pixel)" >&2
+  exit 1
+fi
+
 # Leave through File > Exit; nothing was changed, so no question is asked.
 xdotool windowactivate --sync "$main"
 xdotool key --clearmodifiers alt+f
