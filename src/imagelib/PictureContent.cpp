@@ -1,14 +1,11 @@
 #include "imagelib/PictureContent.h"
 
+#include "imagelib/BmpLayout.h"
+
+using namespace bmplayout;
+
 namespace {
 constexpr int kHeadSize = 64;
-constexpr int kBmpFileHeaderSize = 14;
-constexpr int kBmpCompressionOffset = 30;
-constexpr quint32 kBmpRle8 = 1;
-constexpr quint32 kBmpRle4 = 2;
-constexpr quint32 kBmpBitFields = 3;
-constexpr quint32 kBmpAlphaBitFields = 6;
-constexpr quint32 kOs2InfoHeaderSize = 12;
 } // namespace
 
 PictureContent::PictureContent(const QByteArray &bytes)
@@ -37,38 +34,38 @@ bool PictureContent::IsRunLengthBmp() const
     if (!head_.startsWith("BM"))
         return false;
     // OS/2 1.x headers (12 bytes) have no compression field.
-    const quint32 infoHeaderSize = LittleEndian32(kBmpFileHeaderSize);
-    if (infoHeaderSize < 40)
+    const quint32 infoHeaderSize = LittleEndian32(kInfoHeaderSizeOffset);
+    if (infoHeaderSize < kMinInfoHeaderSize)
         return false;
-    const quint32 compression = LittleEndian32(kBmpCompressionOffset);
-    return compression == kBmpRle8 || compression == kBmpRle4;
+    const quint32 compression = LittleEndian32(kCompressionOffset);
+    return compression == kRle8 || compression == kRle4;
 }
 
 bool PictureContent::IsCutShortBmp() const
 {
     if (!head_.startsWith("BM"))
         return false;
-    const quint32 infoHeaderSize = LittleEndian32(kBmpFileHeaderSize);
+    const quint32 infoHeaderSize = LittleEndian32(kInfoHeaderSizeOffset);
     qint64 width = 0;
     qint64 height = 0;
     unsigned bitsPerPixel = 0;
     if (infoHeaderSize == kOs2InfoHeaderSize) {
-        width = LittleEndian16(18);
-        height = LittleEndian16(20);
-        bitsPerPixel = LittleEndian16(24);
-    } else if (infoHeaderSize >= 40) {
-        const quint32 compression = LittleEndian32(kBmpCompressionOffset);
-        if (compression != 0 && compression != kBmpBitFields && compression != kBmpAlphaBitFields)
+        width = LittleEndian16(kOs2WidthOffset);
+        height = LittleEndian16(kOs2HeightOffset);
+        bitsPerPixel = LittleEndian16(kOs2BitsPerPixelOffset);
+    } else if (infoHeaderSize >= kMinInfoHeaderSize) {
+        const quint32 compression = LittleEndian32(kCompressionOffset);
+        if (compression != 0 && compression != kBitFields && compression != kAlphaBitFields)
             return false;
-        width = static_cast<qint32>(LittleEndian32(18));
-        height = qAbs(static_cast<qint64>(static_cast<qint32>(LittleEndian32(22))));
-        bitsPerPixel = LittleEndian16(28);
+        width = static_cast<qint32>(LittleEndian32(kWidthOffset));
+        height = qAbs(static_cast<qint64>(static_cast<qint32>(LittleEndian32(kHeightOffset))));
+        bitsPerPixel = LittleEndian16(kBitsPerPixelOffset);
     }
     if (width <= 0 || height <= 0 || bitsPerPixel == 0)
         return false;
     // Rows are padded to 4 bytes; Qt reads the padding of the last row too.
     const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
-    const qint64 pixelOffset = LittleEndian32(10);
+    const qint64 pixelOffset = LittleEndian32(kPixelOffsetOffset);
     // Divided rather than multiplied: a lying header's stride times height overflows.
     const qint64 available = fileSize_ - pixelOffset;
     return available < 0 || available / stride < height;

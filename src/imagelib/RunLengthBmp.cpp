@@ -1,15 +1,12 @@
 #include "imagelib/RunLengthBmp.h"
 
+#include "imagelib/BmpLayout.h"
+
 #include <QtEndian>
 
-namespace {
+using namespace bmplayout;
 
-constexpr int kFileSizeOffset = 2;
-constexpr int kPixelOffsetOffset = 10;
-constexpr int kHeightOffset = 22;
-constexpr int kCompressionOffset = 30;
-constexpr int kImageSizeOffset = 34;
-constexpr int kHeadersEnd = 54;
+namespace {
 
 quint32 Read32(const QByteArray &bytes, int offset)
 {
@@ -30,10 +27,10 @@ QByteArray RunLengthBmp::WithRowsCompleted(const QByteArray &bmp, int maxRows)
     const qint32 height = static_cast<qint32>(Read32(bmp, kHeightOffset));
     const quint32 compression = Read32(bmp, kCompressionOffset);
     const quint32 pixelOffset = Read32(bmp, kPixelOffsetOffset);
-    if (height <= 0 || height > maxRows || (compression != 1 && compression != 2)
+    if (height <= 0 || height > maxRows || (compression != kRle8 && compression != kRle4)
         || pixelOffset >= static_cast<quint32>(bmp.size()))
         return bmp;
-    const bool fourBit = compression == 2;
+    const bool fourBit = compression == kRle4;
 
     const auto byteAt = [&bmp](qsizetype position) { return static_cast<unsigned char>(bmp[position]); };
     qint64 row = 0;
