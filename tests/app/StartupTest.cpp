@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QStatusBar>
 
-#include "../map/EditorFixture.h"
+#include "EditorFixture.h"
 #include "ModalAnswerer.h"
 #include "TestPictures.h"
 

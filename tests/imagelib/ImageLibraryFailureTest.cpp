@@ -19,12 +19,7 @@ namespace {
 class ImageLibraryFailures : public ::testing::Test
 {
 protected:
-    QString Write(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = folder.filePath(name);
-        EXPECT_TRUE(testpics::WriteBytes(path, bytes));
-        return path;
-    }
+    QString Write(const QString &name, const QByteArray &bytes) { return picturebytes::WriteInto(folder, name, bytes); }
 
     QString Made(const QString &name)
     {

@@ -86,12 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
 class ImageLibraryHandMade : public ::testing::Test
 {
 protected:
-    QString Write(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = folder.filePath(name);
-        EXPECT_TRUE(testpics::WriteBytes(path, bytes));
-        return path;
-    }
+    QString Write(const QString &name, const QByteArray &bytes) { return picturebytes::WriteInto(folder, name, bytes); }
 
     QTemporaryDir folder;
     ImageLibrary library;

@@ -4,12 +4,23 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QTemporaryDir>
+
+#include "TestPictures.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 namespace picturebytes {
+
+// Writes bytes to a file of the given name in folder and returns its path.
+inline QString WriteInto(const QTemporaryDir &folder, const QString &name, const QByteArray &bytes)
+{
+    const QString path = folder.filePath(name);
+    EXPECT_TRUE(testpics::WriteBytes(path, bytes)) << path.toStdString();
+    return path;
+}
 
 inline QByteArray Le16(unsigned value)
 {
