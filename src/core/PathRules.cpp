@@ -2,12 +2,12 @@
 
 namespace vemo {
 
-namespace {
-
 bool IsShiftJisLeadByte(unsigned char c)
 {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
+
+namespace {
 
 bool IsSeparator(char c, PathStyle style)
 {

@@ -8,6 +8,10 @@ namespace vemo {
 
 enum class PathStyle { Posix, Windows };
 
+// Whether c starts a double-byte Shift-JIS character; the byte after it may be any value,
+// "\" included.
+bool IsShiftJisLeadByte(unsigned char c);
+
 // The style of the system the program runs on.
 PathStyle NativePathStyle();
 
