@@ -1,0 +1,57 @@
+#include "core/AreaGeometry.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace vemo {
+
+namespace {
+
+// Every formula is worked out in 64 bits, where no sum of a few 32-bit values can overflow,
+// and only the result is brought back into range.
+std::int32_t Saturated(std::int64_t value)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
+} // namespace
+
+Box BoxFromCorners(const RectCorners &corners)
+{
+    return {corners.x0, corners.y0, Saturated(std::int64_t{corners.x1} - corners.x0 + 1),
+            Saturated(std::int64_t{corners.y1} - corners.y0 + 1)};
+}
+
+RectCorners CornersFromBox(const Box &box)
+{
+    return {box.left, box.top, Saturated(std::int64_t{box.left} + box.width - 1),
+            Saturated(std::int64_t{box.top} + box.height - 1)};
+}
+
+Box BoxFromCircle(const CircleArea &circle)
+{
+    const std::int64_t r = circle.r;
+    const std::int32_t side = Saturated(2 * r - 1);
+    return {Saturated(circle.x - r + 1), Saturated(circle.y - r + 1), side, side};
+}
+
+Box SquaredBox(const Box &box)
+{
+    const std::int32_t side = std::min(box.width, box.height);
+    return {box.left, box.top, side, side};
+}
+
+CircleArea CircleFromSquare(const Box &square)
+{
+    const std::int64_t r = (std::int64_t{square.width} + 1) / 2;
+    return {Saturated(square.left + r - 1), Saturated(square.top + r - 1), Saturated(r)};
+}
+
+CircleArea CircleFromRectSquare(const Box &square)
+{
+    const std::int64_t half = std::int64_t{square.width} / 2;
+    return {Saturated(square.left + half), Saturated(square.top + half), Saturated(half)};
+}
+
+} // namespace vemo

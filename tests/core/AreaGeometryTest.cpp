@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "core/AreaGeometry.h"
+
+#include <limits>
+
+namespace vemo {
+namespace {
+
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+
+TEST(AreaGeometry, BoxesFromCornersAndCircles)
+{
+    EXPECT_EQ(BoxFromCorners({10, 20, 110, 70}), (Box{10, 20, 101, 51}));
+    EXPECT_EQ(BoxFromCorners({10, 20, 59, 69}), (Box{10, 20, 50, 50}));
+    EXPECT_EQ(CornersFromBox({10, 20, 50, 50}), (RectCorners{10, 20, 59, 69}));
+    EXPECT_EQ(CornersFromBox({10, 20, 50, 30}), (RectCorners{10, 20, 59, 49}));
+    EXPECT_EQ(BoxFromCircle({100, 100, 50}), (Box{51, 51, 99, 99}));
+    EXPECT_EQ(BoxFromCircle({50, 40, 10}), (Box{41, 31, 19, 19}));
+    EXPECT_EQ(BoxFromCircle({24, 24, 25}), (Box{0, 0, 49, 49}));
+    EXPECT_EQ(BoxFromCircle({5, 5, 0}), (Box{6, 6, -1, -1}));
+    // Typed extremes saturate instead of wrapping around.
+    EXPECT_EQ(BoxFromCorners({kMin, kMin, kMax, kMax}), (Box{kMin, kMin, kMax, kMax}));
+    EXPECT_EQ(BoxFromCorners({kMax, 0, kMin, 0}), (Box{kMax, 0, kMin, 1}));
+    EXPECT_EQ(CornersFromBox({kMax, kMin, kMax, kMin}), (RectCorners{kMax, kMin, kMax, kMin}));
+    EXPECT_EQ(BoxFromCircle({kMin, kMax, kMax}), (Box{kMin, 1, kMax, kMax}));
+}
+
+TEST(AreaGeometry, SquaresToCircles)
+{
+    EXPECT_EQ(SquaredBox({5, 5, 40, 25}), (Box{5, 5, 25, 25}));
+    EXPECT_EQ(SquaredBox({10, 20, 50, 30}), (Box{10, 20, 30, 30}));
+    struct Case {
+        Box square;
+        CircleArea view, dialog;
+    };
+    const Case cases[] = {
+        {{5, 5, 25, 25}, {17, 17, 13}, {17, 17, 12}},
+        {{0, 0, 49, 49}, {24, 24, 25}, {24, 24, 24}},
+        {{0, 0, 50, 50}, {24, 24, 25}, {25, 25, 25}},
+        {{10, 20, 30, 30}, {24, 34, 15}, {25, 35, 15}},
+        {{41, 31, 19, 19}, {50, 40, 10}, {50, 40, 9}},
+        {{kMax, kMax, kMax, kMax}, {kMax, kMax, 1 << 30}, {kMax, kMax, kMax / 2}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.square.width);
+        EXPECT_EQ(CircleFromSquare(c.square), c.view);
+        EXPECT_EQ(CircleFromRectSquare(c.square), c.dialog);
+    }
+}
+
+} // namespace
+} // namespace vemo
