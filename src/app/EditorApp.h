@@ -9,6 +9,8 @@
 class ImageLibrary;
 class TMainFrm;
 class TViewFrm;
+class TRectFrm;
+class TCircFrm;
 
 class EditorApp {
 public:
@@ -18,11 +20,15 @@ public:
     EditorState &State() { return state_; }
     TMainFrm &MainFrm() { return *mainFrm_; }
     TViewFrm &ViewFrm() { return *viewFrm_; }
+    TRectFrm &RectFrm() { return *rectFrm_; }
+    TCircFrm &CircFrm() { return *circFrm_; }
 
 private:
     EditorState state_;
     std::unique_ptr<ImageLibrary> imageLib_;
-    // Destroyed in reverse order: the view first, the image library last.
+    // Destroyed in reverse order: the dialogs first, the image library last.
     std::unique_ptr<TMainFrm> mainFrm_;
     std::unique_ptr<TViewFrm> viewFrm_;
+    std::unique_ptr<TRectFrm> rectFrm_;
+    std::unique_ptr<TCircFrm> circFrm_;
 };

@@ -4,12 +4,16 @@
 
 class TMainFrm;
 class TViewFrm;
+class TRectFrm;
+class TCircFrm;
 class ImageLibrary;
 
 struct EditorState {
     // The single window instances, created once at start in this order and kept until exit.
     TMainFrm *MainFrm = nullptr;
     TViewFrm *ViewFrm = nullptr;
+    TRectFrm *RectFrm = nullptr;
+    TCircFrm *CircFrm = nullptr;
 
     // The picture decoder and JPEG writer, owned by start-up.
     ImageLibrary *ImageLib = nullptr;

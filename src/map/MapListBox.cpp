@@ -1,5 +1,9 @@
 #include "map/MapListBox.h"
 
+#include <QSignalBlocker>
+
+#include <algorithm>
+
 namespace {
 
 constexpr int kLineBytesRole = Qt::UserRole;
@@ -40,15 +44,39 @@ void TMapListBox::SetLines(const std::vector<std::string> &lines)
 
 std::string TMapListBox::LineAt(int index) const
 {
-    return item(index)->data(kLineBytesRole).toByteArray().toStdString();
+    const QListWidgetItem *entry = item(index);
+    return entry ? entry->data(kLineBytesRole).toByteArray().toStdString() : std::string();
 }
 
 void TMapListBox::SetLineAt(int index, const std::string &line)
 {
-    ShowLine(item(index), line);
+    if (QListWidgetItem *entry = item(index))
+        ShowLine(entry, line);
 }
 
 void TMapListBox::InsertLine(int index, const std::string &line)
 {
-    insertItem(index, NewLineItem(line));
+    insertItem(std::clamp(index, 0, count()), NewLineItem(line));
+}
+
+void TMapListBox::RemoveLine(int index)
+{
+    delete takeItem(index);
+}
+
+void TMapListBox::SelectLine(int index)
+{
+    const QSignalBlocker quiet(this);
+    if (index >= 0 && index < count()) {
+        setCurrentRow(index);
+    } else {
+        setCurrentRow(-1);
+        clearSelection();
+    }
+}
+
+int TMapListBox::SelectedIndex() const
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.first());
 }

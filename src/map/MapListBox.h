@@ -15,7 +15,17 @@ public:
     std::vector<std::string> Lines() const;
     void SetLines(const std::vector<std::string> &lines);
 
+    // An index outside the list reads as an empty line and writes nothing, so a short or
+    // damaged side file can never make a command read or write out of range.
     std::string LineAt(int index) const;
     void SetLineAt(int index, const std::string &line);
+    // Inserts before index; an index past the end appends.
     void InsertLine(int index, const std::string &line);
+    void RemoveLine(int index);
+
+    // Selects the line at index (none for -1) as the program's own act: no selection change
+    // is reported, as it would be for the user's click.
+    void SelectLine(int index);
+    // The selected line's index, or -1.
+    int SelectedIndex() const;
 };

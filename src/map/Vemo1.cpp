@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSaveFile>
 #include <QStatusBar>
@@ -16,20 +17,27 @@
 
 #include <stdexcept>
 
+#include "app/LocalText.h"
 #include "app/MessageDialogs.h"
 #include "app/SettingsFile.h"
+#include "app/UiFonts.h"
 #include "app/UiText.h"
 #include "core/AsciiText.h"
 #include "core/FileFilter.h"
+#include "core/AreaGeometry.h"
 #include "core/IntConv.h"
+#include "core/MapLayout.h"
 #include "core/MapFile.h"
 #include "core/MapLines.h"
 #include "core/PathRules.h"
 #include "core/SettingsValues.h"
+#include "dialogs/CircSet.h"
+#include "dialogs/RectSet.h"
 #include "imagelib/ImageLibrary.h"
 #include "imagelib/ImageLoadError.h"
 #include "map/EditorState.h"
 #include "map/MapListBox.h"
+#include "view/ResizeFrame.h"
 #include "view/Vemo2.h"
 #include "widgets/PictureBox.h"
 
@@ -53,25 +61,11 @@ constexpr int kDesignWidth = 522;
 constexpr int kDesignHeight = 335;
 constexpr int kBasePanelWidth = 35;
 constexpr const char *kTestPageName = "$$TEMP$$.HTML";
-
-std::string Bytes(const QString &text)
-{
-    return text.toLocal8Bit().toStdString();
-}
-
-QString Text(const std::string &bytes)
-{
-    return QString::fromLocal8Bit(QByteArray::fromStdString(bytes));
-}
+// Where a new area starts: a 50 x 50 rectangle, or a 49 x 49 circle, at the picture's corner.
+constexpr vemo::Box kNewRectBox{0, 0, 50, 50};
+constexpr vemo::Box kNewCircleBox{0, 0, 49, 49};
 
 const vemo::PathStyle kPaths = vemo::NativePathStyle();
-
-QFont FontWithHint(const QString &family, QFont::StyleHint hint)
-{
-    QFont font(family);
-    font.setStyleHint(hint);
-    return font;
-}
 
 } // namespace
 
@@ -229,8 +223,7 @@ void TMainFrm::FormCreate()
     state_.JapaneseUI = environment_.japanese;
     if (state_.JapaneseUI && state_.ImageLib)
         state_.ImageLib->NViewLibSetLanguage(QStringLiteral("Japanese"));
-    statusBar()->setFont(FontWithHint(state_.JapaneseUI ? QStringLiteral("ＭＳ Ｐゴシック") : QStringLiteral("Arial"),
-                                      QFont::SansSerif));
+    statusBar()->setFont(ProportionalUiFont(state_.JapaneseUI));
     state_.FirstActivation = true;
 }
 
@@ -398,6 +391,12 @@ bool TMainFrm::CloseMap()
         if (answer == MessageButton::Yes)
             WriteMapFile();
     }
+    // A dialog left open would otherwise write into the next map, or into none.
+    for (QWidget *dialog : {static_cast<QWidget *>(state_.RectFrm), static_cast<QWidget *>(state_.CircFrm)}) {
+        if (dialog)
+            dialog->hide();
+    }
+    state_.ViewFrm->ClearShape();
     ListBox1->clear();
     state_.ViewFrm->hide();
     DisableCommands();
@@ -428,13 +427,135 @@ void TMainFrm::Exit1Click()
     close();
 }
 
+void TMainFrm::OpenAreaDialog(QWidget *dialog)
+{
+    hide();
+    dialog->show();
+}
+
+void TMainFrm::Rect1Click()
+{
+    state_.EditMode = false;
+    state_.ViewFrm->EditShape(Shape::Kind::Rectangle, kNewRectBox, crAsPointed);
+    TRectFrm *dialog = state_.RectFrm;
+    dialog->ShowCorners(vemo::CornersFromBox(kNewRectBox));
+    dialog->FileLocate->clear();
+    dialog->Alt->clear();
+    OpenAreaDialog(dialog);
+}
+
+void TMainFrm::Circle1Click()
+{
+    state_.EditMode = false;
+    state_.ViewFrm->EditShape(Shape::Kind::Circle, kNewCircleBox, crEqualRatio);
+    TCircFrm *dialog = state_.CircFrm;
+    dialog->ShowCircle(vemo::CircleFromSquare(kNewCircleBox));
+    dialog->FileLocate->clear();
+    dialog->Alt->clear();
+    OpenAreaDialog(dialog);
+}
+
+void TMainFrm::PanelButton4Click()
+{
+    const int index = ListBox1->SelectedIndex();
+    if (index < 0)
+        return;
+    // Set before the line is read: a following "Set" rewrites this line, whatever it holds.
+    state_.EditMode = true;
+    const std::string line = ListBox1->LineAt(index);
+    TViewFrm *view = state_.ViewFrm;
+    TAreaDialog *dialog = nullptr;
+    switch (vemo::GetAreaKind(line)) {
+    case vemo::AreaKind::Rect: {
+        view->Shape1->SetShapeKind(Shape::Kind::Rectangle);
+        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Rect);
+        const vemo::RectCorners corners{c[0], c[1], c[2], c[3]};
+        view->EditShape(Shape::Kind::Rectangle, vemo::BoxFromCorners(corners), crAsPointed);
+        state_.RectFrm->ShowCorners(corners);
+        dialog = state_.RectFrm;
+        break;
+    }
+    case vemo::AreaKind::Circle: {
+        view->Shape1->SetShapeKind(Shape::Kind::Circle);
+        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Circle);
+        const vemo::CircleArea circle{c[0], c[1], c[2]};
+        view->EditShape(Shape::Kind::Circle, vemo::BoxFromCircle(circle), crAsPointed);
+        state_.CircFrm->ShowCircle(circle);
+        dialog = state_.CircFrm;
+        break;
+    }
+    case vemo::AreaKind::None:
+        return;
+    }
+    dialog->FileLocate->setText(Text(vemo::ReadHref(line)));
+    dialog->Alt->setText(Text(vemo::ReadAlt(line)));
+    OpenAreaDialog(dialog);
+}
+
+void TMainFrm::Delete1Click()
+{
+    const int index = ListBox1->SelectedIndex();
+    if (vemo::IsProtectedLine(index, ListBox1->count()))
+        return;
+    ListBox1->RemoveLine(index);
+    ListBox1->SelectLine(-1);
+    // A deletion is a change like any other: closing must offer to save it.
+    state_.Modified = true;
+}
+
+void TMainFrm::ListBox1Click()
+{
+    const int index = ListBox1->SelectedIndex();
+    if (index < 0)
+        return;
+    const std::string line = ListBox1->LineAt(index);
+    TViewFrm *view = state_.ViewFrm;
+    switch (vemo::GetAreaKind(line)) {
+    case vemo::AreaKind::Rect: {
+        view->Shape1->SetShapeKind(Shape::Kind::Rectangle);
+        // Each edge is set as soon as it is read, so a bad value leaves the earlier edges shown.
+        const std::vector<std::string> texts = vemo::CoordTexts(line, vemo::AreaKind::Rect);
+        vemo::Box box = view->ShapeBox();
+        box.left = vemo::StrToInt(texts.at(0));
+        view->SetShapeBox(box);
+        box.top = vemo::StrToInt(texts.at(1));
+        view->SetShapeBox(box);
+        box.width = vemo::BoxFromCorners({box.left, box.top, vemo::StrToInt(texts.at(2)), box.top}).width;
+        view->SetShapeBox(box);
+        box.height = vemo::BoxFromCorners({box.left, box.top, box.left, vemo::StrToInt(texts.at(3))}).height;
+        view->SetShapeBox(box);
+        view->Shape1->show();
+        break;
+    }
+    case vemo::AreaKind::Circle: {
+        view->Shape1->SetShapeKind(Shape::Kind::Circle);
+        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Circle);
+        view->SetShapeBox(vemo::BoxFromCircle({c[0], c[1], c[2]}));
+        view->Shape1->show();
+        break;
+    }
+    case vemo::AreaKind::None:
+        view->Shape1->hide();
+        break;
+    }
+}
+
+void TMainFrm::PutAreaLine(const std::string &line)
+{
+    const int selected = ListBox1->SelectedIndex();
+    int index = selected;
+    if (state_.EditMode && selected >= 0) {
+        ListBox1->SetLineAt(selected, line);
+    } else {
+        index = vemo::NewAreaLineIndex(ListBox1->count());
+        ListBox1->InsertLine(index, line);
+    }
+    ListBox1->SelectLine(index);
+    state_.Modified = true;
+}
+
 // Commands that later work fills in.
-void TMainFrm::ListBox1Click() {}
-void TMainFrm::PanelButton4Click() {}
-void TMainFrm::Delete1Click() {}
 void TMainFrm::PanelButton9Click() {}
-void TMainFrm::Rect1Click() {}
-void TMainFrm::Circle1Click() {}
 void TMainFrm::PanelButton7Click() {}
 void TMainFrm::TopicsClick() {}
 void TMainFrm::Font1Click() {}

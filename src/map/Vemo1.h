@@ -24,6 +24,9 @@ public:
     bool CloseMap();
     void EnableCommands();
     void DisableCommands();
+    // Puts an area line made in a dialog into the map: in place of the selected line when an
+    // edit is under way, else as a new line before the map end line. Selects it.
+    void PutAreaLine(const std::string &line);
 
     // Command handlers; the tool button, menu item and pop-up item of a command share one.
     void Open1Click();
@@ -74,6 +77,8 @@ private:
     // Writes the picture as JPEG beside it; false when the user keeps an unrelated JPEG there.
     bool ConvertToJpeg(const QString &sourcePath, const QString &jpegPath);
     void WriteMapFile();
+    // Hides this window and shows an area dialog in its place.
+    void OpenAreaDialog(QWidget *dialog);
     void ReadSettings();
     void WriteSettings();
     void DeleteTestPage();

@@ -14,8 +14,13 @@ public:
     int PictureWidth() const { return picture_.width(); }
     int PictureHeight() const { return picture_.height(); }
 
+signals:
+    // The mouse moved over the picture; x and y are picture pixels.
+    void MouseMoved(Qt::KeyboardModifiers modifiers, int x, int y);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     QPixmap picture_;

@@ -15,16 +15,6 @@
 #include <memory>
 #include <ostream>
 
-inline void PrintTo(const QRect &r, std::ostream *out)
-{
-    *out << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
-}
-
-inline void PrintTo(const QPoint &p, std::ostream *out)
-{
-    *out << "(" << p.x() << ", " << p.y() << ")";
-}
-
 inline void PrintTo(const EdgeRect &r, std::ostream *out)
 {
     *out << "{" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << "}";

@@ -1,0 +1,168 @@
+#include "dialogs/AreaDialog.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/LocalText.h"
+#include "app/MessageDialogs.h"
+#include "app/UiFonts.h"
+#include "core/FileFilter.h"
+#include "core/PathRules.h"
+#include "core/RelativeLink.h"
+#include "map/EditorState.h"
+#include "map/Vemo1.h"
+#include "view/ResizeFrame.h"
+#include "view/Vemo2.h"
+
+namespace {
+
+constexpr int kClientWidth = 407;
+constexpr int kClientHeight = 190;
+const vemo::PathStyle kPaths = vemo::NativePathStyle();
+
+QGroupBox *NewGroup(QWidget *parent, const char *caption, const QRect &bounds)
+{
+    auto *group = new QGroupBox(QString::fromUtf8(caption), parent);
+    group->setGeometry(bounds);
+    return group;
+}
+
+QPushButton *NewButton(QWidget *parent, const char *caption, const QRect &bounds)
+{
+    auto *button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setGeometry(bounds);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TAreaDialog::TAreaDialog(EditorState &state, const char *caption, const char *switchCaption)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint),
+      state_(state)
+{
+    setWindowTitle(QString::fromUtf8(caption));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    QGroupBox *link = NewGroup(this, " Link File ", {8, 60, 391, 50});
+    FileLocate = new QLineEdit(link);
+    FileLocate->setGeometry(10, 20, 290, 22);
+    BrowseBtn = NewButton(link, "Browse", {308, 19, 73, 24});
+    QGroupBox *alt = NewGroup(this, " ALT Text ", {8, 112, 391, 46});
+    Alt = new QLineEdit(alt);
+    Alt->setGeometry(10, 18, 371, 22);
+    // The link and the ALT text are what the user reads and types in their own language.
+    FileLocate->setFont(ProportionalUiFont(state_.JapaneseUI));
+    Alt->setFont(ProportionalUiFont(state_.JapaneseUI));
+
+    BitBtn1 = NewButton(this, "Set", {64, 162, 85, 25});
+    BitBtn1->setDefault(true);
+    BitBtn2 = NewButton(this, "Cancel", {161, 162, 85, 25});
+    BitBtn3 = NewButton(this, switchCaption, {258, 162, 85, 25});
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BitBtn1Click); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BitBtn2Click); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BitBtn3Click); });
+    connect(BrowseBtn, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BrowseBtnClick); });
+}
+
+void TAreaDialog::Guarded(void (TAreaDialog::*handler)())
+{
+    RunGuarded(this, [this, handler] { (this->*handler)(); });
+}
+
+QLineEdit *TAreaDialog::NewCoordinateField(QGroupBox *group, const char *label, int x)
+{
+    auto *caption = new QLabel(QString::fromUtf8(label), group);
+    caption->setGeometry(x, 22, 20, 20);
+    auto *field = new QLineEdit(QStringLiteral("0"), group);
+    field->setGeometry(x + 22, 20, 60, 22);
+    // Only the user's own typing moves the shape: texts written by the view's write-back or by
+    // the commands never feed back into it.
+    connect(field, &QLineEdit::textEdited, this, [this] { Guarded(&TAreaDialog::isChange); });
+    return field;
+}
+
+void TAreaDialog::isChange()
+{
+    if (isActiveWindow())
+        MoveShape();
+}
+
+void TAreaDialog::BitBtn1Click()
+{
+    state_.ViewFrm->ResizeFrame1->DetachAll();
+    hide();
+    state_.MainFrm->PutAreaLine(AreaLine());
+}
+
+void TAreaDialog::BitBtn2Click()
+{
+    state_.ViewFrm->ResizeFrame1->DetachAll();
+    // A line being edited stays shown; a new area that was given up disappears.
+    if (!state_.EditMode)
+        state_.ViewFrm->Shape1->hide();
+    hide();
+}
+
+void TAreaDialog::BrowseBtnClick()
+{
+    QStringList filters;
+    for (const std::string &filter : vemo::ToDialogFilters(kLinkFilter))
+        filters << Text(filter);
+    const std::string picture = Bytes(state_.ImageFileName);
+    QFileDialog chooser(this, QString(), Text(vemo::FolderPart(picture, kPaths)));
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    chooser.setFileMode(QFileDialog::AnyFile);
+    chooser.setNameFilters(filters);
+    chooser.selectNameFilter(filters.first());
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return;
+    const std::string target = Bytes(chooser.selectedFiles().first());
+    FileLocate->setText(Text(vemo::MakeRelativeLink(target, picture, kPaths)));
+}
+
+void TAreaDialog::SwitchTo(TAreaDialog *other)
+{
+    other->FileLocate->setText(FileLocate->text());
+    other->Alt->setText(Alt->text());
+    hide();
+    state_.MainFrm->hide();
+    other->show();
+}
+
+void TAreaDialog::showEvent(QShowEvent *event)
+{
+    // The main window is hidden while a dialog is up; the dialog stands where it was.
+    if (!event->spontaneous() && state_.MainFrm)
+        move(state_.MainFrm->pos());
+    QDialog::showEvent(event);
+}
+
+void TAreaDialog::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous() && state_.MainFrm && !QCoreApplication::closingDown()) {
+        state_.MainFrm->show();
+        state_.MainFrm->raise();
+        state_.MainFrm->activateWindow();
+    }
+    QDialog::hideEvent(event);
+}
+
+void TAreaDialog::closeEvent(QCloseEvent *event)
+{
+    // The close box only hides the dialog: the shape stays held and nothing is written.
+    event->accept();
+}
+
+void TAreaDialog::reject()
+{
+    // Escape answers "Cancel".
+    Guarded(&TAreaDialog::BitBtn2Click);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// What the rectangle and circle dialogs share: the link and ALT fields with the link chooser,
+// the Set, Cancel and switch buttons, and the way a dialog takes the main window's place.
+// Each dialog adds its coordinate fields, the AREA line they make, and the switch to the other.
+#include <QDialog>
+
+#include <string>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+struct EditorState;
+
+class TAreaDialog : public QDialog {
+    Q_OBJECT
+public:
+    QLineEdit *FileLocate = nullptr;
+    QLineEdit *Alt = nullptr;
+    QPushButton *BrowseBtn = nullptr;
+    QPushButton *BitBtn1 = nullptr; // "Set"
+    QPushButton *BitBtn2 = nullptr; // "Cancel"
+    QPushButton *BitBtn3 = nullptr; // switch to the other kind of area
+
+    // The link chooser's filter, in the chooser's "Name|patterns|..." form.
+    static constexpr const char *kLinkFilter =
+        "HTML (*.HTM,*.HTML)|*.HTM*;.HTML|Picture (*.GIF,*.JPG)|*.GIF;*JPG|"
+        "Sound (*.WAV,*.AU,*.AIFF)|*.WAV;*.AU;*.AIFF|All Files (*.*)|*.*";
+
+    // Set: lets the shape go and puts the AREA line into the map.
+    void BitBtn1Click();
+    // Cancel: lets the shape go and leaves the map as it was.
+    void BitBtn2Click();
+    virtual void BitBtn3Click() = 0;
+    // Browse: picks the link target and writes it relative to the picture's folder.
+    void BrowseBtnClick();
+
+protected:
+    TAreaDialog(EditorState &state, const char *caption, const char *switchCaption);
+
+    // A coordinate field at x in a group; typing into it moves the shape.
+    QLineEdit *NewCoordinateField(QGroupBox *group, const char *label, int x);
+    // The AREA line the fields make, every text taken exactly as typed.
+    virtual std::string AreaLine() const = 0;
+    // Moves the view's shape to the typed coordinates.
+    virtual void MoveShape() = 0;
+    // Hands the link and ALT texts over to other, and shows it in this dialog's place.
+    void SwitchTo(TAreaDialog *other);
+
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+    EditorState &state_;
+
+private:
+    void Guarded(void (TAreaDialog::*handler)());
+    void isChange();
+};

@@ -1,0 +1,50 @@
+#include "dialogs/CircSet.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include "app/LocalText.h"
+#include "core/AreaFields.h"
+#include "core/MapLines.h"
+#include "dialogs/RectSet.h"
+#include "map/EditorState.h"
+#include "view/ResizeFrame.h"
+#include "view/Vemo2.h"
+
+TCircFrm::TCircFrm(EditorState &state) : TAreaDialog(state, "Circle Setting", "Rect")
+{
+    auto *center = new QGroupBox(QStringLiteral(" Center "), this);
+    center->setGeometry(8, 4, 193, 52);
+    X = NewCoordinateField(center, "x", 8);
+    Y = NewCoordinateField(center, "y", 100);
+    auto *radius = new QGroupBox(QStringLiteral(" Radius "), this);
+    radius->setGeometry(206, 4, 101, 52);
+    R = NewCoordinateField(radius, "r", 8);
+}
+
+void TCircFrm::ShowCircle(const vemo::CircleArea &circle)
+{
+    X->setText(QString::number(circle.x));
+    Y->setText(QString::number(circle.y));
+    R->setText(QString::number(circle.r));
+}
+
+std::string TCircFrm::AreaLine() const
+{
+    return vemo::CircleAreaLine(Bytes(X->text()), Bytes(Y->text()), Bytes(R->text()), Bytes(FileLocate->text()),
+                                Bytes(Alt->text()));
+}
+
+void TCircFrm::MoveShape()
+{
+    const vemo::Box box = vemo::TypedCircleBox(Bytes(X->text()), Bytes(Y->text()), Bytes(R->text()));
+    state_.ViewFrm->ResizeFrame1->SetControlBounds(state_.ViewFrm->Shape1, box.left, box.top, box.width, box.height);
+}
+
+void TCircFrm::BitBtn3Click()
+{
+    TViewFrm *view = state_.ViewFrm;
+    state_.RectFrm->ShowCorners(vemo::CornersFromBox(view->ShapeBox()));
+    view->Shape1->SetShapeKind(Shape::Kind::Rectangle);
+    SwitchTo(state_.RectFrm);
+}

@@ -1,0 +1,204 @@
+// The rectangle and circle dialogs with the view's shape: typing, write-back, Set, Cancel and
+// the switches between the two kinds of area.
+#include <QPushButton>
+
+#include "AreaEditingFixture.h"
+
+namespace {
+
+const QString kTwoAreas[] = {"<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\" ALT=\"A\">",
+                             "<AREA SHAPE=\"CIRCLE\" COORDS=\"50,50,10\" HREF=\"b.htm\" ALT=\"B\">"};
+
+class AreaDialogTest : public AreaEditingFixture {};
+
+TEST_F(AreaDialogTest, NewAreasStartAtThePictureCornerInTheirDialog)
+{
+    OpenMap();
+    Main().Rect1Click();
+    EXPECT_EQ(ShapeBounds(), QRect(0, 0, 50, 50));
+    EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Rectangle);
+    EXPECT_EQ(View().ResizeFrame1->CornerResize(), crAsPointed);
+    EXPECT_EQ(RectFields(), (QStringList{"0", "0", "49", "49"}));
+    EXPECT_TRUE(Rect().isVisible());
+    EXPECT_FALSE(Main().isVisible());
+    EXPECT_TRUE(ShapeAttached());
+    Rect().BitBtn2Click();
+    EXPECT_TRUE(Main().isVisible());
+
+    Main().Circle1Click();
+    EXPECT_EQ(ShapeBounds(), QRect(0, 0, 49, 49));
+    EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Circle);
+    EXPECT_EQ(View().ResizeFrame1->CornerResize(), crEqualRatio);
+    EXPECT_EQ(CircFields(), (QStringList{"24", "24", "25"}));
+    EXPECT_TRUE(Circ().isVisible());
+    EXPECT_FALSE(State().EditMode);
+    // The shape is covered once, however often a dialog is left by its close box.
+    Circ().close();
+    Main().Circle1Click();
+    EXPECT_EQ(View().ResizeFrame1->Covers().size(), 1);
+}
+
+TEST_F(AreaDialogTest, TypingMovesTheShapeAndWrittenTextDoesNot)
+{
+    OpenMap();
+    Main().Rect1Click();
+    Activate(&Rect());
+    const struct {
+        QLineEdit *field;
+        QString text;
+        QRect bounds;
+    } rectSteps[] = {
+        {Rect().Y1, "99", {0, 0, 50, 100}},
+        {Rect().X0, "10", {10, 0, 40, 100}},
+        {Rect().X0, "12a", {0, 0, 50, 100}}, // not a number: the left edge is 0
+        {Rect().X1, "", {0, 0, 0, 100}},     // no right edge: no width
+    };
+    for (const auto &step : rectSteps) {
+        Type(step.field, step.text);
+        EXPECT_EQ(ShapeBounds(), step.bounds) << step.text.toStdString();
+    }
+    Rect().X0->setText("30");
+    EXPECT_EQ(ShapeBounds(), QRect(0, 0, 0, 100));
+
+    Rect().BitBtn2Click();
+    Main().Circle1Click();
+    Activate(&Circ());
+    const struct {
+        QLineEdit *field;
+        QString text;
+        QRect bounds;
+    } circleSteps[] = {
+        {Circ().X, "50", {26, 0, 49, 49}},
+        {Circ().Y, "40", {26, 16, 49, 49}},
+        {Circ().R, "10", {41, 31, 19, 19}},
+        {Circ().X, "x", {-9, 31, 19, 19}},
+        {Circ().R, "", {-9 + 10, 31 + 10, -1, -1}}, // r = 0 covers no pixel
+    };
+    for (const auto &step : circleSteps) {
+        Type(step.field, step.text);
+        EXPECT_EQ(ShapeBounds(), step.bounds) << step.text.toStdString();
+    }
+}
+
+TEST_F(AreaDialogTest, ReleasingTheShapeWritesItBack)
+{
+    OpenMap();
+    Main().Rect1Click();
+    Activate(&View());
+    QTest::mousePress(ViewWindow(), Qt::LeftButton, {}, {10, 10});
+    QTest::mouseMove(ViewWindow(), {15, 20});
+    QTest::mouseMove(ViewWindow(), {20, 30});
+    QTest::mouseRelease(ViewWindow(), Qt::LeftButton, {}, {20, 30});
+    EXPECT_EQ(ShapeBounds(), QRect(10, 20, 50, 50));
+    EXPECT_EQ(RectFields(), (QStringList{"10", "20", "59", "69"}));
+
+    // A circle pulled out of square by an edge handle is squared at its top-left corner.
+    Rect().BitBtn2Click();
+    Main().Circle1Click();
+    Activate(&View());
+    QTest::mouseClick(ViewWindow(), Qt::LeftButton, {}, {20, 20});
+    const QList<QWidget *> handles = View().ResizeFrame1->Handles();
+    ASSERT_EQ(handles.size(), HandleCount);
+    const QPoint bottomEdge = handles[3]->geometry().center();
+    QTest::mousePress(ViewWindow(), Qt::LeftButton, {}, bottomEdge);
+    QTest::mouseMove(ViewWindow(), bottomEdge - QPoint(0, 24));
+    QTest::mouseRelease(ViewWindow(), Qt::LeftButton, {}, bottomEdge - QPoint(0, 24));
+    EXPECT_EQ(ShapeBounds(), QRect(0, 0, 25, 25));
+    EXPECT_EQ(CircFields(), (QStringList{"12", "12", "13"}));
+    EXPECT_EQ(handles[4]->geometry().center(), QPoint(24, 24));
+    EXPECT_FALSE(State().Modified);
+}
+
+TEST_F(AreaDialogTest, SetAndCancelInBothModes)
+{
+    const struct {
+        bool editing;
+        bool set;
+        QStringList lines;
+        int selected;
+        bool shapeShown;
+    } cases[] = {
+        {false, true, {kTwoAreas[0], kTwoAreas[1], "<AREA SHAPE=\"RECT\" COORDS=\"7,0,49,abc\" HREF=\"x.htm\" ALT=\"\">"},
+         4, true},
+        {true, true, {"<AREA SHAPE=\"RECT\" COORDS=\"7,2,3,abc\" HREF=\"x.htm\" ALT=\"A\">", kTwoAreas[1]}, 2, true},
+        {false, false, {kTwoAreas[0], kTwoAreas[1]}, -1, false},
+        {true, false, {kTwoAreas[0], kTwoAreas[1]}, 2, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "editing " << c.editing << ", set " << c.set);
+        OpenMapWithAreas({kTwoAreas[0], kTwoAreas[1]});
+        if (c.editing) {
+            SelectLine(2);
+            Main().PanelButton4Click();
+        } else {
+            Main().Rect1Click();
+        }
+        // Texts go into the line exactly as typed, numbers or not.
+        Rect().X0->setText("7");
+        Rect().Y1->setText("abc");
+        Rect().FileLocate->setText("x.htm");
+        (c.set ? Rect().BitBtn1 : Rect().BitBtn2)->click();
+
+        EXPECT_EQ(ListLines().mid(2, ListLines().size() - 3), c.lines);
+        EXPECT_EQ(Main().ListBox1->SelectedIndex(), c.selected);
+        EXPECT_EQ(State().Modified, c.set);
+        EXPECT_EQ(View().Shape1->isVisible(), c.shapeShown);
+        EXPECT_FALSE(ShapeAttached());
+        EXPECT_FALSE(Rect().isVisible());
+        EXPECT_TRUE(Main().isVisible());
+        State().Modified = false;
+    }
+}
+
+TEST_F(AreaDialogTest, CircleAndRectSwitchesUseTheirOwnConversions)
+{
+    OpenMap();
+    Main().Circle1Click();
+    Activate(&Circ());
+    Type(Circ().X, "50");
+    Type(Circ().Y, "40");
+    Type(Circ().R, "10");
+    Circ().FileLocate->setText("c.htm");
+    Circ().Alt->setText("C");
+
+    Circ().BitBtn3->click();
+    EXPECT_EQ(RectFields(), (QStringList{"41", "31", "59", "49"}));
+    EXPECT_EQ(ShapeBounds(), QRect(41, 31, 19, 19));
+    EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Rectangle);
+    EXPECT_EQ(Texts({Rect().FileLocate, Rect().Alt}), (QStringList{"c.htm", "C"}));
+    EXPECT_FALSE(State().Modified);
+    EXPECT_TRUE(Rect().isVisible());
+    EXPECT_FALSE(Circ().isVisible());
+    EXPECT_FALSE(Main().isVisible());
+
+    // Back again: the radius comes out one less, and the map counts as changed.
+    Rect().BitBtn3->click();
+    EXPECT_EQ(CircFields(), (QStringList{"50", "40", "9"}));
+    EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Circle);
+    EXPECT_TRUE(State().Modified);
+    EXPECT_TRUE(ShapeAttached());
+
+    // A wide rectangle becomes the square on its height.
+    Circ().BitBtn3->click();
+    Activate(&Rect());
+    Type(Rect().X0, "10");
+    Type(Rect().Y0, "20");
+    Type(Rect().X1, "59");
+    Type(Rect().Y1, "49");
+    Rect().BitBtn3->click();
+    EXPECT_EQ(ShapeBounds(), QRect(10, 20, 30, 30));
+    EXPECT_EQ(CircFields(), (QStringList{"25", "35", "15"}));
+}
+
+TEST_F(AreaDialogTest, ClosingTheViewClosesAnOpenDialog)
+{
+    OpenMap();
+    Main().Rect1Click();
+    View().close();
+    EXPECT_FALSE(Rect().isVisible());
+    EXPECT_TRUE(Main().isVisible());
+    EXPECT_FALSE(ShapeAttached());
+    EXPECT_EQ(Main().ListBox1->count(), 0);
+}
+
+} // namespace

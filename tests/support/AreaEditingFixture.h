@@ -1,0 +1,77 @@
+#pragma once
+// An editor with a picture open, for tests of the view window, the area dialogs and the
+// main window's area commands. Mouse input goes through the view's window, so Qt picks the
+// receiver under the pointer as it would for a user.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+#include "EditorFixture.h"
+#include "TestPictures.h"
+#include "dialogs/CircSet.h"
+#include "dialogs/RectSet.h"
+#include "view/ResizeFrame.h"
+
+class AreaEditingFixture : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        Start();
+        Main().show();
+    }
+
+    // Opens a 200 x 150 picture. With lines, its side file holds exactly them.
+    void OpenMap(const QStringList &lines = {})
+    {
+        ASSERT_TRUE(testpics::MakePicture(Path("pic.gif"), 200, 150));
+        if (!lines.isEmpty()) {
+            ASSERT_TRUE(testpics::WriteBytes(Path("pic.vmo"), (lines.join("\r\n") + "\r\n").toUtf8()));
+        }
+        Main().OpenImage(Path("pic.gif"));
+        ASSERT_TRUE(View().isVisible());
+    }
+    // A map holding the given area lines between its start and end lines.
+    void OpenMapWithAreas(const QStringList &areas)
+    {
+        OpenMap(QStringList{"<IMG SRC=\"pic.gif\" USEMAP=\"#pic\">", "<MAP NAME=\"pic\">"} + areas
+                + QStringList{"</MAP>"});
+    }
+
+    TViewFrm &View() { return editor->ViewFrm(); }
+    TRectFrm &Rect() { return editor->RectFrm(); }
+    TCircFrm &Circ() { return editor->CircFrm(); }
+    QRect ShapeBounds() { return View().Shape1->geometry(); }
+    bool ShapeAttached() { return !View().ResizeFrame1->Covers().isEmpty(); }
+
+    static QStringList Texts(std::initializer_list<QLineEdit *> fields)
+    {
+        QStringList texts;
+        for (QLineEdit *field : fields)
+            texts << field->text();
+        return texts;
+    }
+    QStringList RectFields() { return Texts({Rect().X0, Rect().Y0, Rect().X1, Rect().Y1}); }
+    QStringList CircFields() { return Texts({Circ().X, Circ().Y, Circ().R}); }
+
+    // Selects a line as the user does, so the list reports the change.
+    void SelectLine(int index) { Main().ListBox1->setCurrentRow(index); }
+
+    static void Activate(QWidget *window)
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    // Replaces a field's text by typing, as the user does.
+    static void Type(QLineEdit *field, const QString &text)
+    {
+        field->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(field, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(field, text);
+    }
+
+    QWindow *ViewWindow() { return View().windowHandle(); }
+};
