@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -28,6 +27,7 @@
 #include "core/SettingsValues.h"
 #include "imagelib/ImageLibrary.h"
 #include "imagelib/ImageLoadError.h"
+#include "imagelib/SafeSaveFile.h"
 #include "map/EditorState.h"
 #include "map/MapListBox.h"
 #include "view/Vemo2.h"
@@ -381,8 +381,7 @@ void TMainFrm::WriteMapFile()
 {
     const QByteArray text = QByteArray::fromStdString(vemo::JoinMapFileLines(ListBox1->Lines()));
     // Written beside the old file and renamed over it, so a failed save never loses the map.
-    QSaveFile file(state_.MapFileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    if (!SafeSaveFile::Replace(state_.MapFileName, text))
         throw std::runtime_error(Bytes(kCannotWriteMap.In(state_.JapaneseUI).arg(state_.MapFileName)));
 }
 
