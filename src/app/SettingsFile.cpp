@@ -1,9 +1,10 @@
 #include "app/SettingsFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <stdexcept>
+
+#include "imagelib/SafeSaveFile.h"
 
 SettingsFile::SettingsFile(const QString &path) : path_(path)
 {
@@ -27,8 +28,7 @@ void SettingsFile::Write(const std::string &section, const std::string &key, con
     updated.SetValue(section, key, value);
     const QByteArray text = QByteArray::fromStdString(updated.Text());
 
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    if (!SafeSaveFile::Replace(path_, text))
         throw std::runtime_error(path_.toLocal8Bit().toStdString() + " に書き込めません");
     document_ = updated;
 }

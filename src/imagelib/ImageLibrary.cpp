@@ -3,6 +3,7 @@
 #include "imagelib/ImageLoadError.h"
 #include "imagelib/PictureContent.h"
 #include "imagelib/RunLengthBmp.h"
+#include "imagelib/SafeSaveFile.h"
 #include "imagelib/TruncationCheck.h"
 
 #include <QBuffer>
@@ -11,7 +12,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <stdexcept>
 
@@ -139,7 +139,7 @@ void ImageLibrary::NViewLibSaveAsJPG(int quality, const QString &path)
                                          : QStringLiteral("no picture has been loaded");
         throw std::runtime_error(Utf8(WriteFailureText(path, reason)));
     }
-    QSaveFile file(path);
+    SafeSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw std::runtime_error(Utf8(WriteFailureText(path, file.errorString())));
     QImageWriter writer(&file, "jpeg");
@@ -148,11 +148,10 @@ void ImageLibrary::NViewLibSaveAsJPG(int quality, const QString &path)
     if (!writer.write(FlattenOntoWhite(lastPicture_))) {
         const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
                                                                      : writer.errorString();
-        file.cancelWriting();
         throw std::runtime_error(Utf8(WriteFailureText(path, reason)));
     }
-    if (!file.commit())
-        throw std::runtime_error(Utf8(WriteFailureText(path, file.errorString())));
+    if (!file.Finish())
+        throw std::runtime_error(Utf8(WriteFailureText(path, file.FailureReason())));
 }
 
 void ImageLibrary::NViewLibSetLanguage(const QString &language)

@@ -10,12 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <stdexcept>
+#include <vector>
 
 #include "app/LocalText.h"
 #include "app/MessageDialogs.h"
@@ -35,6 +35,7 @@
 #include "dialogs/RectSet.h"
 #include "imagelib/ImageLibrary.h"
 #include "imagelib/ImageLoadError.h"
+#include "imagelib/SafeSaveFile.h"
 #include "map/EditorState.h"
 #include "map/MapListBox.h"
 #include "view/ResizeFrame.h"
@@ -332,6 +333,21 @@ void TMainFrm::OpenImage(const QString &openedPath)
     const int width = view->Image1->PictureWidth();
     const int height = view->Image1->PictureHeight();
     const std::string fileName = vemo::FileNamePart(path, kPaths);
+    const QString mapName = Text(vemo::MapNameFromFileName(fileName));
+    const QString mapFileName = Text(vemo::ChangeExtension(path, vemo::kMapFileExtension, kPaths));
+    // Read before the document shows, so a side file that cannot be read leaves none open.
+    std::vector<std::string> lines;
+    QFile mapFile(mapFileName);
+    if (mapFile.exists()) {
+        const bool opened = mapFile.open(QIODevice::ReadOnly);
+        const QByteArray text = opened ? mapFile.readAll() : QByteArray();
+        if (!opened || mapFile.error() != QFileDevice::NoError)
+            throw std::runtime_error(Bytes(kCannotReadMap.In(state_.JapaneseUI).arg(mapFileName)));
+        lines = vemo::SplitMapFileText(text.toStdString());
+    } else {
+        lines = vemo::NewMapLines(fileName, width, height, Bytes(mapName));
+    }
+
     view->setWindowTitle(Text(fileName + " in " + vemo::FolderForDisplay(path, kPaths)));
     view->FitToPicture();
     view->SetStatusPanel(1, QStringLiteral("%1 %2 x %3").arg(QLatin1String(kind)).arg(width).arg(height));
@@ -340,18 +356,10 @@ void TMainFrm::OpenImage(const QString &openedPath)
     EnableCommands();
 
     state_.ImageFileName = Text(path);
-    state_.MapName = Text(vemo::MapNameFromFileName(fileName));
-    state_.MapFileName = Text(vemo::ChangeExtension(path, vemo::kMapFileExtension, kPaths));
+    state_.MapName = mapName;
+    state_.MapFileName = mapFileName;
     state_.BorderSize = 0;
-
-    QFile mapFile(state_.MapFileName);
-    if (mapFile.exists()) {
-        if (!mapFile.open(QIODevice::ReadOnly))
-            throw std::runtime_error(Bytes(kCannotReadMap.In(state_.JapaneseUI).arg(state_.MapFileName)));
-        ListBox1->SetLines(vemo::SplitMapFileText(mapFile.readAll().toStdString()));
-    } else {
-        ListBox1->SetLines(vemo::NewMapLines(fileName, width, height, Bytes(state_.MapName)));
-    }
+    ListBox1->SetLines(lines);
     statusPanels_[1]->setText(Text(vemo::LinkBaseFolder(path, kPaths)));
 }
 
@@ -374,8 +382,7 @@ void TMainFrm::WriteMapFile()
 {
     const QByteArray text = QByteArray::fromStdString(vemo::JoinMapFileLines(ListBox1->Lines()));
     // Written beside the old file and renamed over it, so a failed save never loses the map.
-    QSaveFile file(state_.MapFileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    if (!SafeSaveFile::Replace(state_.MapFileName, text))
         throw std::runtime_error(Bytes(kCannotWriteMap.In(state_.JapaneseUI).arg(state_.MapFileName)));
 }
 

@@ -3,11 +3,11 @@
 #include "imagelib/ImageLoadError.h"
 #include "PictureBytes.h"
 #include "TestPictures.h"
+#include "TinyDisk.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -107,23 +107,19 @@ TEST_F(ImageLibraryJpeg, NothingLoadedNothingWritten)
 // that a failed write keeps the old JPEG whole and leaves no partial file behind.
 TEST_F(ImageLibraryJpeg, FullDiskKeepsTheOldFileWhole)
 {
-    const QString mountPoint = folder.filePath("tiny");
-    ASSERT_TRUE(QDir().mkpath(mountPoint));
-    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", mountPoint}) != 0)
-        GTEST_SKIP() << "cannot mount a tmpfs here";
-    struct Unmount
-    {
-        QString point;
-        ~Unmount() { QProcess::execute("umount", {point}); }
-    } unmount{mountPoint};
+    TinyDisk disk;
+    if (disk.Refused())
+        GTEST_SKIP() << "needs a tmpfs mount, which this process may not make: " << disk.Problem().toStdString();
+    ASSERT_TRUE(disk.Mounted()) << disk.Problem().toStdString();
 
-    const QString target = mountPoint + "/photo.jpg";
+    const QString target = disk.Path("photo.jpg");
     ASSERT_TRUE(testpics::WriteBytes(target, "the earlier JPEG"));
     library.NViewLibLoad(Made("photo.bmp", 400, 300, {"+noise", "Random"}), 1);
+    ASSERT_TRUE(disk.Fill(8192)); // room for the start of the JPEG only
 
     EXPECT_THROW(library.NViewLibSaveAsJPG(80, target), std::runtime_error);
     EXPECT_EQ(testpics::ReadBytes(target), QByteArray("the earlier JPEG"));
-    EXPECT_EQ(QDir(mountPoint).entryList(QDir::Files), QStringList{"photo.jpg"});
+    EXPECT_EQ(QDir(disk.Folder()).entryList(QDir::Files), (QStringList{"filler", "photo.jpg"}));
 }
 
 TEST_F(ImageLibraryJpeg, MarkerTellsOwnConversionsApart)

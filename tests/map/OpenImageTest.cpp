@@ -152,6 +152,23 @@ TEST_F(OpenImageTest, AJpegThatCannotBeWrittenIsReportedAndLeavesNoDocument)
     EXPECT_FALSE(Main().Save1->isEnabled());
 }
 
+TEST_F(OpenImageTest, ASideFileThatCannotBeReadIsReportedAndLeavesNoDocument)
+{
+    const QString gif = Path("photo.gif");
+    ASSERT_TRUE(testpics::MakePicture(gif, 20, 10));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("photo.vmo")); // named like the side file, but no file
+
+    ModalAnswerer answerer;
+    RunGuarded(&Main(), [&] { Main().OpenImage(gif); });
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_EQ(answerer.Seen()[0].text, "Cannot read " + Path("photo.vmo") + ".");
+    EXPECT_EQ(Main().ListBox1->count(), 0);
+    EXPECT_FALSE(editor->ViewFrm().isVisible());
+    EXPECT_FALSE(Main().Close1->isEnabled());
+    EXPECT_EQ(State().ImageFileName, "");
+    EXPECT_EQ(State().MapFileName, "");
+}
+
 struct BrokenPicture {
     const char *name;
     QByteArray bytes;
