@@ -137,12 +137,13 @@ void TAreaDialog::SwitchTo(TAreaDialog *other)
     other->show();
 }
 
-void TAreaDialog::showEvent(QShowEvent *event)
+void TAreaDialog::setVisible(bool visible)
 {
-    // The main window is hidden while a dialog is up; the dialog stands where it was.
-    if (!event->spontaneous() && state_.MainFrm)
+    // The main window is hidden while a dialog is up; the dialog stands where it was. Placed
+    // before the window is mapped, so the window manager takes the position as given.
+    if (visible && !isVisible() && state_.MainFrm)
         move(state_.MainFrm->pos());
-    QDialog::showEvent(event);
+    QDialog::setVisible(visible);
 }
 
 void TAreaDialog::hideEvent(QHideEvent *event)

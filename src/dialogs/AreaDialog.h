@@ -46,7 +46,7 @@ protected:
     // Hands the link and ALT texts over to other, and shows it in this dialog's place.
     void SwitchTo(TAreaDialog *other);
 
-    void showEvent(QShowEvent *event) override;
+    void setVisible(bool visible) override;
     void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;

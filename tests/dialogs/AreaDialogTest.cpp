@@ -1,6 +1,10 @@
 // The rectangle and circle dialogs with the view's shape: typing, write-back, Set, Cancel and
 // the switches between the two kinds of area.
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QPushButton>
+#include <QTimer>
 
 #include "AreaEditingFixture.h"
 
@@ -14,7 +18,9 @@ class AreaDialogTest : public AreaEditingFixture {};
 TEST_F(AreaDialogTest, NewAreasStartAtThePictureCornerInTheirDialog)
 {
     OpenMap();
+    Main().move(30, 40);
     Main().Rect1Click();
+    EXPECT_EQ(Rect().pos(), Main().pos());
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 50, 50));
     EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Rectangle);
     EXPECT_EQ(View().ResizeFrame1->CornerResize(), crAsPointed);
@@ -199,6 +205,31 @@ TEST_F(AreaDialogTest, ClosingTheViewClosesAnOpenDialog)
     EXPECT_TRUE(Main().isVisible());
     EXPECT_FALSE(ShapeAttached());
     EXPECT_EQ(Main().ListBox1->count(), 0);
+}
+
+TEST_F(AreaDialogTest, BrowseOffersTheLinkFiltersAndWritesARelativeLink)
+{
+    OpenMap();
+    ASSERT_TRUE(QDir(dir.path()).mkpath("pages"));
+    Main().Circle1Click();
+    QStringList filters;
+    QString folder;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *chooser = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            poll.stop();
+            filters = chooser->nameFilters();
+            folder = chooser->directory().absolutePath();
+            chooser->selectFile(Path("pages/a.htm"));
+            QMetaObject::invokeMethod(chooser, "accept", Qt::QueuedConnection);
+        }
+    });
+    poll.start(20);
+    Circ().BrowseBtn->click();
+    ASSERT_EQ(filters.size(), 4);
+    EXPECT_EQ(filters[0], "HTML (*.HTM,*.HTML) (*.htm* *.HTM* .html .HTML)");
+    EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
+    EXPECT_EQ(Circ().FileLocate->text(), "pages/a.htm");
 }
 
 } // namespace

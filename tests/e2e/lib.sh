@@ -1,0 +1,76 @@
+# Shared steps of the end-to-end journeys: a real X server with a window manager, a scratch
+# folder holding a copy of the program (so its settings file lands there), and helpers to find
+# windows and keep screenshots. Source it from a journey with the program's path as $1.
+
+# Runs the journey again inside a fresh X server unless it already runs in one.
+if [ -z "${E2E_INSIDE_X:-}" ]; then
+  export E2E_INSIDE_X=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+program=${1:?usage: $0 path/to/vemo-editor}
+work=$(mktemp -d)
+cleanup() { kill "${editor_pid:-}" "${wm_pid:-}" 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+cp "$program" "$work/vemo-editor"
+mkdir "$work/pics"
+
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+sleep 1
+
+# Starts the editor in the scratch folder with the given arguments.
+start_editor() {
+  (cd "$work" && LANG=C.UTF-8 ./vemo-editor "$@") &
+  editor_pid=$!
+}
+
+# Prints the id of the first visible window whose name matches the pattern, waiting for it.
+wait_for_window() {
+  for _ in $(seq 1 100); do
+    if id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "window '$1' did not appear" >&2
+  return 1
+}
+
+# Keeps a screenshot of the whole screen, or of one window, as a test artefact.
+keep_screenshot() {
+  local folder=${E2E_ARTEFACTS:-$work}
+  mkdir -p "$folder"
+  if [ -n "${2:-}" ]; then
+    xwd -id "$2" -silent | convert xwd:- "png:$folder/$1.png"
+  else
+    xwd -root -silent | convert xwd:- "png:$folder/$1.png"
+  fi
+}
+
+# Sets X and Y to the screen position of a window's client area.
+client_origin() {
+  X=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $4}')
+  Y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $4}')
+}
+
+# Opens a menu of the active window with its Alt key and picks an item by its key.
+choose_menu() {
+  xdotool key --clearmodifiers "alt+$1"
+  sleep 0.3
+  xdotool key "$2"
+}
+
+# Waits until the editor has exited and fails when it does not.
+wait_for_exit() {
+  for _ in $(seq 1 50); do
+    kill -0 "$editor_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$editor_pid" 2>/dev/null; then
+    echo "the editor did not exit" >&2
+    return 1
+  fi
+  wait "$editor_pid"
+}
