@@ -440,26 +440,25 @@ void TMainFrm::OpenAreaDialog(QWidget *dialog)
     dialog->show();
 }
 
-void TMainFrm::Rect1Click()
+void TMainFrm::StartNewArea(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize, TAreaDialog *dialog)
 {
     state_.EditMode = false;
-    state_.ViewFrm->EditShape(Shape::Kind::Rectangle, kNewRectBox, crAsPointed);
-    TRectFrm *dialog = state_.RectFrm;
-    dialog->ShowCorners(vemo::CornersFromBox(kNewRectBox));
+    state_.ViewFrm->EditShape(kind, box, cornerResize);
+    // The dialog starts with the shape's own coordinates, as a drag would write them.
+    state_.ViewFrm->ChangeShape();
     dialog->FileLocate->clear();
     dialog->Alt->clear();
     OpenAreaDialog(dialog);
 }
 
+void TMainFrm::Rect1Click()
+{
+    StartNewArea(Shape::Kind::Rectangle, kNewRectBox, crAsPointed, state_.RectFrm);
+}
+
 void TMainFrm::Circle1Click()
 {
-    state_.EditMode = false;
-    state_.ViewFrm->EditShape(Shape::Kind::Circle, kNewCircleBox, crEqualRatio);
-    TCircFrm *dialog = state_.CircFrm;
-    dialog->ShowCircle(vemo::CircleFromSquare(kNewCircleBox));
-    dialog->FileLocate->clear();
-    dialog->Alt->clear();
-    OpenAreaDialog(dialog);
+    StartNewArea(Shape::Kind::Circle, kNewCircleBox, crEqualRatio, state_.CircFrm);
 }
 
 void TMainFrm::PanelButton4Click()

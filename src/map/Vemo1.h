@@ -5,11 +5,15 @@
 #include <string>
 
 #include "app/StartupEnvironment.h"
+#include "core/AreaGeometry.h"
+#include "view/OutlineGeometry.h"
+#include "widgets/Shape.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QToolButton;
+class TAreaDialog;
 class TMapListBox;
 struct EditorState;
 
@@ -79,6 +83,8 @@ private:
     void WriteMapFile();
     // Hides this window and shows an area dialog in its place.
     void OpenAreaDialog(QWidget *dialog);
+    // Puts a new shape at box for the user to move and size, with its dialog.
+    void StartNewArea(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize, TAreaDialog *dialog);
     void ReadSettings();
     void WriteSettings();
     void DeleteTestPage();

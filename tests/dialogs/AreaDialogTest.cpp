@@ -211,17 +211,25 @@ TEST_F(AreaDialogTest, BrowseOffersTheLinkFiltersAndWritesARelativeLink)
 {
     OpenMap();
     ASSERT_TRUE(QDir(dir.path()).mkpath("pages"));
+    ASSERT_TRUE(testpics::WriteBytes(Path("pages/a.htm"), "<HTML>"));
     Main().Circle1Click();
     QStringList filters;
     QString folder;
+    // The chooser reads its folder in the background: accept once it has taken the choice.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto *chooser = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-            poll.stop();
-            filters = chooser->nameFilters();
-            folder = chooser->directory().absolutePath();
-            chooser->selectFile(Path("pages/a.htm"));
-            QMetaObject::invokeMethod(chooser, "accept", Qt::QueuedConnection);
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            auto *chooser = qobject_cast<QFileDialog *>(window);
+            if (!chooser || !chooser->isVisible())
+                continue;
+            if (filters.isEmpty()) {
+                filters = chooser->nameFilters();
+                folder = chooser->directory().absolutePath();
+                chooser->selectFile(Path("pages/a.htm"));
+            } else if (chooser->selectedFiles().value(0) == Path("pages/a.htm")) {
+                poll.stop();
+                static_cast<QDialog *>(chooser)->done(QDialog::Accepted);
+            }
         }
     });
     poll.start(20);
