@@ -51,6 +51,23 @@ TEST_F(FrameTest, EventsComeInTheOrderTheUserActs)
     EXPECT_EQ(log->events, (QStringList{"HandleMouseDown(B)", "HandleMouseMove(B)", "HandleMouseUp(B)"}));
 }
 
+TEST_F(FrameTest, AHostThatDetachesOnAClickOrDoubleClickGetsNothingMore)
+{
+    const auto detachAll = [this](QWidget *) { frame->DetachAll(); };
+    AttachFormControls();
+    QMetaObject::Connection detacher = QObject::connect(frame, &TResizeFrame::OnClick, frame, detachAll);
+    click(at(shapeA, {5, 5}));
+    EXPECT_EQ(log->withoutMoves(), (QStringList{"MouseDown(A 5,5)", "Click(A)"}));
+    QObject::disconnect(detacher);
+
+    AttachFormControls();
+    QObject::connect(frame, &TResizeFrame::OnDblClick, frame, detachAll);
+    log->clear();
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, at(shapeB, {5, 5}));
+    EXPECT_EQ(log->withoutMoves(), (QStringList{"MouseDown(B 5,5)", "Click(B)", "MouseUp(B 5,5)", "DblClick(B)"}));
+    EXPECT_TRUE(frame->Covers().isEmpty());
+}
+
 TEST_F(FrameTest, ShiftPressOnTheOnlySelectionDeselectsIt)
 {
     AttachFormControls();
