@@ -103,7 +103,8 @@ bool TResizeFrame::IsFramePart(const QWidget *widget) const
 
 void TResizeFrame::AttachControl(QWidget *control)
 {
-    if (!control || !keyCatcher_)
+    // The drag works in the control's parent; a control without one cannot be moved.
+    if (!control || !control->parentWidget() || !keyCatcher_)
         return;
     auto *cover = new TCoverControl(this);
     cover->AttachTo(control);
