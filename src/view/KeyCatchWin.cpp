@@ -32,7 +32,12 @@ bool TKeyCatchWin::event(QEvent *event)
             return true;
         }
     } else if (event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent *>(event)->key()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        // Changing the selection under a drag would hide the handle that
+        // holds the mouse or destroy the control being dragged.
+        if (IsFrameKey(key) && frame_->DragInProgress())
+            return true;
+        switch (key) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             frame_->SelectNext();

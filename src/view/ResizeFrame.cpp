@@ -117,11 +117,9 @@ void TResizeFrame::DetachAll()
 {
     HideHandles();
     EndDrag();
-    handleDragging_ = false;
     for (auto cover = covers_.rbegin(); cover != covers_.rend(); ++cover)
         delete cover->data();
     covers_.clear();
-    delete rubberBand_.data();
     // Only the frame's own filter goes; the form's own handlers stay as they are.
     if (filteredForm_)
         filteredForm_->removeEventFilter(this);
@@ -327,6 +325,8 @@ void TResizeFrame::EndDrag()
 {
     confined_ = false;
     dragging_ = false;
+    handleDragging_ = false;
+    delete rubberBand_.data();
     delete overlay_.data();
 }
 
@@ -483,16 +483,17 @@ void TResizeFrame::HandleMouseMove(QWidget *handle, Qt::KeyboardModifiers shift,
 
 void TResizeFrame::HandleMouseUp(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
-    if (!currentCover_)
-        return;
     const QPoint pos = Confined(handle, QPoint(x, y));
+    // The drag ends even if the host let its control go meanwhile.
+    QPointer<TCoverControl> cover = currentCover_;
     if (handleDragging_) {
-        currentCover_->EndResize();
+        if (cover)
+            cover->EndResize();
         EndDrag();
-        handleDragging_ = false;
         ShowHandles();
     }
-    emit OnHandleMouseUp(currentCover_->AttachedControl(), button, shift, pos.x(), pos.y());
+    if (cover)
+        emit OnHandleMouseUp(cover->AttachedControl(), button, shift, pos.x(), pos.y());
 }
 
 void TResizeFrame::OwnerFormMouseDown(QWidget *, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
@@ -520,15 +521,16 @@ void TResizeFrame::OwnerFormMouseMove(QWidget *, Qt::KeyboardModifiers, int x, i
 
 void TResizeFrame::OwnerFormMouseUp(QWidget *, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
 {
-    if (dragging_ && rubberBand_) {
+    const bool banding = dragging_ && rubberBand_;
+    EdgeRect band;
+    if (banding) {
         rubberBand_->EraseOutline();
-        const EdgeRect band = rubberBand_->Outline();
-        delete rubberBand_.data();
-        EndDrag();
-        if (formDragSelect_)
-            SelectInRect(band);
+        band = rubberBand_->Outline();
     }
-    dragging_ = false;
+    // A release on the form ends any drag, also one whose control has gone.
+    EndDrag();
+    if (banding && formDragSelect_)
+        SelectInRect(band);
 }
 
 void TResizeFrame::OwnerFormActivate(QWidget *)

@@ -92,6 +92,8 @@ public:
     int SelectedCount() const { return selectedCount_; }
     bool Dragging() const { return dragging_; }
     bool HandleDragging() const { return handleDragging_; }
+    // A move, a resize or a rubber band is under way.
+    bool DragInProgress() const { return dragging_ || handleDragging_; }
     // Screen area the drag's mouse positions are confined to; empty when free.
     QRect CursorConfinement() const { return confined_ ? dragClipRect_ : QRect(); }
     // The handle widgets in index order, or none before the first CreateHandles.

@@ -102,6 +102,34 @@ TEST_F(FrameTest, AnyButtonOnAHandleResizes)
     EXPECT_TRUE(handlesVisible());
 }
 
+TEST_F(FrameTest, TabAndDeleteWaitForTheDragToEnd)
+{
+    AttachFormControls();
+    QPointer<QWidget> a = shapeA;
+    click(at(shapeA, {5, 5}));
+    const QPoint from = handleCentre(4);
+    press(from);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Delete);
+    EXPECT_FALSE(handle(4)->isHidden());
+    EXPECT_EQ(frame->GetSelectedControls(), QList<QWidget *>{shapeA});
+    move(from + QPoint(10, 10));
+    release(from + QPoint(10, 10));
+    EXPECT_EQ(shapeA->geometry(), QRect(20, 20, 60, 60));
+
+    press(at(shapeA, {5, 5}));
+    key(Qt::Key_Delete);
+    release(at(shapeA, {5, 5}));
+    ASSERT_FALSE(a.isNull());
+
+    // A resize whose control the host lets go ends with it.
+    press(handleCentre(4));
+    frame->DetachControl(shapeA);
+    release(handleCentre(4));
+    EXPECT_FALSE(frame->HandleDragging());
+    EXPECT_EQ(frame->Overlay(), nullptr);
+}
+
 TEST_F(FrameTest, EqualRatioCornersKeepTheRatioEdgesDoNot)
 {
     frame->AttachControl(shapeA);
