@@ -2,6 +2,7 @@
 
 #include "view/ResizeFrame.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -46,6 +47,12 @@ bool TKeyCatchWin::event(QEvent *event)
             DeleteSelectedControls();
             return true;
         }
+    } else if (event->type() == QEvent::FocusOut) {
+        // The frame gives this widget the focus at each press, so losing it
+        // to a popup or another window means the drag's release goes there.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+            frame_->AbandonDrag();
     }
     return QWidget::event(event);
 }

@@ -330,6 +330,16 @@ void TResizeFrame::EndDrag()
     delete overlay_.data();
 }
 
+void TResizeFrame::AbandonDrag()
+{
+    if (!DragInProgress())
+        return;
+    // The overlay takes every outline with it; no control has moved yet.
+    EndDrag();
+    if (selectedCount_ == 1)
+        ShowHandles();
+}
+
 QPoint TResizeFrame::Confined(QWidget *receiver, QPoint pos) const
 {
     if (!confined_)
@@ -451,6 +461,10 @@ void TResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::
 {
     if (!currentCover_)
         return;
+    // Holding the focus, the key catcher hears of a popup or another window
+    // taking the mouse before the release.
+    if (keyCatcher_)
+        keyCatcher_->setFocus();
     QPointer<TCoverControl> cover = currentCover_;
     emit OnHandleMouseDown(cover->AttachedControl(), button, shift, x, y);
     if (!cover || !cover->AttachedParent())
@@ -501,6 +515,8 @@ void TResizeFrame::OwnerFormMouseDown(QWidget *, Qt::MouseButton button, Qt::Key
     QWidget *form = GetOwnerForm();
     if (button != Qt::LeftButton || !form)
         return;
+    if (keyCatcher_)
+        keyCatcher_->setFocus();
     DeselectAll();
     // An unattached cover, out of sight, that only carries the band.
     rubberBand_ = new TCoverControl(this);

@@ -80,6 +80,9 @@ public:
     void ShowHandles();
     void HideHandles();
     void CreateHandles();
+    // Drops the drag under way without applying it, for when its release
+    // will not come: a popup or another window has taken the mouse.
+    void AbandonDrag();
 
     // A protected control is never destroyed by the Delete key: it stays
     // attached and selected while the other selected controls go. The mark

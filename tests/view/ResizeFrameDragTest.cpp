@@ -2,6 +2,7 @@
 #include "FrameTestForm.h"
 
 #include <QCursor>
+#include <QMenu>
 #include <QSignalSpy>
 
 namespace {
@@ -128,6 +129,52 @@ TEST_F(FrameTest, TabAndDeleteWaitForTheDragToEnd)
     release(handleCentre(4));
     EXPECT_FALSE(frame->HandleDragging());
     EXPECT_EQ(frame->Overlay(), nullptr);
+}
+
+TEST_F(FrameTest, ADragWhoseReleaseGoesElsewhereIsAbandoned)
+{
+    AttachFormControls();
+    const auto expectAbandoned = [this] {
+        EXPECT_FALSE(frame->DragInProgress());
+        EXPECT_EQ(frame->Overlay(), nullptr);
+        EXPECT_TRUE(frame->CursorConfinement().isNull());
+        EXPECT_EQ(shapeA->geometry(), QRect(20, 20, 50, 50));
+        EXPECT_TRUE(handlesVisible());
+    };
+    click(at(shapeA, {5, 5}));
+
+    QMenu menu;
+    menu.addAction("Item");
+    press(at(shapeA, {5, 5}));
+    move(at(shapeA, {25, 25}));
+    menu.popup(form->mapToGlobal(QPoint(300, 200)));
+    {
+        SCOPED_TRACE("a popup opens during a move");
+        expectAbandoned();
+    }
+    release(at(shapeA, {25, 25}));
+    menu.close();
+    move(at(shapeA, {30, 30}));
+    {
+        SCOPED_TRACE("after the popup");
+        expectAbandoned();
+    }
+
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const QPoint from = handleCentre(4);
+    press(from);
+    move(from + QPoint(10, 10));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    {
+        SCOPED_TRACE("the window is deactivated during a resize");
+        expectAbandoned();
+    }
+    release(from + QPoint(10, 10));
+    EXPECT_EQ(shapeA->geometry(), QRect(20, 20, 50, 50));
 }
 
 TEST_F(FrameTest, EqualRatioCornersKeepTheRatioEdgesDoNot)
