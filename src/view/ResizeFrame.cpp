@@ -132,8 +132,14 @@ void TResizeFrame::DetachAll()
 
 void TResizeFrame::SetControlBounds(QWidget *control, int left, int top, int width, int height)
 {
-    if (TCoverControl *cover = FindCover(control))
-        cover->SetBounds(left, top, width, height);
+    TCoverControl *cover = FindCover(control);
+    if (!cover)
+        return;
+    cover->SetBounds(left, top, width, height);
+    // A host may reshape the selected control from inside OnMouseUp, after
+    // the handles were placed; they follow it.
+    if (cover == currentCover_ && selectedCount_ == 1 && !handleDragging_ && HandlesShown())
+        ShowHandles();
 }
 
 void TResizeFrame::AttachAll()
@@ -286,6 +292,12 @@ void TResizeFrame::HideHandles()
         if (handle)
             handle->hide();
     }
+}
+
+bool TResizeFrame::HandlesShown() const
+{
+    return std::any_of(handles_.begin(), handles_.end(),
+                       [](const QPointer<QWidget> &handle) { return handle && !handle->isHidden(); });
 }
 
 void TResizeFrame::ShowHandles()

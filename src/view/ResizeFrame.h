@@ -146,6 +146,7 @@ private:
     TCoverControl *FindCover(const QWidget *control) const;
     bool IsFramePart(const QWidget *widget) const;
     int HandleIndex(const QObject *widget) const;
+    bool HandlesShown() const;
     void SimulatedShiftClick(TCoverControl *cover);
     void BeginDragIn(QWidget *parent);
     void EndDrag();

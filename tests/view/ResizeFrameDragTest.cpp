@@ -268,23 +268,45 @@ TEST_F(FrameTest, AResizeStaysInsideTheParentToo)
     EXPECT_EQ(shapeA->geometry(), QRect(QPoint(20, 20), QPoint(69 + 399 - 69, 69 + 299 - 69)));
 }
 
-TEST_F(FrameTest, SetControlBoundsMovesTheControlButNotTheHandles)
+TEST_F(FrameTest, SetControlBoundsMovesTheControlAndOnlyItsOwnHandles)
 {
     AttachFormControls();
     click(at(shapeA, {5, 5}));
     const QPoint handlePos = handle(4)->pos();
+    frame->SetControlBounds(shapeB, 150, 120, 30, 40);
+    EXPECT_EQ(shapeB->geometry(), QRect(150, 120, 30, 40));
+    EXPECT_EQ(handle(4)->pos(), handlePos);
     frame->SetControlBounds(shapeA, 100, 120, 30, 40);
     EXPECT_EQ(shapeA->geometry(), QRect(100, 120, 30, 40));
     EXPECT_EQ(frame->Covers()[0]->geometry(), QRect(100, 120, 30, 40));
-    EXPECT_EQ(handle(4)->pos(), handlePos);
+    EXPECT_EQ(handle(4)->pos(), QPoint(127, 157));
     // A control without a cover is left alone.
     QWidget stranger(form.get());
     stranger.setGeometry(1, 2, 3, 4);
     frame->SetControlBounds(&stranger, 10, 10, 10, 10);
     EXPECT_EQ(stranger.geometry(), QRect(1, 2, 3, 4));
-    // The next release places the handles again.
-    click(at(shapeA, {5, 5}));
-    EXPECT_EQ(handle(4)->pos(), QPoint(127, 157));
+}
+
+TEST_F(FrameTest, AHostThatSquaresTheControlAtTheReleaseGetsHandlesAroundTheSquare)
+{
+    AttachFormControls();
+    const auto square = [this](QWidget *control) {
+        const int side = std::min(control->width(), control->height());
+        frame->SetControlBounds(control, control->x(), control->y(), side, side);
+    };
+    QObject::connect(frame, &TResizeFrame::OnMouseUp, frame,
+                     [square](QWidget *control, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { square(control); });
+    QObject::connect(frame, &TResizeFrame::OnHandleMouseUp, frame,
+                     [square](QWidget *control, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { square(control); });
+    click(at(shapeB, {5, 5}));
+    EXPECT_EQ(shapeB->geometry(), QRect(100, 20, 20, 20));
+    EXPECT_EQ(handle(4)->pos(), QPoint(117, 37));
+    dragInOneStep(handleCentre(3), handleCentre(3) + QPoint(0, 30));
+    EXPECT_EQ(shapeB->geometry(), QRect(100, 20, 20, 20));
+    EXPECT_EQ(handle(4)->pos(), QPoint(117, 37));
+    dragInOneStep(handleCentre(4), handleCentre(4) + QPoint(20, 10));
+    EXPECT_EQ(shapeB->geometry(), QRect(100, 20, 30, 30));
+    EXPECT_EQ(handle(4)->pos(), QPoint(127, 47));
 }
 
 TEST_F(FrameTest, DetachAllLeavesNothingSelectedOrAttached)
