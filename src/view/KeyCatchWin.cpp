@@ -72,4 +72,6 @@ void TKeyCatchWin::DeleteSelectedControls()
         frame_->DetachControl(control);
         delete control.data();
     }
+    // Covers inside a deleted control went with it, unseen by the frame.
+    frame_->RecountSelection();
 }

@@ -166,8 +166,11 @@ void TResizeFrame::DetachControl(QWidget *control)
         return;
     if (cover == currentCover_)
         SimulatedShiftClick(cover);
+    const bool wasSelected = cover && cover->Selected();
     delete cover.data();
     covers_.erase(std::remove(covers_.begin(), covers_.end(), nullptr), covers_.end());
+    if (wasSelected)
+        RecountSelection();
 }
 
 void TResizeFrame::SimulatedShiftClick(TCoverControl *cover)
@@ -236,6 +239,36 @@ void TResizeFrame::SelectNext()
             target = covers[current + 1];
     }
     SelectControl(target->AttachedControl());
+}
+
+void TResizeFrame::UpdateMultiMarks()
+{
+    for (TCoverControl *each : Covers()) {
+        const bool mark = each->Selected() && selectedCount_ >= 2;
+        if (mark != each->MultiMark()) {
+            each->SetMultiMark(mark);
+            each->update();
+        }
+    }
+}
+
+void TResizeFrame::RecountSelection()
+{
+    selectedCount_ = 0;
+    TCoverControl *lastSelected = nullptr;
+    for (TCoverControl *each : Covers()) {
+        if (each->Selected()) {
+            ++selectedCount_;
+            lastSelected = each;
+        }
+    }
+    if (lastSelected && !(currentCover_ && currentCover_->Selected()))
+        currentCover_ = lastSelected;
+    UpdateMultiMarks();
+    if (selectedCount_ != 1)
+        HideHandles();
+    else if (!DragInProgress())
+        ShowHandles();
 }
 
 void TResizeFrame::DeselectAll()
@@ -402,13 +435,7 @@ void TResizeFrame::CoverMouseDown(TCoverControl *cover, Qt::MouseButton button, 
     if (!guard || selectedCount_ == 0)
         return;
 
-    for (TCoverControl *each : Covers()) {
-        const bool mark = each->Selected() && selectedCount_ >= 2;
-        if (mark != each->MultiMark()) {
-            each->SetMultiMark(mark);
-            each->update();
-        }
-    }
+    UpdateMultiMarks();
     dragging_ = moveWillStart && cover->Selected();
     if (!dragging_)
         return;

@@ -74,6 +74,9 @@ public:
     void SelectControls(const QList<QWidget *> &controls);
     void SelectInRect(const EdgeRect &formRect);
     void SelectNext();
+    // Counts the selected covers again after some went without a click, and
+    // sets the current cover, the corner marks and the handles to match.
+    void RecountSelection();
     void DeselectAll();
     QList<QWidget *> GetSelectedControls() const;
     QWidget *GetOwnerForm() const;
@@ -147,6 +150,7 @@ private:
     bool IsFramePart(const QWidget *widget) const;
     int HandleIndex(const QObject *widget) const;
     bool HandlesShown() const;
+    void UpdateMultiMarks();
     void SimulatedShiftClick(TCoverControl *cover);
     void BeginDragIn(QWidget *parent);
     void EndDrag();

@@ -350,6 +350,21 @@ TEST_F(FrameTest, DeleteSkipsControlsTheHostStillNeeds)
     EXPECT_EQ(frame->Covers().size(), 1);
 }
 
+TEST_F(FrameTest, AProtectedSurvivorOfDeleteBecomesTheSingleSelection)
+{
+    AttachFormControls();
+    frame->SetDeleteProtected(shapeA, true);
+    frame->SelectControls({shapeA, shapeB});
+    // A press on A makes it current without changing the selection.
+    click(at(shapeA, {5, 5}));
+    key(Qt::Key_Delete);
+    EXPECT_EQ(frame->SelectedCount(), 1);
+    EXPECT_EQ(frame->CurrentCover()->AttachedControl(), shapeA);
+    EXPECT_FALSE(frame->Covers()[0]->MultiMark());
+    EXPECT_TRUE(handlesVisible());
+    EXPECT_EQ(handle(0)->pos(), QPoint(18, 18));
+}
+
 TEST_F(FrameTest, DeleteCopesWithAControlInsideAnotherSelectedOne)
 {
     frame->AttachControl(panel);
@@ -359,6 +374,7 @@ TEST_F(FrameTest, DeleteCopesWithAControlInsideAnotherSelectedOne)
     key(Qt::Key_Delete);
     EXPECT_TRUE(p.isNull());
     EXPECT_TRUE(frame->Covers().isEmpty());
+    EXPECT_EQ(frame->SelectedCount(), 0);
 }
 
 } // namespace
