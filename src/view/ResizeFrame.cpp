@@ -18,8 +18,8 @@ QRect ClientAreaOnScreen(const QWidget *widget)
 
 } // namespace
 
-TResizeFrame::TResizeFrame(QObject *owner)
-    : QObject(owner)
+TResizeFrame::TResizeFrame(QObject *owner, bool autoAttach)
+    : QObject(owner), autoAttach_(autoAttach)
 {
     if (QWidget *form = GetOwnerForm())
         keyCatcher_ = new TKeyCatchWin(this, form);
@@ -27,7 +27,8 @@ TResizeFrame::TResizeFrame(QObject *owner)
         qWarning("TResizeFrame: no window among its owners; it will attach nothing");
     // Like a component's load completion: runs once the host has finished
     // building its form and set the frame's properties.
-    QMetaObject::invokeMethod(this, &TResizeFrame::Loaded, Qt::QueuedConnection);
+    if (autoAttach_)
+        QMetaObject::invokeMethod(this, &TResizeFrame::Loaded, Qt::QueuedConnection);
 }
 
 TResizeFrame::~TResizeFrame()

@@ -30,16 +30,17 @@
 // through the On... signals with the attached control as sender.
 //
 // The frame is a non-visual object. Its owner (QObject parent), or an
-// ancestor of it, must be a window: the owner form. With AutoAttach on (the
-// default) the frame runs AttachAll once the event loop first gets to it,
-// which covers every control of the owner and lets a rubber band drawn on the
-// empty form select controls. A host that attaches controls itself sets
-// AutoAttach to false right after creating the frame.
+// ancestor of it, must be a window: the owner form. Made with AutoAttach on
+// (the default) the frame runs AttachAll once the event loop first gets to
+// it, which covers every control of the owner and lets a rubber band drawn on
+// the empty form select controls; turning AutoAttach off before then cancels
+// that. A host that attaches controls itself makes the frame with AutoAttach
+// off, so no event processed in between can attach everything.
 class TResizeFrame : public QObject {
     Q_OBJECT
 
 public:
-    explicit TResizeFrame(QObject *owner);
+    explicit TResizeFrame(QObject *owner, bool autoAttach = true);
     ~TResizeFrame() override;
 
     // Properties.
@@ -156,7 +157,7 @@ private:
     void EndDrag();
     QPoint Confined(QWidget *receiver, QPoint pos) const;
 
-    bool autoAttach_ = true;
+    bool autoAttach_;
     TcrStyle cornerResize_ = crAsPointed;
     Qt::CursorShape cursor_ = Qt::ArrowCursor;
     bool formDragSelect_ = true;

@@ -264,6 +264,16 @@ TEST(ResizeFrameForm, AutoAttachCoversEveryControlOfTheOwnerOnceLoaded)
     EXPECT_EQ(frame.Covers()[1]->AttachedControl(), shape);
 }
 
+TEST(ResizeFrameForm, AFrameMadeWithoutAutoAttachNeverAttachesByItself)
+{
+    QWidget form;
+    new Shape(&form);
+    TResizeFrame frame(&form, false);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame.AutoAttach());
+    EXPECT_TRUE(frame.Covers().isEmpty());
+}
+
 TEST(ResizeFrameForm, AFrameOutsideAnyFormAttachesNothing)
 {
     QObject owner;
