@@ -378,6 +378,8 @@ void TResizeFrame::EndDrag()
 
 void TResizeFrame::AbandonDrag()
 {
+    // A press whose OnMouseDown is still running must not start its drag.
+    mouseTaken_ = true;
     if (!DragInProgress())
         return;
     // The overlay takes every outline with it; no control has moved yet.
@@ -403,6 +405,7 @@ void TResizeFrame::CoverMouseDown(TCoverControl *cover, Qt::MouseButton button, 
 {
     if (keyCatcher_)
         keyCatcher_->setFocus();
+    mouseTaken_ = false;
     if (button != Qt::LeftButton)
         return;
     HideHandles();
@@ -437,6 +440,12 @@ void TResizeFrame::CoverMouseDown(TCoverControl *cover, Qt::MouseButton button, 
         return;
 
     UpdateMultiMarks();
+    if (mouseTaken_) {
+        // The host opened a popup or another window: the release goes there.
+        if (selectedCount_ == 1)
+            ShowHandles();
+        return;
+    }
     dragging_ = moveWillStart && cover->Selected();
     if (!dragging_)
         return;
@@ -505,9 +514,10 @@ void TResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::
     // taking the mouse before the release.
     if (keyCatcher_)
         keyCatcher_->setFocus();
+    mouseTaken_ = false;
     QPointer<TCoverControl> cover = currentCover_;
     emit OnHandleMouseDown(cover->AttachedControl(), button, shift, x, y);
-    if (!cover || !cover->AttachedParent())
+    if (!cover || !cover->AttachedParent() || mouseTaken_)
         return;
     // A hidden widget loses the press's mouse grab in Qt, so the pressed
     // handle stays shown for the drag but stops painting; the others hide.

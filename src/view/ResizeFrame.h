@@ -85,7 +85,8 @@ public:
     void HideHandles();
     void CreateHandles();
     // Drops the drag under way without applying it, for when its release
-    // will not come: a popup or another window has taken the mouse.
+    // will not come: a popup or another window has taken the mouse. Called
+    // while a press's OnMouseDown runs, it keeps that press from dragging.
     void AbandonDrag();
 
     // A protected control is never destroyed by the Delete key: it stays
@@ -175,6 +176,7 @@ private:
     bool dragging_ = false;
     bool handleDragging_ = false;
     bool confined_ = false;
+    bool mouseTaken_ = false; // a popup or another window took the mouse since the last press
     QRect dragClipRect_;
     QPointer<TKeyCatchWin> keyCatcher_;
     QPointer<QWidget> filteredForm_; // the owner form while AttachAll holds it

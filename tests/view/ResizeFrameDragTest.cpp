@@ -175,6 +175,17 @@ TEST_F(FrameTest, ADragWhoseReleaseGoesElsewhereIsAbandoned)
     }
     release(from + QPoint(10, 10));
     EXPECT_EQ(shapeA->geometry(), QRect(20, 20, 50, 50));
+
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QObject::connect(frame, &TResizeFrame::OnMouseDown, &menu,
+                     [&] { menu.popup(form->mapToGlobal(QPoint(300, 200))); });
+    press(at(shapeA, {5, 5}));
+    {
+        SCOPED_TRACE("the host opens a popup on the press");
+        expectAbandoned();
+    }
+    menu.close();
 }
 
 TEST_F(FrameTest, EqualRatioCornersKeepTheRatioEdgesDoNot)
