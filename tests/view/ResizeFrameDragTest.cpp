@@ -5,6 +5,10 @@
 #include <QMenu>
 #include <QSignalSpy>
 
+#include <functional>
+#include <tuple>
+#include <vector>
+
 namespace {
 
 // Counts the moves and resizes a widget goes through.
@@ -186,6 +190,35 @@ TEST_F(FrameTest, ADragWhoseReleaseGoesElsewhereIsAbandoned)
         expectAbandoned();
     }
     menu.close();
+}
+
+TEST_F(FrameTest, DetachAllFromInsideTheFramesSignalsLeavesNoDragBehind)
+{
+    const auto detach = [this] { frame->DetachAll(); };
+    using Connector = std::function<QMetaObject::Connection()>;
+    const std::vector<std::tuple<const char *, bool, Connector>> cases = {
+        {"OnMouseMove", false, [&] { return QObject::connect(frame, &TResizeFrame::OnMouseMove, frame, detach); }},
+        {"OnMouseUp", false, [&] { return QObject::connect(frame, &TResizeFrame::OnMouseUp, frame, detach); }},
+        {"OnHandleMouseDown", true,
+         [&] { return QObject::connect(frame, &TResizeFrame::OnHandleMouseDown, frame, detach); }},
+        {"OnHandleMouseMove", true,
+         [&] { return QObject::connect(frame, &TResizeFrame::OnHandleMouseMove, frame, detach); }},
+    };
+    for (const auto &[signal, onHandle, connectDetach] : cases) {
+        SCOPED_TRACE(signal);
+        AttachFormControls();
+        click(at(shapeA, {5, 5}));
+        const QMetaObject::Connection detacher = connectDetach();
+        const QPoint from = onHandle ? handleCentre(4) : at(shapeA, {5, 5});
+        dragInOneStep(from, from + QPoint(10, 10));
+        QObject::disconnect(detacher);
+        EXPECT_TRUE(frame->Covers().isEmpty());
+        EXPECT_FALSE(frame->DragInProgress());
+        EXPECT_EQ(frame->Overlay(), nullptr);
+        EXPECT_TRUE(frame->CursorConfinement().isNull());
+        EXPECT_EQ(frame->SelectedCount(), 0);
+        EXPECT_FALSE(handlesVisible());
+    }
 }
 
 TEST_F(FrameTest, EqualRatioCornersKeepTheRatioEdgesDoNot)
