@@ -2,6 +2,7 @@
 
 #include "view/ResizeFrame.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -32,7 +33,12 @@ bool TKeyCatchWin::event(QEvent *event)
             return true;
         }
     } else if (event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent *>(event)->key()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        // Changing the selection under a drag would hide the handle that
+        // holds the mouse or destroy the control being dragged.
+        if (IsFrameKey(key) && frame_->DragInProgress())
+            return true;
+        switch (key) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             frame_->SelectNext();
@@ -41,6 +47,12 @@ bool TKeyCatchWin::event(QEvent *event)
             DeleteSelectedControls();
             return true;
         }
+    } else if (event->type() == QEvent::FocusOut) {
+        // The frame gives this widget the focus at each press, so losing it
+        // to a popup or another window means the drag's release goes there.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+            frame_->AbandonDrag();
     }
     return QWidget::event(event);
 }
@@ -60,4 +72,6 @@ void TKeyCatchWin::DeleteSelectedControls()
         frame_->DetachControl(control);
         delete control.data();
     }
+    // Covers inside a deleted control went with it, unseen by the frame.
+    frame_->RecountSelection();
 }

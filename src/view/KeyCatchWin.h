@@ -9,7 +9,9 @@ class TResizeFrame;
 // frame. Tab selects the next attached control (Shift+Tab too: the step is
 // always forward); Delete destroys the selected controls, except those the
 // host marked as delete-protected. Both keys are taken before Qt's focus
-// chain or a shortcut can see them; every other key is handled as usual.
+// chain or a shortcut can see them, and do nothing while a drag is under
+// way; every other key is handled as usual. Losing the focus to a popup or
+// another window abandons the frame's drag, whose release will not come.
 // Arrow keys are not caught: nothing moves from the keyboard.
 class TKeyCatchWin : public QWidget {
     Q_OBJECT

@@ -18,8 +18,8 @@ QRect ClientAreaOnScreen(const QWidget *widget)
 
 } // namespace
 
-TResizeFrame::TResizeFrame(QObject *owner)
-    : QObject(owner)
+TResizeFrame::TResizeFrame(QObject *owner, bool autoAttach)
+    : QObject(owner), autoAttach_(autoAttach)
 {
     if (QWidget *form = GetOwnerForm())
         keyCatcher_ = new TKeyCatchWin(this, form);
@@ -27,7 +27,8 @@ TResizeFrame::TResizeFrame(QObject *owner)
         qWarning("TResizeFrame: no window among its owners; it will attach nothing");
     // Like a component's load completion: runs once the host has finished
     // building its form and set the frame's properties.
-    QMetaObject::invokeMethod(this, &TResizeFrame::Loaded, Qt::QueuedConnection);
+    if (autoAttach_)
+        QMetaObject::invokeMethod(this, &TResizeFrame::Loaded, Qt::QueuedConnection);
 }
 
 TResizeFrame::~TResizeFrame()
@@ -103,7 +104,8 @@ bool TResizeFrame::IsFramePart(const QWidget *widget) const
 
 void TResizeFrame::AttachControl(QWidget *control)
 {
-    if (!control || !keyCatcher_)
+    // The drag works in the control's parent; a control without one cannot be moved.
+    if (!control || !control->parentWidget() || !keyCatcher_)
         return;
     auto *cover = new TCoverControl(this);
     cover->AttachTo(control);
@@ -116,11 +118,9 @@ void TResizeFrame::DetachAll()
 {
     HideHandles();
     EndDrag();
-    handleDragging_ = false;
     for (auto cover = covers_.rbegin(); cover != covers_.rend(); ++cover)
         delete cover->data();
     covers_.clear();
-    delete rubberBand_.data();
     // Only the frame's own filter goes; the form's own handlers stay as they are.
     if (filteredForm_)
         filteredForm_->removeEventFilter(this);
@@ -133,8 +133,14 @@ void TResizeFrame::DetachAll()
 
 void TResizeFrame::SetControlBounds(QWidget *control, int left, int top, int width, int height)
 {
-    if (TCoverControl *cover = FindCover(control))
-        cover->SetBounds(left, top, width, height);
+    TCoverControl *cover = FindCover(control);
+    if (!cover)
+        return;
+    cover->SetBounds(left, top, width, height);
+    // A host may reshape the selected control from inside OnMouseUp, after
+    // the handles were placed; they follow it.
+    if (cover == currentCover_ && selectedCount_ == 1 && !handleDragging_ && HandlesShown())
+        ShowHandles();
 }
 
 void TResizeFrame::AttachAll()
@@ -161,8 +167,11 @@ void TResizeFrame::DetachControl(QWidget *control)
         return;
     if (cover == currentCover_)
         SimulatedShiftClick(cover);
+    const bool wasSelected = cover && cover->Selected();
     delete cover.data();
     covers_.erase(std::remove(covers_.begin(), covers_.end(), nullptr), covers_.end());
+    if (wasSelected)
+        RecountSelection();
 }
 
 void TResizeFrame::SimulatedShiftClick(TCoverControl *cover)
@@ -233,6 +242,36 @@ void TResizeFrame::SelectNext()
     SelectControl(target->AttachedControl());
 }
 
+void TResizeFrame::UpdateMultiMarks()
+{
+    for (TCoverControl *each : Covers()) {
+        const bool mark = each->Selected() && selectedCount_ >= 2;
+        if (mark != each->MultiMark()) {
+            each->SetMultiMark(mark);
+            each->update();
+        }
+    }
+}
+
+void TResizeFrame::RecountSelection()
+{
+    selectedCount_ = 0;
+    TCoverControl *lastSelected = nullptr;
+    for (TCoverControl *each : Covers()) {
+        if (each->Selected()) {
+            ++selectedCount_;
+            lastSelected = each;
+        }
+    }
+    if (lastSelected && !(currentCover_ && currentCover_->Selected()))
+        currentCover_ = lastSelected;
+    UpdateMultiMarks();
+    if (selectedCount_ != 1)
+        HideHandles();
+    else if (!DragInProgress())
+        ShowHandles();
+}
+
 void TResizeFrame::DeselectAll()
 {
     HideHandles();
@@ -289,6 +328,12 @@ void TResizeFrame::HideHandles()
     }
 }
 
+bool TResizeFrame::HandlesShown() const
+{
+    return std::any_of(handles_.begin(), handles_.end(),
+                       [](const QPointer<QWidget> &handle) { return handle && !handle->isHidden(); });
+}
+
 void TResizeFrame::ShowHandles()
 {
     QWidget *parent = currentCover_ ? currentCover_->AttachedParent() : nullptr;
@@ -326,7 +371,21 @@ void TResizeFrame::EndDrag()
 {
     confined_ = false;
     dragging_ = false;
+    handleDragging_ = false;
+    delete rubberBand_.data();
     delete overlay_.data();
+}
+
+void TResizeFrame::AbandonDrag()
+{
+    // A press whose OnMouseDown is still running must not start its drag.
+    mouseTaken_ = true;
+    if (!DragInProgress())
+        return;
+    // The overlay takes every outline with it; no control has moved yet.
+    EndDrag();
+    if (selectedCount_ == 1)
+        ShowHandles();
 }
 
 QPoint TResizeFrame::Confined(QWidget *receiver, QPoint pos) const
@@ -346,6 +405,7 @@ void TResizeFrame::CoverMouseDown(TCoverControl *cover, Qt::MouseButton button, 
 {
     if (keyCatcher_)
         keyCatcher_->setFocus();
+    mouseTaken_ = false;
     if (button != Qt::LeftButton)
         return;
     HideHandles();
@@ -379,12 +439,12 @@ void TResizeFrame::CoverMouseDown(TCoverControl *cover, Qt::MouseButton button, 
     if (!guard || selectedCount_ == 0)
         return;
 
-    for (TCoverControl *each : Covers()) {
-        const bool mark = each->Selected() && selectedCount_ >= 2;
-        if (mark != each->MultiMark()) {
-            each->SetMultiMark(mark);
-            each->update();
-        }
+    UpdateMultiMarks();
+    if (mouseTaken_) {
+        // The host opened a popup or another window: the release goes there.
+        if (selectedCount_ == 1)
+            ShowHandles();
+        return;
     }
     dragging_ = moveWillStart && cover->Selected();
     if (!dragging_)
@@ -450,9 +510,14 @@ void TResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::
 {
     if (!currentCover_)
         return;
+    // Holding the focus, the key catcher hears of a popup or another window
+    // taking the mouse before the release.
+    if (keyCatcher_)
+        keyCatcher_->setFocus();
+    mouseTaken_ = false;
     QPointer<TCoverControl> cover = currentCover_;
     emit OnHandleMouseDown(cover->AttachedControl(), button, shift, x, y);
-    if (!cover || !cover->AttachedParent())
+    if (!cover || !cover->AttachedParent() || mouseTaken_)
         return;
     // A hidden widget loses the press's mouse grab in Qt, so the pressed
     // handle stays shown for the drag but stops painting; the others hide.
@@ -482,16 +547,17 @@ void TResizeFrame::HandleMouseMove(QWidget *handle, Qt::KeyboardModifiers shift,
 
 void TResizeFrame::HandleMouseUp(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
-    if (!currentCover_)
-        return;
     const QPoint pos = Confined(handle, QPoint(x, y));
+    // The drag ends even if the host let its control go meanwhile.
+    QPointer<TCoverControl> cover = currentCover_;
     if (handleDragging_) {
-        currentCover_->EndResize();
+        if (cover)
+            cover->EndResize();
         EndDrag();
-        handleDragging_ = false;
         ShowHandles();
     }
-    emit OnHandleMouseUp(currentCover_->AttachedControl(), button, shift, pos.x(), pos.y());
+    if (cover)
+        emit OnHandleMouseUp(cover->AttachedControl(), button, shift, pos.x(), pos.y());
 }
 
 void TResizeFrame::OwnerFormMouseDown(QWidget *, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
@@ -499,6 +565,8 @@ void TResizeFrame::OwnerFormMouseDown(QWidget *, Qt::MouseButton button, Qt::Key
     QWidget *form = GetOwnerForm();
     if (button != Qt::LeftButton || !form)
         return;
+    if (keyCatcher_)
+        keyCatcher_->setFocus();
     DeselectAll();
     // An unattached cover, out of sight, that only carries the band.
     rubberBand_ = new TCoverControl(this);
@@ -519,15 +587,16 @@ void TResizeFrame::OwnerFormMouseMove(QWidget *, Qt::KeyboardModifiers, int x, i
 
 void TResizeFrame::OwnerFormMouseUp(QWidget *, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
 {
-    if (dragging_ && rubberBand_) {
+    const bool banding = dragging_ && rubberBand_;
+    EdgeRect band;
+    if (banding) {
         rubberBand_->EraseOutline();
-        const EdgeRect band = rubberBand_->Outline();
-        delete rubberBand_.data();
-        EndDrag();
-        if (formDragSelect_)
-            SelectInRect(band);
+        band = rubberBand_->Outline();
     }
-    dragging_ = false;
+    // A release on the form ends any drag, also one whose control has gone.
+    EndDrag();
+    if (banding && formDragSelect_)
+        SelectInRect(band);
 }
 
 void TResizeFrame::OwnerFormActivate(QWidget *)

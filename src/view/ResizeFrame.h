@@ -30,16 +30,17 @@
 // through the On... signals with the attached control as sender.
 //
 // The frame is a non-visual object. Its owner (QObject parent), or an
-// ancestor of it, must be a window: the owner form. With AutoAttach on (the
-// default) the frame runs AttachAll once the event loop first gets to it,
-// which covers every control of the owner and lets a rubber band drawn on the
-// empty form select controls. A host that attaches controls itself sets
-// AutoAttach to false right after creating the frame.
+// ancestor of it, must be a window: the owner form. Made with AutoAttach on
+// (the default) the frame runs AttachAll once the event loop first gets to
+// it, which covers every control of the owner and lets a rubber band drawn on
+// the empty form select controls; turning AutoAttach off before then cancels
+// that. A host that attaches controls itself makes the frame with AutoAttach
+// off, so no event processed in between can attach everything.
 class TResizeFrame : public QObject {
     Q_OBJECT
 
 public:
-    explicit TResizeFrame(QObject *owner);
+    explicit TResizeFrame(QObject *owner, bool autoAttach = true);
     ~TResizeFrame() override;
 
     // Properties.
@@ -74,12 +75,19 @@ public:
     void SelectControls(const QList<QWidget *> &controls);
     void SelectInRect(const EdgeRect &formRect);
     void SelectNext();
+    // Counts the selected covers again after some went without a click, and
+    // sets the current cover, the corner marks and the handles to match.
+    void RecountSelection();
     void DeselectAll();
     QList<QWidget *> GetSelectedControls() const;
     QWidget *GetOwnerForm() const;
     void ShowHandles();
     void HideHandles();
     void CreateHandles();
+    // Drops the drag under way without applying it, for when its release
+    // will not come: a popup or another window has taken the mouse. Called
+    // while a press's OnMouseDown runs, it keeps that press from dragging.
+    void AbandonDrag();
 
     // A protected control is never destroyed by the Delete key: it stays
     // attached and selected while the other selected controls go. The mark
@@ -92,6 +100,8 @@ public:
     int SelectedCount() const { return selectedCount_; }
     bool Dragging() const { return dragging_; }
     bool HandleDragging() const { return handleDragging_; }
+    // A move, a resize or a rubber band is under way.
+    bool DragInProgress() const { return dragging_ || handleDragging_; }
     // Screen area the drag's mouse positions are confined to; empty when free.
     QRect CursorConfinement() const { return confined_ ? dragClipRect_ : QRect(); }
     // The handle widgets in index order, or none before the first CreateHandles.
@@ -141,12 +151,14 @@ private:
     TCoverControl *FindCover(const QWidget *control) const;
     bool IsFramePart(const QWidget *widget) const;
     int HandleIndex(const QObject *widget) const;
+    bool HandlesShown() const;
+    void UpdateMultiMarks();
     void SimulatedShiftClick(TCoverControl *cover);
     void BeginDragIn(QWidget *parent);
     void EndDrag();
     QPoint Confined(QWidget *receiver, QPoint pos) const;
 
-    bool autoAttach_ = true;
+    bool autoAttach_;
     TcrStyle cornerResize_ = crAsPointed;
     Qt::CursorShape cursor_ = Qt::ArrowCursor;
     bool formDragSelect_ = true;
@@ -164,6 +176,7 @@ private:
     bool dragging_ = false;
     bool handleDragging_ = false;
     bool confined_ = false;
+    bool mouseTaken_ = false; // a popup or another window took the mouse since the last press
     QRect dragClipRect_;
     QPointer<TKeyCatchWin> keyCatcher_;
     QPointer<QWidget> filteredForm_; // the owner form while AttachAll holds it

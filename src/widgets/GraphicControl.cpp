@@ -28,16 +28,26 @@ void GraphicControl::mouseReleaseEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton && leftPressed_) {
         leftPressed_ = false;
-        if (rect().contains(pos))
+        if (rect().contains(pos)) {
+            // A click handler may destroy this control.
+            const QPointer<GraphicControl> alive(this);
             Click();
+            if (!alive)
+                return;
+        }
     }
     MouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
 }
 
 void GraphicControl::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        // A double-click handler may destroy this control.
+        const QPointer<GraphicControl> alive(this);
         DblClick();
+        if (!alive)
+            return;
+    }
     mousePressEvent(event);
 }
 

@@ -9,7 +9,9 @@
 // five overridable notifications: MouseDown, MouseMove, MouseUp, Click and
 // DblClick. Click comes at a left release, before MouseUp, and only when the
 // pointer is still inside; a double click gives DblClick and then MouseDown
-// for the second press. A right click opens the control's popup menu, if any.
+// for the second press. When Click or DblClick destroys the control, the
+// notification that would follow is dropped. A right click opens the
+// control's popup menu, if any.
 //
 // Whether a control derives from this class is what the resize frame uses to
 // tell windowless controls from windowed ones.

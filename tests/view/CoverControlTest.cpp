@@ -65,6 +65,14 @@ TEST_F(FrameTest, DestroyingACoveredWindowedControlIsSafe)
     frame->DetachAll();
 }
 
+TEST_F(FrameTest, AControlWithoutAParentIsNotAttached)
+{
+    Shape loose;
+    loose.setGeometry(10, 10, 20, 20);
+    frame->AttachControl(&loose);
+    EXPECT_TRUE(frame->Covers().isEmpty());
+}
+
 TEST_F(FrameTest, SeveralSelectedCoversMarkTheirCorners)
 {
     frame->SetHandleColor(Qt::red);

@@ -73,8 +73,7 @@ void FrameTest::SetUp()
     inPanel = new Shape(panel);
     inPanel->setObjectName("inPanel");
     inPanel->setGeometry(10, 10, 30, 30);
-    frame = new TResizeFrame(form.get());
-    frame->SetAutoAttach(false);
+    frame = new TResizeFrame(form.get(), false);
     log = std::make_unique<EventLog>(frame);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));

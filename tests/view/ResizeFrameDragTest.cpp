@@ -2,6 +2,7 @@
 #include "FrameTestForm.h"
 
 #include <QCursor>
+#include <QMenu>
 #include <QSignalSpy>
 
 namespace {
@@ -102,6 +103,68 @@ TEST_F(FrameTest, AnyButtonOnAHandleResizes)
     EXPECT_TRUE(handlesVisible());
 }
 
+TEST_F(FrameTest, TabAndDeleteWaitForTheDragToEnd)
+{
+    AttachFormControls();
+    click(at(shapeA, {5, 5}));
+    const QPoint from = handleCentre(4);
+    press(from);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Delete);
+    EXPECT_FALSE(handle(4)->isHidden());
+    EXPECT_EQ(frame->GetSelectedControls(), QList<QWidget *>{shapeA});
+    move(from + QPoint(10, 10));
+    release(from + QPoint(10, 10));
+    EXPECT_EQ(shapeA->geometry(), QRect(20, 20, 60, 60));
+
+    // A resize whose control the host lets go ends with it.
+    press(handleCentre(4));
+    frame->DetachControl(shapeA);
+    release(handleCentre(4));
+    EXPECT_FALSE(frame->HandleDragging());
+    EXPECT_EQ(frame->Overlay(), nullptr);
+}
+
+TEST_F(FrameTest, ADragWhoseReleaseGoesElsewhereIsAbandoned)
+{
+    AttachFormControls();
+    const auto expectAbandoned = [this](const char *how) {
+        SCOPED_TRACE(how);
+        EXPECT_FALSE(frame->DragInProgress());
+        EXPECT_EQ(frame->Overlay(), nullptr);
+        EXPECT_TRUE(frame->CursorConfinement().isNull());
+        EXPECT_EQ(shapeA->geometry(), QRect(20, 20, 50, 50));
+        EXPECT_TRUE(handlesVisible());
+    };
+    click(at(shapeA, {5, 5}));
+    QMenu menu;
+    menu.addAction("Item");
+    press(at(shapeA, {5, 5}));
+    move(at(shapeA, {25, 25}));
+    menu.popup(form->mapToGlobal(QPoint(300, 200)));
+    release(at(shapeA, {25, 25}));
+    menu.close();
+    expectAbandoned("a popup opens during a move");
+
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    press(handleCentre(4));
+    move(handleCentre(4) + QPoint(10, 10));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    release(handleCentre(4) + QPoint(10, 10));
+    expectAbandoned("the window is deactivated during a resize");
+
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QObject::connect(frame, &TResizeFrame::OnMouseDown, &menu, [&] { menu.popup(form->mapToGlobal(QPoint(300, 200))); });
+    press(at(shapeA, {5, 5}));
+    expectAbandoned("the host opens a popup on the press");
+    menu.close();
+}
+
 TEST_F(FrameTest, EqualRatioCornersKeepTheRatioEdgesDoNot)
 {
     frame->AttachControl(shapeA);
@@ -193,23 +256,42 @@ TEST_F(FrameTest, AResizeStaysInsideTheParentToo)
     EXPECT_EQ(shapeA->geometry(), QRect(QPoint(20, 20), QPoint(69 + 399 - 69, 69 + 299 - 69)));
 }
 
-TEST_F(FrameTest, SetControlBoundsMovesTheControlButNotTheHandles)
+TEST_F(FrameTest, SetControlBoundsMovesTheControlAndOnlyItsOwnHandles)
 {
     AttachFormControls();
     click(at(shapeA, {5, 5}));
     const QPoint handlePos = handle(4)->pos();
+    frame->SetControlBounds(shapeB, 150, 120, 30, 40);
+    EXPECT_EQ(shapeB->geometry(), QRect(150, 120, 30, 40));
+    EXPECT_EQ(handle(4)->pos(), handlePos);
     frame->SetControlBounds(shapeA, 100, 120, 30, 40);
     EXPECT_EQ(shapeA->geometry(), QRect(100, 120, 30, 40));
     EXPECT_EQ(frame->Covers()[0]->geometry(), QRect(100, 120, 30, 40));
-    EXPECT_EQ(handle(4)->pos(), handlePos);
+    EXPECT_EQ(handle(4)->pos(), QPoint(127, 157));
     // A control without a cover is left alone.
     QWidget stranger(form.get());
     stranger.setGeometry(1, 2, 3, 4);
     frame->SetControlBounds(&stranger, 10, 10, 10, 10);
     EXPECT_EQ(stranger.geometry(), QRect(1, 2, 3, 4));
-    // The next release places the handles again.
-    click(at(shapeA, {5, 5}));
-    EXPECT_EQ(handle(4)->pos(), QPoint(127, 157));
+}
+
+TEST_F(FrameTest, AHostThatSquaresTheControlAtTheReleaseGetsHandlesAroundTheSquare)
+{
+    AttachFormControls();
+    const auto square = [this](QWidget *control) {
+        const int side = std::min(control->width(), control->height());
+        frame->SetControlBounds(control, control->x(), control->y(), side, side);
+    };
+    QObject::connect(frame, &TResizeFrame::OnMouseUp, frame,
+                     [square](QWidget *control, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { square(control); });
+    QObject::connect(frame, &TResizeFrame::OnHandleMouseUp, frame,
+                     [square](QWidget *control, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { square(control); });
+    click(at(shapeB, {5, 5}));
+    EXPECT_EQ(shapeB->geometry(), QRect(100, 20, 20, 20));
+    EXPECT_EQ(handle(4)->pos(), QPoint(117, 37));
+    dragInOneStep(handleCentre(4), handleCentre(4) + QPoint(20, 10));
+    EXPECT_EQ(shapeB->geometry(), QRect(100, 20, 30, 30));
+    EXPECT_EQ(handle(4)->pos(), QPoint(127, 47));
 }
 
 TEST_F(FrameTest, DetachAllLeavesNothingSelectedOrAttached)

@@ -51,6 +51,23 @@ TEST_F(FrameTest, EventsComeInTheOrderTheUserActs)
     EXPECT_EQ(log->events, (QStringList{"HandleMouseDown(B)", "HandleMouseMove(B)", "HandleMouseUp(B)"}));
 }
 
+TEST_F(FrameTest, AHostThatDetachesOnAClickOrDoubleClickGetsNothingMore)
+{
+    const auto detachAll = [this](QWidget *) { frame->DetachAll(); };
+    AttachFormControls();
+    QMetaObject::Connection detacher = QObject::connect(frame, &TResizeFrame::OnClick, frame, detachAll);
+    click(at(shapeA, {5, 5}));
+    EXPECT_EQ(log->withoutMoves(), (QStringList{"MouseDown(A 5,5)", "Click(A)"}));
+    QObject::disconnect(detacher);
+
+    AttachFormControls();
+    QObject::connect(frame, &TResizeFrame::OnDblClick, frame, detachAll);
+    log->clear();
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, at(shapeB, {5, 5}));
+    EXPECT_EQ(log->withoutMoves(), (QStringList{"MouseDown(B 5,5)", "Click(B)", "MouseUp(B 5,5)", "DblClick(B)"}));
+    EXPECT_TRUE(frame->Covers().isEmpty());
+}
+
 TEST_F(FrameTest, ShiftPressOnTheOnlySelectionDeselectsIt)
 {
     AttachFormControls();
@@ -247,6 +264,16 @@ TEST(ResizeFrameForm, AutoAttachCoversEveryControlOfTheOwnerOnceLoaded)
     EXPECT_EQ(frame.Covers()[1]->AttachedControl(), shape);
 }
 
+TEST(ResizeFrameForm, AFrameMadeWithoutAutoAttachNeverAttachesByItself)
+{
+    QWidget form;
+    new Shape(&form);
+    TResizeFrame frame(&form, false);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame.AutoAttach());
+    EXPECT_TRUE(frame.Covers().isEmpty());
+}
+
 TEST(ResizeFrameForm, AFrameOutsideAnyFormAttachesNothing)
 {
     QObject owner;
@@ -333,6 +360,20 @@ TEST_F(FrameTest, DeleteSkipsControlsTheHostStillNeeds)
     EXPECT_EQ(frame->Covers().size(), 1);
 }
 
+TEST_F(FrameTest, AProtectedSurvivorOfDeleteBecomesTheSingleSelection)
+{
+    AttachFormControls();
+    frame->SetDeleteProtected(shapeA, true);
+    frame->SelectControls({shapeA, shapeB});
+    // A press on A makes it current without changing the selection.
+    click(at(shapeA, {5, 5}));
+    key(Qt::Key_Delete);
+    EXPECT_EQ(frame->SelectedCount(), 1);
+    EXPECT_EQ(frame->CurrentCover()->AttachedControl(), shapeA);
+    EXPECT_FALSE(frame->Covers()[0]->MultiMark());
+    EXPECT_TRUE(handlesVisible());
+}
+
 TEST_F(FrameTest, DeleteCopesWithAControlInsideAnotherSelectedOne)
 {
     frame->AttachControl(panel);
@@ -342,6 +383,7 @@ TEST_F(FrameTest, DeleteCopesWithAControlInsideAnotherSelectedOne)
     key(Qt::Key_Delete);
     EXPECT_TRUE(p.isNull());
     EXPECT_TRUE(frame->Covers().isEmpty());
+    EXPECT_EQ(frame->SelectedCount(), 0);
 }
 
 } // namespace
