@@ -52,8 +52,7 @@ TViewFrm::TViewFrm(EditorState &state, QWidget *parent)
     panels_[0] = NewPanel(statusBar_, QFrame::Raised, "(640,480)");
     panels_[1] = NewPanel(statusBar_, QFrame::Sunken, "GIF 640x400");
 
-    ResizeFrame1 = new TResizeFrame(this);
-    ResizeFrame1->SetAutoAttach(false);
+    ResizeFrame1 = new TResizeFrame(this, false);
     // The shape is used for the whole run: the frame's Delete key must never destroy it.
     ResizeFrame1->SetDeleteProtected(Shape1, true);
     auto changeShape = [this] { RunGuarded(this, [this] { ChangeShape(); }); };
