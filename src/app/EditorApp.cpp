@@ -1,8 +1,10 @@
 #include "app/EditorApp.h"
 
+#include "app/About.h"
 #include "dialogs/CircSet.h"
 #include "dialogs/RectSet.h"
 #include "imagelib/ImageLibrary.h"
+#include "map/ImgProp.h"
 #include "map/Vemo1.h"
 #include "view/Vemo2.h"
 
@@ -18,6 +20,10 @@ EditorApp::EditorApp(const StartupEnvironment &environment) : imageLib_(std::mak
     state_.RectFrm = rectFrm_.get();
     circFrm_ = std::make_unique<TCircFrm>(state_);
     state_.CircFrm = circFrm_.get();
+    aboutFrm_ = std::make_unique<TAboutFrm>();
+    state_.AboutFrm = aboutFrm_.get();
+    imgPropFrm_ = std::make_unique<TImgPropFrm>(state_);
+    state_.ImgPropFrm = imgPropFrm_.get();
 }
 
 EditorApp::~EditorApp() = default;

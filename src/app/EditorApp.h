@@ -11,6 +11,8 @@ class TMainFrm;
 class TViewFrm;
 class TRectFrm;
 class TCircFrm;
+class TAboutFrm;
+class TImgPropFrm;
 
 class EditorApp {
 public:
@@ -22,6 +24,8 @@ public:
     TViewFrm &ViewFrm() { return *viewFrm_; }
     TRectFrm &RectFrm() { return *rectFrm_; }
     TCircFrm &CircFrm() { return *circFrm_; }
+    TAboutFrm &AboutFrm() { return *aboutFrm_; }
+    TImgPropFrm &ImgPropFrm() { return *imgPropFrm_; }
 
 private:
     EditorState state_;
@@ -31,4 +35,6 @@ private:
     std::unique_ptr<TViewFrm> viewFrm_;
     std::unique_ptr<TRectFrm> rectFrm_;
     std::unique_ptr<TCircFrm> circFrm_;
+    std::unique_ptr<TAboutFrm> aboutFrm_;
+    std::unique_ptr<TImgPropFrm> imgPropFrm_;
 };

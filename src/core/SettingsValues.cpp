@@ -28,4 +28,10 @@ int ScaleForDpi(int designed, int pixelsPerInch)
     return static_cast<int>(static_cast<long long>(pixelsPerInch) * designed / 96);
 }
 
+int KeptFontSize(int stored, int fallback)
+{
+    constexpr int kLargestFontSize = 72;
+    return stored >= 1 && stored <= kLargestFontSize ? stored : fallback;
+}
+
 } // namespace vemo

@@ -17,6 +17,10 @@ std::int32_t ReadSettingInt(const std::string &text, std::int32_t fallback);
 // A font face name as kept: at most 31 bytes, never cutting a character in two.
 std::string KeptFontName(const std::string &name, PathStyle style);
 
+// A stored font size as used: one that is not positive or too large to read a line in
+// (a damaged or hand-edited file) gives the default.
+int KeptFontSize(int stored, int fallback);
+
 // The designed size of the main window scaled to the screen's pixels per inch.
 int ScaleForDpi(int designed, int pixelsPerInch);
 

@@ -6,6 +6,8 @@ class TMainFrm;
 class TViewFrm;
 class TRectFrm;
 class TCircFrm;
+class TAboutFrm;
+class TImgPropFrm;
 class ImageLibrary;
 
 struct EditorState {
@@ -14,6 +16,8 @@ struct EditorState {
     TViewFrm *ViewFrm = nullptr;
     TRectFrm *RectFrm = nullptr;
     TCircFrm *CircFrm = nullptr;
+    TAboutFrm *AboutFrm = nullptr;
+    TImgPropFrm *ImgPropFrm = nullptr;
 
     // The picture decoder and JPEG writer, owned by start-up.
     ImageLibrary *ImageLib = nullptr;

@@ -1,6 +1,8 @@
 #include "map/Vemo1.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QFontDialog>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "app/About.h"
 #include "app/LocalText.h"
 #include "app/MessageDialogs.h"
 #include "app/SettingsFile.h"
@@ -37,9 +40,11 @@
 #include "imagelib/ImageLoadError.h"
 #include "imagelib/SafeSaveFile.h"
 #include "map/EditorState.h"
+#include "map/ImgProp.h"
 #include "map/MapListBox.h"
 #include "view/ResizeFrame.h"
 #include "view/Vemo2.h"
+#include "widgets/ClampingSpinBox.h"
 #include "widgets/PictureBox.h"
 
 namespace {
@@ -240,7 +245,7 @@ void TMainFrm::ReadSettings()
     const std::string faceName = vemo::KeptFontName(settings.Read(kSettingsSection, "FONTNAME").value_or(""), kPaths);
     if (!faceName.empty())
         font.setFamily(Text(faceName));
-    font.setPointSize(readInt("FONTSIZE", kDefaultListFontSize));
+    font.setPointSize(vemo::KeptFontSize(readInt("FONTSIZE", kDefaultListFontSize), kDefaultListFontSize));
     ListBox1->setFont(font);
 }
 
@@ -560,13 +565,57 @@ void TMainFrm::PutAreaLine(const std::string &line)
     state_.Modified = true;
 }
 
+void TMainFrm::PanelButton9Click()
+{
+    TImgPropFrm *dialog = state_.ImgPropFrm;
+    dialog->ImgFile->setText(state_.ImageFileName);
+    // A BORDER that is no number stops here, before the dialog shows.
+    const vemo::ImageLineValues values = vemo::ReadImageLine(ListBox1->LineAt(0));
+    dialog->Border->setValue(values.border);
+    dialog->AltValue->setText(Text(values.alt));
+    dialog->MapName->setText(Text(values.map));
+    if (dialog->exec() == QDialog::Accepted) {
+        const int selected = ListBox1->SelectedIndex();
+        ListBox1->RemoveLine(0);
+        ListBox1->RemoveLine(0);
+        const TViewFrm *view = state_.ViewFrm;
+        const std::string mapName = Bytes(dialog->MapName->text());
+        ListBox1->InsertLine(0, vemo::ImageLine(vemo::FileNamePart(Bytes(state_.ImageFileName), kPaths),
+                                                Bytes(dialog->AltValue->text()), Bytes(dialog->Border->cleanText()),
+                                                vemo::IntToStr(view->Image1->PictureWidth()),
+                                                vemo::IntToStr(view->Image1->PictureHeight()), mapName));
+        ListBox1->InsertLine(1, vemo::MapStartLine(mapName));
+        ListBox1->SelectLine(selected);
+        // The lines changed: closing must offer to save them.
+        state_.Modified = true;
+    }
+    state_.BorderSize = dialog->Border->value();
+    state_.MapName = dialog->MapName->text();
+}
+
+void TMainFrm::Font1Click()
+{
+    // A cancelled dialog hands back the font it was given.
+    bool chosen = false;
+    ListBox1->setFont(QFontDialog::getFont(&chosen, ListBox1->font(), this));
+}
+
+void TMainFrm::Color1Click()
+{
+    // A cancelled dialog leaves the colour at what it was given, for the handles too.
+    const QColor current = state_.ViewFrm->Shape1->PenColor();
+    const QColor chosen = QColorDialog::getColor(current, this);
+    state_.ViewFrm->SetShapeColor(chosen.isValid() ? chosen : current);
+}
+
+void TMainFrm::About1Click()
+{
+    state_.AboutFrm->exec();
+}
+
 // Commands that later work fills in.
-void TMainFrm::PanelButton9Click() {}
 void TMainFrm::PanelButton7Click() {}
 void TMainFrm::TopicsClick() {}
-void TMainFrm::Font1Click() {}
-void TMainFrm::Color1Click() {}
-void TMainFrm::About1Click() {}
 
 QString GetStoredFileName(const QString &path)
 {

@@ -309,6 +309,19 @@ bool TResizeFrame::IsDeleteProtected(const QWidget *control) const
     return control && std::find(deleteProtected_.begin(), deleteProtected_.end(), control) != deleteProtected_.end();
 }
 
+void TResizeFrame::SetHandleColor(const QColor &color)
+{
+    handleColor_ = color;
+    QPalette palette;
+    palette.setColor(QPalette::Window, color);
+    for (const QPointer<QWidget> &handle : handles_) {
+        if (handle)
+            handle->setPalette(palette);
+    }
+    for (TCoverControl *cover : Covers())
+        cover->update();
+}
+
 void TResizeFrame::CreateHandles()
 {
     for (QPointer<QWidget> &handle : handles_) {

@@ -55,7 +55,8 @@ public:
     int HandleSize() const { return handleSize_; }
     void SetHandleSize(int size) { handleSize_ = size; }
     QColor HandleColor() const { return handleColor_; }
-    void SetHandleColor(const QColor &color) { handleColor_ = color; }
+    // Repaints handles and corner marks on screen in the new colour at once.
+    void SetHandleColor(const QColor &color);
     QColor LineColor() const { return lineColor_; }
     void SetLineColor(const QColor &color) { lineColor_ = color; }
     Qt::PenStyle LineStyle() const { return lineStyle_; }

@@ -115,6 +115,12 @@ void TViewFrm::ClearShape()
     Shape1->hide();
 }
 
+void TViewFrm::SetShapeColor(const QColor &color)
+{
+    Shape1->SetPenColor(color);
+    ResizeFrame1->SetHandleColor(color);
+}
+
 void TViewFrm::ShowPosition(int x, int y)
 {
     SetStatusPanel(0, QStringLiteral("( %1 , %2 )").arg(x).arg(y));

@@ -37,6 +37,9 @@ public:
     // Takes the shape back from the frame and hides it.
     void ClearShape();
 
+    // The outline colour of the shape and the colour of the frame's handles, which go together.
+    void SetShapeColor(const QColor &color);
+
     void Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void Shape1MouseMove(Qt::KeyboardModifiers shift, int x, int y);
     // Writes the released shape into the area dialog of its kind; a circle is squared first.

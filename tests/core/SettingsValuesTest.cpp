@@ -80,5 +80,13 @@ TEST(ScaleForDpi, TruncatesAfterMultiplying)
     EXPECT_EQ(ScaleForDpi(522, 72), 391);
 }
 
+TEST(KeptFontSize, UnreadableSizesGiveTheDefault)
+{
+    for (const int stored : {0, -3, 73, 100000})
+        EXPECT_EQ(KeptFontSize(stored, 10), 10) << stored;
+    for (const int stored : {1, 9, 72})
+        EXPECT_EQ(KeptFontSize(stored, 10), stored) << stored;
+}
+
 } // namespace
 } // namespace vemo

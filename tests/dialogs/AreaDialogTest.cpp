@@ -1,12 +1,11 @@
 // The rectangle and circle dialogs with the view's shape: typing, write-back, Set, Cancel and
 // the switches between the two kinds of area.
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QPushButton>
-#include <QTimer>
 
 #include "AreaEditingFixture.h"
+#include "WhenShown.h"
 
 namespace {
 
@@ -199,23 +198,18 @@ TEST_F(AreaDialogTest, BrowseOffersTheLinkFiltersAndWritesARelativeLink)
     QStringList filters;
     QString folder;
     // The chooser reads its folder in the background: accept once it has taken the choice.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            auto *chooser = qobject_cast<QFileDialog *>(window);
-            if (!chooser || !chooser->isVisible())
-                continue;
-            if (filters.isEmpty()) {
-                filters = chooser->nameFilters();
-                folder = chooser->directory().absolutePath();
-                chooser->selectFile(Path("pages/a.htm"));
-            } else if (chooser->selectedFiles().value(0) == Path("pages/a.htm")) {
-                poll.stop();
-                static_cast<QDialog *>(chooser)->done(QDialog::Accepted);
-            }
+    WhenShown<QFileDialog> choose([&](QFileDialog *chooser) {
+        if (filters.isEmpty()) {
+            filters = chooser->nameFilters();
+            folder = chooser->directory().absolutePath();
+            chooser->selectFile(Path("pages/a.htm"));
+            return false;
         }
+        if (chooser->selectedFiles().value(0) != Path("pages/a.htm"))
+            return false;
+        static_cast<QDialog *>(chooser)->done(QDialog::Accepted);
+        return true;
     });
-    poll.start(20);
     Circ().BrowseBtn->click();
     ASSERT_EQ(filters.size(), 4);
     EXPECT_EQ(filters[0], "HTML (*.HTM,*.HTML) (*.htm* *.HTM* .html .HTML)");

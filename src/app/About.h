@@ -1,0 +1,13 @@
+#pragma once
+// The about box: the program's emblem, title, version and the libraries it stands on.
+#include <QDialog>
+
+class QPushButton;
+
+class TAboutFrm : public QDialog {
+    Q_OBJECT
+public:
+    TAboutFrm();
+
+    QPushButton *OKButton = nullptr;
+};

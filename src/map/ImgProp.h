@@ -1,0 +1,22 @@
+#pragma once
+// The image property dialog: the picture's BORDER, the map's name and the picture's ALT text,
+// read from the image line and written back into it and the map start line.
+#include <QDialog>
+
+class ClampingSpinBox;
+class QLineEdit;
+class QPushButton;
+struct EditorState;
+
+class TImgPropFrm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TImgPropFrm(const EditorState &state);
+
+    QLineEdit *ImgFile = nullptr;
+    ClampingSpinBox *Border = nullptr;
+    QLineEdit *MapName = nullptr;
+    QLineEdit *AltValue = nullptr;
+    QPushButton *BitBtn1 = nullptr; // "Set"
+    QPushButton *BitBtn2 = nullptr; // "Cancel"
+};
