@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libgraphicsmagick++1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool openbox xclip x11-apps imagemagick
-  fonts-noto-cjk
+  fonts-noto-cjk chromium
 )
 
 missing=()

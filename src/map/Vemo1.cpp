@@ -5,6 +5,7 @@
 #include <QFontDialog>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -15,6 +16,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 
 #include <stdexcept>
 #include <vector>
@@ -34,6 +36,7 @@
 #include "core/MapLines.h"
 #include "core/PathRules.h"
 #include "core/SettingsValues.h"
+#include "core/TestPage.h"
 #include "dialogs/CircSet.h"
 #include "dialogs/RectSet.h"
 #include "imagelib/ImageLibrary.h"
@@ -56,6 +59,7 @@ constexpr UiText kReplaceJpeg{"%1 は既に存在します。\r\n変換した画
                               "%1 already exists!\r\nDo you replace it with the converted picture?"};
 constexpr UiText kCannotReadMap{"%1 が読み込めません", "Cannot read %1"};
 constexpr UiText kCannotWriteMap{"%1 に書き込めません", "Cannot write %1"};
+constexpr UiText kHelpMissing{"ヘルプが見つかりません: %1", "Help pages not found: %1"};
 
 constexpr const char *kPictureFilter =
     "All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|Picture(GIF)|*.GIF|Picture(JPEG)|*.JPG|"
@@ -67,6 +71,9 @@ constexpr int kDesignWidth = 522;
 constexpr int kDesignHeight = 335;
 constexpr int kBasePanelWidth = 35;
 constexpr const char *kTestPageName = "$$TEMP$$.HTML";
+// The help pages live in this folder beside the program.
+constexpr const char *kHelpFolder = "HELP";
+constexpr const char *kHelpIndex = "index.html";
 // Where a new area starts: a 50 x 50 rectangle, or a 49 x 49 circle, at the picture's corner.
 constexpr vemo::Box kNewRectBox{0, 0, 50, 50};
 constexpr vemo::Box kNewCircleBox{0, 0, 49, 49};
@@ -613,9 +620,27 @@ void TMainFrm::About1Click()
     state_.AboutFrm->exec();
 }
 
-// Commands that later work fills in.
-void TMainFrm::PanelButton7Click() {}
-void TMainFrm::TopicsClick() {}
+void TMainFrm::PanelButton7Click()
+{
+    // Beside the picture, so the page's relative picture and link names resolve as in the user's site.
+    const QString page = Text(vemo::FolderPart(Bytes(state_.ImageFileName), kPaths) + kTestPageName);
+    const QByteArray text = QByteArray::fromStdString(vemo::TestPageText(ListBox1->Lines()));
+    if (!SafeSaveFile::Replace(page, text))
+        throw std::runtime_error(Bytes(kCannotWriteMap.In(state_.JapaneseUI).arg(page)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+}
+
+void TMainFrm::TopicsClick()
+{
+    const QString folder = Text(vemo::FolderPart(Bytes(environment_.programPath), kPaths) + kHelpFolder);
+    const QString index = QDir(folder).filePath(QString::fromLatin1(kHelpIndex));
+    if (!QFileInfo(index).isFile()) {
+        MessageDlg(this, MessageKind::Error, kHelpMissing.In(state_.JapaneseUI).arg(index),
+                   static_cast<int>(MessageButton::Ok));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(index));
+}
 
 QString GetStoredFileName(const QString &path)
 {

@@ -6,6 +6,7 @@
 
 #include "EditorFixture.h"
 #include "ModalAnswerer.h"
+#include "OpenedUrls.h"
 #include "TestPictures.h"
 #include "TinyDisk.h"
 #include "app/MessageDialogs.h"
@@ -105,6 +106,22 @@ TEST_F(FullDiskTest, AJpegThatDoesNotFitIsReportedAndOpensNothing)
     EXPECT_EQ(Main().ListBox1->count(), 0);
     EXPECT_FALSE(editor->ViewFrm().isVisible());
     EXPECT_FALSE(Main().Save1->isEnabled());
+}
+
+TEST_F(FullDiskTest, ATestPageThatDoesNotFitIsReportedAndNotOpened)
+{
+    ASSERT_TRUE(testpics::MakePicture(disk.Path("pic.gif"), 30, 20));
+    Start();
+    Main().OpenImage(disk.Path("pic.gif"));
+    ASSERT_TRUE(FillDisk());
+
+    OpenedUrls opened;
+    ModalAnswerer answerer;
+    Main().Test1->trigger();
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + disk.Path("$$TEMP$$.HTML") + ".");
+    EXPECT_TRUE(opened.Urls().isEmpty());
+    EXPECT_EQ(Files(), before);
 }
 
 } // namespace
