@@ -23,7 +23,7 @@ TEST_F(BrowserPagesTest, TestWritesThePageBesideThePictureAndOpensIt)
     Main().OpenImage(Path("pics/photo.gif"));
     Main().PutAreaLine(R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="a.cgi?x=1&y=2" ALT="B &amp; C">)");
 
-    Main().PanelButton7->click();
+    Main().Test1->trigger();
     const QString page = Path("pics/$$TEMP$$.HTML");
     EXPECT_EQ(testpics::ReadBytes(page), QByteArray::fromStdString(vemo::TestPageText(Main().ListBox1->Lines())));
     EXPECT_EQ(opened.Urls(), QList<QUrl>{QUrl::fromLocalFile(page)});
@@ -43,7 +43,7 @@ TEST_F(BrowserPagesTest, MissingHelpIsReportedAndOpensNothing)
 {
     Start();
     ModalAnswerer answerer;
-    Main().PanelButton8->click();
+    Main().Topics->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "Help pages not found: " + Path("HELP/index.html"));
     EXPECT_TRUE(opened.Urls().isEmpty());
