@@ -25,8 +25,10 @@ QLineEdit *NewField(QWidget *group, const char *label, int top, const char *hint
 
 } // namespace
 
+// Kept on top like the view window, which would otherwise cover the fields it overlaps.
 TImgPropFrm::TImgPropFrm(const EditorState &state)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                           | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Image Property"));
     setFixedSize(427, 193);

@@ -602,17 +602,21 @@ void TMainFrm::PanelButton9Click()
 
 void TMainFrm::Font1Click()
 {
-    // A cancelled dialog hands back the font it was given.
-    bool chosen = false;
-    ListBox1->setFont(QFontDialog::getFont(&chosen, ListBox1->font(), this));
+    // Kept on top like the view window, which would otherwise cover it; cancel keeps the font.
+    QFontDialog dialog(ListBox1->font(), this);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() == QDialog::Accepted)
+        ListBox1->setFont(dialog.selectedFont());
 }
 
 void TMainFrm::Color1Click()
 {
-    // A cancelled dialog leaves the colour at what it was given, for the handles too.
-    const QColor current = state_.ViewFrm->Shape1->PenColor();
-    const QColor chosen = QColorDialog::getColor(current, this);
-    state_.ViewFrm->SetShapeColor(chosen.isValid() ? chosen : current);
+    // Kept on top like the view window, which would otherwise cover it. A cancelled dialog leaves
+    // the colour at what it was given, for the handles too.
+    QColorDialog dialog(state_.ViewFrm->Shape1->PenColor(), this);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() == QDialog::Accepted)
+        state_.ViewFrm->SetShapeColor(dialog.selectedColor());
 }
 
 void TMainFrm::About1Click()

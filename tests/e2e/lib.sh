@@ -19,9 +19,18 @@ openbox >/dev/null 2>&1 &
 wm_pid=$!
 sleep 1
 
+# The desktop's opener is replaced by one that only notes what it was asked to open, so no
+# browser starts during a journey.
+mkdir "$work/bin"
+cat > "$work/bin/xdg-open" <<OPENER
+#!/bin/sh
+echo "\$1" >> "$work/opened.txt"
+OPENER
+chmod +x "$work/bin/xdg-open"
+
 # Starts the editor in the scratch folder with the given arguments.
 start_editor() {
-  (cd "$work" && LANG=C.UTF-8 ./vemo-editor "$@") &
+  (cd "$work" && PATH="$work/bin:$PATH" LANG=C.UTF-8 ./vemo-editor "$@") &
   editor_pid=$!
 }
 
@@ -60,6 +69,37 @@ choose_menu() {
   xdotool key --clearmodifiers "alt+$1"
   sleep 0.3
   xdotool key "$2"
+}
+
+# Clicks into a field at a point of a window's client area and replaces its text.
+type_into() {
+  client_origin "$1"
+  xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$4"
+}
+
+# Selects a line of the main window's map list with the keyboard, after a click into the list's
+# empty lower part gives it the focus.
+select_list_line() {
+  client_origin "$1"
+  local height
+  height=$(xwininfo -id "$1" | awk '/^  Height:/ {print $2}')
+  xdotool mousemove --sync $((X + 100)) $((Y + height - 45)) click 1
+  xdotool key Home
+  for _ in $(seq 1 "$2"); do xdotool key Down; done
+  sleep 0.2
+}
+
+# Fails unless the file holds exactly the given lines, each ended by CR LF.
+expect_lines() {
+  local file=$1
+  shift
+  if [ "$(od -c < "$file")" != "$(printf '%s\r\n' "$@" | od -c)" ]; then
+    echo "$file is not as expected; it holds:" >&2
+    cat -A "$file" >&2
+    return 1
+  fi
 }
 
 # Waits until the editor has exited and fails when it does not.
