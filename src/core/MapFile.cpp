@@ -12,9 +12,8 @@ std::string JoinMapFileLines(const std::vector<std::string> &lines)
     return text;
 }
 
-std::vector<std::string> SplitMapFileText(const std::string &bytes)
+std::vector<std::string> SplitMapFileText(const std::string &text)
 {
-    const std::string text = bytes.substr(0, bytes.find('\0'));
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {

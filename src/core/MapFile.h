@@ -9,8 +9,9 @@ namespace vemo {
 std::string JoinMapFileLines(const std::vector<std::string> &lines);
 
 // Splits a side file's bytes into lines. A line ends at CR, LF or CR LF; a last line without an
-// end still counts; empty lines are kept; everything from the first NUL byte on is ignored.
-std::vector<std::string> SplitMapFileText(const std::string &bytes);
+// end still counts; empty lines are kept; NUL bytes stay in their
+// line, so a damaged file comes back whole when it is saved.
+std::vector<std::string> SplitMapFileText(const std::string &text);
 
 // The extension of side files.
 inline constexpr const char *kMapFileExtension = ".vmo";

@@ -167,6 +167,33 @@ TEST_F(MapDocumentTest, SaveReplacesTheOldFileWhole)
     EXPECT_EQ(testpics::ReadBytes(Path("one.vmo")), QByteArray("short\r\n"));
 }
 
+TEST_F(MapDocumentTest, OddSideFilesComeBackByteForByte)
+{
+    QByteArray manyLines;
+    for (int i = 0; i < 200000; ++i)
+        manyLines += "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"" + QByteArray::number(i) + ".htm\" ALT=\"\">\r\n";
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        int lines;
+    } cases[] = {
+        {"NUL bytes", QByteArray("<MAP\0NAME>\r\n\0\r\n", 15), 2},
+        {"invalid UTF-8", "ALT=\"\xFF\xFE\xC3\x28\xE2\x82\"\r\n\x80\r\n", 2},
+        {"a 10 MB line", QByteArray(10 * 1024 * 1024, 'a') + "\r\n", 1},
+        {"200 000 lines", manyLines, 200000},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(testpics::WriteBytes(Path("one.vmo"), c.bytes));
+        Main().OpenImage(Path("one.gif"));
+        EXPECT_EQ(Main().ListBox1->count(), c.lines);
+        State().Modified = true;
+        Main().Save1Click();
+        EXPECT_EQ(testpics::ReadBytes(Path("one.vmo")), c.bytes);
+        Main().Close1Click();
+    }
+}
+
 TEST_F(MapDocumentTest, DocumentCommandsFollowTheDocument)
 {
     const QList<QToolButton *> buttons{Main().PanelButton2, Main().PanelButton3, Main().PanelButton4,
