@@ -5,7 +5,12 @@
 #include <QPushButton>
 
 #include "AreaEditingFixture.h"
+#include "ModalAnswerer.h"
 #include "WhenShown.h"
+
+#include <gmock/gmock.h>
+
+#include <utility>
 
 namespace {
 
@@ -66,6 +71,34 @@ TEST_F(AreaDialogTest, TypingMovesTheShapeAndWrittenTextDoesNot)
     EXPECT_EQ(ShapeBounds(), QRect(41, 31, 19, 19));
     Type(Circ().R, "");
     EXPECT_EQ(ShapeBounds(), QRect(51, 41, -1, -1));
+}
+
+TEST_F(AreaDialogTest, ExtremeTypedCoordinatesNeitherCrashNorChangeTheirText)
+{
+    OpenMap();
+    Main().Rect1Click();
+    Activate(&Rect());
+    for (const auto &[field, text] : {std::pair{Rect().X0, "99999999999"}, std::pair{Rect().Y0, "-2147483648"},
+                                      std::pair{Rect().X1, "2147483647"}, std::pair{Rect().Y1, "x"}})
+        Type(field, text);
+    Rect().BitBtn1->click();
+    Main().Circle1Click();
+    Activate(&Circ());
+    for (const auto &[field, text] : {std::pair{Circ().X, "-2147483648"}, std::pair{Circ().Y, "-1"},
+                                      std::pair{Circ().R, "2147483647"}})
+        Type(field, text);
+    Circ().BitBtn1->click();
+
+    const int last = Main().ListBox1->count() - 1;
+    EXPECT_THAT(Main().ListBox1->LineAt(last - 2), ::testing::HasSubstr("COORDS=\"99999999999,-2147483648,2147483647,x\""));
+    EXPECT_THAT(Main().ListBox1->LineAt(last - 1), ::testing::HasSubstr("COORDS=\"-2147483648,-1,2147483647\""));
+    // Selecting the lines shows them again: the value past the integer range is reported.
+    ModalAnswerer answerer;
+    Main().ListBox1->setCurrentRow(last - 2);
+    Main().ListBox1->setCurrentRow(last - 1);
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_THAT(answerer.Seen()[0].text.toStdString(), ::testing::HasSubstr("99999999999"));
+    EXPECT_TRUE(View().isVisible());
 }
 
 TEST_F(AreaDialogTest, ReleasingTheShapeWritesItBack)

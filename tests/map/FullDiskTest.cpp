@@ -1,5 +1,5 @@
-// Writing on a full disk: each file the editor writes keeps its previous content whole, no
-// temporary file is left behind, and the user is told.
+// Writing on a full or read-only disk: each file the editor writes keeps its previous content
+// whole, no temporary file is left behind, and the user is told.
 #include <QDir>
 
 #include <map>
@@ -120,6 +120,45 @@ TEST_F(FullDiskTest, ATestPageThatDoesNotFitIsReportedAndNotOpened)
     Main().Test1->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + disk.Path("$$TEMP$$.HTML") + ".");
+    EXPECT_TRUE(opened.Urls().isEmpty());
+    EXPECT_EQ(Files(), before);
+}
+
+TEST_F(FullDiskTest, AReadOnlyFolderRefusesEveryWriteAndLosesNothing)
+{
+    ASSERT_TRUE(testpics::MakePicture(disk.Path("photo.bmp"), 30, 20));
+    ASSERT_TRUE(testpics::MakePicture(disk.Path("pic.gif"), 30, 20));
+    ASSERT_TRUE(testpics::WriteBytes(disk.Path("pic.vmo"), "<IMG>\r\n<MAP>\r\n</MAP>\r\n"));
+    Start();
+    ASSERT_TRUE(disk.MakeReadOnly());
+    before = Files();
+    OpenedUrls opened;
+
+    {
+        SCOPED_TRACE("the JPEG beside a BMP");
+        ModalAnswerer answerer;
+        RunGuarded(&Main(), [&] { Main().OpenImage(disk.Path("photo.bmp")); });
+        ASSERT_EQ(answerer.Seen().size(), 1);
+        EXPECT_TRUE(answerer.Seen()[0].text.contains(disk.Path("photo.jpg")));
+        EXPECT_EQ(Main().ListBox1->count(), 0);
+    }
+
+    Main().OpenImage(disk.Path("pic.gif"));
+    ASSERT_EQ(Main().ListBox1->count(), 3);
+    Main().ListBox1->SetLineAt(1, "<MAP NAME=\"changed\">");
+    State().Modified = true;
+    const struct {
+        QAction *command;
+        const char *file;
+    } writes[] = {{Main().Save1, "pic.vmo"}, {Main().Test1, "$$TEMP$$.HTML"}};
+    for (const auto &write : writes) {
+        SCOPED_TRACE(write.file);
+        ModalAnswerer answerer;
+        write.command->trigger();
+        ASSERT_EQ(answerer.Seen().size(), 1);
+        EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + disk.Path(write.file) + ".");
+    }
+    EXPECT_TRUE(State().Modified);
     EXPECT_TRUE(opened.Urls().isEmpty());
     EXPECT_EQ(Files(), before);
 }

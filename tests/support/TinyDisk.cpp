@@ -45,3 +45,9 @@ bool TinyDisk::Fill(std::size_t leaveFree)
     ::close(fd);
     return mounted_ && full && freed;
 }
+
+bool TinyDisk::MakeReadOnly()
+{
+    return mounted_ && ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs",
+                               MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+}

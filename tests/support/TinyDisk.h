@@ -1,5 +1,5 @@
 #pragma once
-// A 64 KiB tmpfs mounted in a scratch folder, so tests can meet a real full disk. Running as
+// A 64 KiB tmpfs mounted in a scratch folder, so tests can meet a real full or read-only disk. Running as
 // root ignores permission bits, so only a file system out of space makes a write truly fail.
 #include <QString>
 #include <QTemporaryDir>
@@ -20,6 +20,9 @@ public:
 
     QString Folder() const { return dir_.path(); }
     QString Path(const QString &name) const { return dir_.filePath(name); }
+
+    // Remounts the disk read-only: every write then fails, whoever the process runs as.
+    bool MakeReadOnly();
 
     // Fills the disk with the file "filler" until it reports no space, then frees leaveFree bytes.
     bool Fill(std::size_t leaveFree = 0);
