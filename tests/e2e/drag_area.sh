@@ -14,14 +14,7 @@ choose_menu c r
 dialog=$(wait_for_window "^Rect Setting\$")
 
 # The new 50 x 50 shape stands at the picture's corner; drag it by (20, 30).
-client_origin "$view"
-xdotool mousemove --sync $((X + 10)) $((Y + 10)) mousedown 1
-for step in 1 2 3 4 5; do
-  xdotool mousemove --sync $((X + 10 + 4 * step)) $((Y + 10 + 6 * step))
-  sleep 0.05
-done
-xdotool mouseup 1
-sleep 0.3
+drag_in_window "$view" 10 10 20 30
 keep_screenshot drag_area
 keep_screenshot drag_area_view "$view"
 

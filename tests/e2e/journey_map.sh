@@ -15,14 +15,7 @@ main=$(wait_for_window "^Vemo-Editor\$")
 xdotool windowactivate --sync "$main"
 choose_menu c r
 rect_dialog=$(wait_for_window "^Rect Setting\$")
-client_origin "$view"
-xdotool mousemove --sync $((X + 10)) $((Y + 10)) mousedown 1
-for step in 1 2 3 4 5; do
-  xdotool mousemove --sync $((X + 10 + 4 * step)) $((Y + 10 + 6 * step))
-  sleep 0.05
-done
-xdotool mouseup 1
-sleep 0.3
+drag_in_window "$view" 10 10 20 30
 type_into "$rect_dialog" 203 141 "Box"
 xdotool key Return
 sleep 0.3

@@ -71,6 +71,19 @@ choose_menu() {
   xdotool key "$2"
 }
 
+# Drags with the real mouse from a point of a window's client area by (dx, dy), in five steps.
+drag_in_window() {
+  client_origin "$1"
+  local x=$((X + $2)) y=$((Y + $3))
+  xdotool mousemove --sync "$x" "$y" mousedown 1
+  for step in 1 2 3 4 5; do
+    xdotool mousemove --sync $((x + $4 * step / 5)) $((y + $5 * step / 5))
+    sleep 0.05
+  done
+  xdotool mouseup 1
+  sleep 0.3
+}
+
 # Clicks into a field at a point of a window's client area and replaces its text.
 type_into() {
   client_origin "$1"
