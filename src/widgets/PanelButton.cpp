@@ -1,0 +1,221 @@
+#include "widgets/PanelButton.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QKeySequence>
+#include <QPainter>
+#include <QToolTip>
+
+TPanelButton::TPanelButton(QWidget *parent)
+    : GraphicControl(parent), glyph_(std::make_unique<TBtnGlyph>())
+{
+    glyph_->OnChange = [this] { update(); };
+    setMouseTracking(true);
+    resize(31, 31);
+}
+
+TPanelButton::~TPanelButton() = default;
+
+void TPanelButton::SetCaption(const QString &value)
+{
+    if (value == caption_)
+        return;
+    caption_ = value;
+    if (shortcutId_ != 0)
+        releaseShortcut(shortcutId_);
+    const QKeySequence accelerator = QKeySequence::mnemonic(caption_);
+    shortcutId_ = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
+    update();
+}
+
+void TPanelButton::SetGlyph(const QImage &value)
+{
+    glyph_->SetGlyph(value);
+}
+
+void TPanelButton::SetNumGlyphs(int value)
+{
+    glyph_->SetNumGlyphs(value);
+}
+
+void TPanelButton::SetLayout(TButtonLayout value)
+{
+    if (value == layout_)
+        return;
+    layout_ = value;
+    update();
+}
+
+void TPanelButton::SetMargin(int value)
+{
+    if (value == margin_ || value < -1)
+        return;
+    margin_ = value;
+    update();
+}
+
+void TPanelButton::SetSpacing(int value)
+{
+    if (value == spacing_)
+        return;
+    spacing_ = value;
+    update();
+}
+
+void TPanelButton::click()
+{
+    if (isEnabled())
+        emit OnClick();
+}
+
+bool TPanelButton::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Shortcut:
+        click();
+        return true;
+    case QEvent::ToolTip:
+        if (!showHint_) {
+            QToolTip::hideText();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return GraphicControl::event(event);
+}
+
+void TPanelButton::changeEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::EnabledChange:
+        FollowEnabled();
+        glyph_->CreateButtonGlyph(isEnabled() ? psFlat : psDisabled, palette());
+        update();
+        break;
+    case QEvent::PaletteChange:
+        // The made images hold palette colours.
+        glyph_->Invalidate();
+        glyph_->CreateButtonGlyph(state_, palette());
+        update();
+        break;
+    default:
+        break;
+    }
+    GraphicControl::changeEvent(event);
+}
+
+void TPanelButton::enterEvent(QEnterEvent *event)
+{
+    if (state_ != psDisabled) {
+        shownPressed_ = pressed_;
+        state_ = pressed_ ? psDown : psUp;
+        update();
+    }
+    GraphicControl::enterEvent(event);
+}
+
+void TPanelButton::leaveEvent(QEvent *event)
+{
+    if (state_ != psDisabled) {
+        pressed_ = shownPressed_;
+        state_ = psFlat;
+        update();
+    }
+    GraphicControl::leaveEvent(event);
+}
+
+void TPanelButton::FollowEnabled()
+{
+    if (!isEnabled()) {
+        state_ = psDisabled;
+        pressed_ = false;
+    } else if (state_ == psDisabled) {
+        state_ = psFlat;
+    }
+}
+
+void TPanelButton::paintEvent(QPaintEvent *)
+{
+    FollowEnabled();
+    QPainter painter(this);
+    const QPalette &colours = palette();
+    painter.fillRect(rect(), colours.color(QPalette::Button));
+
+    const QRect edge = rect().adjusted(0, 0, -1, -1);
+    if (state_ == psUp || state_ == psDown) {
+        const QColor topLeft = colours.color(state_ == psUp ? QPalette::Light : QPalette::Dark);
+        const QColor bottomRight = colours.color(state_ == psUp ? QPalette::Dark : QPalette::Light);
+        painter.setPen(topLeft);
+        painter.drawLine(edge.topLeft(), edge.topRight());
+        painter.drawLine(edge.topLeft(), edge.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+        painter.drawLine(edge.topRight(), edge.bottomRight());
+    }
+
+    const int textFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    const QSize textSize = caption_.isEmpty()
+                               ? QSize(0, 0)
+                               : QFontMetrics(font()).boundingRect(QRect(), textFlags, caption_).size();
+    const QRect client = state_ == psDown ? rect().translated(1, 1) : rect();
+    const ButtonPlacement placement =
+        CalcButtonLayout(client, glyph_->GlyphSize(), textSize, layout_, margin_, spacing_);
+
+    glyph_->DrawButtonGlyph(painter, placement.glyphPos, state_, colours);
+
+    painter.setFont(font());
+    painter.setBackgroundMode(Qt::TransparentMode);
+    if (state_ == psDisabled) {
+        painter.setPen(Qt::white);
+        painter.drawText(placement.textBounds.translated(1, 1), textFlags, caption_);
+        painter.setPen(QColor(128, 128, 128));
+    } else {
+        painter.setPen(colours.color(QPalette::ButtonText));
+    }
+    painter.drawText(placement.textBounds, textFlags, caption_);
+}
+
+void TPanelButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int, int)
+{
+    if (button != Qt::LeftButton || !isEnabled())
+        return;
+    if (!pressed_) {
+        state_ = psDown;
+        repaint();
+    }
+    pressed_ = shownPressed_ = true;
+}
+
+void TPanelButton::MouseMove(Qt::KeyboardModifiers, int x, int y)
+{
+    const bool inside = x > 0 && x < width() && y > 0 && y < height();
+    const TButtonState next = !inside ? psFlat : shownPressed_ ? psDown : psUp;
+    if (next != state_ && state_ != psDisabled) {
+        state_ = next;
+        repaint();
+    }
+}
+
+// A left release over the button after a press on it: raised again, then the click.
+void TPanelButton::Click()
+{
+    pressed_ = shownPressed_ = false;
+    state_ = psUp;
+    repaint();
+    emit OnClick();
+}
+
+void TPanelButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int, int)
+{
+    if (button != Qt::LeftButton)
+        return;
+    if (pressed_) {
+        // Released away from the button: no click.
+        pressed_ = shownPressed_ = false;
+        repaint();
+    } else {
+        state_ = psUp;
+    }
+}
