@@ -1,4 +1,4 @@
-// Base of the windowless controls: the shape, the covers of the resize frame.
+// Base of the windowless controls: the shape, the panel button, the covers of the resize frame.
 #pragma once
 
 #include <QMenu>

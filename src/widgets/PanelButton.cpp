@@ -10,6 +10,7 @@ TPanelButton::TPanelButton(QWidget *parent)
     : GraphicControl(parent), glyph_(std::make_unique<TBtnGlyph>())
 {
     glyph_->OnChange = [this] { update(); };
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(31, 31);
 }
@@ -143,7 +144,7 @@ void TPanelButton::paintEvent(QPaintEvent *)
     const QPalette &colours = palette();
     painter.fillRect(rect(), colours.color(QPalette::Button));
 
-    const QRect edge = rect().adjusted(0, 0, -1, -1);
+    const QRect edge = rect();
     if (state_ == psUp || state_ == psDown) {
         const QColor topLeft = colours.color(state_ == psUp ? QPalette::Light : QPalette::Dark);
         const QColor bottomRight = colours.color(state_ == psUp ? QPalette::Dark : QPalette::Light);
@@ -177,8 +178,9 @@ void TPanelButton::paintEvent(QPaintEvent *)
     painter.drawText(placement.textBounds, textFlags, caption_);
 }
 
-void TPanelButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int, int)
+void TPanelButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
+    emit OnMouseDown(button, modifiers, x, y);
     if (button != Qt::LeftButton || !isEnabled())
         return;
     if (!pressed_) {
@@ -188,8 +190,9 @@ void TPanelButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int,
     pressed_ = shownPressed_ = true;
 }
 
-void TPanelButton::MouseMove(Qt::KeyboardModifiers, int x, int y)
+void TPanelButton::MouseMove(Qt::KeyboardModifiers modifiers, int x, int y)
 {
+    emit OnMouseMove(modifiers, x, y);
     const bool inside = x > 0 && x < width() && y > 0 && y < height();
     const TButtonState next = !inside ? psFlat : shownPressed_ ? psDown : psUp;
     if (next != state_ && state_ != psDisabled) {
@@ -198,24 +201,22 @@ void TPanelButton::MouseMove(Qt::KeyboardModifiers, int x, int y)
     }
 }
 
-// A left release over the button after a press on it: raised again, then the click.
-void TPanelButton::Click()
+void TPanelButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
-    pressed_ = shownPressed_ = false;
-    state_ = psUp;
-    repaint();
-    emit OnClick();
-}
-
-void TPanelButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int, int)
-{
+    emit OnMouseUp(button, modifiers, x, y);
+    if (!pressed_) {
+        state_ = psUp;
+        return;
+    }
+    // While the left button is held, only its release ends the press.
     if (button != Qt::LeftButton)
         return;
-    if (pressed_) {
-        // Released away from the button: no click.
-        pressed_ = shownPressed_ = false;
-        repaint();
-    } else {
+    pressed_ = shownPressed_ = false;
+    // Only a release on the button's own pixels clicks; elsewhere the look the last move gave stays.
+    const bool over = rect().contains(x, y);
+    if (over)
         state_ = psUp;
-    }
+    repaint();
+    if (over)
+        emit OnClick(); // last: the handler may hide or destroy the button
 }

@@ -43,6 +43,10 @@ public:
 
 signals:
     void OnClick();
+    // The plain mouse events, sent before the button's own handling; x and y are relative to the button.
+    void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void OnMouseMove(Qt::KeyboardModifiers modifiers, int x, int y);
+    void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
 
 protected:
     bool event(QEvent *event) override;
@@ -53,7 +57,6 @@ protected:
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
     void MouseMove(Qt::KeyboardModifiers modifiers, int x, int y) override;
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
-    void Click() override;
 
 private:
     // A disabled button always looks disabled; an enabled one drops that look.
