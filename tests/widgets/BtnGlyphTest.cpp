@@ -1,4 +1,4 @@
-// The glyph holder: image count from the strip, the image of each look, the shared lists.
+// The glyph holder: image count from the strip, the embossed disabled image, the shared lists.
 #include "widgets/PnlBtn.h"
 
 #include "QtPrinters.h"
@@ -68,51 +68,19 @@ TEST(BtnGlyphTest, AssignedStripSetsImageCountAndTransparentColour)
     EXPECT_EQ(empty.CreateButtonGlyph(psUp, TestPalette()), -1);
 }
 
-TEST(BtnGlyphTest, NumGlyphsIsCutToFourAndZeroIgnored)
+TEST(BtnGlyphTest, ALoneImageIsEmbossedWhenDisabled)
 {
-    TBtnGlyph glyph;
-    int changes = 0;
-    glyph.OnChange = [&] { ++changes; };
-    glyph.SetNumGlyphs(7);
-    EXPECT_EQ(glyph.NumGlyphs(), 4);
-    glyph.SetNumGlyphs(0);
-    EXPECT_EQ(glyph.NumGlyphs(), 4);
-    glyph.SetNumGlyphs(4);
-    EXPECT_EQ(changes, 1);
-}
-
-TEST(BtnGlyphTest, EachLookHasItsImage)
-{
-    // Image 0 red, image 1 white and grey; each with an olive pixel in the corner.
-    QImage strip = Strip(32, 16, Qt::red);
-    for (int x = 16; x < 32; ++x)
-        for (int y = 0; y < 16; ++y)
-            strip.setPixelColor(x, y, y < 8 ? QColor(Qt::white) : QColor(128, 128, 128));
-    strip.setPixelColor(0, 15, kOlive);
-    strip.setPixelColor(16, 15, kOlive);
-    TBtnGlyph glyph;
-    glyph.SetGlyph(strip);
-
-    for (TButtonState state : {psUp, psDown}) {
-        EXPECT_EQ(Pixel(glyph, state, {5, 5}), QColor(Qt::red)) << state;
-        EXPECT_EQ(Pixel(glyph, state, {0, 15}), kFace) << state;
-    }
-    EXPECT_EQ(Pixel(glyph, psFlat, {5, 5}), QColor(Qt::red));
-    EXPECT_EQ(Pixel(glyph, psFlat, {0, 15}).alpha(), 0);
-    EXPECT_EQ(Pixel(glyph, psDisabled, {5, 2}), kLight);
-    EXPECT_EQ(Pixel(glyph, psDisabled, {5, 10}), kShadow);
-    EXPECT_EQ(Pixel(glyph, psDisabled, {0, 15}), kFace);
-
-    // A lone image is embossed: its dark pixels in highlight down and right, then in shadow.
+    // Dark pixels in highlight one pixel down and right, then in shadow; light ones vanish.
     QImage single = Strip(16, 16);
     single.setPixelColor(3, 3, Qt::black);
     single.setPixelColor(8, 8, Qt::yellow);
-    TBtnGlyph one;
-    one.SetGlyph(single);
-    EXPECT_EQ(Pixel(one, psDisabled, {3, 3}), kShadow);
-    EXPECT_EQ(Pixel(one, psDisabled, {4, 4}), kLight);
-    EXPECT_EQ(Pixel(one, psDisabled, {8, 8}), kFace);
-    EXPECT_EQ(Pixel(one, psDisabled, {0, 0}), kFace);
+    TBtnGlyph glyph;
+    glyph.SetGlyph(single);
+    EXPECT_EQ(Pixel(glyph, psDisabled, {3, 3}), kShadow);
+    EXPECT_EQ(Pixel(glyph, psDisabled, {4, 4}), kLight);
+    EXPECT_EQ(Pixel(glyph, psDisabled, {8, 8}), kFace);
+    EXPECT_EQ(Pixel(glyph, psDisabled, {0, 0}), kFace);
+    EXPECT_EQ(Pixel(glyph, psDown, {3, 3}), QColor(Qt::black));
 }
 
 TEST(BtnGlyphTest, EqualSizesShareOneListAndReuseFreedSlots)
