@@ -14,8 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QToolBar>
-#include <QToolButton>
+#include <QVBoxLayout>
 #include <QUrl>
 
 #include <stdexcept>
@@ -45,6 +44,7 @@
 #include "map/EditorState.h"
 #include "map/ImgProp.h"
 #include "map/MapListBox.h"
+#include "map/ToolGlyphs.h"
 #include "view/ResizeFrame.h"
 #include "view/Vemo2.h"
 #include "widgets/ClampingSpinBox.h"
@@ -86,8 +86,15 @@ TMainFrm::TMainFrm(EditorState &state, const StartupEnvironment &environment, QW
     : QMainWindow(parent), state_(state), environment_(environment)
 {
     setWindowTitle(QStringLiteral("Vemo-Editor"));
-    ListBox1 = new TMapListBox(this);
-    setCentralWidget(ListBox1);
+    auto *client = new QWidget(this);
+    auto *column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    Panel1 = new QWidget(client);
+    ListBox1 = new TMapListBox(client);
+    column->addWidget(Panel1);
+    column->addWidget(ListBox1);
+    setCentralWidget(client);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -158,33 +165,51 @@ void TMainFrm::CreateMenus()
 void TMainFrm::CreateToolBar()
 {
     struct ButtonInfo {
-        QToolButton *TMainFrm::*button;
+        TPanelButton *TMainFrm::*button;
         const char *caption;
         const char *hint;
+        ToolGlyph glyph;
         void (TMainFrm::*handler)();
     };
     const ButtonInfo buttons[] = {
-        {&TMainFrm::PanelButton1, "Open", "新しい画像ﾌｧｲﾙを開きます", &TMainFrm::Open1Click},
-        {&TMainFrm::PanelButton2, "Save", "HTMLリストを保存します", &TMainFrm::Save1Click},
-        {&TMainFrm::PanelButton3, "Clip", "HTMLリストをクリップボードにコピーします", &TMainFrm::Copy1Click},
-        {&TMainFrm::PanelButton9, "Image", "画像に関する各種設定をします", &TMainFrm::PanelButton9Click},
-        {&TMainFrm::PanelButton4, "Edit", "選択行のイメージマップの設定を編集します", &TMainFrm::PanelButton4Click},
-        {&TMainFrm::PanelButton5, "RECT", "新たに矩形のイメージマップを作ります", &TMainFrm::Rect1Click},
-        {&TMainFrm::PanelButton6, "CIRC", "新たに円形のイメージマップを作ります", &TMainFrm::Circle1Click},
-        {&TMainFrm::PanelButton7, "Test", "ＷＷＷブラウザを起動しイメージマップのテストをします",
+        {&TMainFrm::PanelButton1, "Open", "新しい画像ﾌｧｲﾙを開きます", ToolGlyph::Open, &TMainFrm::Open1Click},
+        {&TMainFrm::PanelButton2, "Save", "HTMLリストを保存します", ToolGlyph::Save, &TMainFrm::Save1Click},
+        {&TMainFrm::PanelButton3, "Clip", "HTMLリストをクリップボードにコピーします", ToolGlyph::Clip,
+         &TMainFrm::Copy1Click},
+        {&TMainFrm::PanelButton9, "Image", "画像に関する各種設定をします", ToolGlyph::Image,
+         &TMainFrm::PanelButton9Click},
+        {&TMainFrm::PanelButton4, "Edit", "選択行のイメージマップの設定を編集します", ToolGlyph::Edit,
+         &TMainFrm::PanelButton4Click},
+        {&TMainFrm::PanelButton5, "RECT", "新たに矩形のイメージマップを作ります", ToolGlyph::Rect,
+         &TMainFrm::Rect1Click},
+        {&TMainFrm::PanelButton6, "CIRC", "新たに円形のイメージマップを作ります", ToolGlyph::Circle,
+         &TMainFrm::Circle1Click},
+        {&TMainFrm::PanelButton7, "Test", "ＷＷＷブラウザを起動しイメージマップのテストをします", ToolGlyph::Test,
          &TMainFrm::PanelButton7Click},
-        {&TMainFrm::PanelButton8, "Help", "取扱説明を表示します", &TMainFrm::TopicsClick},
+        {&TMainFrm::PanelButton8, "Help", "取扱説明を表示します", ToolGlyph::Help, &TMainFrm::TopicsClick},
     };
-    QToolBar *panel1 = addToolBar(QStringLiteral("Panel1"));
-    panel1->setMovable(false);
-    panel1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // The buttons stand in a row at fixed places; the last one is a pixel wider.
+    constexpr int kStripHeight = 56, kTop = 3, kFirstLeft = 4, kStep = 56, kWidth = 53, kLastWidth = 54,
+                  kHeight = 46;
+    Panel1->setFixedHeight(kStripHeight);
+    QFont shapeFont = FontWithHint(QStringLiteral("Times New Roman"), QFont::Serif);
+    shapeFont.setPixelSize(12);
+    shapeFont.setBold(true);
+    int left = kFirstLeft;
     for (const ButtonInfo &info : buttons) {
-        auto *button = new QToolButton(panel1);
-        button->setText(QString::fromUtf8(info.caption));
+        auto *button = new TPanelButton(Panel1);
+        const bool last = &info == &buttons[std::size(buttons) - 1];
+        button->setGeometry(left, kTop, last ? kLastWidth : kWidth, kHeight);
+        left += kStep;
+        button->SetCaption(QString::fromUtf8(info.caption));
         button->setToolTip(QString::fromUtf8(info.hint));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        connect(button, &QToolButton::clicked, this, [this, handler = info.handler] { Guarded(handler); });
-        panel1->addWidget(button);
+        button->SetShowHint(true);
+        button->SetLayout(blGlyphTop);
+        button->SetGlyph(MakeToolGlyph(info.glyph));
+        button->SetNumGlyphs(2);
+        if (info.glyph == ToolGlyph::Rect || info.glyph == ToolGlyph::Circle)
+            button->setFont(shapeFont);
+        connect(button, &TPanelButton::OnClick, this, [this, handler = info.handler] { Guarded(handler); });
         this->*info.button = button;
     }
 }
@@ -208,7 +233,7 @@ QString TMainFrm::StatusPanel(int panel) const
 
 void TMainFrm::SetDocumentCommandsEnabled(bool enabled)
 {
-    for (QToolButton *button :
+    for (TPanelButton *button :
          {PanelButton2, PanelButton3, PanelButton4, PanelButton5, PanelButton6, PanelButton7, PanelButton9})
         button->setEnabled(enabled);
     for (QAction *item : {Close1, Save1, Copy1, Edit2, Delete1, ImageProperty, Test1, Rect1, Circle1, EditLine1,

@@ -7,12 +7,12 @@
 #include "app/StartupEnvironment.h"
 #include "core/AreaGeometry.h"
 #include "view/OutlineGeometry.h"
+#include "widgets/PanelButton.h"
 #include "widgets/Shape.h"
 
 class QAction;
 class QLabel;
 class QMenu;
-class QToolButton;
 class TAreaDialog;
 class TMapListBox;
 struct EditorState;
@@ -54,9 +54,10 @@ public:
 
     TMapListBox *ListBox1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
-    QToolButton *PanelButton1 = nullptr, *PanelButton2 = nullptr, *PanelButton3 = nullptr,
-                *PanelButton4 = nullptr, *PanelButton5 = nullptr, *PanelButton6 = nullptr,
-                *PanelButton7 = nullptr, *PanelButton8 = nullptr, *PanelButton9 = nullptr;
+    QWidget *Panel1 = nullptr; // the tool bar strip above the list
+    TPanelButton *PanelButton1 = nullptr, *PanelButton2 = nullptr, *PanelButton3 = nullptr,
+                 *PanelButton4 = nullptr, *PanelButton5 = nullptr, *PanelButton6 = nullptr,
+                 *PanelButton7 = nullptr, *PanelButton8 = nullptr, *PanelButton9 = nullptr;
     QAction *Open1 = nullptr, *Close1 = nullptr, *Save1 = nullptr, *Exit1 = nullptr;
     QAction *Copy1 = nullptr, *Edit2 = nullptr, *Delete1 = nullptr, *ImageProperty = nullptr, *Test1 = nullptr;
     QAction *Rect1 = nullptr, *Circle1 = nullptr;

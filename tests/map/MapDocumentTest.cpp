@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolButton>
 
 #include "EditorFixture.h"
 #include "ModalAnswerer.h"
@@ -196,7 +195,7 @@ TEST_F(MapDocumentTest, OddSideFilesComeBackByteForByte)
 
 TEST_F(MapDocumentTest, DocumentCommandsFollowTheDocument)
 {
-    const QList<QToolButton *> buttons{Main().PanelButton2, Main().PanelButton3, Main().PanelButton4,
+    const QList<TPanelButton *> buttons{Main().PanelButton2, Main().PanelButton3, Main().PanelButton4,
                                    Main().PanelButton5, Main().PanelButton6, Main().PanelButton7,
                                    Main().PanelButton9};
     const QList<QAction *> items{Main().Close1,  Main().Save1,  Main().Copy1,     Main().Edit2,
@@ -205,8 +204,8 @@ TEST_F(MapDocumentTest, DocumentCommandsFollowTheDocument)
     const QList<QAction *> alwaysOn{Main().Open1, Main().Exit1,  Main().Font1,  Main().Color1,
                                     Main().Topics, Main().About1, Main().FontChange1};
     auto expectDocumentCommands = [&](bool enabled) {
-        for (QToolButton *button : buttons)
-            EXPECT_EQ(button->isEnabled(), enabled) << qPrintable(button->text());
+        for (TPanelButton *button : buttons)
+            EXPECT_EQ(button->isEnabled(), enabled) << qPrintable(button->Caption());
         for (QAction *item : items)
             EXPECT_EQ(item->isEnabled(), enabled) << qPrintable(item->text());
         for (QAction *item : alwaysOn)
@@ -222,6 +221,27 @@ TEST_F(MapDocumentTest, DocumentCommandsFollowTheDocument)
     expectDocumentCommands(false);
     EXPECT_EQ(Main().StatusPanel(1), "");
     EXPECT_EQ(Main().StatusPanel(0), "BASE");
+}
+
+TEST_F(MapDocumentTest, ToolButtonsStandInARowAndTheStripHasNoMenu)
+{
+    const TPanelButton *row[] = {Main().PanelButton1, Main().PanelButton2, Main().PanelButton3,
+                                 Main().PanelButton9, Main().PanelButton4, Main().PanelButton5,
+                                 Main().PanelButton6, Main().PanelButton7, Main().PanelButton8};
+    EXPECT_EQ(Main().Panel1->height(), 56);
+    for (int i = 0; i < 9; ++i) {
+        const TPanelButton *button = row[i];
+        SCOPED_TRACE(button->Caption().toStdString());
+        EXPECT_EQ(button->geometry(), QRect(4 + 56 * i, 3, i == 8 ? 54 : 53, 46));
+        EXPECT_EQ(button->Layout(), blGlyphTop);
+        EXPECT_EQ(button->NumGlyphs(), 2);
+        EXPECT_EQ(button->Glyph().size(), QSize(32, 16));
+        EXPECT_EQ(button->Glyph().pixelColor(0, 15), QColor(128, 128, 0)); // olive: see-through
+        EXPECT_TRUE(button->ShowHint());
+        EXPECT_EQ(button->font().bold(), button == Main().PanelButton5 || button == Main().PanelButton6);
+    }
+    // Nothing offers to hide the tool bar.
+    EXPECT_EQ(Main().createPopupMenu(), nullptr);
 }
 
 TEST_F(MapDocumentTest, ClosingTheViewClosesTheMap)
