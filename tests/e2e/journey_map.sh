@@ -20,9 +20,9 @@ type_into "$rect_dialog" 203 141 "Box"
 xdotool key Return
 sleep 0.3
 
-# A circle, typed: centre, radius, link and ALT text.
+# A circle from the tool bar's CIRC button, typed: centre, radius, link and ALT text.
 xdotool windowactivate --sync "$main"
-choose_menu c c
+click_tool_button "$main" 6
 circle_dialog=$(wait_for_window "^Circle Setting\$")
 type_into "$circle_dialog" 68 35 "100"
 type_into "$circle_dialog" 160 35 "60"
@@ -84,8 +84,9 @@ sleep 0.3
 xclip -o -selection clipboard > "$work/clipboard.txt"
 expect_lines "$work/clipboard.txt" "${lines[@]}"
 
-# The test page: written beside the picture, then handed to the desktop's opener.
-choose_menu e t
+# The test page, from the tool bar's Test button: written beside the picture, then handed to
+# the desktop's opener.
+click_tool_button "$main" 7
 sleep 0.5
 page="$work/pics/\$\$TEMP\$\$.HTML"
 grep -qF 'ALT="Square & more">' "$page" || { echo "the test page lacks the live map" >&2; exit 1; }

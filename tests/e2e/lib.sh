@@ -71,6 +71,13 @@ choose_menu() {
   xdotool key "$2"
 }
 
+# Clicks a button of the main window's tool bar by its place: 0 Open, 1 Save, 2 Clip, 3 Image,
+# 4 Edit, 5 RECT, 6 CIRC, 7 Test, 8 Help.
+click_tool_button() {
+  client_origin "$1"
+  xdotool mousemove --sync $((X + 30 + 56 * $2)) $((Y + 45)) click 1
+}
+
 # Drags with the real mouse from a point of a window's client area by (dx, dy), in five steps.
 drag_in_window() {
   client_origin "$1"
