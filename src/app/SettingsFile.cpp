@@ -1,6 +1,8 @@
 #include "app/SettingsFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <stdexcept>
 
@@ -27,6 +29,9 @@ void SettingsFile::Write(const std::string &section, const std::string &key, con
     vemo::IniDocument updated = document_;
     updated.SetValue(section, key, value);
     const QByteArray text = QByteArray::fromStdString(updated.Text());
+
+    // The user's configuration folder may not exist yet; a failure here shows in the write below.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
 
     if (!SafeSaveFile::Replace(path_, text))
         throw std::runtime_error(path_.toLocal8Bit().toStdString() + " に書き込めません");

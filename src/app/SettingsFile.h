@@ -16,7 +16,8 @@ public:
     // The raw value of a key (at most 1023 bytes); nothing when absent.
     std::optional<std::string> Read(const std::string &section, const std::string &key) const;
 
-    // Writes one key; raises std::runtime_error "<path> に書き込めません" when the file cannot be written.
+    // Writes one key, making the file's folder when missing; raises std::runtime_error
+    // "<path> に書き込めません" when the file cannot be written.
     void Write(const std::string &section, const std::string &key, const std::string &value);
 
 private:

@@ -5,12 +5,14 @@
 #include <QLocale>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 
 StartupEnvironment StartupEnvironment::FromSystem()
 {
     StartupEnvironment environment;
     environment.programPath = QCoreApplication::applicationFilePath();
     environment.arguments = QCoreApplication::arguments().mid(1);
+    environment.userConfigFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     environment.japanese = IsJapaneseSystemLocale();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         environment.logicalDpi = static_cast<int>(screen->logicalDotsPerInch());

@@ -24,6 +24,7 @@
 #include "app/LocalText.h"
 #include "app/MessageDialogs.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsLocation.h"
 #include "app/UiFonts.h"
 #include "app/UiText.h"
 #include "core/AsciiText.h"
@@ -254,7 +255,7 @@ void TMainFrm::DisableCommands()
 void TMainFrm::FormCreate()
 {
     DisableCommands();
-    state_.IniFileName = Text(vemo::SettingsFilePath(Bytes(environment_.programPath), kPaths));
+    state_.IniFileName = SettingsFileLocation(environment_.programPath, environment_.userConfigFolder);
     ReadSettings();
     resize(vemo::ScaleForDpi(kDesignWidth, environment_.logicalDpi),
            vemo::ScaleForDpi(kDesignHeight, environment_.logicalDpi));

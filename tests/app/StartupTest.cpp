@@ -9,6 +9,8 @@
 #include "EditorFixture.h"
 #include "ModalAnswerer.h"
 #include "TestPictures.h"
+#include "TinyDisk.h"
+#include "app/SettingsLocation.h"
 
 namespace {
 
@@ -26,7 +28,7 @@ protected:
 TEST_F(StartupTest, WithoutSettingsTheWindowSitsAtTheOriginWithTheDefaultFont)
 {
     Start();
-    EXPECT_EQ(State().IniFileName, IniPath());
+    EXPECT_EQ(State().IniFileName, IniPath()) << "a writable program folder keeps the settings";
     EXPECT_EQ(Main().pos(), QPoint(0, 0));
     EXPECT_EQ(Main().ListBox1->font().family(), "ＭＳ ゴシック");
     EXPECT_EQ(Main().ListBox1->font().pointSize(), 10);
@@ -160,3 +162,47 @@ TEST_F(StartupTest, ClosingWithoutAPictureDeletesTheTestPageInTheCurrentFolder)
 }
 
 } // namespace
+
+TEST(SettingsLocation, OnlyAFolderThatTakesNewFilesIsWritable)
+{
+    QTemporaryDir writable;
+    EXPECT_TRUE(IsFolderWritable(writable.path()));
+    EXPECT_TRUE(QDir(writable.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+        << "the probe leaves nothing behind";
+    EXPECT_FALSE(IsFolderWritable(writable.filePath("missing")));
+
+    TinyDisk disk;
+    if (disk.Refused())
+        GTEST_SKIP() << "no read-only mount here: " << disk.Problem().toStdString();
+    ASSERT_TRUE(disk.Mounted()) << disk.Problem().toStdString();
+    ASSERT_TRUE(disk.MakeReadOnly());
+    EXPECT_FALSE(IsFolderWritable(disk.Folder())) << "a read-only mount refuses even root";
+}
+
+TEST_F(StartupTest, ProgramOnAReadOnlyDiskKeepsItsSettingsInTheUserConfigFolder)
+{
+    TinyDisk disk;
+    if (disk.Refused())
+        GTEST_SKIP() << "no read-only mount here: " << disk.Problem().toStdString();
+    ASSERT_TRUE(disk.Mounted()) << disk.Problem().toStdString();
+    ASSERT_TRUE(testpics::WriteBytes(disk.Path("vemo-editor"), "the program"));
+    ASSERT_TRUE(disk.MakeReadOnly());
+    environment.programPath = disk.Path("vemo-editor");
+    const QString userIni = Path("config/Vemo-Editor/vemo-editor.INI");
+
+    Start();
+    EXPECT_EQ(State().IniFileName, userIni);
+    Main().show();
+    Main().move(40, 50);
+    {
+        ModalAnswerer answerer;
+        EXPECT_TRUE(Main().close());
+        EXPECT_TRUE(answerer.Seen().isEmpty()) << "closing reports no write error";
+    }
+    EXPECT_EQ(testpics::ReadBytes(userIni),
+              QByteArray("[MAIN]\r\nLEFT=40\r\nTOP=50\r\nFONTNAME=ＭＳ ゴシック\r\nFONTSIZE=10\r\nJAPAN=0\r\n"));
+
+    editor.reset();
+    Start();
+    EXPECT_EQ(Main().pos(), QPoint(40, 50)) << "the next start reads them back";
+}

@@ -17,6 +17,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         environment.programPath = Path("vemo-editor");
+        environment.userConfigFolder = Path("config/Vemo-Editor");
         environment.logicalDpi = 96;
     }
 
