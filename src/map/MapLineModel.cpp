@@ -41,7 +41,8 @@ std::string MapLineModel::LineAt(int row) const
 
 void MapLineModel::SetLineAt(int row, const std::string &line)
 {
-    if (!HasRow(row))
+    // The same text again is no change: views would lay out every row for nothing.
+    if (!HasRow(row) || lines_[static_cast<std::size_t>(row)] == line)
         return;
     lines_[static_cast<std::size_t>(row)] = line;
     const QModelIndex changed = index(row);

@@ -20,7 +20,8 @@ public:
     const std::vector<std::string> &Lines() const { return lines_; }
     void SetLines(std::vector<std::string> lines);
 
-    // A row outside the model reads as an empty line and writes nothing.
+    // A row outside the model reads as an empty line and writes nothing. Writing the text a
+    // line already holds reports no change.
     std::string LineAt(int row) const;
     void SetLineAt(int row, const std::string &line);
     // Inserts before row; a row past the end appends, one before the start prepends.
