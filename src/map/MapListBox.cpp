@@ -1,67 +1,55 @@
 #include "map/MapListBox.h"
 
+#include "map/MapLineDelegate.h"
+#include "map/MapLineModel.h"
+
+#include <QItemSelectionModel>
 #include <QSignalBlocker>
 
-#include <algorithm>
+#include <utility>
 
-namespace {
-
-constexpr int kLineBytesRole = Qt::UserRole;
-
-void ShowLine(QListWidgetItem *entry, const std::string &line)
+TMapListBox::TMapListBox(QWidget *parent) : QListView(parent), lines_(new MapLineModel(this))
 {
-    const QByteArray bytes = QByteArray::fromStdString(line);
-    entry->setText(QString::fromLocal8Bit(bytes));
-    entry->setData(kLineBytesRole, bytes);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every line is one text row: the view takes one row's size for all instead of measuring
+    // each line, which is what makes a long map cheap to lay out.
+    setUniformItemSizes(true);
+    setItemDelegate(new MapLineDelegate(this));
+    setModel(lines_);
+    // Sent through this widget, so that blocking its signals (SelectLine) silences it too.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &TMapListBox::itemSelectionChanged);
 }
 
-QListWidgetItem *NewLineItem(const std::string &line)
+const std::vector<std::string> &TMapListBox::Lines() const
 {
-    auto *entry = new QListWidgetItem;
-    ShowLine(entry, line);
-    return entry;
+    return lines_->Lines();
 }
 
-} // namespace
-
-TMapListBox::TMapListBox(QWidget *parent) : QListWidget(parent) {}
-
-std::vector<std::string> TMapListBox::Lines() const
+void TMapListBox::SetLines(std::vector<std::string> lines)
 {
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(count()));
-    for (int i = 0; i < count(); ++i)
-        lines.push_back(LineAt(i));
-    return lines;
-}
-
-void TMapListBox::SetLines(const std::vector<std::string> &lines)
-{
-    clear();
-    for (const std::string &line : lines)
-        addItem(NewLineItem(line));
+    // Dropping the old selection first reports it, as any other change of the selection is.
+    selectionModel()->clear();
+    lines_->SetLines(std::move(lines));
 }
 
 std::string TMapListBox::LineAt(int index) const
 {
-    const QListWidgetItem *entry = item(index);
-    return entry ? entry->data(kLineBytesRole).toByteArray().toStdString() : std::string();
+    return lines_->LineAt(index);
 }
 
 void TMapListBox::SetLineAt(int index, const std::string &line)
 {
-    if (QListWidgetItem *entry = item(index))
-        ShowLine(entry, line);
+    lines_->SetLineAt(index, line);
 }
 
 void TMapListBox::InsertLine(int index, const std::string &line)
 {
-    insertItem(std::clamp(index, 0, count()), NewLineItem(line));
+    lines_->InsertLine(index, line);
 }
 
 void TMapListBox::RemoveLine(int index)
 {
-    delete takeItem(index);
+    lines_->RemoveLine(index);
 }
 
 void TMapListBox::SelectLine(int index)
@@ -77,6 +65,26 @@ void TMapListBox::SelectLine(int index)
 
 int TMapListBox::SelectedIndex() const
 {
-    const QList<QListWidgetItem *> selected = selectedItems();
-    return selected.isEmpty() ? -1 : row(selected.first());
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+int TMapListBox::count() const
+{
+    return lines_->rowCount();
+}
+
+void TMapListBox::clear()
+{
+    SetLines({});
+}
+
+int TMapListBox::currentRow() const
+{
+    return currentIndex().row();
+}
+
+void TMapListBox::setCurrentRow(int row)
+{
+    selectionModel()->setCurrentIndex(lines_->index(row), QItemSelectionModel::ClearAndSelect);
 }

@@ -18,6 +18,7 @@
 #include <QUrl>
 
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "app/About.h"
@@ -103,8 +104,8 @@ TMainFrm::TMainFrm(EditorState &state, const StartupEnvironment &environment, QW
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ListBox1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(ListBox1->viewport()->mapToGlobal(at)); });
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] { Guarded(&TMainFrm::ListBox1Click); });
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { Guarded(&TMainFrm::PanelButton4Click); });
+    connect(ListBox1, &TMapListBox::itemSelectionChanged, this, [this] { Guarded(&TMainFrm::ListBox1Click); });
+    connect(ListBox1, &QAbstractItemView::doubleClicked, this, [this] { Guarded(&TMainFrm::PanelButton4Click); });
 
     FormCreate();
 }
@@ -397,7 +398,7 @@ void TMainFrm::OpenImage(const QString &openedPath)
     state_.MapName = mapName;
     state_.MapFileName = mapFileName;
     state_.BorderSize = 0;
-    ListBox1->SetLines(lines);
+    ListBox1->SetLines(std::move(lines));
     statusPanels_[1]->setText(Text(vemo::LinkBaseFolder(path, kPaths)));
 }
 

@@ -39,7 +39,7 @@ TEST_F(OpenImageTest, GifWithoutSideFileGetsThreeLinesAndStaysAsItIs)
     EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "GIF 320 x 200");
     EXPECT_EQ(Main().StatusPanel(1), dir.path() + "/");
     EXPECT_TRUE(Main().Save1->isEnabled());
-    EXPECT_EQ(Main().ListBox1->selectedItems().size(), 0);
+    EXPECT_EQ(Main().ListBox1->SelectedIndex(), -1);
 }
 
 TEST_F(OpenImageTest, MapNameStopsAtTheFirstDot)

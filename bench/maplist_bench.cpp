@@ -1,0 +1,330 @@
+// The map line list with a large side file, in the real main window.
+//
+// Opening: a 640 x 480 JPEG with a 100 000-line side file beside it, opened and shown, against
+// the same picture with no side file (three new lines) as the baseline. Everyday steps on the
+// opened 100 000-line map: selecting a far line (the user's click, which also shows the area on
+// the view), rewriting a far line, adding and deleting a line before the end, and
+// scrolling to the end and back. Each step includes the repaint that follows it.
+//
+// Time is the process's CPU time (manual time, counter cpu_ms). Resident memory growth is
+// measured once per kind of opening, each in a fresh copy of this program (--probe-memory=side
+// or bare), since memory freed by one run is not always given back to the system and would hide
+// the next run's growth. The ratios are printed after the run.
+#include "app/EditorApp.h"
+#include "map/EditorState.h"
+#include "map/MapListBox.h"
+#include "map/Vemo1.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kLines = 100000;
+
+double CpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+long long ResidentBytes()
+{
+    long long pages = 0, resident = 0;
+    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%lld %lld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+// Lets the list lay itself out and every window repaint.
+void Settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+// A folder with the picture twice: "mapped.jpg" with a side file, "bare.jpg" without.
+struct Pictures {
+    QTemporaryDir folder;
+    QString mapped = folder.filePath(QStringLiteral("mapped.jpg"));
+    QString bare = folder.filePath(QStringLiteral("bare.jpg"));
+    qint64 sideFileBytes = 0;
+
+    Pictures()
+    {
+        QImage picture(640, 480, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x % 256, y % 256, (x ^ y) % 256));
+        picture.save(mapped, "JPG");
+        picture.save(bare, "JPG");
+
+        // Written line by line: one large buffer freed here would change how the allocator
+        // serves the opening's own large buffers, and so the memory the probes measure.
+        QFile side(folder.filePath(QStringLiteral("mapped.vmo")));
+        if (!side.open(QIODevice::WriteOnly))
+            return;
+        side.write("<IMG SRC=\"mapped.jpg\" ALT=\"mapped.jpg\" BORDER=\"0\" WIDTH=640 HEIGHT=480 "
+                   "USEMAP=\"#mapped\">\r\n<MAP NAME=\"mapped\">\r\n");
+        const char *area = "<AREA SHAPE=\"RECT\" COORDS=\"%d,%d,%d,%d\" HREF=\"p%d.html\" ALT=\"Area %d\">\r\n";
+        char line[160];
+        for (int i = 2; i < kLines - 1; ++i) {
+            const int x = i % 600, y = (i / 600) % 440;
+            side.write(line, std::snprintf(line, sizeof line, area, x, y, x + 39, y + 39, i, i));
+        }
+        side.write("</MAP>\r\n");
+        sideFileBytes = side.size();
+    }
+};
+
+// The whole editor over the pictures' folder, its main window shown as at start.
+struct Editor {
+    Pictures pictures;
+    std::unique_ptr<EditorApp> app;
+
+    Editor()
+    {
+        StartupEnvironment environment;
+        environment.programPath = pictures.folder.filePath(QStringLiteral("vemo-editor"));
+        app = std::make_unique<EditorApp>(environment);
+        Main().show();
+        Settle();
+    }
+    TMainFrm &Main() { return app->MainFrm(); }
+    TMapListBox &List() { return *Main().ListBox1; }
+
+    void Open(const QString &path)
+    {
+        Main().OpenImage(path);
+        Settle();
+    }
+    void Close()
+    {
+        app->State().Modified = false;
+        Main().CloseMap();
+        Settle();
+    }
+    // Leaves the 100 000-line map open, whatever ran before.
+    void EnsureMapped()
+    {
+        if (List().count() != kLines) {
+            Close();
+            Open(pictures.mapped);
+        }
+    }
+};
+
+Editor *TheEditor = nullptr;
+
+void Record(benchmark::State &state, double cpu)
+{
+    state.counters["cpu_ms"] = cpu * 1000.0 / double(state.iterations());
+}
+
+void BM_Open(benchmark::State &state, bool withSideFile)
+{
+    Editor &editor = *TheEditor;
+    const QString path = withSideFile ? editor.pictures.mapped : editor.pictures.bare;
+    editor.Close();
+    double cpu = 0;
+    for (auto _ : state) {
+        const double start = CpuSeconds();
+        editor.Open(path);
+        const double spent = CpuSeconds() - start;
+        state.SetIterationTime(spent);
+        cpu += spent;
+        if (editor.List().count() != (withSideFile ? kLines : 3))
+            state.SkipWithError("the map did not open");
+        editor.Close();
+    }
+    Record(state, cpu);
+}
+
+// Runs step once per iteration on the opened map, timing the step and the repaint after it.
+template <typename Step> void OnMappedList(benchmark::State &state, Step step)
+{
+    Editor &editor = *TheEditor;
+    editor.EnsureMapped();
+    double cpu = 0;
+    // Counts on across runs and repetitions, so that no step repeats the one before it: a line
+    // rewritten with the text it already holds is not a change.
+    static int i = 0;
+    for (auto _ : state) {
+        const double start = CpuSeconds();
+        step(editor.List(), i++);
+        Settle();
+        const double spent = CpuSeconds() - start;
+        state.SetIterationTime(spent);
+        cpu += spent;
+    }
+    Record(state, cpu);
+}
+
+// Lines spread over the whole map, each far from the one before.
+int FarLine(int i)
+{
+    return 2 + int((long long)(i + 1) * 7919 % (kLines - 3));
+}
+
+void BM_SelectFarLine(benchmark::State &state)
+{
+    OnMappedList(state, [](TMapListBox &list, int i) { list.setCurrentRow(FarLine(i)); });
+}
+
+void BM_RewriteLine(benchmark::State &state)
+{
+    OnMappedList(state, [](TMapListBox &list, int i) {
+        const std::string line = "<AREA SHAPE=\"CIRCLE\" COORDS=\"100,100," + std::to_string(i % 90 + 1)
+                                 + "\" HREF=\"pages/rewritten-with-a-longer-link.html\" ALT=\"Rewritten\">";
+        list.SetLineAt(FarLine(i), line);
+    });
+}
+
+void BM_AddAndDeleteLine(benchmark::State &state)
+{
+    OnMappedList(state, [](TMapListBox &list, int) {
+        list.InsertLine(list.count() - 1, "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"\" ALT=\"\">");
+        Settle();
+        list.RemoveLine(list.count() - 2);
+    });
+}
+
+void BM_ScrollToEndAndBack(benchmark::State &state)
+{
+    OnMappedList(state, [](TMapListBox &list, int) {
+        list.verticalScrollBar()->setValue(list.verticalScrollBar()->maximum());
+        Settle();
+        list.verticalScrollBar()->setValue(0);
+    });
+}
+
+BENCHMARK_CAPTURE(BM_Open, bare, false)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Open, side_file, true)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectFarLine)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RewriteLine)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AddAndDeleteLine)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScrollToEndAndBack)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// Keeps each run's CPU time so the opening ratio can be printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
+                continue;
+            if (run.counters.count("cpu_ms"))
+                cpuMs[run.run_name.function_name] = run.counters.at("cpu_ms");
+        }
+    }
+    std::map<std::string, double> cpuMs;
+};
+
+// In a fresh process: warms up with the bare picture, then opens one kind and prints the growth
+// of resident memory that the opening and the repaint caused, in bytes.
+int ProbeMemory(const char *kind)
+{
+    Editor editor;
+    editor.Open(editor.pictures.bare);
+    editor.Close();
+    const long long before = ResidentBytes();
+    editor.Open(std::strcmp(kind, "side") == 0 ? editor.pictures.mapped : editor.pictures.bare);
+    std::printf("%lld %lld\n", ResidentBytes() - before, (long long)editor.pictures.sideFileBytes);
+    return 0;
+}
+
+struct MemoryGrowth {
+    long long bytes = -1;
+    long long sideFileBytes = 0;
+};
+
+MemoryGrowth RunMemoryProbe(const char *kind)
+{
+    QProcess probe;
+    probe.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--probe-memory=%1").arg(kind)});
+    MemoryGrowth growth;
+    if (probe.waitForFinished(120000))
+        std::sscanf(probe.readAllStandardOutput().constData(), "%lld %lld", &growth.bytes, &growth.sideFileBytes);
+    return growth;
+}
+
+void PrintComparison(const std::map<std::string, double> &cpuMs)
+{
+    const auto bare = cpuMs.find("BM_Open/bare");
+    const auto side = cpuMs.find("BM_Open/side_file");
+    if (bare != cpuMs.end() && side != cpuMs.end()) {
+        std::printf("\nOpen and show, CPU: bare %.1f ms, with the side file %.1f ms; extra %.1f ms; ratio %.2f\n",
+                    bare->second, side->second, side->second - bare->second, side->second / bare->second);
+    }
+    const MemoryGrowth bareGrowth = RunMemoryProbe("bare");
+    const MemoryGrowth sideGrowth = RunMemoryProbe("side");
+    if (bareGrowth.bytes < 0 || sideGrowth.bytes < 0 || sideGrowth.sideFileBytes <= 0) {
+        std::printf("Resident memory: the probes failed\n");
+        return;
+    }
+    const double mib = 1024.0 * 1024.0;
+    const long long extra = sideGrowth.bytes - bareGrowth.bytes;
+    std::printf("Open and show, resident growth: bare %.1f MiB, with the side file (%.1f MiB) %.1f MiB; "
+                "extra %.1f MiB = %.2f x the side file; ratio %.2f\n",
+                double(bareGrowth.bytes) / mib, double(sideGrowth.sideFileBytes) / mib, double(sideGrowth.bytes) / mib,
+                double(extra) / mib, double(extra) / double(sideGrowth.sideFileBytes),
+                bareGrowth.bytes > 0 ? double(sideGrowth.bytes) / double(bareGrowth.bytes) : 0.0);
+}
+
+// The offscreen platform cannot raise the view window and says so at every opening.
+QtMessageHandler StandardHandler = nullptr;
+
+void QuietAboutRaise(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("does not support raise()")))
+        return;
+    if (StandardHandler)
+        StandardHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    StandardHandler = qInstallMessageHandler(QuietAboutRaise);
+    QApplication app(argc, argv);
+    const char *probeFlag = "--probe-memory=";
+    if (argc == 2 && std::strncmp(argv[1], probeFlag, std::strlen(probeFlag)) == 0)
+        return ProbeMemory(argv[1] + std::strlen(probeFlag));
+
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    {
+        Editor editor;
+        TheEditor = &editor;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        editor.Close();
+        TheEditor = nullptr;
+    }
+    PrintComparison(reporter.cpuMs);
+    benchmark::Shutdown();
+    return 0;
+}
