@@ -2,6 +2,7 @@
 // the switches between the two kinds of area.
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "AreaEditingFixture.h"
@@ -230,18 +231,16 @@ TEST_F(AreaDialogTest, BrowseOffersTheLinkFiltersAndWritesARelativeLink)
     Main().Circle1Click();
     QStringList filters;
     QString folder;
-    // The chooser reads its folder in the background: accept once it has taken the choice.
+    // The file name is typed, as a user would, so the choice does not wait for the chooser to
+    // have read its folder.
     WhenShown<QFileDialog> choose([&](QFileDialog *chooser) {
-        if (filters.isEmpty()) {
-            filters = chooser->nameFilters();
-            folder = chooser->directory().absolutePath();
-        }
-        // Until the folder has been read, the choice may not take: choose again at each poll.
-        if (chooser->selectedFiles().value(0) != Path("pages/a.htm")) {
-            chooser->selectFile(Path("pages/a.htm"));
+        filters = chooser->nameFilters();
+        folder = chooser->directory().absolutePath();
+        auto *name = chooser->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!name)
             return false;
-        }
-        static_cast<QDialog *>(chooser)->done(QDialog::Accepted);
+        name->setText(Path("pages/a.htm"));
+        static_cast<QDialog *>(chooser)->accept(); // the chooser's own accept reads the typed name
         return true;
     });
     Circ().BrowseBtn->click();
