@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool openbox xclip x11-apps imagemagick
   fonts-noto-cjk chromium
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()
