@@ -9,6 +9,7 @@ packages=(
   xvfb xauth xdotool openbox xclip x11-apps imagemagick
   fonts-noto-cjk chromium
   dpkg-dev file desktop-file-utils
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test.
+# Builds everything and runs every test, then the same tests and the fuzz targets under the
+# address and undefined-behaviour sanitizers (scripts/run-sanitized.sh, in build-asan/).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
-cd "$top/build"
-ctest --output-on-failure -j 2
+(cd "$top/build" && ctest --output-on-failure -j 2)
+"$top/scripts/run-sanitized.sh"

@@ -199,7 +199,7 @@ TEST_P(LoadFailureTest, ShowsTheLoadFailureAndLeavesNoDocument)
 
 INSTANTIATE_TEST_SUITE_P(Broken, LoadFailureTest,
                          ::testing::Values(BrokenPicture{"broken.gif", QByteArray()},
-                                           BrokenPicture{"broken.bmp", QByteArray("BM\x10\x00\x00\x00garbage", 15)},
+                                           BrokenPicture{"broken.bmp", QByteArray("BM\x10\x00\x00\x00garbage", 13)},
                                            BrokenPicture{"broken.pcx", QByteArray("not a picture at all")},
                                            BrokenPicture{"broken.jif", QByteArray("\xFF\xD8\xFF\xE0", 4)}));
 

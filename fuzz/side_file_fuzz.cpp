@@ -1,0 +1,58 @@
+// The input as a side file: split into lines, and each line read the way the editor reads the
+// line the user selects or edits (region shown on the picture, image line read back).
+#include "FuzzCheck.h"
+
+#include "core/AreaGeometry.h"
+#include "core/IntConv.h"
+#include "core/MapFile.h"
+#include "core/MapLayout.h"
+#include "core/MapLines.h"
+
+#include <cstdint>
+#include <string>
+
+using namespace vemo;
+
+namespace {
+
+void ShowRegion(const std::string &line)
+{
+    const AreaKind kind = GetAreaKind(line);
+    try {
+        const std::vector<std::int32_t> c = ReadCoords(line, kind);
+        if (kind == AreaKind::Rect)
+            BoxFromCorners({c.at(0), c.at(1), c.at(2), c.at(3)});
+        else if (kind == AreaKind::Circle)
+            CircleFromSquare(SquaredBox(BoxFromCircle({c.at(0), c.at(1), c.at(2)})));
+    } catch (const ConvertError &) {
+    }
+    ReadHref(line);
+    ReadAlt(line);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char *>(data), size);
+    const std::vector<std::string> lines = SplitMapFileText(bytes);
+    for (const std::string &line : lines)
+        FUZZ_REQUIRE(line.find_first_of(std::string("\r\n\0", 3)) == std::string::npos);
+    // Saving what was read and reading it again gives the same lines.
+    FUZZ_REQUIRE(SplitMapFileText(JoinMapFileLines(lines)) == lines);
+
+    const int count = static_cast<int>(lines.size());
+    for (int index = -1; index <= count; ++index)
+        IsProtectedLine(index, count);
+    FUZZ_REQUIRE(NewAreaLineIndex(count) >= 0 && NewAreaLineIndex(count) <= count);
+
+    for (const std::string &line : lines)
+        ShowRegion(line);
+    if (!lines.empty()) {
+        try {
+            ReadImageLine(lines.front());
+        } catch (const ConvertError &) {
+        }
+    }
+    return 0;
+}
