@@ -2,6 +2,7 @@
 
 #include "view/OutlineOverlay.h"
 #include "view/ResizeFrame.h"
+#include "widgets/WidgetGeometry.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -46,12 +47,13 @@ void TCoverControl::AttachTo(QWidget *control)
 
 void TCoverControl::SetBounds(int left, int top, int width, int height)
 {
+    const QRect bounds = BoundedGeometry(left, top, width, height);
     if (attachedControl_)
-        attachedControl_->setGeometry(left, top, width, height);
+        attachedControl_->setGeometry(bounds);
     if (attachedControl_ && windowed_)
-        setGeometry(0, 0, width, height);
+        setGeometry(0, 0, bounds.width(), bounds.height());
     else
-        setGeometry(left, top, width, height);
+        setGeometry(bounds);
 }
 
 void TCoverControl::SetSelected(bool selected)

@@ -13,6 +13,7 @@
 #include "map/Vemo1.h"
 #include "view/ResizeFrame.h"
 #include "widgets/PictureBox.h"
+#include "widgets/WidgetGeometry.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ vemo::Box TViewFrm::ShapeBox() const
 
 void TViewFrm::SetShapeBox(const vemo::Box &box)
 {
-    Shape1->setGeometry(box.left, box.top, box.width, box.height);
+    Shape1->setGeometry(BoundedGeometry(box.left, box.top, box.width, box.height));
     ResizeFrame1->SetControlBounds(Shape1, box.left, box.top, box.width, box.height);
 }
 
