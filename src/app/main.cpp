@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/EditorApp.h"
+#include "app/StartupClock.h"
 #include "map/Vemo1.h"
 
 int main(int argc, char **argv)
@@ -11,5 +12,6 @@ int main(int argc, char **argv)
 
     EditorApp editor(StartupEnvironment::FromSystem());
     editor.MainFrm().show();
+    ReportFirstExposeWhenAsked(editor.MainFrm());
     return application.exec();
 }

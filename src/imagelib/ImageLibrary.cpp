@@ -2,6 +2,7 @@
 
 #include "imagelib/ImageLoadError.h"
 #include "imagelib/PictureContent.h"
+#include "imagelib/PlainBmp.h"
 #include "imagelib/RunLengthBmp.h"
 #include "imagelib/SafeSaveFile.h"
 #include "imagelib/TruncationCheck.h"
@@ -31,8 +32,10 @@ std::string Utf8(const QString &text)
     return text.toUtf8().toStdString();
 }
 
-QByteArray ReadPictureFile(const QString &path)
+// Opens the picture file for reading, refusing what cannot be a picture this editor reads.
+void OpenPictureFile(QFile &file)
 {
+    const QString path = file.fileName();
     const QFileInfo info(path);
     if (!info.exists())
         throw ImageLoadError(Utf8(path + QStringLiteral(": no such file")));
@@ -42,12 +45,18 @@ QByteArray ReadPictureFile(const QString &path)
         throw ImageLoadError(Utf8(path + QStringLiteral(": empty file")));
     if (info.size() > kMaxFileBytes)
         throw ImageLoadError(Utf8(path + QStringLiteral(": file too large")));
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ImageLoadError(Utf8(path + QStringLiteral(": ") + file.errorString()));
+}
+
+QByteArray ReadWholeFile(QFile &file)
+{
+    const qint64 size = file.size();
+    if (!file.seek(0))
+        throw ImageLoadError(Utf8(file.fileName() + QStringLiteral(": read failed")));
     QByteArray bytes = file.readAll();
-    if (bytes.size() != info.size())
-        throw ImageLoadError(Utf8(path + QStringLiteral(": read failed")));
+    if (bytes.size() != size)
+        throw ImageLoadError(Utf8(file.fileName() + QStringLiteral(": read failed")));
     return bytes;
 }
 
@@ -96,9 +105,29 @@ ImageLibrary::ImageLibrary()
 
 QImage ImageLibrary::Decode(const QString &path) const
 {
-    QByteArray bytes = ReadPictureFile(path);
-    const PictureContent content(bytes);
-    if (content.IsCutShortBmp() || TruncationCheck::GifEndsEarly(bytes) || TruncationCheck::JpegEndsEarly(bytes))
+    QFile file(path);
+    OpenPictureFile(file);
+    const PictureContent content(file.peek(PictureContent::kHeadSize), file.size());
+    if (content.IsCutShortBmp())
+        throw ImageLoadError(Utf8(path + QStringLiteral(": pixel data cut short")));
+    // Plain 24-bit bitmaps, the common large BMPs, go straight from the file into the picture.
+    if (const auto bmp = content.UncompressedTrueColourBmp()) {
+        if (bmp->width > kMaxSide || bmp->height > kMaxSide || bmp->width * bmp->height > kMaxPixels)
+            throw ImageLoadError(Utf8(path + QStringLiteral(": picture too large")));
+        return plainbmp::Read(file, *bmp);
+    }
+    // PCX and TGA are GraphicsMagick's alone (no Qt reader takes their content). Its PCX coder
+    // keeps a copy of all the pixel data while decoding, so it reads the file itself rather
+    // than from our copy of it; its TGA coder reads byte by byte, which is quicker from memory.
+    const QString coder = content.GraphicsMagickCoder();
+    if (coder == QStringLiteral("PCX"))
+        return graphicsMagick_.Decode(file, coder);
+
+    QByteArray bytes = ReadWholeFile(file);
+    file.close();
+    if (coder == QStringLiteral("TGA"))
+        return graphicsMagick_.Decode(std::move(bytes), coder);
+    if (TruncationCheck::GifEndsEarly(bytes) || TruncationCheck::JpegEndsEarly(bytes))
         throw ImageLoadError(Utf8(path + QStringLiteral(": pixel data cut short")));
     // Qt leaves whatever was in memory where a run-length stream skips pixels.
     if (content.IsRunLengthBmp())
@@ -106,7 +135,6 @@ QImage ImageLibrary::Decode(const QString &path) const
     QImage image = DecodeWithQt(bytes);
     if (!image.isNull())
         return image;
-    const QString coder = content.GraphicsMagickCoder();
     if (coder.isEmpty())
         throw ImageLoadError(Utf8(path + QStringLiteral(": not a picture this editor reads")));
     return graphicsMagick_.Decode(bytes, coder);

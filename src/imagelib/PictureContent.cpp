@@ -4,13 +4,15 @@
 
 using namespace bmplayout;
 
-namespace {
-constexpr int kHeadSize = 64;
-} // namespace
-
 PictureContent::PictureContent(const QByteArray &bytes)
     : head_(bytes.left(kHeadSize))
     , fileSize_(bytes.size())
+{
+}
+
+PictureContent::PictureContent(const QByteArray &head, qint64 fileSize)
+    : head_(head.left(kHeadSize))
+    , fileSize_(fileSize)
 {
 }
 
@@ -69,6 +71,31 @@ bool PictureContent::IsCutShortBmp() const
     // Divided rather than multiplied: a lying header's stride times height overflows.
     const qint64 available = fileSize_ - pixelOffset;
     return available < 0 || available / stride < height;
+}
+
+std::optional<PictureContent::TrueColourBmp> PictureContent::UncompressedTrueColourBmp() const
+{
+    if (!head_.startsWith("BM") || head_.size() < kHeadersEnd)
+        return std::nullopt;
+    const quint32 infoHeaderSize = LittleEndian32(kInfoHeaderSizeOffset);
+    if (infoHeaderSize != kMinInfoHeaderSize && infoHeaderSize != kV4InfoHeaderSize
+        && infoHeaderSize != kV5InfoHeaderSize)
+        return std::nullopt;
+    const qint64 width = static_cast<qint32>(LittleEndian32(kWidthOffset));
+    const qint64 height = static_cast<qint32>(LittleEndian32(kHeightOffset));
+    const qint64 pixelOffset = LittleEndian32(kPixelOffsetOffset);
+    if (LittleEndian16(kPlanesOffset) != 1 || LittleEndian16(kBitsPerPixelOffset) != 24
+        || LittleEndian32(kCompressionOffset) != 0 || width <= 0 || height == 0
+        || pixelOffset < kFileHeaderSize + infoHeaderSize)
+        return std::nullopt;
+    TrueColourBmp bmp;
+    bmp.width = width;
+    bmp.height = qAbs(height);
+    bmp.topDown = height < 0;
+    bmp.pixelOffset = pixelOffset;
+    bmp.dotsPerMeterX = static_cast<qint32>(LittleEndian32(kXPixelsPerMeterOffset));
+    bmp.dotsPerMeterY = static_cast<qint32>(LittleEndian32(kYPixelsPerMeterOffset));
+    return bmp;
 }
 
 bool PictureContent::LooksLikePcx() const

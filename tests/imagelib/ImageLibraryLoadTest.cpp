@@ -149,6 +149,24 @@ TEST_F(ImageLibraryHandMade, Rle4DecodesRunsAndAbsoluteNibbles)
                                 {kBlue, kGreen, kBlue, kGreen, kBlue, kGreen}}));
 }
 
+// 24-bit bitmaps: rows padded to 4 bytes, stored bottom-up or (negative height) top-down, and a
+// width that is not a multiple of the 4 pixels the row reader converts at a time.
+TEST_F(ImageLibraryHandMade, TrueColourBmpRowsInBothOrders)
+{
+    const QRgb kWhite = qRgb(255, 255, 255), kGrey = qRgb(0x10, 0x20, 0x30);
+    // B, G, R bytes; each row of 5 pixels padded from 15 to 16 bytes.
+    const QByteArray first = QByteArray("\x00\x00\xFF" "\x00\xFF\x00" "\xFF\x00\x00" "\xFF\xFF\xFF" "\x30\x20\x10" "\x00", 16);
+    const QByteArray second = QByteArray("\x30\x20\x10" "\xFF\xFF\xFF" "\xFF\x00\x00" "\x00\xFF\x00" "\x00\x00\xFF" "\x00", 16);
+    const QList<QRgb> firstRow{kRed, kGreen, kBlue, kWhite, kGrey};
+    const QList<QRgb> secondRow{kGrey, kWhite, kBlue, kGreen, kRed};
+
+    const QImage bottomUp = library.NViewLibLoad(Write("up.bmp", picturebytes::Bmp(5, 2, 24, 0, {}, first + second)), 1);
+    const QImage topDown = library.NViewLibLoad(Write("down.bmp", picturebytes::Bmp(5, -2, 24, 0, {}, first + second)), 1);
+
+    EXPECT_TRUE(RowsAre(bottomUp, {secondRow, firstRow}));
+    EXPECT_TRUE(RowsAre(topDown, {firstRow, secondRow}));
+}
+
 TEST_F(ImageLibraryHandMade, TgaOriginDecidesWhichRowComesFirst)
 {
     // Two rows of two pixels: first row in the file red, second green (B, G, R).

@@ -1,0 +1,191 @@
+#!/usr/bin/env bash
+# Measures the editor beside its baselines, each pair in the same run, and writes the results
+# into docs/performance.md between its "results" markers (the text around them is kept):
+#   - opening a 12 MP BMP, PCX and TGA with the JPEG written (bench/imagelib_bench), beside
+#     cjpeg and gm convert on the same files, and the memory the open adds beside gm's peak;
+#   - start to main window shown under Xvfb, beside a bare Qt main window (bench/startup_baseline);
+#   - one drag step over a 12 MP picture (bench/frame_bench), beside repainting the whole picture.
+# Builds into build-bench/. VEMO_BENCH_ROUNDS sets the rounds per row (default 9).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build="$top/build-bench"
+rounds=${VEMO_BENCH_ROUNDS:-9}
+
+"$top/scripts/install-deps.sh"
+# The baselines, /usr/bin/time for their peak memory and python3 for the report.
+bench_packages=(libjpeg-turbo-progs graphicsmagick time python3)
+missing=()
+for package in "${bench_packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -q
+  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_BUILD_BENCH=ON \
+  -DVEMO_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
+nice cmake --build "$build" -j 2 --target vemo-editor imagelib_bench frame_bench startup_baseline
+
+# Photo-like 12 MP pictures, made once: a plasma fractal with Gaussian noise.
+pictures="$build/bench-pictures"
+if [ ! -s "$pictures/picture.tga" ]; then
+  mkdir -p "$pictures"
+  convert=$(command -v convert-im6.q16 || command -v convert)
+  "$convert" -size 4000x3000 -seed 1 plasma:fractal +noise Gaussian -type TrueColor "$pictures/picture.png"
+  "$convert" "$pictures/picture.png" BMP3:"$pictures/picture.bmp"
+  "$convert" "$pictures/picture.png" "$pictures/picture.pcx"
+  "$convert" "$pictures/picture.png" "$pictures/picture.tga"
+fi
+
+load_start=$(cut -d' ' -f1 /proc/loadavg)
+started=$(date -u '+%Y-%m-%d %H:%M UTC')
+
+echo "== Opening pictures beside cjpeg and gm convert"
+VEMO_BENCH_PICTURES="$pictures" VEMO_BENCH_ROUNDS="$rounds" "$build/bench/imagelib_bench" \
+  --benchmark_out="$build/imagelib.json" --benchmark_out_format=json
+
+echo "== Drag steps beside repainting the whole picture"
+QT_QPA_PLATFORM=offscreen "$build/bench/frame_bench" --benchmark_filter='BM_Move' \
+  --benchmark_out="$build/frame.json" --benchmark_out_format=json
+
+echo "== Start to main window shown, beside a bare Qt main window"
+# Each program prints the monotonic clock when its main window is first exposed
+# (VEMO_STARTUP_CLOCK, src/app/StartupClock.h); the difference from the spawn is the start-up.
+workdir=$(mktemp -d)
+trap 'rm -rf "$workdir"' EXIT
+xvfb-run -a -s "-screen 0 1280x1024x24" python3 - "$rounds" "$build/bench/startup_baseline" \
+  "$build/vemo-editor" "$workdir" >"$build/startup.json" <<'PYTHON'
+import json, os, statistics, subprocess, sys, time
+
+rounds, baseline, editor, workdir = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4]
+env = dict(os.environ, VEMO_STARTUP_CLOCK="1")
+env.pop("QT_QPA_PLATFORM", None)
+
+def shown_after(program):
+    start = time.monotonic_ns()
+    process = subprocess.Popen([program], cwd=workdir, env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.PIPE, text=True)
+    elapsed = None
+    for line in process.stderr:
+        if line.startswith("exposed "):
+            elapsed = (int(line.split()[1]) - start) / 1e6
+            break
+    process.terminate()
+    process.wait()
+    if elapsed is None:
+        sys.exit(program + " never showed its main window")
+    return elapsed
+
+times = {"baseline": [], "editor": []}
+for _ in range(rounds):
+    times["baseline"].append(shown_after(baseline))
+    times["editor"].append(shown_after(editor))
+json.dump({name: statistics.median(values) for name, values in times.items()}, sys.stdout)
+PYTHON
+
+load_end=$(cut -d' ' -f1 /proc/loadavg)
+
+python3 - "$build" "$top/docs/performance.md" "$rounds" "$started" "$load_start" "$load_end" <<'PYTHON'
+import json, os, re, sys
+
+build, page, rounds, started, load_start, load_end = sys.argv[1:7]
+
+def benchmarks(name):
+    # Keyed by the benchmark's name without Google Benchmark's "/iterations:N" and "/manual_time".
+    def key(full):
+        return "/".join(part for part in full.split("/")
+                        if not part.startswith("iterations:") and part != "manual_time")
+    with open(os.path.join(build, name)) as file:
+        return {key(entry["name"]): entry for entry in json.load(file)["benchmarks"]}
+
+def verdict(value, target, unit=""):
+    if value <= target:
+        return "met"
+    if unit:
+        return "missed by %s %s" % (("%.2f" if target < 10 else "%.0f") % (value - target), unit)
+    return "missed by %.0f %%" % (100 * (value / target - 1))
+
+cpu_model = "unknown CPU"
+with open("/proc/cpuinfo") as file:
+    for line in file:
+        if line.startswith("model name"):
+            cpu_model = line.split(":", 1)[1].strip()
+            break
+cpus = os.cpu_count()
+
+opens = benchmarks("imagelib.json")
+frames = benchmarks("frame.json")
+with open(os.path.join(build, "startup.json")) as file:
+    startup = json.load(file)
+
+rows = []
+def row(*cells):
+    rows.append("| " + " | ".join(cells) + " |")
+
+def open_rows(kind, key, baselines, target):
+    run = opens[key]
+    editor = "%.0f ms (%.0f ms CPU)" % (run["ms"], run["cpu_ms"])
+    for index, (name, label) in enumerate(baselines):
+        wall = run["ms"] / run[name + "_ms"]
+        cpu = run["cpu_ms"] / run[name + "_cpu_ms"]
+        base = "%s: %.0f ms (%.0f ms CPU)" % (label, run[name + "_ms"], run[name + "_cpu_ms"])
+        if index == 0:
+            row("Open a 12 MP %s, JPEG written" % kind, editor, base, "%.2f" % wall, "%.2f" % cpu,
+                "≤ %.1f" % target, verdict(wall, target))
+        else:
+            row("", "", base, "%.2f" % wall, "%.2f" % cpu, "", "")
+
+cjpeg = ("cjpeg", "`cjpeg -quality 80`, whole process")
+gm = ("gm", "`gm convert -quality 80`, whole process")
+open_rows("BMP", "BM_OpenBmp", [cjpeg, gm], 1.2)
+open_rows("PCX", "BM_OpenPcx", [gm], 1.0)
+open_rows("TGA", "BM_OpenTga", [gm], 1.0)
+for kind, key in (("BMP", "BM_OpenBmp"), ("PCX", "BM_OpenPcx"), ("TGA", "BM_OpenTga")):
+    run = opens[key]
+    ratio = run["added_MiB"] / run["gm_peak_MiB"]
+    row("Memory that opening the %s adds" % kind, "%.0f MiB" % run["added_MiB"],
+        "peak of `gm convert` on the same file: %.0f MiB" % run["gm_peak_MiB"], "%.2f" % ratio, "",
+        "≤ 1.0", verdict(ratio, 1.0))
+row("Start to main window shown (Xvfb)", "%.0f ms" % startup["editor"],
+    "a bare Qt main window: %.0f ms" % startup["baseline"], "%.2f" % (startup["editor"] / startup["baseline"]),
+    "", "< 200 ms", verdict(startup["editor"], 200, "ms"))
+# frame_bench times 200 steps an iteration; its CPU time also holds the press and release around them.
+outline, full = frames["BM_Move/Outline"], frames["BM_Move/FullRepaint"]
+step_cpu = lambda run: run["cpu_time"] / 200
+row("Drag step over a 12 MP picture", "%.2f ms (%.2f ms CPU), %.2f %% of the picture repainted"
+    % (outline["step_us"] / 1000, step_cpu(outline), 100 * outline["repaint_share"]),
+    "the same drag repainting the whole picture: %.1f ms (%.1f ms CPU)" % (full["step_us"] / 1000, step_cpu(full)),
+    "%.2f" % (outline["step_us"] / full["step_us"]), "%.2f" % (step_cpu(outline) / step_cpu(full)),
+    "< 1 ms", verdict(outline["step_us"] / 1000, 1.0, "ms"))
+
+block = "\n".join([
+    "<!-- results: written by scripts/run-bench.sh; everything up to the end marker is replaced on each run -->",
+    "Measured %s on %d × %s (nproc %d); load average (1 minute) %s at the start, %s at the end. "
+    "Medians of %s rounds; in each round the editor and its baselines run one right after the other."
+    % (started, cpus, cpu_model, cpus, load_start, load_end, rounds),
+    "",
+    "| What | Editor | Baseline | Ratio, wall | Ratio, CPU | Target | |",
+    "|---|---|---|---:|---:|---|---|",
+    *rows,
+    "<!-- results end -->",
+])
+
+text = open(page).read() if os.path.exists(page) else "# Performance\n\n<!-- results -->\n<!-- results end -->\n"
+pattern = re.compile(r"<!-- results.*?<!-- results end -->", re.S)
+if not pattern.search(text):
+    text += "\n" + block + "\n"
+else:
+    text = pattern.sub(lambda _: block, text, count=1)
+with open(page, "w") as file:
+    file.write(text)
+print("\n".join(rows))
+PYTHON
+echo "Written: $top/docs/performance.md"

@@ -1,0 +1,9 @@
+#pragma once
+// A measuring hook for the start-up benchmark (scripts/run-bench.sh), off unless asked for.
+#include <QWidget>
+
+// When the environment variable VEMO_STARTUP_CLOCK is set, prints "exposed <ns>" to standard
+// error the first time window is exposed (mapped and ready to paint), where <ns> is the
+// monotonic clock (CLOCK_MONOTONIC) in nanoseconds; the benchmark compares it with the time it
+// started the program. Call after window.show(). Does nothing otherwise.
+void ReportFirstExposeWhenAsked(QWidget &window);
