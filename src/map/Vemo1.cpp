@@ -326,10 +326,15 @@ void TMainFrm::closeEvent(QCloseEvent *event)
     DeleteTestPage();
 }
 
+QString TMainFrm::TestPagePath() const
+{
+    // Beside the picture, so the page's relative picture and link names resolve as in the user's site.
+    return Text(vemo::FolderPart(Bytes(state_.ImageFileName), kPaths) + kTestPageName);
+}
+
 void TMainFrm::DeleteTestPage()
 {
-    const std::string folder = vemo::FolderPart(Bytes(state_.ImageFileName), kPaths);
-    QFile::remove(Text(folder + kTestPageName));
+    QFile::remove(TestPagePath());
 }
 
 void TMainFrm::Open1Click()
@@ -419,10 +424,14 @@ bool TMainFrm::ConvertToJpeg(const QString &sourcePath, const QString &jpegPath)
 
 void TMainFrm::WriteMapFile()
 {
-    const QByteArray text = QByteArray::fromStdString(vemo::JoinMapFileLines(ListBox1->Lines()));
-    // Written beside the old file and renamed over it, so a failed save never loses the map.
-    if (!SafeSaveFile::Replace(state_.MapFileName, text))
-        throw std::runtime_error(Bytes(kCannotWriteMap.In(state_.JapaneseUI).arg(state_.MapFileName)));
+    ReplaceFile(state_.MapFileName, QByteArray::fromStdString(vemo::JoinMapFileLines(ListBox1->Lines())));
+}
+
+void TMainFrm::ReplaceFile(const QString &path, const QByteArray &bytes) const
+{
+    // Written beside the old file and renamed over it, so a failed write never loses the old one.
+    if (!SafeSaveFile::Replace(path, bytes))
+        throw std::runtime_error(Bytes(kCannotWriteMap.In(state_.JapaneseUI).arg(path)));
 }
 
 bool TMainFrm::CloseMap()
@@ -653,11 +662,8 @@ void TMainFrm::About1Click()
 
 void TMainFrm::PanelButton7Click()
 {
-    // Beside the picture, so the page's relative picture and link names resolve as in the user's site.
-    const QString page = Text(vemo::FolderPart(Bytes(state_.ImageFileName), kPaths) + kTestPageName);
-    const QByteArray text = QByteArray::fromStdString(vemo::TestPageText(ListBox1->Lines()));
-    if (!SafeSaveFile::Replace(page, text))
-        throw std::runtime_error(Bytes(kCannotWriteMap.In(state_.JapaneseUI).arg(page)));
+    const QString page = TestPagePath();
+    ReplaceFile(page, QByteArray::fromStdString(vemo::TestPageText(ListBox1->Lines())));
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 

@@ -82,6 +82,9 @@ private:
     // Writes the picture as JPEG beside it; false when the user keeps an unrelated JPEG there.
     bool ConvertToJpeg(const QString &sourcePath, const QString &jpegPath);
     void WriteMapFile();
+    // Replaces the file whole, or raises "Cannot write <path>" leaving the old file as it was.
+    void ReplaceFile(const QString &path, const QByteArray &bytes) const;
+    QString TestPagePath() const;
     // Hides this window and shows an area dialog in its place.
     void OpenAreaDialog(QWidget *dialog);
     // Puts a new shape at box for the user to move and size, with its dialog.
