@@ -9,7 +9,7 @@
 // Time is the process's CPU time (manual time, counter cpu_ms). Resident memory growth is
 // measured once per kind of opening, each in a fresh copy of this program (--probe-memory=side
 // or bare), since memory freed by one run is not always given back to the system and would hide
-// the next run's growth. The ratios are printed after the run.
+// the next run's growth. scripts/run-bench.sh turns the counters into ratios.
 #include "app/EditorApp.h"
 #include "map/EditorState.h"
 #include "map/MapListBox.h"
@@ -28,7 +28,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -223,22 +222,6 @@ BENCHMARK(BM_RewriteLine)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AddAndDeleteLine)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScrollToEndAndBack)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// Keeps each run's CPU time so the opening ratio can be printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
-                continue;
-            if (run.counters.count("cpu_ms"))
-                cpuMs[run.run_name.function_name] = run.counters.at("cpu_ms");
-        }
-    }
-    std::map<std::string, double> cpuMs;
-};
-
 // In a fresh process: warms up with the bare picture, then opens one kind and prints the growth
 // of resident memory that the opening and the repaint caused, in bytes.
 int ProbeMemory(const char *kind)
@@ -267,28 +250,26 @@ MemoryGrowth RunMemoryProbe(const char *kind)
     return growth;
 }
 
-void PrintComparison(const std::map<std::string, double> &cpuMs)
+// Resident growth of opening each kind, in MiB counters: bare_MiB, side_MiB and the side file's
+// own size, file_MiB. The time reported is meaningless.
+void BM_ResidentGrowth(benchmark::State &state)
 {
-    const auto bare = cpuMs.find("BM_Open/bare");
-    const auto side = cpuMs.find("BM_Open/side_file");
-    if (bare != cpuMs.end() && side != cpuMs.end()) {
-        std::printf("\nOpen and show, CPU: bare %.1f ms, with the side file %.1f ms; extra %.1f ms; ratio %.2f\n",
-                    bare->second, side->second, side->second - bare->second, side->second / bare->second);
+    MemoryGrowth bare, side;
+    for (auto _ : state) {
+        bare = RunMemoryProbe("bare");
+        side = RunMemoryProbe("side");
+        state.SetIterationTime(1);
     }
-    const MemoryGrowth bareGrowth = RunMemoryProbe("bare");
-    const MemoryGrowth sideGrowth = RunMemoryProbe("side");
-    if (bareGrowth.bytes < 0 || sideGrowth.bytes < 0 || sideGrowth.sideFileBytes <= 0) {
-        std::printf("Resident memory: the probes failed\n");
+    if (bare.bytes < 0 || side.bytes < 0 || side.sideFileBytes <= 0) {
+        state.SkipWithError("the memory probes failed");
         return;
     }
     const double mib = 1024.0 * 1024.0;
-    const long long extra = sideGrowth.bytes - bareGrowth.bytes;
-    std::printf("Open and show, resident growth: bare %.1f MiB, with the side file (%.1f MiB) %.1f MiB; "
-                "extra %.1f MiB = %.2f x the side file; ratio %.2f\n",
-                double(bareGrowth.bytes) / mib, double(sideGrowth.sideFileBytes) / mib, double(sideGrowth.bytes) / mib,
-                double(extra) / mib, double(extra) / double(sideGrowth.sideFileBytes),
-                bareGrowth.bytes > 0 ? double(sideGrowth.bytes) / double(bareGrowth.bytes) : 0.0);
+    state.counters["bare_MiB"] = double(bare.bytes) / mib;
+    state.counters["side_MiB"] = double(side.bytes) / mib;
+    state.counters["file_MiB"] = double(side.sideFileBytes) / mib;
 }
+BENCHMARK(BM_ResidentGrowth)->UseManualTime()->Iterations(1);
 
 // The offscreen platform cannot raise the view window and says so at every opening.
 QtMessageHandler StandardHandler = nullptr;
@@ -316,15 +297,13 @@ int main(int argc, char **argv)
         return ProbeMemory(argv[1] + std::strlen(probeFlag));
 
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
     {
         Editor editor;
         TheEditor = &editor;
-        benchmark::RunSpecifiedBenchmarks(&reporter);
+        benchmark::RunSpecifiedBenchmarks();
         editor.Close();
         TheEditor = nullptr;
     }
-    PrintComparison(reporter.cpuMs);
     benchmark::Shutdown();
     return 0;
 }

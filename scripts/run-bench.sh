@@ -4,7 +4,9 @@
 #   - opening a 12 MP BMP, PCX and TGA with the JPEG written (bench/imagelib_bench), beside
 #     cjpeg and gm convert on the same files, and the memory the open adds beside gm's peak;
 #   - start to main window shown under Xvfb, beside a bare Qt main window (bench/startup_baseline);
-#   - one drag step over a 12 MP picture (bench/frame_bench), beside repainting the whole picture.
+#   - one drag step over a 12 MP picture (bench/frame_bench), beside repainting the whole picture;
+#   - opening a 100 000-line side file and the list's everyday steps on it (bench/maplist_bench),
+#     beside the same picture without a side file.
 # Builds into build-bench/. VEMO_BENCH_ROUNDS sets the rounds per row (default 9).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -32,7 +34,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_BUILD_BENCH=ON \
   -DVEMO_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
-nice cmake --build "$build" -j 2 --target vemo-editor imagelib_bench frame_bench startup_baseline
+nice cmake --build "$build" -j 2 --target vemo-editor imagelib_bench frame_bench maplist_bench startup_baseline
 
 # Photo-like 12 MP pictures, made once: a plasma fractal with Gaussian noise.
 pictures="$build/bench-pictures"
@@ -55,6 +57,10 @@ VEMO_BENCH_PICTURES="$pictures" VEMO_BENCH_ROUNDS="$rounds" "$build/bench/imagel
 echo "== Drag steps beside repainting the whole picture"
 QT_QPA_PLATFORM=offscreen "$build/bench/frame_bench" --benchmark_filter='BM_Move' \
   --benchmark_out="$build/frame.json" --benchmark_out_format=json
+
+echo "== A 100 000-line side file beside the same picture without one"
+QT_QPA_PLATFORM=offscreen "$build/bench/maplist_bench" \
+  --benchmark_out="$build/maplist.json" --benchmark_out_format=json
 
 echo "== Start to main window shown, beside a bare Qt main window"
 # Each program prints the monotonic clock when its main window is first exposed
@@ -123,6 +129,7 @@ cpus = os.cpu_count()
 
 opens = benchmarks("imagelib.json")
 frames = benchmarks("frame.json")
+lists = benchmarks("maplist.json")
 with open(os.path.join(build, "startup.json")) as file:
     startup = json.load(file)
 
@@ -166,10 +173,31 @@ row("Drag step over a 12 MP picture", "%.2f ms (%.2f ms CPU), %.2f %% of the pic
     "%.2f" % (outline["step_us"] / full["step_us"]), "%.2f" % (step_cpu(outline) / step_cpu(full)),
     "< 1 ms", verdict(outline["step_us"] / 1000, 1.0, "ms"))
 
+# maplist_bench: CPU per iteration in its cpu_ms counter, memory growth in fresh processes.
+bare, side = lists["BM_Open/bare"]["cpu_ms"], lists["BM_Open/side_file"]["cpu_ms"]
+growth = lists["BM_ResidentGrowth"]
+file_mib = growth["file_MiB"]
+row("Open and show a 100 000-line side file (%.1f MiB)" % file_mib,
+    "%.0f ms CPU, %.0f ms more than without it" % (side, side - bare),
+    "the same picture without a side file: %.0f ms CPU" % bare, "", "%.2f" % (side / bare),
+    "< 200 ms more", verdict(side - bare, 200, "ms"))
+extra = growth["side_MiB"] - growth["bare_MiB"]
+row("Memory that the 100 000-line side file adds", "%.1f MiB more than without it" % extra,
+    "the side file's size: %.1f MiB" % file_mib, "%.2f" % (extra / file_mib), "", "< 3.0",
+    verdict(extra / file_mib, 3.0))
+steps = [lists[name]["cpu_ms"] for name in
+         ("BM_SelectFarLine", "BM_RewriteLine", "BM_AddAndDeleteLine", "BM_ScrollToEndAndBack")]
+row("Steps on the 100 000-line map, repaint included",
+    "select a far line %.1f ms, rewrite a line %.1f ms, add and delete a line %.1f ms, "
+    "scroll to the end and back %.1f ms (CPU)" % tuple(steps),
+    "", "", "", "instant: < 100 ms each", verdict(max(steps), 100, "ms"))
+
 block = "\n".join([
     "<!-- results: written by scripts/run-bench.sh; everything up to the end marker is replaced on each run -->",
     "Measured %s on %d × %s (nproc %d); load average (1 minute) %s at the start, %s at the end. "
-    "Medians of %s rounds; in each round the editor and its baselines run one right after the other."
+    "Medians of %s rounds; in each round the editor and its baselines run one right after the other. "
+    "The side-file rows are means over Google Benchmark's iterations, the side file and the bare "
+    "picture opened in turn in the same process; their memory is measured once, in fresh processes."
     % (started, cpus, cpu_model, cpus, load_start, load_end, rounds),
     "",
     "| What | Editor | Baseline | Ratio, wall | Ratio, CPU | Target | |",
