@@ -8,7 +8,6 @@
 #include "core/MapLines.h"
 #include "dialogs/RectSet.h"
 #include "map/EditorState.h"
-#include "view/ResizeFrame.h"
 #include "view/Vemo2.h"
 
 TCircFrm::TCircFrm(EditorState &state) : TAreaDialog(state, "Circle Setting", "Rect")
@@ -38,7 +37,7 @@ std::string TCircFrm::AreaLine() const
 void TCircFrm::MoveShape()
 {
     const vemo::Box box = vemo::TypedCircleBox(Bytes(X->text()), Bytes(Y->text()), Bytes(R->text()));
-    state_.ViewFrm->ResizeFrame1->SetControlBounds(state_.ViewFrm->Shape1, box.left, box.top, box.width, box.height);
+    state_.ViewFrm->SetShapeBox(box);
 }
 
 void TCircFrm::BitBtn3Click()

@@ -8,7 +8,6 @@
 #include "core/MapLines.h"
 #include "dialogs/CircSet.h"
 #include "map/EditorState.h"
-#include "view/ResizeFrame.h"
 #include "view/Vemo2.h"
 
 TRectFrm::TRectFrm(EditorState &state) : TAreaDialog(state, "Rect Setting", "Circle")
@@ -41,15 +40,15 @@ void TRectFrm::MoveShape()
 {
     const vemo::Box box =
         vemo::TypedRectBox(Bytes(X0->text()), Bytes(Y0->text()), Bytes(X1->text()), Bytes(Y1->text()));
-    state_.ViewFrm->ResizeFrame1->SetControlBounds(state_.ViewFrm->Shape1, box.left, box.top, box.width, box.height);
+    state_.ViewFrm->SetShapeBox(box);
 }
 
 void TRectFrm::BitBtn3Click()
 {
     TViewFrm *view = state_.ViewFrm;
     const vemo::Box square = vemo::SquaredBox(view->ShapeBox());
-    view->ResizeFrame1->SetControlBounds(view->Shape1, square.left, square.top, square.width, square.height);
-    state_.CircFrm->ShowCircle(vemo::CircleFromRectSquare(view->ShapeBox()));
+    view->SetShapeBox(square);
+    state_.CircFrm->ShowCircle(vemo::CircleFromRectSquare(square));
     view->Shape1->SetShapeKind(Shape::Kind::Circle);
     // Marked changed although the list is not, so that closing now still asks about the map.
     state_.Modified = true;

@@ -88,6 +88,9 @@ TMainFrm::TMainFrm(EditorState &state, const StartupEnvironment &environment, QW
     : QMainWindow(parent), state_(state), environment_(environment)
 {
     setWindowTitle(QStringLiteral("Vemo-Editor"));
+    // On top like the view, so that a view as large as the screen never buries the commands:
+    // among windows kept on top, the one the user activates comes to the front.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     auto *client = new QWidget(this);
     auto *column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 0);
@@ -357,7 +360,7 @@ void TMainFrm::OpenImage(const QString &openedPath)
 
     TViewFrm *view = state_.ViewFrm;
     try {
-        view->Image1->SetPicture(QPixmap::fromImage(state_.ImageLib->NViewLibLoad(openedPath, 1)));
+        view->ShowPicture(QPixmap::fromImage(state_.ImageLib->NViewLibLoad(openedPath, 1)));
     } catch (const ImageLoadError &) {
         MessageDlg(this, MessageKind::Error, kCannotLoad.In(state_.JapaneseUI), static_cast<int>(MessageButton::Ok));
         return;
@@ -397,6 +400,8 @@ void TMainFrm::OpenImage(const QString &openedPath)
     view->SetStatusPanel(1, QStringLiteral("%1 %2 x %3").arg(QLatin1String(kind)).arg(width).arg(height));
     view->show();
     view->raise();
+    // The view may fill the screen: the commands stay in reach above it.
+    raise();
     EnableCommands();
 
     state_.ImageFileName = Text(path);
@@ -491,7 +496,10 @@ void TMainFrm::OpenAreaDialog(QWidget *dialog)
 void TMainFrm::StartNewArea(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize, TAreaDialog *dialog)
 {
     state_.EditMode = false;
-    state_.ViewFrm->EditShape(kind, box, cornerResize);
+    // At the top-left corner of the part of the picture in sight, which is the picture's own
+    // corner unless the user has scrolled: a new area starts where the user is looking.
+    const vemo::Box seen = state_.ViewFrm->VisiblePart();
+    state_.ViewFrm->EditShape(kind, {seen.left + box.left, seen.top + box.top, box.width, box.height}, cornerResize);
     // The dialog starts with the shape's own coordinates, as a drag would write them.
     state_.ViewFrm->ChangeShape();
     dialog->FileLocate->clear();

@@ -372,17 +372,21 @@ void TResizeFrame::ShowHandles()
     }
 }
 
+QRect TResizeFrame::CursorConfinement() const
+{
+    return dragParent_ ? ClientAreaOnScreen(dragParent_) : QRect();
+}
+
 void TResizeFrame::BeginDragIn(QWidget *parent)
 {
-    dragClipRect_ = ClientAreaOnScreen(parent);
-    confined_ = true;
+    dragParent_ = parent;
     if (!overlay_)
         overlay_ = new TOutlineOverlay(parent, {lineColor_, lineStyle_, lineWidth_});
 }
 
 void TResizeFrame::EndDrag()
 {
-    confined_ = false;
+    dragParent_ = nullptr;
     dragging_ = false;
     handleDragging_ = false;
     delete rubberBand_.data();
@@ -403,10 +407,10 @@ void TResizeFrame::AbandonDrag()
 
 QPoint TResizeFrame::Confined(QWidget *receiver, QPoint pos) const
 {
-    if (!confined_)
+    if (!dragParent_)
         return pos;
     const QPoint onScreen = receiver->mapToGlobal(pos);
-    const QPoint inside = ClampedToRect(onScreen, dragClipRect_);
+    const QPoint inside = ClampedToRect(onScreen, CursorConfinement());
     if (inside == onScreen)
         return pos;
     QCursor::setPos(inside);

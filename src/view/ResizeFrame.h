@@ -103,8 +103,9 @@ public:
     bool HandleDragging() const { return handleDragging_; }
     // A move, a resize or a rubber band is under way.
     bool DragInProgress() const { return dragging_ || handleDragging_; }
-    // Screen area the drag's mouse positions are confined to; empty when free.
-    QRect CursorConfinement() const { return confined_ ? dragClipRect_ : QRect(); }
+    // Screen area the drag's mouse positions are confined to; empty when free. It follows the
+    // drag's parent, which may scroll under the mouse while the drag goes on.
+    QRect CursorConfinement() const;
     // The handle widgets in index order, or none before the first CreateHandles.
     QList<QWidget *> Handles() const;
     // The attached covers in attach order.
@@ -176,9 +177,8 @@ private:
     int dragHandle_ = 0;
     bool dragging_ = false;
     bool handleDragging_ = false;
-    bool confined_ = false;
     bool mouseTaken_ = false; // a popup or another window took the mouse since the last press
-    QRect dragClipRect_;
+    QPointer<QWidget> dragParent_; // the parent whose client area confines the drag
     QPointer<TKeyCatchWin> keyCatcher_;
     QPointer<QWidget> filteredForm_; // the owner form while AttachAll holds it
     std::array<QPointer<QWidget>, HandleCount> handles_;

@@ -1,5 +1,5 @@
 #pragma once
-// A picture control: owns one picture and sizes itself to it.
+// A picture control: owns one picture and shows it at a zoom, sized to the zoomed picture.
 #include <QPixmap>
 #include <QWidget>
 
@@ -8,20 +8,23 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    // Takes the picture over, replacing (and freeing) the one held before.
+    // Takes the picture over, replacing (and freeing) the one held before; shown at 100 %.
     void SetPicture(QPixmap picture);
     const QPixmap &Picture() const { return picture_; }
     int PictureWidth() const { return picture_.width(); }
     int PictureHeight() const { return picture_.height(); }
 
-signals:
-    // The mouse moved over the picture; x and y are picture pixels.
-    void MouseMoved(Qt::KeyboardModifiers modifiers, int x, int y);
+    // Shows the picture at zoom (1.0 is one screen pixel for each picture pixel).
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     QPixmap picture_;
+    // Below 100 % the picture is reduced once, smoothly, and painted from that copy, so a drag
+    // step repaints no more pixels than at 100 %.
+    QPixmap reduced_;
+    double zoom_ = 1.0;
 };

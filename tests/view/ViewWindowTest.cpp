@@ -21,11 +21,14 @@ TEST_F(ViewWindowTest, ClientAreaIsThePictureAboveTheStatusBarEvenForSmallPictur
         EXPECT_EQ(View().Image1->geometry(), QRect(QPoint(0, 0), picture));
     }
     const QList<QLabel *> panels = View().findChildren<QLabel *>();
-    ASSERT_EQ(panels.size(), 2);
+    ASSERT_EQ(panels.size(), 3);
     EXPECT_EQ(panels[0]->geometry(), QRect(0, 0, 100, 19));
     EXPECT_EQ(panels[0]->frameShadow(), QFrame::Raised);
-    EXPECT_EQ(panels[1]->geometry().right(), 319);
+    EXPECT_EQ(panels[1]->geometry().left(), 100);
+    EXPECT_EQ(panels[1]->geometry().right() + 1, panels[2]->geometry().left());
     EXPECT_EQ(panels[1]->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(panels[2]->geometry().right(), 319);
+    EXPECT_EQ(panels[2]->text(), "100 %");
     EXPECT_TRUE(View().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 

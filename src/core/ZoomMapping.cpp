@@ -1,0 +1,86 @@
+#include "core/ZoomMapping.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <cstdint>
+#include <limits>
+
+namespace vemo {
+
+namespace {
+
+// Zooms are compared with some slack: 0.5 computed as 1 / 2 must equal the step 0.5.
+constexpr double kSlack = 1e-9;
+
+std::int32_t Saturated(double value)
+{
+    constexpr double low = std::numeric_limits<std::int32_t>::min();
+    constexpr double high = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(std::clamp(std::round(value), low, high));
+}
+
+// The length from a rounded near edge to a rounded far edge, at least `least`.
+std::int32_t Span(std::int32_t from, double to, std::int64_t least)
+{
+    const std::int64_t length = std::int64_t(Saturated(to)) - from;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(length, std::max<std::int64_t>(least, std::numeric_limits<std::int32_t>::min()),
+                                                               std::numeric_limits<std::int32_t>::max()));
+}
+
+} // namespace
+
+double SteppedZoom(double zoom, int direction)
+{
+    if (direction > 0) {
+        for (double step : kZoomSteps) {
+            if (step > zoom + kSlack)
+                return step;
+        }
+        return std::max(zoom, kZoomSteps[std::size(kZoomSteps) - 1]);
+    }
+    for (auto step = std::rbegin(kZoomSteps); step != std::rend(kZoomSteps); ++step) {
+        if (*step < zoom - kSlack)
+            return *step;
+    }
+    return std::min(zoom, kZoomSteps[0]);
+}
+
+double FittingZoom(int pictureWidth, int pictureHeight, int roomWidth, int roomHeight)
+{
+    if (pictureWidth <= 0 || pictureHeight <= 0 || roomWidth <= 0 || roomHeight <= 0)
+        return 1.0;
+    const double zoom = std::min(double(roomWidth) / pictureWidth, double(roomHeight) / pictureHeight);
+    // Beyond the last step a picture pixel is a tile of 64 screen pixels: nothing more to see.
+    return std::min(zoom, kZoomSteps[std::size(kZoomSteps) - 1]);
+}
+
+int ToDisplay(int pictureLength, double zoom)
+{
+    return Saturated(pictureLength * zoom);
+}
+
+Box ToDisplayBox(const Box &picture, double zoom)
+{
+    const std::int32_t left = Saturated(picture.left * zoom);
+    const std::int32_t top = Saturated(picture.top * zoom);
+    // An empty or inverted box, as unfinished typing gives, stays so: nothing is shown for it.
+    const std::int64_t any = std::numeric_limits<std::int64_t>::min();
+    return {left, top, Span(left, (double(picture.left) + picture.width) * zoom, any),
+            Span(top, (double(picture.top) + picture.height) * zoom, any)};
+}
+
+Box ToPictureBox(const Box &display, double zoom)
+{
+    const std::int32_t left = Saturated(display.left / zoom);
+    const std::int32_t top = Saturated(display.top / zoom);
+    return {left, top, Span(left, (double(display.left) + display.width) / zoom, 1),
+            Span(top, (double(display.top) + display.height) / zoom, 1)};
+}
+
+int PicturePixel(int displayPixel, double zoom)
+{
+    return static_cast<int>(std::floor(displayPixel / zoom + kSlack));
+}
+
+} // namespace vemo
