@@ -5,7 +5,7 @@
 # Runs the journey again inside a fresh X server unless it already runs in one.
 if [ -z "${E2E_INSIDE_X:-}" ]; then
   export E2E_INSIDE_X=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 ${E2E_SCREEN:-1024x768}x24" "$0" "$@"
 fi
 
 program=${1:?usage: $0 path/to/vemo-editor}
