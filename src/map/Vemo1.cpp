@@ -61,6 +61,8 @@ constexpr UiText kReplaceJpeg{"%1 は既に存在します。\r\n変換した画
                               "%1 already exists!\r\nDo you replace it with the converted picture?"};
 constexpr UiText kCannotReadMap{"%1 が読み込めません", "Cannot read %1"};
 constexpr UiText kCannotWriteMap{"%1 に書き込めません", "Cannot write %1"};
+constexpr UiText kTestPageNotPlainFile{"%1 はリンクか通常のファイルではないため書き込めません",
+                                       "Cannot write %1: it is a link or not a regular file"};
 constexpr UiText kHelpMissing{"ヘルプが見つかりません: %1", "Help pages not found: %1"};
 
 constexpr const char *kPictureFilter =
@@ -334,7 +336,7 @@ QString TMainFrm::TestPagePath() const
 
 void TMainFrm::DeleteTestPage()
 {
-    QFile::remove(TestPagePath());
+    testPages_.RemoveUnchanged();
 }
 
 void TMainFrm::Open1Click()
@@ -663,7 +665,14 @@ void TMainFrm::About1Click()
 void TMainFrm::PanelButton7Click()
 {
     const QString page = TestPagePath();
-    ReplaceFile(page, QByteArray::fromStdString(vemo::TestPageText(ListBox1->Lines())));
+    switch (testPages_.Write(page, QByteArray::fromStdString(vemo::TestPageText(ListBox1->Lines())))) {
+    case TestPageFiles::WriteResult::Written:
+        break;
+    case TestPageFiles::WriteResult::NotPlainFile:
+        throw std::runtime_error(Bytes(kTestPageNotPlainFile.In(state_.JapaneseUI).arg(page)));
+    case TestPageFiles::WriteResult::Failed:
+        throw std::runtime_error(Bytes(kCannotWriteMap.In(state_.JapaneseUI).arg(page)));
+    }
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
