@@ -1,9 +1,9 @@
 #include "dialogs/AreaDialog.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,11 +32,12 @@ QGroupBox *NewGroup(QWidget *parent, const char *caption, const QRect &bounds)
     return group;
 }
 
+// Buttons keep Qt's dialog default of auto-default: Return presses the button that has the focus,
+// and "Set" only while the focus is in a field.
 QPushButton *NewButton(QWidget *parent, const char *caption, const QRect &bounds)
 {
     auto *button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setGeometry(bounds);
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -105,10 +106,13 @@ void TAreaDialog::BitBtn1Click()
 void TAreaDialog::BitBtn2Click()
 {
     state_.ViewFrm->ResizeFrame1->DetachAll();
-    // A line being edited stays shown; a new area that was given up disappears.
+    // A new area that was given up disappears. A line being edited is shown again as it stands,
+    // whatever was typed or switched since.
     if (!state_.EditMode)
         state_.ViewFrm->Shape1->hide();
     hide();
+    if (state_.EditMode)
+        state_.MainFrm->ListBox1Click();
 }
 
 void TAreaDialog::BrowseBtnClick()
@@ -156,14 +160,8 @@ void TAreaDialog::hideEvent(QHideEvent *event)
     QDialog::hideEvent(event);
 }
 
-void TAreaDialog::closeEvent(QCloseEvent *event)
-{
-    // The close box only hides the dialog: the shape stays held and nothing is written.
-    event->accept();
-}
-
 void TAreaDialog::reject()
 {
-    // Escape answers "Cancel".
+    // Escape, the close box and the window manager's close all answer "Cancel".
     Guarded(&TAreaDialog::BitBtn2Click);
 }

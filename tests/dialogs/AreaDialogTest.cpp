@@ -223,6 +223,87 @@ TEST_F(AreaDialogTest, ClosingTheViewClosesAnOpenDialog)
     EXPECT_EQ(Main().ListBox1->count(), 0);
 }
 
+TEST_F(AreaDialogTest, ReturnPressesTheFocusedButtonAndSetsOnlyFromAField)
+{
+    enum class Outcome { Cancelled, Switched, Browsed, Set };
+    const struct {
+        const char *what;
+        QWidget *(*focus)(TAreaDialog &);
+        Qt::Key key;
+        Outcome outcome;
+    } cases[] = {
+        {"Return on Cancel", [](TAreaDialog &d) -> QWidget * { return d.BitBtn2; }, Qt::Key_Return, Outcome::Cancelled},
+        {"Enter on the switch", [](TAreaDialog &d) -> QWidget * { return d.BitBtn3; }, Qt::Key_Enter, Outcome::Switched},
+        {"Return on Browse", [](TAreaDialog &d) -> QWidget * { return d.BrowseBtn; }, Qt::Key_Return, Outcome::Browsed},
+        {"Return in a field", [](TAreaDialog &d) -> QWidget * { return d.Alt; }, Qt::Key_Return, Outcome::Set},
+        {"Escape in a field", [](TAreaDialog &d) -> QWidget * { return d.FileLocate; }, Qt::Key_Escape,
+         Outcome::Cancelled},
+    };
+    for (TAreaDialog *dialog : {static_cast<TAreaDialog *>(&Rect()), static_cast<TAreaDialog *>(&Circ())}) {
+        TAreaDialog *other = dialog == &Rect() ? static_cast<TAreaDialog *>(&Circ()) : &Rect();
+        for (const auto &c : cases) {
+            SCOPED_TRACE(testing::Message() << dialog->windowTitle().toStdString() << ": " << c.what);
+            State().Modified = false;
+            OpenMap();
+            dialog == &Rect() ? Main().Rect1Click() : Main().Circle1Click();
+            Activate(dialog);
+            QWidget *focused = c.focus(*dialog);
+            focused->setFocus();
+            bool browsed = false;
+            WhenShown<QFileDialog> chooser([&](QFileDialog *shown) {
+                browsed = true;
+                shown->reject();
+                return true;
+            });
+            QTest::keyClick(focused, c.key);
+
+            EXPECT_EQ(Main().ListBox1->count(), c.outcome == Outcome::Set ? 4 : 3);
+            EXPECT_EQ(browsed, c.outcome == Outcome::Browsed);
+            EXPECT_EQ(dialog->isVisible(), c.outcome == Outcome::Browsed);
+            EXPECT_EQ(other->isVisible(), c.outcome == Outcome::Switched);
+            for (TAreaDialog *open : {dialog, other}) {
+                if (open->isVisible())
+                    open->BitBtn2Click();
+            }
+        }
+    }
+}
+
+TEST_F(AreaDialogTest, EveryWayOfCancellingShowsTheSelectedLineAgain)
+{
+    const struct {
+        const char *what;
+        void (*cancel)(TAreaDialog &);
+    } ways[] = {
+        {"Cancel", [](TAreaDialog &d) { d.BitBtn2->click(); }},
+        {"close box", [](TAreaDialog &d) { d.close(); }},
+        {"Escape", [](TAreaDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+    };
+    for (const bool editing : {true, false}) {
+        for (const auto &way : ways) {
+            SCOPED_TRACE(testing::Message() << way.what << (editing ? " while editing" : " on a new area"));
+            State().Modified = false;
+            OpenMapWithAreas({kTwoAreas[0], kTwoAreas[1]});
+            SelectLine(2);
+            editing ? Main().PanelButton4Click() : Main().Rect1Click();
+            Activate(&Rect());
+            Type(Rect().X0, "100");
+            Rect().BitBtn3->click();
+            way.cancel(Circ());
+
+            EXPECT_FALSE(Circ().isVisible());
+            EXPECT_TRUE(Main().isVisible());
+            EXPECT_FALSE(ShapeAttached());
+            EXPECT_EQ(ListLines().mid(2, 2), (QStringList{kTwoAreas[0], kTwoAreas[1]}));
+            EXPECT_EQ(View().Shape1->isVisible(), editing);
+            if (editing) {
+                EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Rectangle);
+                EXPECT_EQ(ShapeBounds(), QRect(1, 2, 3, 3));
+            }
+        }
+    }
+}
+
 TEST_F(AreaDialogTest, BrowseOffersTheLinkFiltersAndWritesARelativeLink)
 {
     OpenMap();
