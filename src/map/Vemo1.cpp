@@ -57,6 +57,8 @@ namespace {
 constexpr UiText kCannotLoad{"画像ファイルが読み込めませんでした。", "Cannot load this Graphic file!"};
 constexpr UiText kSaveChanges{"イメージマップに変更が加えられました。\r\n今ここで保存しますか？",
                               "This image map is changed!!\r\nDo you save now?"};
+constexpr UiText kRegionNotSet{"領域がまだ設定されていません。\r\n今ここで設定しますか？",
+                               "This region is not set yet!!\r\nDo you set it now?"};
 constexpr UiText kReplaceJpeg{"%1 は既に存在します。\r\n変換した画像で上書きしますか？",
                               "%1 already exists!\r\nDo you replace it with the converted picture?"};
 constexpr UiText kCannotReadMap{"%1 が読み込めません", "Cannot read %1"};
@@ -438,11 +440,26 @@ void TMainFrm::ReplaceFile(const QString &path, const QByteArray &bytes) const
 
 bool TMainFrm::CloseMap()
 {
-    if (state_.Modified) {
-        const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No)
-                                       | static_cast<int>(MessageButton::Cancel);
+    const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No)
+                                   | static_cast<int>(MessageButton::Cancel);
+    // Asked over the window the user works in: this one is hidden while an area dialog is up,
+    // and then only closing the view brings us here.
+    QWidget *asker = isVisible() ? static_cast<QWidget *>(this) : state_.ViewFrm;
+    // A region still in its dialog is in no line yet, so the map's own question would miss it.
+    for (TAreaDialog *dialog :
+         {static_cast<TAreaDialog *>(state_.RectFrm), static_cast<TAreaDialog *>(state_.CircFrm)}) {
+        if (!dialog || !dialog->isVisible())
+            continue;
         const MessageButton answer =
-            MessageDlg(this, MessageKind::Warning, kSaveChanges.In(state_.JapaneseUI), buttons);
+            MessageDlg(asker, MessageKind::Warning, kRegionNotSet.In(state_.JapaneseUI), buttons);
+        if (answer == MessageButton::Cancel)
+            return false;
+        if (answer == MessageButton::Yes)
+            dialog->BitBtn1Click();
+    }
+    if (state_.Modified) {
+        const MessageButton answer =
+            MessageDlg(asker, MessageKind::Warning, kSaveChanges.In(state_.JapaneseUI), buttons);
         if (answer == MessageButton::Cancel)
             return false;
         if (answer == MessageButton::Yes)

@@ -1,6 +1,7 @@
 // The rectangle and circle dialogs with the view's shape: typing, write-back, Set, Cancel and
 // the switches between the two kinds of area.
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -214,13 +215,37 @@ TEST_F(AreaDialogTest, CircleAndRectSwitchesUseTheirOwnConversions)
 
 TEST_F(AreaDialogTest, ClosingTheViewClosesAnOpenDialog)
 {
-    OpenMap();
-    Main().Rect1Click();
-    View().close();
-    EXPECT_FALSE(Rect().isVisible());
-    EXPECT_TRUE(Main().isVisible());
-    EXPECT_FALSE(ShapeAttached());
-    EXPECT_EQ(Main().ListBox1->count(), 0);
+    // A region not yet Set is asked about first, then the map as usual.
+    const struct {
+        QStringList answers;
+        int questions;
+        bool closed;
+        QByteArray saved;
+    } cases[] = {
+        {{"はい(&Y)", "はい(&Y)"}, 2, true,
+         "<IMG SRC=\"pic.gif\" USEMAP=\"#pic\">\r\n<MAP NAME=\"pic\">\r\n<AREA SHAPE=\"RECT\" COORDS=\"0,0,49,49\" HREF=\"\" "
+         "ALT=\"\">\r\n</MAP>\r\n"},
+        {{"いいえ(&N)"}, 1, true, {}},
+        {{"ｷｬﾝｾﾙ"}, 1, false, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.answers.first().toStdString());
+        OpenMapWithAreas({});
+        QFile::remove(Path("pic.vmo"));
+        Main().Rect1Click();
+        ModalAnswerer answerer(c.answers);
+        View().close();
+        ASSERT_EQ(answerer.Seen().size(), c.questions);
+        EXPECT_EQ(answerer.Seen()[0].text, "This region is not set yet!!\r\nDo you set it now?");
+        EXPECT_EQ(testpics::ReadBytes(Path("pic.vmo")), c.saved);
+        EXPECT_EQ(View().isVisible(), !c.closed);
+        EXPECT_EQ(Rect().isVisible(), !c.closed);
+        EXPECT_EQ(ShapeAttached(), !c.closed);
+        EXPECT_EQ(Main().isVisible(), c.closed);
+        EXPECT_EQ(Main().ListBox1->count(), c.closed ? 0 : 3);
+        if (!c.closed)
+            Rect().BitBtn2Click();
+    }
 }
 
 TEST_F(AreaDialogTest, ReturnPressesTheFocusedButtonAndSetsOnlyFromAField)
