@@ -43,7 +43,8 @@ QPixmap Emblem()
 } // namespace
 
 TAboutFrm::TAboutFrm()
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                           | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(433, 160);

@@ -44,8 +44,9 @@ QPushButton *NewButton(QWidget *parent, const char *caption, const QRect &bounds
 } // namespace
 
 TAreaDialog::TAreaDialog(EditorState &state, const char *caption, const char *switchCaption)
+    // Kept on top like the view window, which would otherwise cover it.
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint),
+                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       state_(state)
 {
     setWindowTitle(QString::fromUtf8(caption));
@@ -122,6 +123,7 @@ void TAreaDialog::BrowseBtnClick()
         filters << Text(filter);
     const std::string picture = Bytes(state_.ImageFileName);
     QFileDialog chooser(this, QString(), Text(vemo::FolderPart(picture, kPaths)));
+    chooser.setWindowFlag(Qt::WindowStaysOnTopHint);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
     chooser.setFileMode(QFileDialog::AnyFile);
     chooser.setNameFilters(filters);

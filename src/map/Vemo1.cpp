@@ -347,6 +347,8 @@ void TMainFrm::Open1Click()
     for (const std::string &filter : vemo::ToDialogFilters(kPictureFilter))
         filters << Text(filter);
     QFileDialog dialog(this);
+    // Kept on top like the view window, which would otherwise cover it.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.first());

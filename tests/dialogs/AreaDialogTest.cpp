@@ -1,9 +1,12 @@
 // The rectangle and circle dialogs with the view's shape: typing, write-back, Set, Cancel and
 // the switches between the two kinds of area.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "AreaEditingFixture.h"
@@ -327,6 +330,41 @@ TEST_F(AreaDialogTest, EveryWayOfCancellingShowsTheSelectedLineAgain)
             }
         }
     }
+}
+
+TEST_F(AreaDialogTest, EveryDialogAndMessageComesUpAboveTheViewOverAShownWindow)
+{
+    OpenMap();
+    QStringList seen;
+    // Records each modal window, then answers No where it can, else closes it.
+    WhenShown<QDialog> answer([&](QDialog *shown) {
+        if (QApplication::activeModalWidget() != shown)
+            return false;
+        const QWidget *parent = shown->parentWidget();
+        seen << QString::fromLatin1(shown->metaObject()->className());
+        EXPECT_TRUE(shown->windowFlags() & Qt::WindowStaysOnTopHint) << seen.last().toStdString();
+        EXPECT_TRUE(!parent || parent->isVisible()) << seen.last().toStdString() << " over a hidden window";
+        auto *box = qobject_cast<QMessageBox *>(shown);
+        for (QAbstractButton *button : box ? box->buttons() : QList<QAbstractButton *>{}) {
+            if (button->text() == "いいえ(&N)") {
+                button->click();
+                return false;
+            }
+        }
+        shown->reject();
+        return false;
+    });
+    Main().Open1->trigger();
+    Main().About1Click();
+    Main().PanelButton9Click();
+    Main().Circle1Click();
+    EXPECT_TRUE(Circ().windowFlags() & Qt::WindowStaysOnTopHint);
+    Circ().BrowseBtn->click();
+    State().Modified = true;
+    View().close(); // asks about the region, then about the map
+    Main().OpenImage(Path("missing.gif"));
+    EXPECT_EQ(seen, (QStringList{"QFileDialog", "TAboutFrm", "TImgPropFrm", "QFileDialog", "QMessageBox",
+                                 "QMessageBox", "QMessageBox"}));
 }
 
 TEST_F(AreaDialogTest, BrowseOffersTheLinkFiltersAndWritesARelativeLink)
