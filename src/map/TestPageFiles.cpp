@@ -35,7 +35,8 @@ TestPageFiles::WriteResult TestPageFiles::Write(const QString &path, const QByte
     UnbufferedTemporaryFile page(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
     if (!page.OpenUnbuffered() || page.write(bytes) != bytes.size())
         return WriteResult::Failed;
-    // The browser reads the page; owner-only, as temporary files start, is more than it needs.
+    // A temporary file starts readable by its owner only; the page is read like any page
+    // beside the picture, so it gets the usual rw-r--r--.
     page.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     page.close();
     std::error_code failure;
