@@ -5,7 +5,10 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "app/UiFonts.h"
+#include "core/SettingsValues.h"
 
 namespace {
 
@@ -42,37 +45,47 @@ QPixmap Emblem()
 
 } // namespace
 
-TAboutFrm::TAboutFrm()
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+TAboutFrm::TAboutFrm(int logicalDpi)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                           | Qt::WindowStaysOnTopHint)
 {
+    // Laid out at 96 pixels per inch; places and type sizes grow with the screen's DPI.
+    const auto scaled = [logicalDpi](int designed) { return vemo::ScaleForDpi(designed, logicalDpi); };
     setWindowTitle(QStringLiteral("About"));
-    setFixedSize(433, 160);
-    setFont(PixelFont(QStringLiteral("Times New Roman"), QFont::Serif, 16, false));
+    setFont(PixelFont(QStringLiteral("Times New Roman"), QFont::Serif, scaled(16), false));
 
     auto *panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(24, 11, 102, 102);
+    panel->setGeometry(scaled(24), scaled(11), scaled(102), scaled(102));
     auto *emblem = new QLabel(panel);
     emblem->setGeometry(panel->contentsRect());
     emblem->setScaledContents(true);
     emblem->setPixmap(Emblem());
 
+    // Each text takes the room its font needs, so a fallback font wider than the designed one
+    // never cuts it off; the box widens to the widest text.
     auto *title = new QLabel(QStringLiteral("Vemo-Editor  HTML image map editor"), this);
-    title->setGeometry(133, 16, 284, 24);
-    title->setFont(PixelFont(QStringLiteral("Times New Roman"), QFont::Serif, 21, true));
-    auto *version = new QLabel(QStringLiteral("version 1.10"), this);
-    version->setGeometry(309, 40, 108, 22);
-    version->setFont(PixelFont(QStringLiteral("Times New Roman"), QFont::Serif, 16, true));
+    title->setFont(PixelFont(QStringLiteral("Times New Roman"), QFont::Serif, scaled(21), true));
+    title->setGeometry(QRect(QPoint(scaled(133), scaled(16)), title->sizeHint()));
+    auto *thanks = new QLabel(QStringLiteral("Pictures are read with Qt and GraphicsMagick."), this);
+    thanks->setFont(PixelFont(QStringLiteral("Arial"), QFont::SansSerif, scaled(13), false));
+    thanks->setGeometry(QRect(QPoint(scaled(149), scaled(98)), thanks->sizeHint()));
+    const int right = std::max({scaled(417), title->geometry().right() + 1, thanks->geometry().right() + 1});
+
+    auto *version = new QLabel(QStringLiteral("version " VEMO_VERSION), this);
+    version->setFont(PixelFont(QStringLiteral("Times New Roman"), QFont::Serif, scaled(16), true));
+    const QSize versionSize = version->sizeHint();
+    version->setGeometry(right - versionSize.width(), std::max(scaled(40), title->geometry().bottom() + 1),
+                         versionSize.width(), versionSize.height());
     auto *rule = new QFrame(this);
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    rule->setGeometry(148, 80, 261, 2);
-    auto *thanks = new QLabel(QStringLiteral("Pictures are read with Qt and GraphicsMagick."), this);
-    thanks->setGeometry(149, 98, 270, 20);
-    thanks->setFont(PixelFont(QStringLiteral("Arial"), QFont::SansSerif, 13, false));
+    rule->setGeometry(scaled(148), scaled(80), right - scaled(156), scaled(2));
 
     OKButton = new QPushButton(QStringLiteral("O             K"), this);
-    OKButton->setGeometry(24, 128, 393, 25);
-    OKButton->setFont(PixelFont(QStringLiteral("Century"), QFont::Serif, 12, true));
+    OKButton->setFont(PixelFont(QStringLiteral("Century"), QFont::Serif, scaled(12), true));
+    OKButton->setGeometry(scaled(24), scaled(128), right - scaled(24),
+                          std::max(scaled(25), OKButton->sizeHint().height()));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    setFixedSize(right + scaled(16), OKButton->geometry().bottom() + 1 + scaled(7));
 }

@@ -7,7 +7,8 @@ class QPushButton;
 class TAboutFrm : public QDialog {
     Q_OBJECT
 public:
-    TAboutFrm();
+    // Laid out for a screen of logicalDpi pixels per inch.
+    explicit TAboutFrm(int logicalDpi);
 
     QPushButton *OKButton = nullptr;
 };

@@ -20,7 +20,7 @@ EditorApp::EditorApp(const StartupEnvironment &environment) : imageLib_(std::mak
     state_.RectFrm = rectFrm_.get();
     circFrm_ = std::make_unique<TCircFrm>(state_);
     state_.CircFrm = circFrm_.get();
-    aboutFrm_ = std::make_unique<TAboutFrm>();
+    aboutFrm_ = std::make_unique<TAboutFrm>(environment.logicalDpi);
     state_.AboutFrm = aboutFrm_.get();
     imgPropFrm_ = std::make_unique<TImgPropFrm>(state_);
     state_.ImgPropFrm = imgPropFrm_.get();

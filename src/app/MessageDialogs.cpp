@@ -67,6 +67,8 @@ MessageButton ShowBox(QWidget *parent, QMessageBox::Icon icon, const QString &ti
                       MessageButtons buttons)
 {
     QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+    // Kept on top like the view window, so a question never waits unseen behind it.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const MessageButton dismiss = DismissAnswer(buttons);
     for (const ButtonInfo &info : kButtons) {
         if (!Has(buttons, info.button))

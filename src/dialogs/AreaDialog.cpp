@@ -1,9 +1,9 @@
 #include "dialogs/AreaDialog.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,19 +32,21 @@ QGroupBox *NewGroup(QWidget *parent, const char *caption, const QRect &bounds)
     return group;
 }
 
+// Buttons keep Qt's dialog default of auto-default: Return presses the button that has the focus,
+// and "Set" only while the focus is in a field.
 QPushButton *NewButton(QWidget *parent, const char *caption, const QRect &bounds)
 {
     auto *button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setGeometry(bounds);
-    button->setAutoDefault(false);
     return button;
 }
 
 } // namespace
 
 TAreaDialog::TAreaDialog(EditorState &state, const char *caption, const char *switchCaption)
+    // Kept on top like the view window, which would otherwise cover it.
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint),
+                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       state_(state)
 {
     setWindowTitle(QString::fromUtf8(caption));
@@ -105,10 +107,13 @@ void TAreaDialog::BitBtn1Click()
 void TAreaDialog::BitBtn2Click()
 {
     state_.ViewFrm->ResizeFrame1->DetachAll();
-    // A line being edited stays shown; a new area that was given up disappears.
+    // A new area that was given up disappears. A line being edited is shown again as it stands,
+    // whatever was typed or switched since.
     if (!state_.EditMode)
         state_.ViewFrm->Shape1->hide();
     hide();
+    if (state_.EditMode)
+        state_.MainFrm->ListBox1Click();
 }
 
 void TAreaDialog::BrowseBtnClick()
@@ -118,6 +123,7 @@ void TAreaDialog::BrowseBtnClick()
         filters << Text(filter);
     const std::string picture = Bytes(state_.ImageFileName);
     QFileDialog chooser(this, QString(), Text(vemo::FolderPart(picture, kPaths)));
+    chooser.setWindowFlag(Qt::WindowStaysOnTopHint);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
     chooser.setFileMode(QFileDialog::AnyFile);
     chooser.setNameFilters(filters);
@@ -156,14 +162,8 @@ void TAreaDialog::hideEvent(QHideEvent *event)
     QDialog::hideEvent(event);
 }
 
-void TAreaDialog::closeEvent(QCloseEvent *event)
-{
-    // The close box only hides the dialog: the shape stays held and nothing is written.
-    event->accept();
-}
-
 void TAreaDialog::reject()
 {
-    // Escape answers "Cancel".
+    // Escape, the close box and the window manager's close all answer "Cancel".
     Guarded(&TAreaDialog::BitBtn2Click);
 }

@@ -28,7 +28,8 @@ public:
 
     // Set: lets the shape go and puts the AREA line into the map.
     void BitBtn1Click();
-    // Cancel: lets the shape go and leaves the map as it was.
+    // Cancel: lets the shape go and leaves the map as it was; an edited line's region is shown
+    // again as the line holds it.
     void BitBtn2Click();
     virtual void BitBtn3Click() = 0;
     // Browse: picks the link target and writes it relative to the picture's folder.
@@ -48,7 +49,6 @@ protected:
 
     void setVisible(bool visible) override;
     void hideEvent(QHideEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
     EditorState &state_;

@@ -59,7 +59,6 @@ TImgPropFrm::TImgPropFrm(const EditorState &state)
     BitBtn1->setDefault(true);
     BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
     BitBtn2->setGeometry(222, 162, 85, 25);
-    BitBtn2->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }

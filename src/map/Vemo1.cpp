@@ -57,10 +57,14 @@ namespace {
 constexpr UiText kCannotLoad{"画像ファイルが読み込めませんでした。", "Cannot load this Graphic file!"};
 constexpr UiText kSaveChanges{"イメージマップに変更が加えられました。\r\n今ここで保存しますか？",
                               "This image map is changed!!\r\nDo you save now?"};
+constexpr UiText kRegionNotSet{"領域がまだ設定されていません。\r\n今ここで設定しますか？",
+                               "This region is not set yet!!\r\nDo you set it now?"};
 constexpr UiText kReplaceJpeg{"%1 は既に存在します。\r\n変換した画像で上書きしますか？",
                               "%1 already exists!\r\nDo you replace it with the converted picture?"};
 constexpr UiText kCannotReadMap{"%1 が読み込めません", "Cannot read %1"};
 constexpr UiText kCannotWriteMap{"%1 に書き込めません", "Cannot write %1"};
+constexpr UiText kTestPageNotPlainFile{"%1 はリンクか通常のファイルではないため書き込めません",
+                                       "Cannot write %1: it is a link or not a regular file"};
 constexpr UiText kHelpMissing{"ヘルプが見つかりません: %1", "Help pages not found: %1"};
 
 constexpr const char *kPictureFilter =
@@ -337,7 +341,7 @@ QString TMainFrm::TestPagePath() const
 
 void TMainFrm::DeleteTestPage()
 {
-    QFile::remove(TestPagePath());
+    testPages_.RemoveUnchanged();
 }
 
 void TMainFrm::Open1Click()
@@ -346,6 +350,8 @@ void TMainFrm::Open1Click()
     for (const std::string &filter : vemo::ToDialogFilters(kPictureFilter))
         filters << Text(filter);
     QFileDialog dialog(this);
+    // Kept on top like the view window, which would otherwise cover it.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.first());
@@ -441,11 +447,26 @@ void TMainFrm::ReplaceFile(const QString &path, const QByteArray &bytes) const
 
 bool TMainFrm::CloseMap()
 {
-    if (state_.Modified) {
-        const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No)
-                                       | static_cast<int>(MessageButton::Cancel);
+    const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No)
+                                   | static_cast<int>(MessageButton::Cancel);
+    // Asked over the window the user works in: this one is hidden while an area dialog is up,
+    // and then only closing the view brings us here.
+    QWidget *asker = isVisible() ? static_cast<QWidget *>(this) : state_.ViewFrm;
+    // A region still in its dialog is in no line yet, so the map's own question would miss it.
+    for (TAreaDialog *dialog :
+         {static_cast<TAreaDialog *>(state_.RectFrm), static_cast<TAreaDialog *>(state_.CircFrm)}) {
+        if (!dialog || !dialog->isVisible())
+            continue;
         const MessageButton answer =
-            MessageDlg(this, MessageKind::Warning, kSaveChanges.In(state_.JapaneseUI), buttons);
+            MessageDlg(asker, MessageKind::Warning, kRegionNotSet.In(state_.JapaneseUI), buttons);
+        if (answer == MessageButton::Cancel)
+            return false;
+        if (answer == MessageButton::Yes)
+            dialog->BitBtn1Click();
+    }
+    if (state_.Modified) {
+        const MessageButton answer =
+            MessageDlg(asker, MessageKind::Warning, kSaveChanges.In(state_.JapaneseUI), buttons);
         if (answer == MessageButton::Cancel)
             return false;
         if (answer == MessageButton::Yes)
@@ -671,7 +692,14 @@ void TMainFrm::About1Click()
 void TMainFrm::PanelButton7Click()
 {
     const QString page = TestPagePath();
-    ReplaceFile(page, QByteArray::fromStdString(vemo::TestPageText(ListBox1->Lines())));
+    switch (testPages_.Write(page, QByteArray::fromStdString(vemo::TestPageText(ListBox1->Lines())))) {
+    case TestPageFiles::WriteResult::Written:
+        break;
+    case TestPageFiles::WriteResult::NotPlainFile:
+        throw std::runtime_error(Bytes(kTestPageNotPlainFile.In(state_.JapaneseUI).arg(page)));
+    case TestPageFiles::WriteResult::Failed:
+        throw std::runtime_error(Bytes(kCannotWriteMap.In(state_.JapaneseUI).arg(page)));
+    }
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 

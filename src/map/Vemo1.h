@@ -6,6 +6,7 @@
 
 #include "app/StartupEnvironment.h"
 #include "core/AreaGeometry.h"
+#include "map/TestPageFiles.h"
 #include "view/OutlineGeometry.h"
 #include "widgets/PanelButton.h"
 #include "widgets/Shape.h"
@@ -95,6 +96,7 @@ private:
 
     EditorState &state_;
     StartupEnvironment environment_;
+    TestPageFiles testPages_;
     QLabel *statusPanels_[2] = {nullptr, nullptr};
 };
 

@@ -1,8 +1,12 @@
 // The rectangle and circle dialogs with the view's shape: typing, write-back, Set, Cancel and
 // the switches between the two kinds of area.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "AreaEditingFixture.h"
@@ -214,13 +218,146 @@ TEST_F(AreaDialogTest, CircleAndRectSwitchesUseTheirOwnConversions)
 
 TEST_F(AreaDialogTest, ClosingTheViewClosesAnOpenDialog)
 {
+    // A region not yet Set is asked about first, then the map as usual.
+    const struct {
+        QStringList answers;
+        int questions;
+        bool closed;
+        QByteArray saved;
+    } cases[] = {
+        {{"はい(&Y)", "はい(&Y)"}, 2, true,
+         "<IMG SRC=\"pic.gif\" USEMAP=\"#pic\">\r\n<MAP NAME=\"pic\">\r\n<AREA SHAPE=\"RECT\" COORDS=\"0,0,49,49\" HREF=\"\" "
+         "ALT=\"\">\r\n</MAP>\r\n"},
+        {{"いいえ(&N)"}, 1, true, {}},
+        {{"ｷｬﾝｾﾙ"}, 1, false, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.answers.first().toStdString());
+        OpenMapWithAreas({});
+        QFile::remove(Path("pic.vmo"));
+        Main().Rect1Click();
+        ModalAnswerer answerer(c.answers);
+        View().close();
+        ASSERT_EQ(answerer.Seen().size(), c.questions);
+        EXPECT_EQ(answerer.Seen()[0].text, "This region is not set yet!!\r\nDo you set it now?");
+        EXPECT_EQ(testpics::ReadBytes(Path("pic.vmo")), c.saved);
+        EXPECT_EQ(View().isVisible(), !c.closed);
+        EXPECT_EQ(Rect().isVisible(), !c.closed);
+        EXPECT_EQ(ShapeAttached(), !c.closed);
+        EXPECT_EQ(Main().isVisible(), c.closed);
+        EXPECT_EQ(Main().ListBox1->count(), c.closed ? 0 : 3);
+        if (!c.closed)
+            Rect().BitBtn2Click();
+    }
+}
+
+TEST_F(AreaDialogTest, ReturnPressesTheFocusedButtonAndSetsOnlyFromAField)
+{
+    // Both dialogs make their buttons in the shared base; the rectangle dialog stands for both.
+    const struct {
+        QWidget *(*focus)(TRectFrm &);
+        bool set, switched, browsed;
+    } cases[] = {
+        {[](TRectFrm &d) -> QWidget * { return d.BitBtn2; }, false, false, false},
+        {[](TRectFrm &d) -> QWidget * { return d.BitBtn3; }, false, true, false},
+        {[](TRectFrm &d) -> QWidget * { return d.BrowseBtn; }, false, false, true},
+        {[](TRectFrm &d) -> QWidget * { return d.Alt; }, true, false, false},
+    };
+    for (const auto &c : cases) {
+        State().Modified = false;
+        OpenMap();
+        Main().Rect1Click();
+        Activate(&Rect());
+        QWidget *focused = c.focus(Rect());
+        SCOPED_TRACE(focused->property("text").toString().toStdString()); // a field's is empty
+        focused->setFocus();
+        bool browsed = false;
+        WhenShown<QFileDialog> chooser([&](QFileDialog *shown) {
+            browsed = true;
+            shown->reject();
+            return true;
+        });
+        QTest::keyClick(focused, Qt::Key_Return);
+
+        EXPECT_EQ(Main().ListBox1->count(), c.set ? 4 : 3);
+        EXPECT_EQ(Circ().isVisible(), c.switched);
+        EXPECT_EQ(browsed, c.browsed);
+        EXPECT_EQ(Rect().isVisible(), c.browsed);
+        for (TAreaDialog *open : {static_cast<TAreaDialog *>(&Rect()), static_cast<TAreaDialog *>(&Circ())}) {
+            if (open->isVisible())
+                open->BitBtn2Click();
+        }
+    }
+}
+
+TEST_F(AreaDialogTest, EveryWayOfCancellingShowsTheSelectedLineAgain)
+{
+    const struct {
+        const char *what;
+        void (*cancel)(TAreaDialog &);
+    } ways[] = {
+        {"Cancel", [](TAreaDialog &d) { d.BitBtn2->click(); }},
+        {"close box", [](TAreaDialog &d) { d.close(); }},
+        {"Escape", [](TAreaDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+    };
+    for (const bool editing : {true, false}) {
+        for (const auto &way : ways) {
+            SCOPED_TRACE(testing::Message() << way.what << (editing ? " while editing" : " on a new area"));
+            State().Modified = false;
+            OpenMapWithAreas({kTwoAreas[0], kTwoAreas[1]});
+            SelectLine(2);
+            editing ? Main().PanelButton4Click() : Main().Rect1Click();
+            Activate(&Rect());
+            Type(Rect().X0, "100");
+            Rect().BitBtn3->click();
+            way.cancel(Circ());
+
+            EXPECT_FALSE(Circ().isVisible());
+            EXPECT_TRUE(Main().isVisible());
+            EXPECT_FALSE(ShapeAttached());
+            EXPECT_EQ(ListLines().mid(2, 2), (QStringList{kTwoAreas[0], kTwoAreas[1]}));
+            EXPECT_EQ(View().Shape1->isVisible(), editing);
+            if (editing) {
+                EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Rectangle);
+                EXPECT_EQ(ShapeBounds(), QRect(1, 2, 3, 3));
+            }
+        }
+    }
+}
+
+TEST_F(AreaDialogTest, EveryDialogAndMessageComesUpAboveTheViewOverAShownWindow)
+{
     OpenMap();
-    Main().Rect1Click();
-    View().close();
-    EXPECT_FALSE(Rect().isVisible());
-    EXPECT_TRUE(Main().isVisible());
-    EXPECT_FALSE(ShapeAttached());
-    EXPECT_EQ(Main().ListBox1->count(), 0);
+    QStringList seen;
+    // Records each modal window, then answers No where it can, else closes it.
+    WhenShown<QDialog> answer([&](QDialog *shown) {
+        if (QApplication::activeModalWidget() != shown)
+            return false;
+        const QWidget *parent = shown->parentWidget();
+        seen << QString::fromLatin1(shown->metaObject()->className());
+        EXPECT_TRUE(shown->windowFlags() & Qt::WindowStaysOnTopHint) << seen.last().toStdString();
+        EXPECT_TRUE(!parent || parent->isVisible()) << seen.last().toStdString() << " over a hidden window";
+        auto *box = qobject_cast<QMessageBox *>(shown);
+        for (QAbstractButton *button : box ? box->buttons() : QList<QAbstractButton *>{}) {
+            if (button->text() == "いいえ(&N)") {
+                button->click();
+                return false;
+            }
+        }
+        shown->reject();
+        return false;
+    });
+    Main().Open1->trigger();
+    Main().About1Click();
+    Main().PanelButton9Click();
+    Main().Circle1Click();
+    EXPECT_TRUE(Circ().windowFlags() & Qt::WindowStaysOnTopHint);
+    Circ().BrowseBtn->click();
+    State().Modified = true;
+    View().close(); // asks about the region, then about the map
+    Main().OpenImage(Path("missing.gif"));
+    EXPECT_EQ(seen, (QStringList{"QFileDialog", "TAboutFrm", "TImgPropFrm", "QFileDialog", "QMessageBox",
+                                 "QMessageBox", "QMessageBox"}));
 }
 
 TEST_F(AreaDialogTest, BrowseOffersTheLinkFiltersAndWritesARelativeLink)

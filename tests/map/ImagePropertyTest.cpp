@@ -56,6 +56,21 @@ TEST_F(ImagePropertyTest, SetRewritesTheImageAndMapStartLinesOnly)
     EXPECT_EQ(State().MapName, "nav");
 }
 
+TEST_F(ImagePropertyTest, ReturnOnAFocusedCancelCancels)
+{
+    OpenMap();
+    const QStringList before = ListLines();
+    WhenShown<TImgPropFrm> answer([](TImgPropFrm *dialog) {
+        dialog->MapName->setText("nav");
+        dialog->BitBtn2->setFocus();
+        QTest::keyClick(dialog->BitBtn2, Qt::Key_Return);
+        return true;
+    });
+    Main().PanelButton9Click();
+    EXPECT_EQ(ListLines(), before);
+    EXPECT_FALSE(State().Modified);
+}
+
 TEST_F(ImagePropertyTest, StoredValuesComeBackClampedWithTheirCaseAndThePicturesSize)
 {
     OpenMap({"<IMG SRC=\"pic.gif\" ALT=\"the view\" BORDER=\"1500\" WIDTH=9 HEIGHT=9 USEMAP=\"#mainMap\">",
