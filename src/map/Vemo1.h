@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/StartupEnvironment.h"
+#include "app/TextCodec.h"
 #include "core/AreaGeometry.h"
 #include "view/OutlineGeometry.h"
 #include "widgets/PanelButton.h"
@@ -96,6 +97,8 @@ private:
     EditorState &state_;
     StartupEnvironment environment_;
     QLabel *statusPanels_[2] = {nullptr, nullptr};
+    // The encoding of the open map's lines: its side file's, or UTF-8 for a new map.
+    TextCodec mapCodec_;
 };
 
 // The name of the first directory entry matching path (which may hold wildcards), as stored
