@@ -53,6 +53,9 @@ TextCodec TextCodec::ForSideFile(std::string_view bytes)
     if (vemo::IsValidUtf8(bytes))
         return TextCodec(vemo::TextEncoding::Utf8);
     QStringDecoder decoder(kShiftJisName, kWhole);
+    // A Qt built without ICU has no Shift-JIS converter: such a file is shown as it always was.
+    if (!decoder.isValid())
+        return TextCodec(vemo::TextEncoding::Unknown);
     // The decoder works when its result is taken as a string; only then is a fault known.
     const QString decoded = decoder(View(bytes));
     return TextCodec(decoder.hasError() ? vemo::TextEncoding::Unknown : vemo::TextEncoding::ShiftJis);
