@@ -18,7 +18,7 @@ TEST(IsValidUtf8, TellsUtf8FromShiftJisAndBrokenBytes)
         {"\x95\x5C\x8E\xA6", false},                         // 表示 in Shift-JIS
         {"\x83\x5C\x8F\x5C", false},                         // ソ十 in Shift-JIS
         {"\xe8\xa1", false},                                 // cut short
-        {"\xc0\xaf", false},                                 // overlong "/"
+        {"\xc0\xaf", false},                                 // ﾀｯ in Shift-JIS: an overlong "/"
         {"\xed\xa0\x80", false},                             // a surrogate
         {"\xf4\x90\x80\x80", false},                         // past U+10FFFF
         {"\x80", false},                                     // a stray continuation byte
