@@ -4,8 +4,6 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <cstdint>
-
 #include "core/AttributeText.h"
 
 namespace {
@@ -36,7 +34,7 @@ std::string ShiftJisBytes(const QString &text)
         QStringEncoder single(kShiftJisName, kWhole);
         const QByteArray one = single(QStringView(text).mid(at, length));
         if (single.hasError())
-            bytes += "&#" + std::to_string(static_cast<std::uint32_t>(code)) + ";";
+            bytes += vemo::CharacterReference(code);
         else
             bytes += one.toStdString();
         at += length;

@@ -1,5 +1,7 @@
 #include "core/AttributeText.h"
 
+#include <cstdint>
+
 namespace vemo {
 
 namespace {
@@ -26,6 +28,11 @@ std::string AttributeFromTyped(std::string_view typed)
         }
     }
     return value;
+}
+
+std::string CharacterReference(char32_t code)
+{
+    return "&#" + std::to_string(static_cast<std::uint32_t>(code)) + ";";
 }
 
 std::string TypedFromAttribute(std::string_view value)

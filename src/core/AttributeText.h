@@ -12,6 +12,10 @@ namespace vemo {
 // as typed, and no trail byte of UTF-8 or Shift-JIS is a quote, CR, LF or NUL.
 std::string AttributeFromTyped(std::string_view typed);
 
+// How a character that the map's encoding has no code for is written: "&#233;" for é. A browser
+// shows the character itself, and the reference is the same in every encoding.
+std::string CharacterReference(char32_t code);
+
 // The text a field shows for a value read from a line: "&quot;" becomes a double quote again;
 // everything else, other entities included, is shown as stored.
 std::string TypedFromAttribute(std::string_view value);
