@@ -53,11 +53,11 @@ TAreaDialog::TAreaDialog(EditorState &state, const char *caption, const char *sw
     setFixedSize(kClientWidth, kClientHeight);
 
     QGroupBox *link = NewGroup(this, " Link File ", {8, 60, 391, 50});
-    FileLocate = new QLineEdit(link);
+    FileLocate = new StoredValueEdit(link);
     FileLocate->setGeometry(10, 20, 290, 22);
     BrowseBtn = NewButton(link, "Browse", {308, 19, 73, 24});
     QGroupBox *alt = NewGroup(this, " ALT Text ", {8, 112, 391, 46});
-    Alt = new QLineEdit(alt);
+    Alt = new StoredValueEdit(alt);
     Alt->setGeometry(10, 18, 371, 22);
     // The link and the ALT text are what the user reads and types in their own language.
     FileLocate->setFont(ProportionalUiFont(state_.JapaneseUI));
@@ -134,10 +134,23 @@ void TAreaDialog::BrowseBtnClick()
     FileLocate->setText(Text(vemo::MakeRelativeLink(target, picture, kPaths)));
 }
 
+void TAreaDialog::ShowLinkAndAlt(const std::string &href, const std::string &alt, const TextCodec &codec)
+{
+    codec_ = codec;
+    FileLocate->ShowStored(href, codec);
+    Alt->ShowStored(alt, codec);
+}
+
+std::string TAreaDialog::CoordinateValue(const QLineEdit *field) const
+{
+    return codec_.AttributeValue(field->text());
+}
+
 void TAreaDialog::SwitchTo(TAreaDialog *other)
 {
-    other->FileLocate->setText(FileLocate->text());
-    other->Alt->setText(Alt->text());
+    other->codec_ = codec_;
+    other->FileLocate->TakeOver(*FileLocate);
+    other->Alt->TakeOver(*Alt);
     hide();
     state_.MainFrm->hide();
     other->show();

@@ -6,16 +6,18 @@
 
 #include <string>
 
+#include "app/StoredValueEdit.h"
+#include "app/TextCodec.h"
+
 class QGroupBox;
-class QLineEdit;
 class QPushButton;
 struct EditorState;
 
 class TAreaDialog : public QDialog {
     Q_OBJECT
 public:
-    QLineEdit *FileLocate = nullptr;
-    QLineEdit *Alt = nullptr;
+    StoredValueEdit *FileLocate = nullptr;
+    StoredValueEdit *Alt = nullptr;
     QPushButton *BrowseBtn = nullptr;
     QPushButton *BitBtn1 = nullptr; // "Set"
     QPushButton *BitBtn2 = nullptr; // "Cancel"
@@ -35,16 +37,23 @@ public:
     // Browse: picks the link target and writes it relative to the picture's folder.
     void BrowseBtnClick();
 
+    // Shows the HREF and ALT values read from a line (empty for a new area); codec is the map's
+    // encoding, in which the line this dialog makes is written.
+    void ShowLinkAndAlt(const std::string &href, const std::string &alt, const TextCodec &codec);
+
 protected:
     TAreaDialog(EditorState &state, const char *caption, const char *switchCaption);
 
     // A coordinate field at x in a group; typing into it moves the shape.
     QLineEdit *NewCoordinateField(QGroupBox *group, const char *label, int x);
-    // The AREA line the fields make, every text taken exactly as typed.
+    // The AREA line the fields make: the link and ALT values as read while unchanged, every
+    // typed text by the attribute rule.
     virtual std::string AreaLine() const = 0;
+    // A coordinate field's text as it goes into the line.
+    std::string CoordinateValue(const QLineEdit *field) const;
     // Moves the view's shape to the typed coordinates.
     virtual void MoveShape() = 0;
-    // Hands the link and ALT texts over to other, and shows it in this dialog's place.
+    // Hands the link and ALT values over to other, and shows it in this dialog's place.
     void SwitchTo(TAreaDialog *other);
 
     void setVisible(bool visible) override;
@@ -56,4 +65,7 @@ protected:
 private:
     void Guarded(void (TAreaDialog::*handler)());
     void isChange();
+
+    // The map's encoding, for the coordinates.
+    TextCodec codec_;
 };

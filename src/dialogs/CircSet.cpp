@@ -30,8 +30,8 @@ void TCircFrm::ShowCircle(const vemo::CircleArea &circle)
 
 std::string TCircFrm::AreaLine() const
 {
-    return vemo::CircleAreaLine(Bytes(X->text()), Bytes(Y->text()), Bytes(R->text()), Bytes(FileLocate->text()),
-                                Bytes(Alt->text()));
+    return vemo::CircleAreaLine(CoordinateValue(X), CoordinateValue(Y), CoordinateValue(R), FileLocate->Stored(),
+                                Alt->Stored());
 }
 
 void TCircFrm::MoveShape()

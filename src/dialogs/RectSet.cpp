@@ -32,8 +32,8 @@ void TRectFrm::ShowCorners(const vemo::RectCorners &corners)
 
 std::string TRectFrm::AreaLine() const
 {
-    return vemo::RectAreaLine(Bytes(X0->text()), Bytes(Y0->text()), Bytes(X1->text()), Bytes(Y1->text()),
-                              Bytes(FileLocate->text()), Bytes(Alt->text()));
+    return vemo::RectAreaLine(CoordinateValue(X0), CoordinateValue(Y0), CoordinateValue(X1), CoordinateValue(Y1),
+                              FileLocate->Stored(), Alt->Stored());
 }
 
 void TRectFrm::MoveShape()

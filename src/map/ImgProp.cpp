@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/StoredValueEdit.h"
 #include "app/UiFonts.h"
 #include "map/EditorState.h"
 #include "widgets/ClampingSpinBox.h"
@@ -13,11 +14,11 @@ namespace {
 
 constexpr int kMaxBorder = 999;
 
-QLineEdit *NewField(QWidget *group, const char *label, int top, const char *hint)
+StoredValueEdit *NewField(QWidget *group, const char *label, int top, const char *hint)
 {
     auto *caption = new QLabel(QString::fromUtf8(label), group);
     caption->setGeometry(12, top + 2, 90, 20);
-    auto *field = new QLineEdit(group);
+    auto *field = new StoredValueEdit(group);
     field->setGeometry(104, top, 290, 22);
     field->setToolTip(QString::fromUtf8(hint));
     return field;
@@ -51,7 +52,7 @@ TImgPropFrm::TImgPropFrm(const EditorState &state)
     Border->setFont(FontWithHint(QStringLiteral("Courier"), QFont::Monospace));
     MapName = NewField(setting, "Map Name:", 44, "イメージマップの名前です。特に変更しなくてもいいです");
     AltValue = NewField(setting, "ALT value:", 70, "画像の説明を記入してください");
-    for (QLineEdit *field : {ImgFile, MapName, AltValue})
+    for (QLineEdit *field : std::initializer_list<QLineEdit *>{ImgFile, MapName, AltValue})
         field->setFont(ProportionalUiFont(state.JapaneseUI));
 
     BitBtn1 = new QPushButton(QStringLiteral("Set"), this);

@@ -5,6 +5,7 @@
 
 class ClampingSpinBox;
 class QLineEdit;
+class StoredValueEdit;
 class QPushButton;
 struct EditorState;
 
@@ -15,8 +16,8 @@ public:
 
     QLineEdit *ImgFile = nullptr;
     ClampingSpinBox *Border = nullptr;
-    QLineEdit *MapName = nullptr;
-    QLineEdit *AltValue = nullptr;
+    StoredValueEdit *MapName = nullptr;
+    StoredValueEdit *AltValue = nullptr;
     QPushButton *BitBtn1 = nullptr; // "Set"
     QPushButton *BitBtn2 = nullptr; // "Cancel"
 };

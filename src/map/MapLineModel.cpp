@@ -1,6 +1,5 @@
 #include "map/MapLineModel.h"
 
-#include <QByteArrayView>
 #include <QString>
 
 #include <algorithm>
@@ -17,7 +16,7 @@ QVariant MapLineModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || !HasRow(index.row()) || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const std::string &line = lines_[static_cast<std::size_t>(index.row())];
-    return QString::fromLocal8Bit(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())));
+    return codec_.Text(line);
 }
 
 Qt::ItemFlags MapLineModel::flags(const QModelIndex &index) const
@@ -31,6 +30,13 @@ void MapLineModel::SetLines(std::vector<std::string> lines)
 {
     beginResetModel();
     lines_ = std::move(lines);
+    endResetModel();
+}
+
+void MapLineModel::SetTextCodec(const TextCodec &codec)
+{
+    beginResetModel();
+    codec_ = codec;
     endResetModel();
 }
 

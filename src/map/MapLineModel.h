@@ -7,18 +7,22 @@
 #include <string>
 #include <vector>
 
+#include "app/TextCodec.h"
+
 class MapLineModel : public QAbstractListModel {
     Q_OBJECT
 public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    // The display (and edit) text: the line's bytes in the local 8-bit encoding.
+    // The display (and edit) text: the line's bytes decoded in the map's encoding.
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
     const std::vector<std::string> &Lines() const { return lines_; }
     void SetLines(std::vector<std::string> lines);
+    // The encoding the lines are shown in; the lines themselves stay as they are.
+    void SetTextCodec(const TextCodec &codec);
 
     // A row outside the model reads as an empty line and writes nothing. Writing the text a
     // line already holds reports no change.
@@ -36,4 +40,5 @@ private:
     bool HasRow(int row) const { return row >= 0 && static_cast<std::size_t>(row) < lines_.size(); }
 
     std::vector<std::string> lines_;
+    TextCodec codec_;
 };

@@ -32,6 +32,11 @@ void TMapListBox::SetLines(std::vector<std::string> lines)
     lines_->SetLines(std::move(lines));
 }
 
+void TMapListBox::SetTextCodec(const TextCodec &codec)
+{
+    lines_->SetTextCodec(codec);
+}
+
 std::string TMapListBox::LineAt(int index) const
 {
     return lines_->LineAt(index);

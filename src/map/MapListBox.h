@@ -9,6 +9,7 @@
 #include <vector>
 
 class MapLineModel;
+class TextCodec;
 
 class TMapListBox : public QListView {
     Q_OBJECT
@@ -18,6 +19,8 @@ public:
     // The lines as held, good until the next change.
     const std::vector<std::string> &Lines() const;
     void SetLines(std::vector<std::string> lines);
+    // The encoding the lines are shown in (UTF-8 until set).
+    void SetTextCodec(const TextCodec &codec);
 
     // An index outside the list reads as an empty line and writes nothing, so a short or
     // damaged side file can never make a command read or write out of range.

@@ -390,15 +390,18 @@ void TMainFrm::OpenImage(const QString &openedPath)
     const QString mapFileName = Text(vemo::ChangeExtension(path, vemo::kMapFileExtension, kPaths));
     // Read before the document shows, so a side file that cannot be read leaves none open.
     std::vector<std::string> lines;
+    TextCodec codec(vemo::TextEncoding::Utf8);
     QFile mapFile(mapFileName);
     if (mapFile.exists()) {
         const bool opened = mapFile.open(QIODevice::ReadOnly);
         const QByteArray text = opened ? mapFile.readAll() : QByteArray();
         if (!opened || mapFile.error() != QFileDevice::NoError)
             throw std::runtime_error(Bytes(kCannotReadMap.In(state_.JapaneseUI).arg(mapFileName)));
+        codec = TextCodec::ForSideFile(text.toStdString());
         lines = vemo::SplitMapFileText(text.toStdString());
     } else {
-        lines = vemo::NewMapLines(fileName, width, height, Bytes(mapName));
+        // The names are attribute values of the new lines like any other.
+        lines = vemo::NewMapLines(codec.AttributeValue(Text(fileName)), width, height, codec.AttributeValue(mapName));
     }
 
     view->setWindowTitle(Text(fileName + " in " + vemo::FolderForDisplay(path, kPaths)));
@@ -414,6 +417,8 @@ void TMainFrm::OpenImage(const QString &openedPath)
     state_.MapName = mapName;
     state_.MapFileName = mapFileName;
     state_.BorderSize = 0;
+    mapCodec_ = codec;
+    ListBox1->SetTextCodec(codec);
     ListBox1->SetLines(std::move(lines));
     statusPanels_[1]->setText(Text(vemo::LinkBaseFolder(path, kPaths)));
 }
@@ -499,8 +504,7 @@ void TMainFrm::Save1Click()
 
 void TMainFrm::Copy1Click()
 {
-    const QByteArray text = QByteArray::fromStdString(vemo::JoinMapFileLines(ListBox1->Lines()));
-    QApplication::clipboard()->setText(QString::fromLocal8Bit(text));
+    QApplication::clipboard()->setText(mapCodec_.Text(vemo::JoinMapFileLines(ListBox1->Lines())));
 }
 
 void TMainFrm::Exit1Click()
@@ -523,8 +527,7 @@ void TMainFrm::StartNewArea(Shape::Kind kind, const vemo::Box &box, TcrStyle cor
     state_.ViewFrm->EditShape(kind, {seen.left + box.left, seen.top + box.top, box.width, box.height}, cornerResize);
     // The dialog starts with the shape's own coordinates, as a drag would write them.
     state_.ViewFrm->ChangeShape();
-    dialog->FileLocate->clear();
-    dialog->Alt->clear();
+    dialog->ShowLinkAndAlt({}, {}, mapCodec_);
     OpenAreaDialog(dialog);
 }
 
@@ -570,8 +573,7 @@ void TMainFrm::PanelButton4Click()
     case vemo::AreaKind::None:
         return;
     }
-    dialog->FileLocate->setText(Text(vemo::ReadHref(line)));
-    dialog->Alt->setText(Text(vemo::ReadAlt(line)));
+    dialog->ShowLinkAndAlt(vemo::ReadHref(line), vemo::ReadAlt(line), mapCodec_);
     OpenAreaDialog(dialog);
 }
 
@@ -644,16 +646,17 @@ void TMainFrm::PanelButton9Click()
     // A BORDER that is no number stops here, before the dialog shows.
     const vemo::ImageLineValues values = vemo::ReadImageLine(ListBox1->LineAt(0));
     dialog->Border->setValue(values.border);
-    dialog->AltValue->setText(Text(values.alt));
-    dialog->MapName->setText(Text(values.map));
+    dialog->AltValue->ShowStored(values.alt, mapCodec_);
+    dialog->MapName->ShowStored(values.map, mapCodec_);
     if (dialog->exec() == QDialog::Accepted) {
         const int selected = ListBox1->SelectedIndex();
         ListBox1->RemoveLine(0);
         ListBox1->RemoveLine(0);
         const TViewFrm *view = state_.ViewFrm;
-        const std::string mapName = Bytes(dialog->MapName->text());
-        ListBox1->InsertLine(0, vemo::ImageLine(vemo::FileNamePart(Bytes(state_.ImageFileName), kPaths),
-                                                Bytes(dialog->AltValue->text()), Bytes(dialog->Border->cleanText()),
+        const std::string mapName = dialog->MapName->Stored();
+        const QString fileName = Text(vemo::FileNamePart(Bytes(state_.ImageFileName), kPaths));
+        ListBox1->InsertLine(0, vemo::ImageLine(mapCodec_.AttributeValue(fileName), dialog->AltValue->Stored(),
+                                                Bytes(dialog->Border->cleanText()),
                                                 vemo::IntToStr(view->Image1->PictureWidth()),
                                                 vemo::IntToStr(view->Image1->PictureHeight()), mapName));
         ListBox1->InsertLine(1, vemo::MapStartLine(mapName));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/StartupEnvironment.h"
+#include "app/TextCodec.h"
 #include "core/AreaGeometry.h"
 #include "map/TestPageFiles.h"
 #include "view/OutlineGeometry.h"
@@ -98,6 +99,8 @@ private:
     StartupEnvironment environment_;
     TestPageFiles testPages_;
     QLabel *statusPanels_[2] = {nullptr, nullptr};
+    // The encoding of the open map's lines: its side file's, or UTF-8 for a new map.
+    TextCodec mapCodec_;
 };
 
 // The name of the first directory entry matching path (which may hold wildcards), as stored

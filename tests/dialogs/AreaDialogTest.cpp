@@ -2,6 +2,7 @@
 // the switches between the two kinds of area.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -174,6 +175,33 @@ TEST_F(AreaDialogTest, SetAndCancelInBothModes)
         EXPECT_TRUE(Main().isVisible());
         State().Modified = false;
     }
+}
+
+TEST_F(AreaDialogTest, QuotesAndPastedBreaksStayInsideTheirAttributes)
+{
+    OpenMapWithAreas({kTwoAreas[0]});
+    SelectLine(2);
+    Main().PanelButton4Click();
+    Rect().FileLocate->setText("a\"b.htm");
+    Rect().Alt->setText("Say \"Hi\" & <b> café");
+    Rect().BitBtn1->click();
+    const QString line = "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a&quot;b.htm\" ALT=\"Say &quot;Hi&quot; & <b> café\">";
+    EXPECT_EQ(ListLines()[2], line);
+
+    // Edit shows the texts as typed, and Set with nothing changed writes the same line.
+    Main().PanelButton4Click();
+    EXPECT_EQ(Texts({Rect().FileLocate, Rect().Alt}), (QStringList{"a\"b.htm", "Say \"Hi\" & <b> café"}));
+    Rect().BitBtn1->click();
+    EXPECT_EQ(ListLines()[2], line);
+
+    // A number pasted with its line end keeps the line whole, in a coordinate too.
+    Main().PanelButton4Click();
+    QApplication::clipboard()->setText("7\r\n");
+    Rect().X0->selectAll();
+    QTest::keySequence(Rect().X0, QKeySequence::Paste);
+    Rect().BitBtn1->click();
+    EXPECT_EQ(ListLines().size(), 4);
+    EXPECT_TRUE(ListLines()[2].startsWith("<AREA SHAPE=\"RECT\" COORDS=\"7 ,2,3,4\" HREF="));
 }
 
 TEST_F(AreaDialogTest, CircleAndRectSwitchesUseTheirOwnConversions)

@@ -1,4 +1,6 @@
 // The image property dialog's round trip through the image line and the map start line.
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -102,6 +104,28 @@ TEST_F(ImagePropertyTest, BorderFieldTakesDigitsOnlyAndClampsWhatIsTyped)
         QTest::keyClick(&border, Qt::Key_Return);
         EXPECT_EQ(border.text(), c.kept) << c.typed.toStdString();
     }
+}
+
+TEST_F(ImagePropertyTest, APastedLineBreakStaysInItsLineAndTheMapReopens)
+{
+    OpenMap();
+    QApplication::clipboard()->setText("Menu\r\nBar");
+    RunDialog(true, [](TImgPropFrm *dialog) {
+        for (QLineEdit *field : std::initializer_list<QLineEdit *>{dialog->AltValue, dialog->MapName}) {
+            field->selectAll();
+            QTest::keySequence(field, QKeySequence::Paste);
+            EXPECT_EQ(field->text(), "Menu\r\nBar");
+        }
+    });
+    EXPECT_EQ(ListLines().mid(0, 2),
+              (QStringList{"<IMG SRC=\"pic.gif\" ALT=\"Menu Bar\" BORDER=\"0\" WIDTH=200 HEIGHT=150 USEMAP=\"#Menu Bar\">",
+                           "<MAP NAME=\"Menu Bar\">"}));
+
+    Main().Save1Click();
+    Main().Close1Click();
+    Main().OpenImage(Path("pic.gif"));
+    EXPECT_EQ(Main().ListBox1->count(), 3);
+    EXPECT_EQ(RunDialog(false), (QStringList{Path("pic.gif"), "0", "Menu Bar", "Menu Bar"}));
 }
 
 TEST_F(ImagePropertyTest, AnUnreadableBorderStopsBeforeTheDialog)

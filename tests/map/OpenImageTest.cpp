@@ -52,6 +52,16 @@ TEST_F(OpenImageTest, MapNameStopsAtTheFirstDot)
     EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "GIF 8 x 6");
 }
 
+TEST_F(OpenImageTest, AQuoteInTheFileNameStaysInsideTheNewLinesAttributes)
+{
+    const QString gif = Path("say\"hi\".gif");
+    ASSERT_TRUE(testpics::MakePicture(gif, 8, 6));
+    Main().OpenImage(gif);
+    EXPECT_EQ(ListLines().mid(0, 2),
+              (QStringList{R"(<IMG SRC="say&quot;hi&quot;.gif" ALT="say&quot;hi&quot;.gif" BORDER="0" WIDTH=8 HEIGHT=6 USEMAP="#say&quot;hi&quot;">)",
+                           R"(<MAP NAME="say&quot;hi&quot;">)"}));
+}
+
 struct ConvertedFormat {
     const char *fileName;
     const char *convertTarget; // ImageMagick's format prefix
