@@ -409,8 +409,6 @@ void TMainFrm::OpenImage(const QString &openedPath)
     view->SetStatusPanel(1, QStringLiteral("%1 %2 x %3").arg(QLatin1String(kind)).arg(width).arg(height));
     view->show();
     view->raise();
-    // The view may fill the screen: the commands stay in reach above it.
-    raise();
     EnableCommands();
 
     state_.ImageFileName = Text(path);
