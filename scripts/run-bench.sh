@@ -4,7 +4,10 @@
 #   - opening a 12 MP BMP, PCX and TGA with the JPEG written (bench/imagelib_bench), beside
 #     cjpeg and gm convert on the same files, and the memory the open adds beside gm's peak;
 #   - start to main window shown under Xvfb, beside a bare Qt main window (bench/startup_baseline);
-#   - one drag step over a 12 MP picture (bench/frame_bench), beside repainting the whole picture;
+#   - one drag step over a 12 MP picture (bench/frame_bench), beside repainting the whole picture,
+#     and in the real view window at 25, 100 and 800 % (bench/view_bench);
+#   - opening a 12 MP BMP until its view is painted, as a whole process under Xvfb on a
+#     1280 x 1024 screen, beside the same for a 64 x 48 BMP and beside cjpeg on the same file;
 #   - opening a 100 000-line side file and the list's everyday steps on it (bench/maplist_bench),
 #     beside the same picture without a side file.
 # Builds into build-bench/. VEMO_BENCH_ROUNDS sets the rounds per row (default 9).
@@ -34,7 +37,8 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_BUILD_BENCH=ON \
   -DVEMO_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
-nice cmake --build "$build" -j 2 --target vemo-editor imagelib_bench frame_bench maplist_bench startup_baseline
+nice cmake --build "$build" -j 2 --target vemo-editor imagelib_bench frame_bench view_bench maplist_bench \
+  startup_baseline
 
 # Photo-like 12 MP pictures, made once: a plasma fractal with Gaussian noise.
 pictures="$build/bench-pictures"
@@ -45,6 +49,7 @@ if [ ! -s "$pictures/picture.tga" ]; then
   "$convert" "$pictures/picture.png" BMP3:"$pictures/picture.bmp"
   "$convert" "$pictures/picture.png" "$pictures/picture.pcx"
   "$convert" "$pictures/picture.png" "$pictures/picture.tga"
+  "$convert" -size 64x48 gradient:red-blue BMP3:"$pictures/tiny.bmp"
 fi
 
 load_start=$(cut -d' ' -f1 /proc/loadavg)
@@ -57,6 +62,10 @@ VEMO_BENCH_PICTURES="$pictures" VEMO_BENCH_ROUNDS="$rounds" "$build/bench/imagel
 echo "== Drag steps beside repainting the whole picture"
 QT_QPA_PLATFORM=offscreen "$build/bench/frame_bench" --benchmark_filter='BM_Move' \
   --benchmark_out="$build/frame.json" --benchmark_out_format=json
+
+echo "== Drag steps in the view window at 25, 100 and 800 %"
+QT_QPA_PLATFORM=offscreen "$build/bench/view_bench" \
+  --benchmark_out="$build/view.json" --benchmark_out_format=json
 
 echo "== A 100 000-line side file beside the same picture without one"
 QT_QPA_PLATFORM=offscreen "$build/bench/maplist_bench" \
@@ -97,6 +106,44 @@ for _ in range(rounds):
 json.dump({name: statistics.median(values) for name, values in times.items()}, sys.stdout)
 PYTHON
 
+echo "== Opening a 12 MP BMP until its view is painted, beside cjpeg on the same file"
+# The editor opens the picture named on its command line when its main window is first
+# activated, which takes a window manager; VEMO_QUIT_WHEN_PAINTED ends it once the view's
+# picture is painted (src/app/StartupClock.h). CPU time is the whole process's, from wait4.
+cat > "$workdir/open_painted.py" <<'PYTHON'
+import json, os, statistics, subprocess, sys
+
+rounds, editor, pictures = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+env = dict(os.environ, VEMO_QUIT_WHEN_PAINTED="1")
+env.pop("QT_QPA_PLATFORM", None)
+
+def cpu_ms(command, **options):
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **options)
+    _, status, usage = os.wait4(process.pid, 0)
+    if status != 0:
+        sys.exit("%s failed (%d)" % (command, status))
+    return (usage.ru_utime + usage.ru_stime) * 1000
+
+times = {"large": [], "tiny": [], "cjpeg": []}
+for _ in range(rounds):
+    times["large"].append(cpu_ms([editor, "picture.bmp"], env=env, cwd=pictures))
+    times["tiny"].append(cpu_ms([editor, "tiny.bmp"], env=env, cwd=pictures))
+    times["cjpeg"].append(cpu_ms(["cjpeg", "-quality", "80", "-outfile", os.devnull, "picture.bmp"], cwd=pictures))
+json.dump({name: statistics.median(values) for name, values in times.items()}, sys.stdout)
+PYTHON
+cat > "$workdir/with_wm.sh" <<'SHELL'
+#!/usr/bin/env bash
+openbox >/dev/null 2>&1 &
+sleep 1
+python3 "$@"
+status=$?
+kill %1
+exit $status
+SHELL
+chmod +x "$workdir/with_wm.sh"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$workdir/with_wm.sh" "$workdir/open_painted.py" "$rounds" \
+  "$build/vemo-editor" "$pictures" >"$build/open_painted.json"
+
 load_end=$(cut -d' ' -f1 /proc/loadavg)
 
 python3 - "$build" "$top/docs/performance.md" "$rounds" "$started" "$load_start" "$load_end" <<'PYTHON'
@@ -128,6 +175,9 @@ with open("/proc/cpuinfo") as file:
 cpus = os.cpu_count()
 
 opens = benchmarks("imagelib.json")
+views = benchmarks("view.json")
+with open(os.path.join(build, "open_painted.json")) as file:
+    painted = json.load(file)
 frames = benchmarks("frame.json")
 lists = benchmarks("maplist.json")
 with open(os.path.join(build, "startup.json")) as file:
@@ -161,6 +211,11 @@ for kind, key in (("BMP", "BM_OpenBmp"), ("PCX", "BM_OpenPcx"), ("TGA", "BM_Open
     row("Memory that opening the %s adds" % kind, "%.0f MiB" % run["added_MiB"],
         "peak of `gm convert` on the same file: %.0f MiB" % run["gm_peak_MiB"], "%.2f" % ratio, "",
         "≤ 1.0", verdict(ratio, 1.0))
+extra = painted["large"] - painted["tiny"]
+row("Open a 12 MP BMP until its view is painted, whole process (Xvfb, 1280 × 1024)",
+    "%.0f ms CPU, %.0f ms more than for a 64 × 48 BMP" % (painted["large"], extra),
+    "`cjpeg -quality 80` on the same file: %.0f ms CPU" % painted["cjpeg"], "",
+    "%.2f (the extra)" % (extra / painted["cjpeg"]), "≤ 1.0", verdict(extra / painted["cjpeg"], 1.0))
 row("Start to main window shown (Xvfb)", "%.0f ms" % startup["editor"],
     "a bare Qt main window: %.0f ms" % startup["baseline"], "%.2f" % (startup["editor"] / startup["baseline"]),
     "", "< 200 ms", verdict(startup["editor"], 200, "ms"))
@@ -172,6 +227,11 @@ row("Drag step over a 12 MP picture", "%.2f ms (%.2f ms CPU), %.2f %% of the pic
     "the same drag repainting the whole picture: %.1f ms (%.1f ms CPU)" % (full["step_us"] / 1000, step_cpu(full)),
     "%.2f" % (outline["step_us"] / full["step_us"]), "%.2f" % (step_cpu(outline) / step_cpu(full)),
     "< 1 ms", verdict(outline["step_us"] / 1000, 1.0, "ms"))
+
+for zoom in (25, 100, 800):
+    step = views["BM_ViewDrag/%d" % zoom]["step_us"] / 1000
+    row("Drag step in the view at %d %% over a 12 MP picture" % zoom, "%.2f ms" % step, "", "", "",
+        "< 1 ms", verdict(step, 1.0, "ms"))
 
 # maplist_bench: CPU per iteration in its cpu_ms counter, memory growth in fresh processes.
 bare, side = lists["BM_Open/bare"]["cpu_ms"], lists["BM_Open/side_file"]["cpu_ms"]

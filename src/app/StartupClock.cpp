@@ -1,5 +1,6 @@
 #include "app/StartupClock.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QWindow>
 
@@ -28,6 +29,23 @@ protected:
     }
 };
 
+class QuitAfterPaint : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            // Queued, so the paint under way finishes first.
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void ReportFirstExposeWhenAsked(QWidget &window)
@@ -36,4 +54,10 @@ void ReportFirstExposeWhenAsked(QWidget &window)
         return;
     QWindow *handle = window.windowHandle();
     handle->installEventFilter(new FirstExposeReporter(handle));
+}
+
+void QuitWhenPaintedIfAsked(QWidget &widget)
+{
+    if (!qEnvironmentVariableIsEmpty("VEMO_QUIT_WHEN_PAINTED"))
+        widget.installEventFilter(new QuitAfterPaint(&widget));
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A measuring hook for the start-up benchmark (scripts/run-bench.sh), off unless asked for.
+// Measuring hooks for the benchmarks (scripts/run-bench.sh), off unless asked for.
 #include <QWidget>
 
 // When the environment variable VEMO_STARTUP_CLOCK is set, prints "exposed <ns>" to standard
@@ -7,3 +7,8 @@
 // monotonic clock (CLOCK_MONOTONIC) in nanoseconds; the benchmark compares it with the time it
 // started the program. Call after window.show(). Does nothing otherwise.
 void ReportFirstExposeWhenAsked(QWidget &window);
+
+// When the environment variable VEMO_QUIT_WHEN_PAINTED is set, ends the program once widget has
+// been painted for the first time, so the benchmark can time opening a picture as a whole
+// process. Does nothing otherwise.
+void QuitWhenPaintedIfAsked(QWidget &widget);

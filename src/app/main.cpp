@@ -4,6 +4,8 @@
 #include "app/EditorApp.h"
 #include "app/StartupClock.h"
 #include "map/Vemo1.h"
+#include "view/Vemo2.h"
+#include "widgets/PictureBox.h"
 
 int main(int argc, char **argv)
 {
@@ -13,5 +15,6 @@ int main(int argc, char **argv)
     EditorApp editor(StartupEnvironment::FromSystem());
     editor.MainFrm().show();
     ReportFirstExposeWhenAsked(editor.MainFrm());
+    QuitWhenPaintedIfAsked(*editor.ViewFrm().Image1);
     return application.exec();
 }

@@ -1,0 +1,103 @@
+// Cost of one drag step of the region's shape in the view window over a 4000 x 3000 picture, at
+// 25 %, 100 % and 800 %: the whole editor, the real view with its scroll area and zoomed picture.
+//
+// Each iteration is one drag of 200 mouse steps sent through the view's window as real mouse
+// events, each step's repaint done before the next; only the steps are timed. Counter: step_us,
+// the time per step.
+#include "app/EditorApp.h"
+#include "map/Vemo1.h"
+#include "view/Vemo2.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int Steps = 200;
+
+struct Editor {
+    QTemporaryDir dir;
+    std::unique_ptr<EditorApp> app;
+
+    Editor()
+    {
+        QImage picture(4000, 3000, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x)
+                line[x] = qRgb(x % 256, y % 256, (x ^ y) % 256);
+        }
+        picture.save(dir.filePath("picture.bmp"), "BMP");
+        StartupEnvironment environment;
+        environment.programPath = dir.filePath("vemo-editor");
+        environment.userConfigFolder = dir.filePath("config");
+        environment.logicalDpi = 96;
+        app = std::make_unique<EditorApp>(environment);
+        app->MainFrm().show();
+        app->MainFrm().OpenImage(dir.filePath("picture.bmp"));
+        if (!QTest::qWaitForWindowExposed(&app->ViewFrm()))
+            std::fprintf(stderr, "the view was not exposed\n");
+    }
+};
+
+Editor *TheEditor = nullptr;
+
+void BM_ViewDrag(benchmark::State &state)
+{
+    TViewFrm &view = TheEditor->app->ViewFrm();
+    const double zoom = state.range(0) / 100.0;
+    view.SetZoom(zoom);
+    TheEditor->app->MainFrm().Rect1Click();
+    // A shape of the same screen size at every zoom, near the top-left of what is in sight.
+    const vemo::Box seen = view.VisiblePart();
+    const vemo::Box start{seen.left + 2, seen.top + 2, std::max(1, int(160 / zoom)), std::max(1, int(120 / zoom))};
+    QWindow *window = view.windowHandle();
+    double seconds = 0;
+    for (auto _ : state) {
+        view.SetShapeBox(start);
+        const QPoint grip = view.mapFromGlobal(view.Shape1->mapToGlobal(QPoint(3, 3)));
+        QTest::mousePress(window, Qt::LeftButton, {}, grip);
+        QElapsedTimer timer;
+        timer.start();
+        QPoint at = grip;
+        for (int i = 0; i < Steps; ++i) {
+            at += QPoint(i % 2, 1);
+            QTest::mouseMove(window, at);
+            QCoreApplication::processEvents();
+        }
+        const double elapsed = timer.nsecsElapsed() / 1e9;
+        state.SetIterationTime(elapsed);
+        seconds += elapsed;
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    }
+    state.counters["step_us"] = seconds / (double(state.iterations()) * Steps) * 1e6;
+}
+
+BENCHMARK(BM_ViewDrag)->Arg(25)->Arg(100)->Arg(800)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    {
+        Editor editor;
+        TheEditor = &editor;
+        benchmark::RunSpecifiedBenchmarks();
+        TheEditor = nullptr;
+    }
+    benchmark::Shutdown();
+    return 0;
+}
