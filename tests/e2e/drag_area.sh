@@ -19,12 +19,7 @@ keep_screenshot drag_area
 keep_screenshot drag_area_view "$view"
 
 # Enter presses "Set"; the main window comes back; File > Save Source writes the side file.
-xdotool windowactivate --sync "$dialog"
-xdotool key Return
-sleep 0.3
-xdotool windowactivate --sync "$main"
-choose_menu f s
-sleep 0.3
+set_area_and_save "$dialog" "$main"
 
 expected=$(printf '%s\r\n' \
   '<IMG SRC="photo.gif" ALT="photo.gif" BORDER="0" WIDTH=200 HEIGHT=150 USEMAP="#photo">' \

@@ -45,12 +45,7 @@ sleep 0.3
 # At 200 % a drag of (40, 60) screen pixels moves the region by (20, 30) picture pixels.
 drag_in_window "$view" 20 20 40 60
 keep_screenshot large_picture_drag
-xdotool windowactivate --sync "$dialog"
-xdotool key Return
-sleep 0.3
-xdotool windowactivate --sync "$main"
-choose_menu f s
-sleep 0.3
+set_area_and_save "$dialog" "$main"
 
 area=$(grep -a 'AREA' "$work/pics/banner.vmo" | tr -d '\r')
 coords=$(echo "$area" | sed -n 's/.*COORDS="\([0-9,]*\)".*/\1/p')

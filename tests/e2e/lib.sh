@@ -111,6 +111,17 @@ select_list_line() {
   sleep 0.2
 }
 
+# Presses Return in an area dialog, which sets its region, then saves with File > Save Source in
+# the main window that comes back.
+set_area_and_save() {
+  xdotool windowactivate --sync "$1"
+  xdotool key Return
+  sleep 0.3
+  xdotool windowactivate --sync "$2"
+  choose_menu f s
+  sleep 0.3
+}
+
 # Fails unless the file holds exactly the given lines, each ended by CR LF.
 expect_lines() {
   local file=$1
