@@ -28,9 +28,10 @@ echo "\$1" >> "$work/opened.txt"
 OPENER
 chmod +x "$work/bin/xdg-open"
 
-# Starts the editor in the scratch folder with the given arguments.
+# Starts the editor in the scratch folder with the given arguments, on the X server even when
+# the caller's environment names Qt's offscreen platform (as the widget tests' runs do).
 start_editor() {
-  (cd "$work" && PATH="$work/bin:$PATH" LANG=C.UTF-8 ./vemo-editor "$@") &
+  (cd "$work" && PATH="$work/bin:$PATH" LANG=C.UTF-8 env -u QT_QPA_PLATFORM ./vemo-editor "$@") &
   editor_pid=$!
 }
 
