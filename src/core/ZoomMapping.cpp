@@ -20,11 +20,11 @@ std::int32_t Saturated(double value)
     return static_cast<std::int32_t>(std::clamp(std::round(value), low, high));
 }
 
-// The length from a rounded near edge to a rounded far edge, at least `least`.
-std::int32_t Span(std::int32_t from, double to, std::int64_t least)
+// The length from a rounded near edge to a rounded far edge; negative for an inverted box.
+std::int32_t Span(std::int32_t from, double to)
 {
     const std::int64_t length = std::int64_t(Saturated(to)) - from;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(length, std::max<std::int64_t>(least, std::numeric_limits<std::int32_t>::min()),
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(length, std::numeric_limits<std::int32_t>::min(),
                                                                std::numeric_limits<std::int32_t>::max()));
 }
 
@@ -65,17 +65,16 @@ Box ToDisplayBox(const Box &picture, double zoom)
     const std::int32_t left = Saturated(picture.left * zoom);
     const std::int32_t top = Saturated(picture.top * zoom);
     // An empty or inverted box, as unfinished typing gives, stays so: nothing is shown for it.
-    const std::int64_t any = std::numeric_limits<std::int64_t>::min();
-    return {left, top, Span(left, (double(picture.left) + picture.width) * zoom, any),
-            Span(top, (double(picture.top) + picture.height) * zoom, any)};
+    return {left, top, Span(left, (double(picture.left) + picture.width) * zoom),
+            Span(top, (double(picture.top) + picture.height) * zoom)};
 }
 
 Box ToPictureBox(const Box &display, double zoom)
 {
     const std::int32_t left = Saturated(display.left / zoom);
     const std::int32_t top = Saturated(display.top / zoom);
-    return {left, top, Span(left, (double(display.left) + display.width) / zoom, 1),
-            Span(top, (double(display.top) + display.height) / zoom, 1)};
+    return {left, top, std::max(1, Span(left, (double(display.left) + display.width) / zoom)),
+            std::max(1, Span(top, (double(display.top) + display.height) / zoom))};
 }
 
 int PicturePixel(int displayPixel, double zoom)

@@ -3,7 +3,6 @@
 // screen allows; the hatched shape that marks the region being made, edited or shown; and a
 // status bar below the picture with the mouse position, the picture's kind and size, and the zoom.
 #include <QPoint>
-#include <QPointer>
 #include <QRect>
 #include <QTimer>
 #include <QWidget>

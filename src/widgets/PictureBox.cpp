@@ -17,14 +17,17 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 void PictureBox::SetPicture(QPixmap picture)
 {
     picture_ = std::move(picture);
-    zoom_ = 0.0; // whatever the zoom was, the new picture is sized below
-    SetZoom(1.0);
+    ShowAt(1.0);
 }
 
 void PictureBox::SetZoom(double zoom)
 {
-    if (zoom == zoom_)
-        return;
+    if (zoom != zoom_)
+        ShowAt(zoom);
+}
+
+void PictureBox::ShowAt(double zoom)
+{
     zoom_ = zoom;
     const QSize shown(std::max(1, vemo::ToDisplay(picture_.width(), zoom)),
                       std::max(1, vemo::ToDisplay(picture_.height(), zoom)));

@@ -22,6 +22,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Sizes the control to the picture at zoom and repaints it.
+    void ShowAt(double zoom);
+
     QPixmap picture_;
     // Below 100 % the picture is reduced once, smoothly, and painted from that copy, so a drag
     // step repaints no more pixels than at 100 %.
