@@ -14,8 +14,7 @@
 #include "core/FileFilter.h"
 #include "core/PathRules.h"
 #include "core/RelativeLink.h"
-#include "map/EditorState.h"
-#include "map/Vemo1.h"
+#include "map/MapDocument.h"
 #include "view/ResizeFrame.h"
 #include "view/Vemo2.h"
 
@@ -43,11 +42,12 @@ QPushButton *NewButton(QWidget *parent, const char *caption, const QRect &bounds
 
 } // namespace
 
-TAreaDialog::TAreaDialog(EditorState &state, const char *caption, const char *switchCaption)
+TAreaDialog::TAreaDialog(TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese,
+                         const char *caption, const char *switchCaption)
     // Kept on top like the view window, which would otherwise cover it.
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      state_(state)
+      view_(view), document_(document), standIn_(standIn)
 {
     setWindowTitle(QString::fromUtf8(caption));
     setFixedSize(kClientWidth, kClientHeight);
@@ -60,8 +60,8 @@ TAreaDialog::TAreaDialog(EditorState &state, const char *caption, const char *sw
     Alt = new StoredValueEdit(alt);
     Alt->setGeometry(10, 18, 371, 22);
     // The link and the ALT text are what the user reads and types in their own language.
-    FileLocate->setFont(ProportionalUiFont(state_.JapaneseUI));
-    Alt->setFont(ProportionalUiFont(state_.JapaneseUI));
+    FileLocate->setFont(ProportionalUiFont(japanese));
+    Alt->setFont(ProportionalUiFont(japanese));
 
     BitBtn1 = NewButton(this, "Set", {64, 162, 85, 25});
     BitBtn1->setDefault(true);
@@ -72,6 +72,11 @@ TAreaDialog::TAreaDialog(EditorState &state, const char *caption, const char *sw
     connect(BitBtn2, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BitBtn2Click); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BitBtn3Click); });
     connect(BrowseBtn, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BrowseBtnClick); });
+    // A shape let go in the view is written into the dialog of its kind, shown or not.
+    connect(&view_, &TViewFrm::ShapeChanged, this, [this](Shape::Kind kind, const vemo::Box &box) {
+        if (kind == Kind())
+            ShowShape(box);
+    });
 }
 
 void TAreaDialog::Guarded(void (TAreaDialog::*handler)())
@@ -99,21 +104,16 @@ void TAreaDialog::isChange()
 
 void TAreaDialog::BitBtn1Click()
 {
-    state_.ViewFrm->ResizeFrame1->DetachAll();
+    view_.ResizeFrame1->DetachAll();
     hide();
-    state_.MainFrm->PutAreaLine(AreaLine());
+    emit AreaSet(AreaLine());
 }
 
 void TAreaDialog::BitBtn2Click()
 {
-    state_.ViewFrm->ResizeFrame1->DetachAll();
-    // A new area that was given up disappears. A line being edited is shown again as it stands,
-    // whatever was typed or switched since.
-    if (!state_.EditMode)
-        state_.ViewFrm->Shape1->hide();
+    view_.ResizeFrame1->DetachAll();
     hide();
-    if (state_.EditMode)
-        state_.MainFrm->ListBox1Click();
+    emit Cancelled();
 }
 
 void TAreaDialog::BrowseBtnClick()
@@ -121,7 +121,7 @@ void TAreaDialog::BrowseBtnClick()
     QStringList filters;
     for (const std::string &filter : vemo::ToDialogFilters(kLinkFilter))
         filters << Text(filter);
-    const std::string picture = Bytes(state_.ImageFileName);
+    const std::string picture = Bytes(document_.PicturePath());
     QFileDialog chooser(this, QString(), Text(vemo::FolderPart(picture, kPaths)));
     chooser.setWindowFlag(Qt::WindowStaysOnTopHint);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
@@ -152,25 +152,25 @@ void TAreaDialog::SwitchTo(TAreaDialog *other)
     other->FileLocate->TakeOver(*FileLocate);
     other->Alt->TakeOver(*Alt);
     hide();
-    state_.MainFrm->hide();
+    standIn_.hide();
     other->show();
 }
 
 void TAreaDialog::setVisible(bool visible)
 {
-    // The main window is hidden while a dialog is up; the dialog stands where it was. Placed
-    // before the window is mapped, so the window manager takes the position as given.
-    if (visible && !isVisible() && state_.MainFrm)
-        move(state_.MainFrm->pos());
+    // The window stood in for is hidden while a dialog is up; the dialog stands where it was.
+    // Placed before the window is mapped, so the window manager takes the position as given.
+    if (visible && !isVisible())
+        move(standIn_.pos());
     QDialog::setVisible(visible);
 }
 
 void TAreaDialog::hideEvent(QHideEvent *event)
 {
-    if (!event->spontaneous() && state_.MainFrm && !QCoreApplication::closingDown()) {
-        state_.MainFrm->show();
-        state_.MainFrm->raise();
-        state_.MainFrm->activateWindow();
+    if (!event->spontaneous() && !QCoreApplication::closingDown()) {
+        standIn_.show();
+        standIn_.raise();
+        standIn_.activateWindow();
     }
     QDialog::hideEvent(event);
 }

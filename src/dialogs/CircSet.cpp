@@ -7,11 +7,12 @@
 #include "core/AreaFields.h"
 #include "core/MapLines.h"
 #include "dialogs/RectSet.h"
-#include "map/EditorState.h"
 #include "view/Vemo2.h"
 
-TCircFrm::TCircFrm(EditorState &state) : TAreaDialog(state, "Circle Setting", "Rect")
+TCircFrm::TCircFrm(TRectFrm &rectangle, TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese)
+    : TAreaDialog(view, document, standIn, japanese, "Circle Setting", "Rect"), rectangle_(rectangle)
 {
+    rectangle_.circle_ = this;
     auto *center = new QGroupBox(QStringLiteral(" Center "), this);
     center->setGeometry(8, 4, 193, 52);
     X = NewCoordinateField(center, "x", 8);
@@ -37,13 +38,17 @@ std::string TCircFrm::AreaLine() const
 void TCircFrm::MoveShape()
 {
     const vemo::Box box = vemo::TypedCircleBox(Bytes(X->text()), Bytes(Y->text()), Bytes(R->text()));
-    state_.ViewFrm->SetShapeBox(box);
+    view_.SetShapeBox(box);
+}
+
+void TCircFrm::ShowShape(const vemo::Box &box)
+{
+    ShowCircle(vemo::CircleFromSquare(box));
 }
 
 void TCircFrm::BitBtn3Click()
 {
-    TViewFrm *view = state_.ViewFrm;
-    state_.RectFrm->ShowCorners(vemo::CornersFromBox(view->ShapeBox()));
-    view->Shape1->SetShapeKind(Shape::Kind::Rectangle);
-    SwitchTo(state_.RectFrm);
+    rectangle_.ShowCorners(vemo::CornersFromBox(view_.ShapeBox()));
+    view_.Shape1->SetShapeKind(Shape::Kind::Rectangle);
+    SwitchTo(&rectangle_);
 }

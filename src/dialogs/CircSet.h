@@ -3,10 +3,13 @@
 #include "core/AreaGeometry.h"
 #include "dialogs/AreaDialog.h"
 
+class TRectFrm;
+
 class TCircFrm : public TAreaDialog {
     Q_OBJECT
 public:
-    explicit TCircFrm(EditorState &state);
+    // The rectangle dialog is the one a region is switched to and from.
+    TCircFrm(TRectFrm &rectangle, TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese);
 
     QLineEdit *X = nullptr;
     QLineEdit *Y = nullptr;
@@ -21,4 +24,9 @@ public:
 protected:
     std::string AreaLine() const override;
     void MoveShape() override;
+    void ShowShape(const vemo::Box &box) override;
+    Shape::Kind Kind() const override { return Shape::Kind::Circle; }
+
+private:
+    TRectFrm &rectangle_;
 };

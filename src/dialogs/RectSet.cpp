@@ -7,10 +7,11 @@
 #include "core/AreaFields.h"
 #include "core/MapLines.h"
 #include "dialogs/CircSet.h"
-#include "map/EditorState.h"
+#include "map/MapDocument.h"
 #include "view/Vemo2.h"
 
-TRectFrm::TRectFrm(EditorState &state) : TAreaDialog(state, "Rect Setting", "Circle")
+TRectFrm::TRectFrm(TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese)
+    : TAreaDialog(view, document, standIn, japanese, "Rect Setting", "Circle")
 {
     auto *from = new QGroupBox(QStringLiteral(" From "), this);
     from->setGeometry(8, 4, 193, 52);
@@ -40,17 +41,21 @@ void TRectFrm::MoveShape()
 {
     const vemo::Box box =
         vemo::TypedRectBox(Bytes(X0->text()), Bytes(Y0->text()), Bytes(X1->text()), Bytes(Y1->text()));
-    state_.ViewFrm->SetShapeBox(box);
+    view_.SetShapeBox(box);
+}
+
+void TRectFrm::ShowShape(const vemo::Box &box)
+{
+    ShowCorners(vemo::CornersFromBox(box));
 }
 
 void TRectFrm::BitBtn3Click()
 {
-    TViewFrm *view = state_.ViewFrm;
-    const vemo::Box square = vemo::SquaredBox(view->ShapeBox());
-    view->SetShapeBox(square);
-    state_.CircFrm->ShowCircle(vemo::CircleFromRectSquare(square));
-    view->Shape1->SetShapeKind(Shape::Kind::Circle);
+    const vemo::Box square = vemo::SquaredBox(view_.ShapeBox());
+    view_.SetShapeBox(square);
+    circle_->ShowCircle(vemo::CircleFromRectSquare(square));
+    view_.Shape1->SetShapeKind(Shape::Kind::Circle);
     // Marked changed although the list is not, so that closing now still asks about the map.
-    state_.Modified = true;
-    SwitchTo(state_.CircFrm);
+    document_.MarkModified();
+    SwitchTo(circle_);
 }

@@ -3,10 +3,12 @@
 #include "core/AreaGeometry.h"
 #include "dialogs/AreaDialog.h"
 
+class TCircFrm;
+
 class TRectFrm : public TAreaDialog {
     Q_OBJECT
 public:
-    explicit TRectFrm(EditorState &state);
+    TRectFrm(TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese);
 
     QLineEdit *X0 = nullptr;
     QLineEdit *Y0 = nullptr;
@@ -23,4 +25,11 @@ public:
 protected:
     std::string AreaLine() const override;
     void MoveShape() override;
+    void ShowShape(const vemo::Box &box) override;
+    Shape::Kind Kind() const override { return Shape::Kind::Rectangle; }
+
+private:
+    // The circle dialog, which makes itself known when it is made.
+    friend class TCircFrm;
+    TCircFrm *circle_ = nullptr;
 };

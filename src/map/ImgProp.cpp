@@ -7,7 +7,6 @@
 
 #include "app/StoredValueEdit.h"
 #include "app/UiFonts.h"
-#include "map/EditorState.h"
 #include "widgets/ClampingSpinBox.h"
 
 namespace {
@@ -27,7 +26,7 @@ StoredValueEdit *NewField(QWidget *group, const char *label, int top, const char
 } // namespace
 
 // Kept on top like the view window, which would otherwise cover the fields it overlaps.
-TImgPropFrm::TImgPropFrm(const EditorState &state)
+TImgPropFrm::TImgPropFrm(bool japanese)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                            | Qt::WindowStaysOnTopHint)
 {
@@ -53,7 +52,7 @@ TImgPropFrm::TImgPropFrm(const EditorState &state)
     MapName = NewField(setting, "Map Name:", 44, "イメージマップの名前です。特に変更しなくてもいいです");
     AltValue = NewField(setting, "ALT value:", 70, "画像の説明を記入してください");
     for (QLineEdit *field : std::initializer_list<QLineEdit *>{ImgFile, MapName, AltValue})
-        field->setFont(ProportionalUiFont(state.JapaneseUI));
+        field->setFont(ProportionalUiFont(japanese));
 
     BitBtn1 = new QPushButton(QStringLiteral("Set"), this);
     BitBtn1->setGeometry(120, 162, 85, 25);

@@ -7,12 +7,11 @@ class ClampingSpinBox;
 class QLineEdit;
 class StoredValueEdit;
 class QPushButton;
-struct EditorState;
 
 class TImgPropFrm : public QDialog {
     Q_OBJECT
 public:
-    explicit TImgPropFrm(const EditorState &state);
+    explicit TImgPropFrm(bool japanese);
 
     QLineEdit *ImgFile = nullptr;
     ClampingSpinBox *Border = nullptr;

@@ -6,9 +6,7 @@
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
 
-#include <utility>
-
-TMapListBox::TMapListBox(QWidget *parent) : QListView(parent), lines_(new MapLineModel(this))
+TMapListBox::TMapListBox(MapLineModel *lines, QWidget *parent) : QListView(parent), lines_(lines)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Every line is one text row: the view takes one row's size for all instead of measuring
@@ -18,43 +16,9 @@ TMapListBox::TMapListBox(QWidget *parent) : QListView(parent), lines_(new MapLin
     setModel(lines_);
     // Sent through this widget, so that blocking its signals (SelectLine) silences it too.
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &TMapListBox::itemSelectionChanged);
-}
-
-const std::vector<std::string> &TMapListBox::Lines() const
-{
-    return lines_->Lines();
-}
-
-void TMapListBox::SetLines(std::vector<std::string> lines)
-{
-    // Dropping the old selection first reports it, as any other change of the selection is.
-    selectionModel()->clear();
-    lines_->SetLines(std::move(lines));
-}
-
-void TMapListBox::SetTextCodec(const TextCodec &codec)
-{
-    lines_->SetTextCodec(codec);
-}
-
-std::string TMapListBox::LineAt(int index) const
-{
-    return lines_->LineAt(index);
-}
-
-void TMapListBox::SetLineAt(int index, const std::string &line)
-{
-    lines_->SetLineAt(index, line);
-}
-
-void TMapListBox::InsertLine(int index, const std::string &line)
-{
-    lines_->InsertLine(index, line);
-}
-
-void TMapListBox::RemoveLine(int index)
-{
-    lines_->RemoveLine(index);
+    // A model reset drops the selection silently; dropping it first reports it, as any other
+    // change of the selection is.
+    connect(lines_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { selectionModel()->clear(); });
 }
 
 void TMapListBox::SelectLine(int index)
@@ -77,11 +41,6 @@ int TMapListBox::SelectedIndex() const
 int TMapListBox::count() const
 {
     return lines_->rowCount();
-}
-
-void TMapListBox::clear()
-{
-    SetLines({});
 }
 
 int TMapListBox::currentRow() const

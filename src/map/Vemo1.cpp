@@ -38,16 +38,14 @@
 #include "core/PathRules.h"
 #include "core/SettingsValues.h"
 #include "core/TestPage.h"
-#include "dialogs/CircSet.h"
-#include "dialogs/RectSet.h"
+#include "dialogs/AreaDialog.h"
 #include "imagelib/ImageLibrary.h"
 #include "imagelib/ImageLoadError.h"
-#include "imagelib/SafeSaveFile.h"
-#include "map/EditorState.h"
+#include "map/AreaEditor.h"
 #include "map/ImgProp.h"
+#include "map/MapDocument.h"
 #include "map/MapListBox.h"
 #include "map/ToolGlyphs.h"
-#include "view/ResizeFrame.h"
 #include "view/Vemo2.h"
 #include "widgets/ClampingSpinBox.h"
 #include "widgets/PictureBox.h"
@@ -80,16 +78,14 @@ constexpr const char *kTestPageName = "$$TEMP$$.HTML";
 // The help pages live in this folder beside the program.
 constexpr const char *kHelpFolder = "HELP";
 constexpr const char *kHelpIndex = "index.html";
-// Where a new area starts: a 50 x 50 rectangle, or a 49 x 49 circle, at the picture's corner.
-constexpr vemo::Box kNewRectBox{0, 0, 50, 50};
-constexpr vemo::Box kNewCircleBox{0, 0, 49, 49};
 
 const vemo::PathStyle kPaths = vemo::NativePathStyle();
 
 } // namespace
 
-TMainFrm::TMainFrm(EditorState &state, const StartupEnvironment &environment, QWidget *parent)
-    : QMainWindow(parent), state_(state), environment_(environment)
+TMainFrm::TMainFrm(MapDocument &document, TViewFrm &view, ImageLibrary &imageLibrary,
+                   const StartupEnvironment &environment, QWidget *parent)
+    : QMainWindow(parent), document_(document), view_(view), imageLibrary_(imageLibrary), environment_(environment)
 {
     setWindowTitle(QStringLiteral("Vemo-Editor"));
     // On top like the view, so that a view as large as the screen never buries the commands:
@@ -100,7 +96,7 @@ TMainFrm::TMainFrm(EditorState &state, const StartupEnvironment &environment, QW
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     Panel1 = new QWidget(client);
-    ListBox1 = new TMapListBox(client);
+    ListBox1 = new TMapListBox(document_.Model(), client);
     column->addWidget(Panel1);
     column->addWidget(ListBox1);
     setCentralWidget(client);
@@ -114,8 +110,17 @@ TMainFrm::TMainFrm(EditorState &state, const StartupEnvironment &environment, QW
     connect(ListBox1, &TMapListBox::itemSelectionChanged, this, [this] { Guarded(&TMainFrm::ListBox1Click); });
     connect(ListBox1, &QAbstractItemView::doubleClicked, this, [this] { Guarded(&TMainFrm::PanelButton4Click); });
 
+    // The dialogs take this window's place while they are up.
+    areas_ = std::make_unique<AreaEditor>(document_, view_, *ListBox1, *this, environment_.japanese);
+    imgPropFrm_ = std::make_unique<TImgPropFrm>(environment_.japanese);
+    aboutFrm_ = std::make_unique<TAboutFrm>(environment_.logicalDpi);
+    // Closing the view closes the map, reported over the view.
+    connect(&view_, &TViewFrm::CloseRequested, this, [this] { RunGuarded(&view_, [this] { CloseMap(); }); });
+
     FormCreate();
 }
+
+TMainFrm::~TMainFrm() = default;
 
 void TMainFrm::Guarded(void (TMainFrm::*handler)())
 {
@@ -263,20 +268,19 @@ void TMainFrm::DisableCommands()
 void TMainFrm::FormCreate()
 {
     DisableCommands();
-    state_.IniFileName = SettingsFileLocation(environment_.programPath, environment_.userConfigFolder);
+    iniFileName_ = SettingsFileLocation(environment_.programPath, environment_.userConfigFolder);
     ReadSettings();
     resize(vemo::ScaleForDpi(kDesignWidth, environment_.logicalDpi),
            vemo::ScaleForDpi(kDesignHeight, environment_.logicalDpi));
-    state_.JapaneseUI = environment_.japanese;
-    if (state_.JapaneseUI && state_.ImageLib)
-        state_.ImageLib->NViewLibSetLanguage(QStringLiteral("Japanese"));
-    statusBar()->setFont(ProportionalUiFont(state_.JapaneseUI));
-    state_.FirstActivation = true;
+    if (environment_.japanese)
+        imageLibrary_.NViewLibSetLanguage(QStringLiteral("Japanese"));
+    statusBar()->setFont(ProportionalUiFont(environment_.japanese));
+    firstActivation_ = true;
 }
 
 void TMainFrm::ReadSettings()
 {
-    const SettingsFile settings(state_.IniFileName);
+    const SettingsFile settings(iniFileName_);
     auto readInt = [&](const char *key, int fallback) {
         return vemo::ReadSettingInt(settings.Read(kSettingsSection, key).value_or(""), fallback);
     };
@@ -292,17 +296,17 @@ void TMainFrm::ReadSettings()
 
 void TMainFrm::WriteSettings()
 {
-    SettingsFile settings(state_.IniFileName);
+    SettingsFile settings(iniFileName_);
     settings.Write(kSettingsSection, "LEFT", vemo::IntToStr(x()));
     settings.Write(kSettingsSection, "TOP", vemo::IntToStr(y()));
     settings.Write(kSettingsSection, "FONTNAME", Bytes(ListBox1->font().family()));
     settings.Write(kSettingsSection, "FONTSIZE", vemo::IntToStr(ListBox1->font().pointSize()));
-    settings.Write(kSettingsSection, "JAPAN", state_.JapaneseUI ? "1" : "0");
+    settings.Write(kSettingsSection, "JAPAN", environment_.japanese ? "1" : "0");
 }
 
 bool TMainFrm::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && state_.FirstActivation)
+    if (event->type() == QEvent::WindowActivate && firstActivation_)
         Guarded(&TMainFrm::FormActivate);
     return QMainWindow::event(event);
 }
@@ -310,7 +314,7 @@ bool TMainFrm::event(QEvent *event)
 void TMainFrm::FormActivate()
 {
     // Cleared first, so a failure or a message box while opening never brings us back here.
-    state_.FirstActivation = false;
+    firstActivation_ = false;
     if (environment_.arguments.isEmpty())
         return;
     const QString argument = QFileInfo(environment_.arguments.first()).absoluteFilePath();
@@ -336,7 +340,7 @@ void TMainFrm::closeEvent(QCloseEvent *event)
 QString TMainFrm::TestPagePath() const
 {
     // Beside the picture, so the page's relative picture and link names resolve as in the user's site.
-    return Text(vemo::FolderPart(Bytes(state_.ImageFileName), kPaths) + kTestPageName);
+    return Text(vemo::FolderPart(Bytes(document_.PicturePath()), kPaths) + kTestPageName);
 }
 
 void TMainFrm::DeleteTestPage()
@@ -364,11 +368,10 @@ void TMainFrm::OpenImage(const QString &openedPath)
     if (!CloseMap())
         return;
 
-    TViewFrm *view = state_.ViewFrm;
     try {
-        view->ShowPicture(QPixmap::fromImage(state_.ImageLib->NViewLibLoad(openedPath, 1)));
+        view_.ShowPicture(QPixmap::fromImage(imageLibrary_.NViewLibLoad(openedPath, 1)));
     } catch (const ImageLoadError &) {
-        MessageDlg(this, MessageKind::Error, kCannotLoad.In(state_.JapaneseUI), static_cast<int>(MessageButton::Ok));
+        MessageDlg(this, MessageKind::Error, kCannotLoad.In(environment_.japanese), static_cast<int>(MessageButton::Ok));
         return;
     }
 
@@ -383,41 +386,32 @@ void TMainFrm::OpenImage(const QString &openedPath)
             return;
     }
 
-    const int width = view->Image1->PictureWidth();
-    const int height = view->Image1->PictureHeight();
+    const int width = view_.Image1->PictureWidth();
+    const int height = view_.Image1->PictureHeight();
     const std::string fileName = vemo::FileNamePart(path, kPaths);
     const QString mapName = Text(vemo::MapNameFromFileName(fileName));
     const QString mapFileName = Text(vemo::ChangeExtension(path, vemo::kMapFileExtension, kPaths));
     // Read before the document shows, so a side file that cannot be read leaves none open.
-    std::vector<std::string> lines;
-    TextCodec codec(vemo::TextEncoding::Utf8);
-    QFile mapFile(mapFileName);
-    if (mapFile.exists()) {
-        const bool opened = mapFile.open(QIODevice::ReadOnly);
-        const QByteArray text = opened ? mapFile.readAll() : QByteArray();
-        if (!opened || mapFile.error() != QFileDevice::NoError)
-            throw std::runtime_error(Bytes(kCannotReadMap.In(state_.JapaneseUI).arg(mapFileName)));
-        codec = TextCodec::ForSideFile(text.toStdString());
-        lines = vemo::SplitMapFileText(text.toStdString());
+    MapDocument::MapText text;
+    if (QFileInfo::exists(mapFileName)) {
+        std::optional<MapDocument::MapText> read = MapDocument::ReadSideFile(mapFileName);
+        if (!read)
+            throw std::runtime_error(Bytes(kCannotReadMap.In(environment_.japanese).arg(mapFileName)));
+        text = std::move(*read);
     } else {
         // The names are attribute values of the new lines like any other.
-        lines = vemo::NewMapLines(codec.AttributeValue(Text(fileName)), width, height, codec.AttributeValue(mapName));
+        text.lines = vemo::NewMapLines(text.codec.AttributeValue(Text(fileName)), width, height,
+                                       text.codec.AttributeValue(mapName));
     }
 
-    view->setWindowTitle(Text(fileName + " in " + vemo::FolderForDisplay(path, kPaths)));
-    view->FitToPicture();
-    view->SetStatusPanel(1, QStringLiteral("%1 %2 x %3").arg(QLatin1String(kind)).arg(width).arg(height));
-    view->show();
-    view->raise();
+    view_.setWindowTitle(Text(fileName + " in " + vemo::FolderForDisplay(path, kPaths)));
+    view_.FitToPicture();
+    view_.SetStatusPanel(1, QStringLiteral("%1 %2 x %3").arg(QLatin1String(kind)).arg(width).arg(height));
+    view_.show();
+    view_.raise();
     EnableCommands();
 
-    state_.ImageFileName = Text(path);
-    state_.MapName = mapName;
-    state_.MapFileName = mapFileName;
-    state_.BorderSize = 0;
-    mapCodec_ = codec;
-    ListBox1->SetTextCodec(codec);
-    ListBox1->SetLines(std::move(lines));
+    document_.Load(Text(path), mapFileName, mapName, std::move(text));
     statusPanels_[1]->setText(Text(vemo::LinkBaseFolder(path, kPaths)));
 }
 
@@ -427,25 +421,19 @@ bool TMainFrm::ConvertToJpeg(const QString &sourcePath, const QString &jpegPath)
     // picture: replacing it needs their consent.
     const QString sourceName = QFileInfo(sourcePath).fileName();
     if (QFileInfo::exists(jpegPath) && ImageLibrary::ConvertedFrom(jpegPath) != sourceName) {
-        const QString question = kReplaceJpeg.In(state_.JapaneseUI).arg(QFileInfo(jpegPath).fileName());
+        const QString question = kReplaceJpeg.In(environment_.japanese).arg(QFileInfo(jpegPath).fileName());
         const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No);
         if (MessageDlg(this, MessageKind::Warning, question, buttons) != MessageButton::Yes)
             return false;
     }
-    state_.ImageLib->NViewLibSaveAsJPG(80, jpegPath);
+    imageLibrary_.NViewLibSaveAsJPG(80, jpegPath);
     return true;
 }
 
 void TMainFrm::WriteMapFile()
 {
-    ReplaceFile(state_.MapFileName, QByteArray::fromStdString(vemo::JoinMapFileLines(ListBox1->Lines())));
-}
-
-void TMainFrm::ReplaceFile(const QString &path, const QByteArray &bytes) const
-{
-    // Written beside the old file and renamed over it, so a failed write never loses the old one.
-    if (!SafeSaveFile::Replace(path, bytes))
-        throw std::runtime_error(Bytes(kCannotWriteMap.In(state_.JapaneseUI).arg(path)));
+    if (!document_.Save())
+        throw std::runtime_error(Bytes(kCannotWriteMap.In(environment_.japanese).arg(document_.MapFilePath())));
 }
 
 bool TMainFrm::CloseMap()
@@ -454,38 +442,29 @@ bool TMainFrm::CloseMap()
                                    | static_cast<int>(MessageButton::Cancel);
     // Asked over the window the user works in: this one is hidden while an area dialog is up,
     // and then only closing the view brings us here.
-    QWidget *asker = isVisible() ? static_cast<QWidget *>(this) : state_.ViewFrm;
+    QWidget *asker = isVisible() ? static_cast<QWidget *>(this) : &view_;
     // A region still in its dialog is in no line yet, so the map's own question would miss it.
-    for (TAreaDialog *dialog :
-         {static_cast<TAreaDialog *>(state_.RectFrm), static_cast<TAreaDialog *>(state_.CircFrm)}) {
-        if (!dialog || !dialog->isVisible())
-            continue;
+    if (TAreaDialog *dialog = areas_->OpenDialog()) {
         const MessageButton answer =
-            MessageDlg(asker, MessageKind::Warning, kRegionNotSet.In(state_.JapaneseUI), buttons);
+            MessageDlg(asker, MessageKind::Warning, kRegionNotSet.In(environment_.japanese), buttons);
         if (answer == MessageButton::Cancel)
             return false;
         if (answer == MessageButton::Yes)
             dialog->BitBtn1Click();
     }
-    if (state_.Modified) {
+    if (document_.Modified()) {
         const MessageButton answer =
-            MessageDlg(asker, MessageKind::Warning, kSaveChanges.In(state_.JapaneseUI), buttons);
+            MessageDlg(asker, MessageKind::Warning, kSaveChanges.In(environment_.japanese), buttons);
         if (answer == MessageButton::Cancel)
             return false;
         if (answer == MessageButton::Yes)
             WriteMapFile();
     }
-    // A dialog left open would otherwise write into the next map, or into none.
-    for (QWidget *dialog : {static_cast<QWidget *>(state_.RectFrm), static_cast<QWidget *>(state_.CircFrm)}) {
-        if (dialog)
-            dialog->hide();
-    }
-    state_.ViewFrm->ClearShape();
-    ListBox1->clear();
-    state_.ViewFrm->hide();
+    areas_->Abandon();
+    document_.Close();
+    view_.hide();
     DisableCommands();
     statusPanels_[1]->clear();
-    state_.Modified = false;
     return true;
 }
 
@@ -497,12 +476,11 @@ void TMainFrm::Close1Click()
 void TMainFrm::Save1Click()
 {
     WriteMapFile();
-    state_.Modified = false;
 }
 
 void TMainFrm::Copy1Click()
 {
-    QApplication::clipboard()->setText(mapCodec_.Text(vemo::JoinMapFileLines(ListBox1->Lines())));
+    QApplication::clipboard()->setText(document_.Codec().Text(vemo::JoinMapFileLines(document_.Lines())));
 }
 
 void TMainFrm::Exit1Click()
@@ -510,160 +488,57 @@ void TMainFrm::Exit1Click()
     close();
 }
 
-void TMainFrm::OpenAreaDialog(QWidget *dialog)
-{
-    hide();
-    dialog->show();
-}
-
-void TMainFrm::StartNewArea(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize, TAreaDialog *dialog)
-{
-    state_.EditMode = false;
-    // At the top-left corner of the part of the picture in sight, which is the picture's own
-    // corner unless the user has scrolled: a new area starts where the user is looking.
-    const vemo::Box seen = state_.ViewFrm->VisiblePart();
-    state_.ViewFrm->EditShape(kind, {seen.left + box.left, seen.top + box.top, box.width, box.height}, cornerResize);
-    // The dialog starts with the shape's own coordinates, as a drag would write them.
-    state_.ViewFrm->ChangeShape();
-    dialog->ShowLinkAndAlt({}, {}, mapCodec_);
-    OpenAreaDialog(dialog);
-}
-
 void TMainFrm::Rect1Click()
 {
-    StartNewArea(Shape::Kind::Rectangle, kNewRectBox, crAsPointed, state_.RectFrm);
+    areas_->NewRectangle();
 }
 
 void TMainFrm::Circle1Click()
 {
-    StartNewArea(Shape::Kind::Circle, kNewCircleBox, crEqualRatio, state_.CircFrm);
+    areas_->NewCircle();
 }
 
 void TMainFrm::PanelButton4Click()
 {
-    const int index = ListBox1->SelectedIndex();
-    if (index < 0)
-        return;
-    // Set before the line is read: a following "Set" rewrites this line, whatever it holds.
-    state_.EditMode = true;
-    const std::string line = ListBox1->LineAt(index);
-    TViewFrm *view = state_.ViewFrm;
-    TAreaDialog *dialog = nullptr;
-    switch (vemo::GetAreaKind(line)) {
-    case vemo::AreaKind::Rect: {
-        view->Shape1->SetShapeKind(Shape::Kind::Rectangle);
-        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Rect);
-        const vemo::RectCorners corners{c[0], c[1], c[2], c[3]};
-        view->EditShape(Shape::Kind::Rectangle, vemo::BoxFromCorners(corners), crAsPointed);
-        state_.RectFrm->ShowCorners(corners);
-        dialog = state_.RectFrm;
-        break;
-    }
-    case vemo::AreaKind::Circle: {
-        view->Shape1->SetShapeKind(Shape::Kind::Circle);
-        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Circle);
-        const vemo::CircleArea circle{c[0], c[1], c[2]};
-        view->EditShape(Shape::Kind::Circle, vemo::BoxFromCircle(circle), crAsPointed);
-        state_.CircFrm->ShowCircle(circle);
-        dialog = state_.CircFrm;
-        break;
-    }
-    case vemo::AreaKind::None:
-        return;
-    }
-    dialog->ShowLinkAndAlt(vemo::ReadHref(line), vemo::ReadAlt(line), mapCodec_);
-    OpenAreaDialog(dialog);
+    areas_->EditSelectedLine();
 }
 
 void TMainFrm::Delete1Click()
 {
     const int index = ListBox1->SelectedIndex();
-    if (vemo::IsProtectedLine(index, ListBox1->count()))
+    if (vemo::IsProtectedLine(index, document_.LineCount()))
         return;
-    ListBox1->RemoveLine(index);
+    document_.RemoveLine(index);
     ListBox1->SelectLine(-1);
-    // A deletion is a change like any other: closing must offer to save it.
-    state_.Modified = true;
 }
 
 void TMainFrm::ListBox1Click()
 {
-    const int index = ListBox1->SelectedIndex();
-    if (index < 0)
-        return;
-    const std::string line = ListBox1->LineAt(index);
-    TViewFrm *view = state_.ViewFrm;
-    switch (vemo::GetAreaKind(line)) {
-    case vemo::AreaKind::Rect: {
-        view->Shape1->SetShapeKind(Shape::Kind::Rectangle);
-        // Each edge is set as soon as it is read, so a bad value leaves the earlier edges shown.
-        const std::vector<std::string> texts = vemo::CoordTexts(line, vemo::AreaKind::Rect);
-        vemo::Box box = view->ShapeBox();
-        box.left = vemo::StrToInt(texts.at(0));
-        view->SetShapeBox(box);
-        box.top = vemo::StrToInt(texts.at(1));
-        view->SetShapeBox(box);
-        box.width = vemo::BoxFromCorners({box.left, box.top, vemo::StrToInt(texts.at(2)), box.top}).width;
-        view->SetShapeBox(box);
-        box.height = vemo::BoxFromCorners({box.left, box.top, box.left, vemo::StrToInt(texts.at(3))}).height;
-        view->SetShapeBox(box);
-        view->Shape1->show();
-        break;
-    }
-    case vemo::AreaKind::Circle: {
-        view->Shape1->SetShapeKind(Shape::Kind::Circle);
-        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Circle);
-        view->SetShapeBox(vemo::BoxFromCircle({c[0], c[1], c[2]}));
-        view->Shape1->show();
-        break;
-    }
-    case vemo::AreaKind::None:
-        view->Shape1->hide();
-        break;
-    }
-}
-
-void TMainFrm::PutAreaLine(const std::string &line)
-{
-    const int selected = ListBox1->SelectedIndex();
-    int index = selected;
-    if (state_.EditMode && selected >= 0) {
-        ListBox1->SetLineAt(selected, line);
-    } else {
-        index = vemo::NewAreaLineIndex(ListBox1->count());
-        ListBox1->InsertLine(index, line);
-    }
-    ListBox1->SelectLine(index);
-    state_.Modified = true;
+    areas_->ShowSelectedArea();
 }
 
 void TMainFrm::PanelButton9Click()
 {
-    TImgPropFrm *dialog = state_.ImgPropFrm;
-    dialog->ImgFile->setText(state_.ImageFileName);
+    TImgPropFrm *dialog = imgPropFrm_.get();
+    const TextCodec &codec = document_.Codec();
+    dialog->ImgFile->setText(document_.PicturePath());
     // A BORDER that is no number stops here, before the dialog shows.
-    const vemo::ImageLineValues values = vemo::ReadImageLine(ListBox1->LineAt(0));
+    const vemo::ImageLineValues values = vemo::ReadImageLine(document_.LineAt(0));
     dialog->Border->setValue(values.border);
-    dialog->AltValue->ShowStored(values.alt, mapCodec_);
-    dialog->MapName->ShowStored(values.map, mapCodec_);
+    dialog->AltValue->ShowStored(values.alt, codec);
+    dialog->MapName->ShowStored(values.map, codec);
     if (dialog->exec() == QDialog::Accepted) {
         const int selected = ListBox1->SelectedIndex();
-        ListBox1->RemoveLine(0);
-        ListBox1->RemoveLine(0);
-        const TViewFrm *view = state_.ViewFrm;
         const std::string mapName = dialog->MapName->Stored();
-        const QString fileName = Text(vemo::FileNamePart(Bytes(state_.ImageFileName), kPaths));
-        ListBox1->InsertLine(0, vemo::ImageLine(mapCodec_.AttributeValue(fileName), dialog->AltValue->Stored(),
-                                                Bytes(dialog->Border->cleanText()),
-                                                vemo::IntToStr(view->Image1->PictureWidth()),
-                                                vemo::IntToStr(view->Image1->PictureHeight()), mapName));
-        ListBox1->InsertLine(1, vemo::MapStartLine(mapName));
+        const QString fileName = Text(vemo::FileNamePart(Bytes(document_.PicturePath()), kPaths));
+        document_.ReplaceImageAndMapLines(
+            vemo::ImageLine(codec.AttributeValue(fileName), dialog->AltValue->Stored(),
+                            Bytes(dialog->Border->cleanText()), vemo::IntToStr(view_.Image1->PictureWidth()),
+                            vemo::IntToStr(view_.Image1->PictureHeight()), mapName),
+            vemo::MapStartLine(mapName));
         ListBox1->SelectLine(selected);
-        // The lines changed: closing must offer to save them.
-        state_.Modified = true;
     }
-    state_.BorderSize = dialog->Border->value();
-    state_.MapName = dialog->MapName->text();
+    document_.KeepImageProperties(dialog->Border->value(), dialog->MapName->text());
 }
 
 void TMainFrm::Font1Click()
@@ -679,27 +554,27 @@ void TMainFrm::Color1Click()
 {
     // Kept on top like the view window, which would otherwise cover it. A cancelled dialog leaves
     // the colour at what it was given, for the handles too.
-    QColorDialog dialog(state_.ViewFrm->Shape1->PenColor(), this);
+    QColorDialog dialog(view_.Shape1->PenColor(), this);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (dialog.exec() == QDialog::Accepted)
-        state_.ViewFrm->SetShapeColor(dialog.selectedColor());
+        view_.SetShapeColor(dialog.selectedColor());
 }
 
 void TMainFrm::About1Click()
 {
-    state_.AboutFrm->exec();
+    aboutFrm_->exec();
 }
 
 void TMainFrm::PanelButton7Click()
 {
     const QString page = TestPagePath();
-    switch (testPages_.Write(page, QByteArray::fromStdString(vemo::TestPageText(ListBox1->Lines())))) {
+    switch (testPages_.Write(page, QByteArray::fromStdString(vemo::TestPageText(document_.Lines())))) {
     case TestPageFiles::WriteResult::Written:
         break;
     case TestPageFiles::WriteResult::NotPlainFile:
-        throw std::runtime_error(Bytes(kTestPageNotPlainFile.In(state_.JapaneseUI).arg(page)));
+        throw std::runtime_error(Bytes(kTestPageNotPlainFile.In(environment_.japanese).arg(page)));
     case TestPageFiles::WriteResult::Failed:
-        throw std::runtime_error(Bytes(kCannotWriteMap.In(state_.JapaneseUI).arg(page)));
+        throw std::runtime_error(Bytes(kCannotWriteMap.In(environment_.japanese).arg(page)));
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
@@ -709,7 +584,7 @@ void TMainFrm::TopicsClick()
     const QString folder = Text(vemo::FolderPart(Bytes(environment_.programPath), kPaths) + kHelpFolder);
     const QString index = QDir(folder).filePath(QString::fromLatin1(kHelpIndex));
     if (!QFileInfo(index).isFile()) {
-        MessageDlg(this, MessageKind::Error, kHelpMissing.In(state_.JapaneseUI).arg(index),
+        MessageDlg(this, MessageKind::Error, kHelpMissing.In(environment_.japanese).arg(index),
                    static_cast<int>(MessageButton::Ok));
         return;
     }

@@ -1,28 +1,30 @@
 #pragma once
-// The main window: holds the map document in its list and runs the document commands.
+// The main window: shows the map's lines in its list and runs the commands on the map.
 #include <QMainWindow>
 
-#include <string>
+#include <memory>
 
 #include "app/StartupEnvironment.h"
-#include "app/TextCodec.h"
-#include "core/AreaGeometry.h"
 #include "map/TestPageFiles.h"
-#include "view/OutlineGeometry.h"
 #include "widgets/PanelButton.h"
-#include "widgets/Shape.h"
 
+class AreaEditor;
+class ImageLibrary;
+class MapDocument;
 class QAction;
 class QLabel;
 class QMenu;
-class TAreaDialog;
+class TAboutFrm;
+class TImgPropFrm;
 class TMapListBox;
-struct EditorState;
+class TViewFrm;
 
 class TMainFrm : public QMainWindow {
     Q_OBJECT
 public:
-    TMainFrm(EditorState &state, const StartupEnvironment &environment, QWidget *parent = nullptr);
+    TMainFrm(MapDocument &document, TViewFrm &view, ImageLibrary &imageLibrary, const StartupEnvironment &environment,
+             QWidget *parent = nullptr);
+    ~TMainFrm() override;
 
     // Opens the picture at path and its map (from the side file, or three new lines).
     void OpenImage(const QString &path);
@@ -30,9 +32,6 @@ public:
     bool CloseMap();
     void EnableCommands();
     void DisableCommands();
-    // Puts an area line made in a dialog into the map: in place of the selected line when an
-    // edit is under way, else as a new line before the map end line. Selects it.
-    void PutAreaLine(const std::string &line);
 
     // Command handlers; the tool button, menu item and pop-up item of a command share one.
     void Open1Click();
@@ -53,6 +52,14 @@ public:
     void About1Click();
 
     QString StatusPanel(int panel) const;
+
+    AreaEditor &Areas() { return *areas_; }
+    TImgPropFrm &ImagePropertyDialog() { return *imgPropFrm_; }
+    TAboutFrm &AboutBox() { return *aboutFrm_; }
+    // Where the settings are read from and written to.
+    const QString &SettingsPath() const { return iniFileName_; }
+    // The picture named on the command line is still to be opened, at the first activation.
+    bool OpensPictureOnActivation() const { return firstActivation_; }
 
     TMapListBox *ListBox1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
@@ -83,24 +90,24 @@ private:
 
     // Writes the picture as JPEG beside it; false when the user keeps an unrelated JPEG there.
     bool ConvertToJpeg(const QString &sourcePath, const QString &jpegPath);
+    // Writes the side file whole, or raises "Cannot write <path>" leaving the old file as it was.
     void WriteMapFile();
-    // Replaces the file whole, or raises "Cannot write <path>" leaving the old file as it was.
-    void ReplaceFile(const QString &path, const QByteArray &bytes) const;
     QString TestPagePath() const;
-    // Hides this window and shows an area dialog in its place.
-    void OpenAreaDialog(QWidget *dialog);
-    // Puts a new shape at box for the user to move and size, with its dialog.
-    void StartNewArea(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize, TAreaDialog *dialog);
     void ReadSettings();
     void WriteSettings();
     void DeleteTestPage();
 
-    EditorState &state_;
+    MapDocument &document_;
+    TViewFrm &view_;
+    ImageLibrary &imageLibrary_;
     StartupEnvironment environment_;
+    QString iniFileName_;
+    bool firstActivation_ = false;
     TestPageFiles testPages_;
     QLabel *statusPanels_[2] = {nullptr, nullptr};
-    // The encoding of the open map's lines: its side file's, or UTF-8 for a new map.
-    TextCodec mapCodec_;
+    std::unique_ptr<AreaEditor> areas_;
+    std::unique_ptr<TImgPropFrm> imgPropFrm_;
+    std::unique_ptr<TAboutFrm> aboutFrm_;
 };
 
 // The name of the first directory entry matching path (which may hold wildcards), as stored

@@ -17,10 +17,6 @@
 
 #include "app/MessageDialogs.h"
 #include "core/ZoomMapping.h"
-#include "dialogs/CircSet.h"
-#include "dialogs/RectSet.h"
-#include "map/EditorState.h"
-#include "map/Vemo1.h"
 #include "view/ResizeFrame.h"
 #include "widgets/PictureBox.h"
 #include "widgets/WidgetGeometry.h"
@@ -68,10 +64,9 @@ QString ZoomText(double zoom)
 
 } // namespace
 
-TViewFrm::TViewFrm(EditorState &state, QWidget *parent)
+TViewFrm::TViewFrm(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint
-                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state)
+                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
@@ -317,13 +312,13 @@ void TViewFrm::ChangeShape()
     shapeBox_ = ShapeBox();
     shownGeometry_ = Shape1->geometry();
     if (Shape1->ShapeKind() == Shape::Kind::Rectangle) {
-        state_.RectFrm->ShowCorners(vemo::CornersFromBox(shapeBox_));
+        emit ShapeChanged(Shape::Kind::Rectangle, shapeBox_);
         return;
     }
     const vemo::Box square = vemo::SquaredBox(shapeBox_);
     if (square != shapeBox_)
         PlaceShape(square);
-    state_.CircFrm->ShowCircle(vemo::CircleFromSquare(square));
+    emit ShapeChanged(Shape::Kind::Circle, square);
 }
 
 void TViewFrm::FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons)
@@ -400,13 +395,10 @@ bool TViewFrm::eventFilter(QObject *watched, QEvent *event)
 
 void TViewFrm::closeEvent(QCloseEvent *event)
 {
-    // Closing the view closes the map; the window only hides when the user did not cancel.
-    bool closed = false;
-    RunGuarded(this, [&] { closed = state_.MainFrm && state_.MainFrm->CloseMap(); });
-    if (closed)
-        event->accept();
-    else
-        event->ignore();
+    // Closing the view closes the map: the window stays until the map is closed, which hides it,
+    // and stays on when the user cancels.
+    event->ignore();
+    emit CloseRequested();
 }
 
 void TViewFrm::showEvent(QShowEvent *event)

@@ -15,12 +15,11 @@ class PictureBox;
 class QLabel;
 class QScrollArea;
 class TResizeFrame;
-struct EditorState;
 
 class TViewFrm : public QWidget {
     Q_OBJECT
 public:
-    explicit TViewFrm(EditorState &state, QWidget *parent = nullptr);
+    explicit TViewFrm(QWidget *parent = nullptr);
 
     PictureBox *Image1 = nullptr;
     Shape *Shape1 = nullptr;
@@ -64,8 +63,14 @@ public:
     // The outline colour of the shape and the colour of the frame's handles, which go together.
     void SetShapeColor(const QColor &color);
 
-    // Writes the released shape into the area dialog of its kind; a circle is squared first.
+    // Takes the shape's box from where a drag left it, squares a circle, and reports the box.
     void ChangeShape();
+
+signals:
+    // The shape was let go at box (picture pixels), or its box was taken up for its dialog.
+    void ShapeChanged(Shape::Kind kind, const vemo::Box &box);
+    // The user asked to close the window; it hides when whoever closes the map agrees.
+    void CloseRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -85,7 +90,6 @@ private:
     void FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons);
     void AutoScrollStep();
 
-    EditorState &state_;
     QScrollArea *scrollArea_ = nullptr;
     QWidget *statusBar_ = nullptr;
     QLabel *panels_[3] = {nullptr, nullptr, nullptr};

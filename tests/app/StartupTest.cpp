@@ -29,14 +29,13 @@ protected:
 TEST_F(StartupTest, WithoutSettingsTheWindowSitsAtTheOriginWithTheDefaultFont)
 {
     Start();
-    EXPECT_EQ(State().IniFileName, IniPath()) << "a writable program folder keeps the settings";
+    EXPECT_EQ(Main().SettingsPath(), IniPath()) << "a writable program folder keeps the settings";
     EXPECT_EQ(Main().pos(), QPoint(0, 0));
     EXPECT_EQ(Main().ListBox1->font().family(), "ＭＳ ゴシック");
     EXPECT_EQ(Main().ListBox1->font().pointSize(), 10);
     EXPECT_EQ(Main().size(), QSize(522, 335));
-    EXPECT_FALSE(State().JapaneseUI);
     EXPECT_EQ(Main().statusBar()->font().family(), "Arial");
-    EXPECT_TRUE(State().FirstActivation);
+    EXPECT_TRUE(Main().OpensPictureOnActivation());
     EXPECT_FALSE(Main().Save1->isEnabled());
 }
 
@@ -55,14 +54,13 @@ TEST_F(StartupTest, SettingsValuesAreReadByTheirRules)
     EXPECT_EQ(Main().pos(), QPoint(32, -2000)) << "a stored position is applied unchecked";
     EXPECT_EQ(Main().ListBox1->font().family(), "Courier");
     EXPECT_EQ(Main().ListBox1->font().pointSize(), 10);
-    EXPECT_FALSE(State().JapaneseUI) << "JAPAN is written, never read";
+    EXPECT_EQ(Main().statusBar()->font().family(), "Arial") << "JAPAN is written, never read";
 }
 
 TEST_F(StartupTest, JapaneseLocaleSwitchesMessagesAndFonts)
 {
     environment.japanese = true;
     Start();
-    EXPECT_TRUE(State().JapaneseUI);
     EXPECT_EQ(Main().statusBar()->font().family(), "ＭＳ Ｐゴシック");
 }
 
@@ -74,8 +72,8 @@ TEST_F(StartupTest, FirstActivationOpensTheFirstMatchOfTheCommandLineOnly)
     Start();
 
     Activate();
-    EXPECT_FALSE(State().FirstActivation);
-    EXPECT_EQ(State().ImageFileName, Path("picture.gif"));
+    EXPECT_FALSE(Main().OpensPictureOnActivation());
+    EXPECT_EQ(Document().PicturePath(), Path("picture.gif"));
 
     Main().CloseMap();
     Activate();
@@ -90,7 +88,7 @@ TEST_F(StartupTest, CommandLineWithoutMatchSaysSoThroughTheLoadFailure)
     Activate();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot load this Graphic file!");
-    EXPECT_FALSE(State().FirstActivation);
+    EXPECT_FALSE(Main().OpensPictureOnActivation());
 }
 
 TEST_F(StartupTest, StoredFileNameTakesBracketsLiterally)
@@ -125,7 +123,7 @@ TEST_F(StartupTest, CancelledCloseKeepsSettingsButDeletesTheTestPage)
     OpenedUrls opened;
     Main().Test1->trigger();
     ASSERT_TRUE(QFileInfo::exists(Path("$$TEMP$$.HTML")));
-    State().Modified = true;
+    Document().MarkModified();
 
     {
         ModalAnswerer cancel({"ｷｬﾝｾﾙ"});
@@ -194,7 +192,7 @@ TEST_F(StartupTest, ProgramOnAReadOnlyDiskKeepsItsSettingsInTheUserConfigFolder)
     const QString userIni = Path("config/Vemo-Editor/vemo-editor.INI");
 
     Start();
-    EXPECT_EQ(State().IniFileName, userIni);
+    EXPECT_EQ(Main().SettingsPath(), userIni);
     Main().show();
     Main().move(40, 50);
     {

@@ -47,7 +47,7 @@ TEST_F(AreaDialogTest, NewAreasStartAtThePictureCornerInTheirDialog)
     EXPECT_EQ(View().ResizeFrame1->CornerResize(), crEqualRatio);
     EXPECT_EQ(CircFields(), (QStringList{"24", "24", "25"}));
     EXPECT_TRUE(Circ().isVisible());
-    EXPECT_FALSE(State().EditMode);
+    EXPECT_FALSE(Main().Areas().EditMode());
     // The shape is covered once, however often a dialog is left by its close box.
     Circ().close();
     Main().Circle1Click();
@@ -96,8 +96,8 @@ TEST_F(AreaDialogTest, ExtremeTypedCoordinatesNeitherCrashNorChangeTheirText)
     Circ().BitBtn1->click();
 
     const int last = Main().ListBox1->count() - 1;
-    EXPECT_THAT(Main().ListBox1->LineAt(last - 2), ::testing::HasSubstr("COORDS=\"99999999999,-2147483648,2147483647,x\""));
-    EXPECT_THAT(Main().ListBox1->LineAt(last - 1), ::testing::HasSubstr("COORDS=\"-2147483648,-1,2147483647\""));
+    EXPECT_THAT(Document().LineAt(last - 2), ::testing::HasSubstr("COORDS=\"99999999999,-2147483648,2147483647,x\""));
+    EXPECT_THAT(Document().LineAt(last - 1), ::testing::HasSubstr("COORDS=\"-2147483648,-1,2147483647\""));
     // Selecting the lines shows them again: the value past the integer range is reported.
     ModalAnswerer answerer;
     Main().ListBox1->setCurrentRow(last - 2);
@@ -133,7 +133,7 @@ TEST_F(AreaDialogTest, ReleasingTheShapeWritesItBack)
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 25, 25));
     EXPECT_EQ(CircFields(), (QStringList{"12", "12", "13"}));
     EXPECT_EQ(handles[4]->geometry().center(), QPoint(24, 24));
-    EXPECT_FALSE(State().Modified);
+    EXPECT_FALSE(Document().Modified());
 }
 
 TEST_F(AreaDialogTest, SetAndCancelInBothModes)
@@ -168,12 +168,12 @@ TEST_F(AreaDialogTest, SetAndCancelInBothModes)
 
         EXPECT_EQ(ListLines().mid(2, ListLines().size() - 3), c.lines);
         EXPECT_EQ(Main().ListBox1->SelectedIndex(), c.selected);
-        EXPECT_EQ(State().Modified, c.set);
+        EXPECT_EQ(Document().Modified(), c.set);
         EXPECT_EQ(View().Shape1->isVisible(), c.shapeShown);
         EXPECT_FALSE(ShapeAttached());
         EXPECT_FALSE(Rect().isVisible());
         EXPECT_TRUE(Main().isVisible());
-        State().Modified = false;
+        Document().Close(); // dropped without the question
     }
 }
 
@@ -220,7 +220,7 @@ TEST_F(AreaDialogTest, CircleAndRectSwitchesUseTheirOwnConversions)
     EXPECT_EQ(ShapeBounds(), QRect(41, 31, 19, 19));
     EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Rectangle);
     EXPECT_EQ(Texts({Rect().FileLocate, Rect().Alt}), (QStringList{"c.htm", "C"}));
-    EXPECT_FALSE(State().Modified);
+    EXPECT_FALSE(Document().Modified());
     EXPECT_TRUE(Rect().isVisible());
     EXPECT_FALSE(Circ().isVisible());
     EXPECT_FALSE(Main().isVisible());
@@ -229,7 +229,7 @@ TEST_F(AreaDialogTest, CircleAndRectSwitchesUseTheirOwnConversions)
     Rect().BitBtn3->click();
     EXPECT_EQ(CircFields(), (QStringList{"50", "40", "9"}));
     EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Circle);
-    EXPECT_TRUE(State().Modified);
+    EXPECT_TRUE(Document().Modified());
     EXPECT_TRUE(ShapeAttached());
 
     // A wide rectangle becomes the square on its height.
@@ -292,7 +292,7 @@ TEST_F(AreaDialogTest, ReturnPressesTheFocusedButtonAndSetsOnlyFromAField)
         {[](TRectFrm &d) -> QWidget * { return d.Alt; }, true, false, false},
     };
     for (const auto &c : cases) {
-        State().Modified = false;
+        Document().Close(); // dropped without the question
         OpenMap();
         Main().Rect1Click();
         Activate(&Rect());
@@ -331,7 +331,7 @@ TEST_F(AreaDialogTest, EveryWayOfCancellingShowsTheSelectedLineAgain)
     for (const bool editing : {true, false}) {
         for (const auto &way : ways) {
             SCOPED_TRACE(testing::Message() << way.what << (editing ? " while editing" : " on a new area"));
-            State().Modified = false;
+            Document().Close(); // dropped without the question
             OpenMapWithAreas({kTwoAreas[0], kTwoAreas[1]});
             SelectLine(2);
             editing ? Main().PanelButton4Click() : Main().Rect1Click();
@@ -381,7 +381,7 @@ TEST_F(AreaDialogTest, EveryDialogAndMessageComesUpAboveTheViewOverAShownWindow)
     Main().Circle1Click();
     EXPECT_TRUE(Circ().windowFlags() & Qt::WindowStaysOnTopHint);
     Circ().BrowseBtn->click();
-    State().Modified = true;
+    Document().MarkModified();
     View().close(); // asks about the region, then about the map
     Main().OpenImage(Path("missing.gif"));
     EXPECT_EQ(seen, (QStringList{"QFileDialog", "TAboutFrm", "TImgPropFrm", "QFileDialog", "QMessageBox",

@@ -29,10 +29,13 @@ TEST_F(AreaLineCommandsTest, EditOpensTheDialogOfTheLinesKind)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.line);
-        State().EditMode = false;
+        // A new area given up leaves edit mode off.
+        Main().Rect1Click();
+        Rect().BitBtn2->click();
+        ASSERT_FALSE(Main().Areas().EditMode());
         SelectLine(c.line);
         Main().PanelButton4Click();
-        EXPECT_TRUE(State().EditMode);
+        EXPECT_TRUE(Main().Areas().EditMode());
         if (!c.dialog) {
             EXPECT_TRUE(Main().isVisible());
             EXPECT_FALSE(Rect().isVisible() || Circ().isVisible());
@@ -51,7 +54,7 @@ TEST_F(AreaLineCommandsTest, EditOpensTheDialogOfTheLinesKind)
     }
     // After an edit that opened nothing, a new area is still added, not written over the line.
     Main().Rect1Click();
-    EXPECT_FALSE(State().EditMode);
+    EXPECT_FALSE(Main().Areas().EditMode());
 }
 
 TEST_F(AreaLineCommandsTest, SelectingALineShowsItsRegionWithoutHandingItToTheFrame)
@@ -91,13 +94,13 @@ TEST_F(AreaLineCommandsTest, OnlyAreaLinesCanBeDeletedAndDeletingIsAChange)
         Main().Delete1Click();
     }
     EXPECT_EQ(Main().ListBox1->count(), 4);
-    EXPECT_FALSE(State().Modified);
+    EXPECT_FALSE(Document().Modified());
 
     SelectLine(2);
     Main().Delete1Click();
     EXPECT_EQ(ListLines(), (QStringList{"<IMG SRC=\"pic.gif\" USEMAP=\"#pic\">", "<MAP NAME=\"pic\">", "</MAP>"}));
     EXPECT_EQ(Main().ListBox1->SelectedIndex(), -1);
-    EXPECT_TRUE(State().Modified);
+    EXPECT_TRUE(Document().Modified());
     for (int line : {0, 1, 2}) {
         SelectLine(line);
         Main().Delete1Click();
@@ -139,7 +142,7 @@ TEST_F(AreaLineCommandsTest, ABadStoredCoordinateStopsTheCommandWhereItFailed)
         Main().EditLine1->trigger();
         EXPECT_EQ(ok.Seen().size(), 1);
     }
-    EXPECT_TRUE(State().EditMode);
+    EXPECT_TRUE(Main().Areas().EditMode());
     EXPECT_TRUE(Main().isVisible());
     EXPECT_FALSE(Rect().isVisible());
 }

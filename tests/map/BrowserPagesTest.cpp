@@ -21,11 +21,11 @@ TEST_F(BrowserPagesTest, TestWritesThePageBesideThePictureAndOpensIt)
     ASSERT_TRUE(testpics::MakePicture(Path("pics/photo.gif"), 30, 20));
     Start();
     Main().OpenImage(Path("pics/photo.gif"));
-    Main().PutAreaLine(R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="a.cgi?x=1&y=2" ALT="B &amp; C">)");
+    Document().InsertLine(2, R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="a.cgi?x=1&y=2" ALT="B &amp; C">)");
 
     Main().Test1->trigger();
     const QString page = Path("pics/$$TEMP$$.HTML");
-    EXPECT_EQ(testpics::ReadBytes(page), QByteArray::fromStdString(vemo::TestPageText(Main().ListBox1->Lines())));
+    EXPECT_EQ(testpics::ReadBytes(page), QByteArray::fromStdString(vemo::TestPageText(Document().Lines())));
     EXPECT_EQ(opened.Urls(), QList<QUrl>{QUrl::fromLocalFile(page)});
 }
 

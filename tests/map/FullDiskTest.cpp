@@ -64,15 +64,14 @@ TEST_F(FullDiskTest, FailedSaveKeepsTheSideFileAndTheMapModified)
     ASSERT_TRUE(testpics::WriteBytes(disk.Path("pic.vmo"), "<IMG SRC=\"pic.gif\">\r\n<MAP NAME=\"pic\">\r\n</MAP>\r\n"));
     Start();
     Main().OpenImage(disk.Path("pic.gif"));
-    Main().ListBox1->SetLineAt(1, "<MAP NAME=\"changed\">");
-    State().Modified = true;
+    Document().ReplaceLine(1, "<MAP NAME=\"changed\">");
     ASSERT_TRUE(FillDisk());
 
     ModalAnswerer answerer;
     Main().Save1->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + disk.Path("pic.vmo") + ".");
-    EXPECT_TRUE(State().Modified);
+    EXPECT_TRUE(Document().Modified());
     EXPECT_EQ(Files(), before);
 }
 
@@ -102,7 +101,7 @@ TEST_F(FullDiskTest, AJpegThatDoesNotFitIsReportedAndOpensNothing)
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_TRUE(answerer.Seen()[0].text.contains(disk.Path("photo.jpg"))) << answerer.Seen()[0].text.toStdString();
     EXPECT_EQ(Files(), before);
-    EXPECT_EQ(State().ImageFileName, "");
+    EXPECT_EQ(Document().PicturePath(), "");
     EXPECT_EQ(Main().ListBox1->count(), 0);
     EXPECT_FALSE(editor->ViewFrm().isVisible());
     EXPECT_FALSE(Main().Save1->isEnabled());
@@ -145,8 +144,7 @@ TEST_F(FullDiskTest, AReadOnlyFolderRefusesEveryWriteAndLosesNothing)
 
     Main().OpenImage(disk.Path("pic.gif"));
     ASSERT_EQ(Main().ListBox1->count(), 3);
-    Main().ListBox1->SetLineAt(1, "<MAP NAME=\"changed\">");
-    State().Modified = true;
+    Document().ReplaceLine(1, "<MAP NAME=\"changed\">");
     const struct {
         QAction *command;
         const char *file;
@@ -158,7 +156,7 @@ TEST_F(FullDiskTest, AReadOnlyFolderRefusesEveryWriteAndLosesNothing)
         ASSERT_EQ(answerer.Seen().size(), 1);
         EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + disk.Path(write.file) + ".");
     }
-    EXPECT_TRUE(State().Modified);
+    EXPECT_TRUE(Document().Modified());
     EXPECT_TRUE(opened.Urls().isEmpty());
     EXPECT_EQ(Files(), before);
 }

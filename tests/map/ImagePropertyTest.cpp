@@ -16,7 +16,7 @@ const QString kArea = "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\" AL
 
 class ImagePropertyTest : public AreaEditingFixture {
 protected:
-    TImgPropFrm &Dialog() { return editor->ImgPropFrm(); }
+    TImgPropFrm &Dialog() { return Main().ImagePropertyDialog(); }
 
     // Runs the command; while the dialog is up, records its fields, lets edit change them,
     // and closes it with Set or Cancel.
@@ -41,7 +41,7 @@ TEST_F(ImagePropertyTest, SetRewritesTheImageAndMapStartLinesOnly)
     OpenMap();
     Main().Rect1Click();
     Rect().BitBtn1->click();
-    State().Modified = false;
+    ASSERT_TRUE(Document().Save());
     const QStringList shown = RunDialog(true, [](TImgPropFrm *dialog) {
         dialog->Border->setValue(2);
         dialog->MapName->setText("nav");
@@ -53,9 +53,9 @@ TEST_F(ImagePropertyTest, SetRewritesTheImageAndMapStartLinesOnly)
                            "<MAP NAME=\"nav\">", "<AREA SHAPE=\"RECT\" COORDS=\"0,0,49,49\" HREF=\"\" ALT=\"\">",
                            "</MAP>"}));
     EXPECT_EQ(Main().ListBox1->SelectedIndex(), 2);
-    EXPECT_TRUE(State().Modified);
-    EXPECT_EQ(State().BorderSize, 2);
-    EXPECT_EQ(State().MapName, "nav");
+    EXPECT_TRUE(Document().Modified());
+    EXPECT_EQ(Document().Border(), 2);
+    EXPECT_EQ(Document().MapName(), "nav");
 }
 
 TEST_F(ImagePropertyTest, ReturnOnAFocusedCancelCancels)
@@ -70,7 +70,7 @@ TEST_F(ImagePropertyTest, ReturnOnAFocusedCancelCancels)
     });
     Main().PanelButton9Click();
     EXPECT_EQ(ListLines(), before);
-    EXPECT_FALSE(State().Modified);
+    EXPECT_FALSE(Document().Modified());
 }
 
 TEST_F(ImagePropertyTest, StoredValuesComeBackClampedWithTheirCaseAndThePicturesSize)
@@ -78,10 +78,10 @@ TEST_F(ImagePropertyTest, StoredValuesComeBackClampedWithTheirCaseAndThePictures
     OpenMap({"<IMG SRC=\"pic.gif\" ALT=\"the view\" BORDER=\"1500\" WIDTH=9 HEIGHT=9 USEMAP=\"#mainMap\">",
              "<map name=\"mainMap\">", kArea, "</MAP>"});
     EXPECT_EQ(RunDialog(false), (QStringList{Path("pic.gif"), "999", "mainMap", "the view"}));
-    EXPECT_EQ(Main().ListBox1->LineAt(1), "<map name=\"mainMap\">");
-    EXPECT_FALSE(State().Modified);
+    EXPECT_EQ(Document().LineAt(1), "<map name=\"mainMap\">");
+    EXPECT_FALSE(Document().Modified());
     // Whichever button closed the dialog, the border and map name are taken from it.
-    EXPECT_EQ(State().BorderSize, 999);
+    EXPECT_EQ(Document().Border(), 999);
 
     RunDialog(true);
     EXPECT_EQ(ListLines().mid(0, 2),

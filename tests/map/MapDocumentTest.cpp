@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
+
+#include <functional>
 
 #include "EditorFixture.h"
 #include "ModalAnswerer.h"
@@ -17,6 +21,48 @@ namespace {
 const QString kYes = QStringLiteral("はい(&Y)");
 const QString kNo = QStringLiteral("いいえ(&N)");
 const QString kCancel = QStringLiteral("ｷｬﾝｾﾙ");
+
+// Every change goes through the document: each one marks the map modified and is reported;
+// loading and saving clear the mark, and a save that fails keeps it and the file.
+TEST(MapDocumentVerbsTest, EveryChangeMarksTheMapModifiedAndIsReported)
+{
+    QTemporaryDir folder;
+    const QString side = folder.filePath("pic.vmo");
+    const struct {
+        const char *verb;
+        std::function<void(MapDocument &)> change;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"insert", [](MapDocument &d) { d.InsertLine(2, "<AREA>"); }, {"<IMG>", "<MAP>", "<AREA>", "</MAP>"}},
+        {"replace", [](MapDocument &d) { d.ReplaceLine(1, "<MAP NAME=x>"); }, {"<IMG>", "<MAP NAME=x>", "</MAP>"}},
+        {"remove", [](MapDocument &d) { d.RemoveLine(1); }, {"<IMG>", "</MAP>"}},
+        {"image lines", [](MapDocument &d) { d.ReplaceImageAndMapLines("<IMG B>", "<MAP B>"); },
+         {"<IMG B>", "<MAP B>", "</MAP>"}},
+        {"mark", [](MapDocument &d) { d.MarkModified(); }, {"<IMG>", "<MAP>", "</MAP>"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.verb);
+        MapDocument document;
+        document.Load(folder.filePath("pic.gif"), side, "pic", {{"<IMG>", "<MAP>", "</MAP>"}, TextCodec()});
+        QSignalSpy changed(&document, &MapDocument::Changed);
+        c.change(document);
+        EXPECT_EQ(document.Lines(), c.lines);
+        EXPECT_TRUE(document.Modified());
+        EXPECT_EQ(changed.count(), 1);
+
+        ASSERT_TRUE(document.Save());
+        EXPECT_FALSE(document.Modified());
+        EXPECT_EQ(MapDocument::ReadSideFile(side)->lines, c.lines);
+    }
+
+    MapDocument blocked;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("blocked.vmo"));
+    blocked.Load(folder.filePath("blocked.gif"), folder.filePath("blocked.vmo"), "blocked", {{"<IMG>"}, TextCodec()});
+    blocked.MarkModified();
+    EXPECT_FALSE(blocked.Save());
+    EXPECT_TRUE(blocked.Modified());
+    EXPECT_FALSE(MapDocument::ReadSideFile(folder.filePath("blocked.vmo")));
+}
 
 class MapDocumentTest : public EditorFixture {
 protected:
@@ -40,13 +86,13 @@ TEST_F(MapDocumentTest, SideFileIsLoadedLineForLineAndSavedWithCrLf)
     Main().OpenImage(Path("one.gif"));
 
     ASSERT_EQ(Main().ListBox1->count(), 5);
-    EXPECT_EQ(Main().ListBox1->LineAt(1), "");
-    EXPECT_EQ(Main().ListBox1->LineAt(2), "<MAP NAME=\"one\">");
-    EXPECT_EQ(Main().ListBox1->LineAt(4), "</MAP>");
+    EXPECT_EQ(Document().LineAt(1), "");
+    EXPECT_EQ(Document().LineAt(2), "<MAP NAME=\"one\">");
+    EXPECT_EQ(Document().LineAt(4), "</MAP>");
 
-    State().Modified = true;
+    Document().MarkModified();
     Main().Save1Click();
-    EXPECT_FALSE(State().Modified);
+    EXPECT_FALSE(Document().Modified());
     EXPECT_EQ(testpics::ReadBytes(Path("one.vmo")),
               QByteArray("<IMG SRC=\"one.gif\">\r\n\r\n<MAP NAME=\"one\">\r\n"
                          "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\" ALT=\"\x95\x5C\x8E\xA6\">\r\n"
@@ -60,7 +106,7 @@ TEST_F(MapDocumentTest, CopyPutsEveryLineWithCrLfOnTheClipboard)
     EXPECT_EQ(QApplication::clipboard()->text(),
               "<IMG SRC=\"one.gif\" ALT=\"one.gif\" BORDER=\"0\" WIDTH=30 HEIGHT=20 USEMAP=\"#one\">\r\n"
               "<MAP NAME=\"one\">\r\n</MAP>\r\n");
-    EXPECT_FALSE(State().Modified);
+    EXPECT_FALSE(Document().Modified());
 
     Main().CloseMap();
     Main().Copy1Click();
@@ -70,8 +116,7 @@ TEST_F(MapDocumentTest, CopyPutsEveryLineWithCrLfOnTheClipboard)
 TEST_F(MapDocumentTest, SaveQuestionOnOpeningAnotherPicture)
 {
     Main().OpenImage(Path("one.gif"));
-    Main().ListBox1->SetLineAt(1, "<MAP NAME=\"changed\">");
-    State().Modified = true;
+    Document().ReplaceLine(1, "<MAP NAME=\"changed\">");
 
     {
         ModalAnswerer cancel({kCancel});
@@ -85,9 +130,9 @@ TEST_F(MapDocumentTest, SaveQuestionOnOpeningAnotherPicture)
         expected.sort();
         EXPECT_EQ(buttons, expected);
     }
-    EXPECT_EQ(State().ImageFileName, Path("one.gif")) << "Cancel keeps the current document";
-    EXPECT_TRUE(State().Modified);
-    EXPECT_EQ(Main().ListBox1->LineAt(1), "<MAP NAME=\"changed\">");
+    EXPECT_EQ(Document().PicturePath(), Path("one.gif")) << "Cancel keeps the current document";
+    EXPECT_TRUE(Document().Modified());
+    EXPECT_EQ(Document().LineAt(1), "<MAP NAME=\"changed\">");
 
     {
         ModalAnswerer no({kNo});
@@ -95,24 +140,25 @@ TEST_F(MapDocumentTest, SaveQuestionOnOpeningAnotherPicture)
         EXPECT_EQ(no.Seen().size(), 1);
     }
     EXPECT_FALSE(QFileInfo::exists(Path("one.vmo"))) << "No discards the changes";
-    EXPECT_EQ(State().ImageFileName, Path("two.gif"));
-    EXPECT_FALSE(State().Modified);
+    EXPECT_EQ(Document().PicturePath(), Path("two.gif"));
+    EXPECT_FALSE(Document().Modified());
 
-    State().Modified = true;
+    Document().MarkModified();
     {
         ModalAnswerer yes({kYes});
         Main().OpenImage(Path("one.gif"));
         EXPECT_EQ(yes.Seen().size(), 1);
     }
     EXPECT_TRUE(QFileInfo::exists(Path("two.vmo"))) << "Yes saves before closing";
-    EXPECT_EQ(State().ImageFileName, Path("one.gif"));
+    EXPECT_EQ(Document().PicturePath(), Path("one.gif"));
 }
 
 TEST_F(MapDocumentTest, SaveQuestionIsAskedInJapanese)
 {
-    State().JapaneseUI = true;
+    environment.japanese = true;
+    Start();
     Main().OpenImage(Path("one.gif"));
-    State().Modified = true;
+    Document().MarkModified();
     ModalAnswerer no({kNo});
     EXPECT_TRUE(Main().CloseMap());
     ASSERT_EQ(no.Seen().size(), 1);
@@ -122,7 +168,7 @@ TEST_F(MapDocumentTest, SaveQuestionIsAskedInJapanese)
 TEST_F(MapDocumentTest, AfterSavingCloseAsksNothing)
 {
     Main().OpenImage(Path("one.gif"));
-    State().Modified = true;
+    Document().MarkModified();
     Main().Save1Click();
     ModalAnswerer answerer({kCancel});
     EXPECT_TRUE(Main().CloseMap());
@@ -132,36 +178,36 @@ TEST_F(MapDocumentTest, AfterSavingCloseAsksNothing)
 TEST_F(MapDocumentTest, FailedSaveIsReportedAndKeepsTheMapModified)
 {
     Main().OpenImage(Path("one.gif"));
-    State().Modified = true;
-    State().MapFileName = Path("missing-folder/one.vmo");
+    Document().MarkModified();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("one.vmo")); // a folder where the side file goes
 
     ModalAnswerer answerer;
     Main().Save1->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].title, "Vemo-Editor");
-    EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + State().MapFileName + ".");
-    EXPECT_TRUE(State().Modified);
+    EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + Document().MapFilePath() + ".");
+    EXPECT_TRUE(Document().Modified());
 }
 
 TEST_F(MapDocumentTest, FailedSaveWhileClosingKeepsTheDocument)
 {
     Main().OpenImage(Path("one.gif"));
-    State().Modified = true;
-    State().MapFileName = Path("missing-folder/one.vmo");
+    Document().MarkModified();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("one.vmo")); // a folder where the side file goes
 
     ModalAnswerer answerer({kYes, "OK"});
     Main().Close1->trigger();
     EXPECT_EQ(answerer.Seen().size(), 2);
     EXPECT_EQ(Main().ListBox1->count(), 3);
     EXPECT_TRUE(editor->ViewFrm().isVisible());
-    EXPECT_TRUE(State().Modified);
+    EXPECT_TRUE(Document().Modified());
 }
 
 TEST_F(MapDocumentTest, SaveReplacesTheOldFileWhole)
 {
     ASSERT_TRUE(testpics::WriteBytes(Path("one.vmo"), QByteArray(5000, 'x') + "\r\n"));
     Main().OpenImage(Path("one.gif"));
-    Main().ListBox1->SetLines({"short"});
+    Document().ReplaceLine(0, "short"); // the file's one line
     Main().Save1Click();
     EXPECT_EQ(testpics::ReadBytes(Path("one.vmo")), QByteArray("short\r\n"));
 }
@@ -186,7 +232,7 @@ TEST_F(MapDocumentTest, OddSideFilesComeBackByteForByte)
         ASSERT_TRUE(testpics::WriteBytes(Path("one.vmo"), c.bytes));
         Main().OpenImage(Path("one.gif"));
         EXPECT_EQ(Main().ListBox1->count(), c.lines);
-        State().Modified = true;
+        Document().MarkModified();
         Main().Save1Click();
         EXPECT_EQ(testpics::ReadBytes(Path("one.vmo")), c.bytes);
         Main().Close1Click();
@@ -247,7 +293,7 @@ TEST_F(MapDocumentTest, ToolButtonsStandInARowAndTheStripHasNoMenu)
 TEST_F(MapDocumentTest, ClosingTheViewClosesTheMap)
 {
     Main().OpenImage(Path("one.gif"));
-    State().Modified = true;
+    Document().MarkModified();
     {
         ModalAnswerer cancel({kCancel});
         editor->ViewFrm().close();
@@ -276,7 +322,7 @@ TEST_F(MapDocumentTest, OpenOffersThePictureFiltersAndCancelChangesNothing)
     EXPECT_EQ(filters[0], "All Picture (*.gif *.GIF *.jpg *.JPG *.bmp *.BMP *.pcx *.PCX *.jif *.JIF *.dib *.DIB "
                           "*.rle *.RLE *.tga *.TGA)");
     EXPECT_EQ(filters[3], "Picture(BMP) (*.bmp *.BMP)");
-    EXPECT_EQ(State().ImageFileName, Path("one.gif"));
+    EXPECT_EQ(Document().PicturePath(), Path("one.gif"));
     EXPECT_EQ(Main().ListBox1->count(), 3);
 }
 

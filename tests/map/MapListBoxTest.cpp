@@ -17,36 +17,33 @@ namespace {
 const std::string kForeign = "ALT=\"\x95\x5C\x8E\xA6\"";
 const std::string kWithNul = std::string("a\0b", 3);
 
-TEST(MapListBoxTest, EditsKeepTheBytesAndIndexesOutsideTheListDoNothing)
+TEST(MapLineModelTest, EditsKeepTheBytesAndRowsOutsideTheListDoNothing)
 {
-    TMapListBox list;
-    list.SetLines({"first", kForeign, ""});
-    list.InsertLine(-5, "prepended");
-    list.InsertLine(99, kWithNul);
-    list.SetLineAt(1, "rewritten");
-    list.SetLineAt(-1, "lost");
-    list.SetLineAt(list.count(), "lost");
-    list.RemoveLine(list.count());
-    list.RemoveLine(-1);
-    list.RemoveLine(3);
+    MapLineModel lines;
+    lines.SetLines({"first", kForeign, ""});
+    lines.InsertLine(-5, "prepended");
+    lines.InsertLine(99, kWithNul);
+    lines.SetLineAt(1, "rewritten");
+    lines.SetLineAt(-1, "lost");
+    lines.SetLineAt(lines.rowCount(), "lost");
+    lines.RemoveLine(lines.rowCount());
+    lines.RemoveLine(-1);
+    lines.RemoveLine(3);
 
     const std::vector<std::string> expected{"prepended", "rewritten", kForeign, kWithNul};
-    EXPECT_EQ(list.Lines(), expected);
-    EXPECT_EQ(list.LineAt(-1), "");
-    EXPECT_EQ(list.LineAt(list.count()), "");
+    EXPECT_EQ(lines.Lines(), expected);
+    EXPECT_EQ(lines.LineAt(-1), "");
+    EXPECT_EQ(lines.LineAt(lines.rowCount()), "");
     // Shown as the local encoding reads the bytes, the NUL and what follows it included.
-    EXPECT_EQ(list.model()->index(2, 0).data().toString(), QString::fromLocal8Bit(QByteArray::fromStdString(kForeign)));
-    EXPECT_EQ(list.model()->index(3, 0).data().toString(), QString::fromLocal8Bit(QByteArray("a\0b", 3)));
-
-    list.clear();
-    EXPECT_EQ(list.count(), 0);
-    EXPECT_TRUE(list.Lines().empty());
+    EXPECT_EQ(lines.index(2, 0).data().toString(), QString::fromLocal8Bit(QByteArray::fromStdString(kForeign)));
+    EXPECT_EQ(lines.index(3, 0).data().toString(), QString::fromLocal8Bit(QByteArray("a\0b", 3)));
 }
 
 TEST(MapListBoxTest, TheUsersSelectionIsReportedAndTheProgramsIsNot)
 {
-    TMapListBox list;
-    list.SetLines({"0", "1", "2", "3"});
+    MapLineModel lines;
+    TMapListBox list(&lines);
+    lines.SetLines({"0", "1", "2", "3"});
     QSignalSpy reported(&list, &TMapListBox::itemSelectionChanged);
 
     list.setCurrentRow(1);
@@ -65,33 +62,34 @@ TEST(MapListBoxTest, TheUsersSelectionIsReportedAndTheProgramsIsNot)
     EXPECT_EQ(list.currentRow(), 2);
 
     // A line inserted above moves the selection down with its line.
-    list.InsertLine(0, "new");
+    lines.InsertLine(0, "new");
     EXPECT_EQ(list.SelectedIndex(), 3);
-    EXPECT_EQ(list.LineAt(3), "2");
+    EXPECT_EQ(lines.LineAt(3), "2");
     // Emptying the list drops the selection and says so.
     reported.clear();
-    list.clear();
+    lines.SetLines({});
     EXPECT_EQ(list.SelectedIndex(), -1);
     EXPECT_EQ(reported.count(), 1);
 }
 
 TEST(MapListBoxTest, TheLongestLinesFitTheScrollRangeWhereverTheyStand)
 {
-    TMapListBox list;
+    MapLineModel lines;
+    TMapListBox list(&lines);
     list.resize(200, 120);
-    std::vector<std::string> lines(1000, "<AREA>");
-    lines[500] = std::string(150, 'W');
-    list.SetLines(lines);
+    std::vector<std::string> many(1000, "<AREA>");
+    many[500] = std::string(150, 'W');
+    lines.SetLines(many);
     list.show();
     QApplication::processEvents();
     const auto reach = [&list] { return list.horizontalScrollBar()->maximum() + list.viewport()->width(); };
-    const auto textWidth = [&list](int row) {
-        return list.fontMetrics().horizontalAdvance(QString::fromStdString(list.LineAt(row)));
+    const auto textWidth = [&](int row) {
+        return list.fontMetrics().horizontalAdvance(QString::fromStdString(lines.LineAt(row)));
     };
     EXPECT_GE(reach(), textWidth(500));
 
     // A rewritten line that becomes the longest widens the range at once.
-    list.SetLineAt(10, std::string(300, 'W'));
+    lines.SetLineAt(10, std::string(300, 'W'));
     QApplication::processEvents();
     EXPECT_GE(reach(), textWidth(10));
 }
@@ -121,7 +119,7 @@ TEST_F(MapListMouseTest, ClickDoubleClickAndContextMenuOnALine)
 
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onArea);
     EXPECT_TRUE(Rect().isVisible());
-    EXPECT_TRUE(State().EditMode);
+    EXPECT_TRUE(Main().Areas().EditMode());
     Rect().BitBtn2->click();
 
     QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, onArea, list->viewport()->mapToGlobal(onArea));

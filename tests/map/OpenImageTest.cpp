@@ -29,10 +29,10 @@ TEST_F(OpenImageTest, GifWithoutSideFileGetsThreeLinesAndStaysAsItIs)
     EXPECT_EQ(ListLines(), (QStringList{
                                R"(<IMG SRC="photo.gif" ALT="photo.gif" BORDER="0" WIDTH=320 HEIGHT=200 USEMAP="#photo">)",
                                R"(<MAP NAME="photo">)", "</MAP>"}));
-    EXPECT_EQ(State().ImageFileName, gif);
-    EXPECT_EQ(State().MapName, "photo");
-    EXPECT_EQ(State().MapFileName, Path("photo.vmo"));
-    EXPECT_FALSE(State().Modified);
+    EXPECT_EQ(Document().PicturePath(), gif);
+    EXPECT_EQ(Document().MapName(), "photo");
+    EXPECT_EQ(Document().MapFilePath(), Path("photo.vmo"));
+    EXPECT_FALSE(Document().Modified());
     EXPECT_FALSE(QFileInfo::exists(Path("photo.jpg")));
     EXPECT_TRUE(editor->ViewFrm().isVisible());
     EXPECT_EQ(editor->ViewFrm().windowTitle(), "photo.gif in " + dir.path());
@@ -47,7 +47,7 @@ TEST_F(OpenImageTest, MapNameStopsAtTheFirstDot)
     const QString gif = Path("a.b.GIF");
     ASSERT_TRUE(testpics::MakePicture("GIF:" + gif, 8, 6));
     Main().OpenImage(gif);
-    EXPECT_EQ(State().MapName, "a");
+    EXPECT_EQ(Document().MapName(), "a");
     EXPECT_EQ(ListLines().value(1), R"(<MAP NAME="a">)");
     EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "GIF 8 x 6");
 }
@@ -78,8 +78,8 @@ TEST_P(ConvertedFormatTest, IsWrittenAsJpegBesideTheSourceAndTheMapRefersToIt)
     const QString expectedJpeg = Path(QFileInfo(source).fileName().section('.', 0, -2) + ".jpg");
     ASSERT_TRUE(QFileInfo::exists(expectedJpeg));
     EXPECT_TRUE(QFileInfo::exists(source)) << "the source picture stays where it was";
-    EXPECT_EQ(State().ImageFileName, expectedJpeg);
-    EXPECT_EQ(State().MapFileName, Path(QFileInfo(expectedJpeg).completeBaseName() + ".vmo"));
+    EXPECT_EQ(Document().PicturePath(), expectedJpeg);
+    EXPECT_EQ(Document().MapFilePath(), Path(QFileInfo(expectedJpeg).completeBaseName() + ".vmo"));
     EXPECT_TRUE(ListLines().value(0).startsWith("<IMG SRC=\"" + QFileInfo(expectedJpeg).fileName() + "\""));
     EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "JPEG 40 x 30");
 
@@ -175,8 +175,8 @@ TEST_F(OpenImageTest, ASideFileThatCannotBeReadIsReportedAndLeavesNoDocument)
     EXPECT_EQ(Main().ListBox1->count(), 0);
     EXPECT_FALSE(editor->ViewFrm().isVisible());
     EXPECT_FALSE(Main().Close1->isEnabled());
-    EXPECT_EQ(State().ImageFileName, "");
-    EXPECT_EQ(State().MapFileName, "");
+    EXPECT_EQ(Document().PicturePath(), "");
+    EXPECT_EQ(Document().MapFilePath(), "");
 }
 
 struct BrokenPicture {
@@ -215,7 +215,8 @@ INSTANTIATE_TEST_SUITE_P(Broken, LoadFailureTest,
 
 TEST_F(OpenImageTest, LoadFailureIsSaidInJapaneseToo)
 {
-    State().JapaneseUI = true;
+    environment.japanese = true;
+    Start();
     ModalAnswerer answerer;
     Main().OpenImage(dir.path()); // a folder is not a picture
     ASSERT_EQ(answerer.Seen().size(), 1);

@@ -78,8 +78,8 @@ TEST_F(OptionsTest, AboutBoxClosesWithItsButton)
         return true;
     });
     Main().About1Click();
-    EXPECT_EQ(editor->AboutFrm().result(), QDialog::Accepted);
-    EXPECT_EQ(editor->AboutFrm().OKButton->text(), "O             K");
+    EXPECT_EQ(Main().AboutBox().result(), QDialog::Accepted);
+    EXPECT_EQ(Main().AboutBox().OKButton->text(), "O             K");
 }
 
 } // namespace

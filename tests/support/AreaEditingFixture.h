@@ -11,6 +11,7 @@
 #include "TestPictures.h"
 #include "dialogs/CircSet.h"
 #include "dialogs/RectSet.h"
+#include "map/AreaEditor.h"
 #include "view/ResizeFrame.h"
 
 class AreaEditingFixture : public EditorFixture {
@@ -40,8 +41,8 @@ protected:
     }
 
     TViewFrm &View() { return editor->ViewFrm(); }
-    TRectFrm &Rect() { return editor->RectFrm(); }
-    TCircFrm &Circ() { return editor->CircFrm(); }
+    TRectFrm &Rect() { return Main().Areas().RectangleDialog(); }
+    TCircFrm &Circ() { return Main().Areas().CircleDialog(); }
     QRect ShapeBounds() { return View().Shape1->geometry(); }
     bool ShapeAttached() { return !View().ResizeFrame1->Covers().isEmpty(); }
 

@@ -1,5 +1,5 @@
 #pragma once
-// A whole editor (state, image library, windows) over a scratch folder, for widget tests.
+// A whole editor (image library, map document, windows) over a scratch folder, for widget tests.
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 
 #include "QtPrinters.h"
 #include "app/EditorApp.h"
+#include "map/MapDocument.h"
 #include "map/MapListBox.h"
 #include "map/Vemo1.h"
 #include "view/Vemo2.h"
@@ -26,11 +27,11 @@ protected:
 
     QString Path(const QString &name) const { return dir.filePath(name); }
     TMainFrm &Main() { return editor->MainFrm(); }
-    EditorState &State() { return editor->State(); }
+    MapDocument &Document() { return editor->Document(); }
     QStringList ListLines()
     {
         QStringList lines;
-        for (const std::string &line : Main().ListBox1->Lines())
+        for (const std::string &line : Document().Lines())
             lines << QString::fromStdString(line);
         return lines;
     }
