@@ -10,7 +10,7 @@
 // Counters: step_us, the time per step; repaint_share, the picture area
 // repainted per step as a share of the picture. The ratios against the
 // baselines are printed after the run.
-#include "view/Drawhlp.h"
+#include "resizeframe/ResizeFrame.h"
 #include "widgets/Shape.h"
 
 #include <QApplication>

@@ -11,9 +11,9 @@
 // or bare), since memory freed by one run is not always given back to the system and would hide
 // the next run's growth. scripts/run-bench.sh turns the counters into ratios.
 #include "app/EditorApp.h"
-#include "map/EditorState.h"
-#include "map/MapListBox.h"
-#include "map/Vemo1.h"
+#include "editor/MapDocument.h"
+#include "editor/MapListBox.h"
+#include "editor/MainWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -117,7 +117,7 @@ struct Editor {
     }
     void Close()
     {
-        app->State().Modified = false;
+        app->Document().Close(); // dropped without the save question
         Main().CloseMap();
         Settle();
     }
@@ -190,19 +190,20 @@ void BM_SelectFarLine(benchmark::State &state)
 
 void BM_RewriteLine(benchmark::State &state)
 {
-    OnMappedList(state, [](TMapListBox &list, int i) {
+    OnMappedList(state, [](TMapListBox &, int i) {
         const std::string line = "<AREA SHAPE=\"CIRCLE\" COORDS=\"100,100," + std::to_string(i % 90 + 1)
                                  + "\" HREF=\"pages/rewritten-with-a-longer-link.html\" ALT=\"Rewritten\">";
-        list.SetLineAt(FarLine(i), line);
+        TheEditor->app->Document().ReplaceLine(FarLine(i), line);
     });
 }
 
 void BM_AddAndDeleteLine(benchmark::State &state)
 {
     OnMappedList(state, [](TMapListBox &list, int) {
-        list.InsertLine(list.count() - 1, "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"\" ALT=\"\">");
+        MapDocument &document = TheEditor->app->Document();
+        document.InsertLine(list.count() - 1, "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"\" ALT=\"\">");
         Settle();
-        list.RemoveLine(list.count() - 2);
+        document.RemoveLine(list.count() - 2);
     });
 }
 

@@ -5,8 +5,8 @@
 // events, each step's repaint done before the next; only the steps are timed. Counter: step_us,
 // the time per step.
 #include "app/EditorApp.h"
-#include "map/Vemo1.h"
-#include "view/Vemo2.h"
+#include "editor/MainWindow.h"
+#include "editor/ViewWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

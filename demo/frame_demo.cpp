@@ -5,7 +5,7 @@
 // controls inside it; Tab steps the selection and Delete removes the
 // selected controls (the shape is protected). The right-click menu switches
 // equal-ratio corners and a dotted outline. The last event shows in the title.
-#include "view/Drawhlp.h"
+#include "resizeframe/ResizeFrame.h"
 #include "widgets/Shape.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "app/EditorApp.h"
 
 #include "imagelib/ImageLibrary.h"
-#include "map/MapDocument.h"
-#include "map/Vemo1.h"
-#include "view/Vemo2.h"
+#include "editor/MapDocument.h"
+#include "editor/MainWindow.h"
+#include "editor/ViewWindow.h"
 
 EditorApp::EditorApp(const StartupEnvironment &environment)
     : imageLib_(std::make_unique<ImageLibrary>()), document_(std::make_unique<MapDocument>()),

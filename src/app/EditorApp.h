@@ -3,7 +3,7 @@
 // created once in a fixed order and kept until the program ends.
 #include <memory>
 
-#include "app/StartupEnvironment.h"
+#include "desktop/StartupEnvironment.h"
 
 class ImageLibrary;
 class MapDocument;

@@ -3,8 +3,8 @@
 
 #include "app/EditorApp.h"
 #include "app/StartupClock.h"
-#include "map/Vemo1.h"
-#include "view/Vemo2.h"
+#include "editor/MainWindow.h"
+#include "editor/ViewWindow.h"
 #include "widgets/PictureBox.h"
 
 int main(int argc, char **argv)

@@ -1,7 +1,7 @@
 // The flat glyph button of the main window's tool bar.
 #pragma once
 
-#include "widgets/BtnGlyph.h"
+#include "widgets/ButtonGlyph.h"
 #include "widgets/ButtonLayout.h"
 #include "widgets/GraphicControl.h"
 

@@ -11,7 +11,7 @@
 #include "OpenedUrls.h"
 #include "TestPictures.h"
 #include "TinyDisk.h"
-#include "app/SettingsLocation.h"
+#include "desktop/SettingsLocation.h"
 
 namespace {
 

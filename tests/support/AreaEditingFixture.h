@@ -9,10 +9,10 @@
 
 #include "EditorFixture.h"
 #include "TestPictures.h"
-#include "dialogs/CircSet.h"
-#include "dialogs/RectSet.h"
-#include "map/AreaEditor.h"
-#include "view/ResizeFrame.h"
+#include "editor/CircleDialog.h"
+#include "editor/RectangleDialog.h"
+#include "editor/AreaEditor.h"
+#include "resizeframe/ResizeFrame.h"
 
 class AreaEditingFixture : public EditorFixture {
 protected:

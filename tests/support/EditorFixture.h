@@ -7,10 +7,10 @@
 
 #include "QtPrinters.h"
 #include "app/EditorApp.h"
-#include "map/MapDocument.h"
-#include "map/MapListBox.h"
-#include "map/Vemo1.h"
-#include "view/Vemo2.h"
+#include "editor/MapDocument.h"
+#include "editor/MapListBox.h"
+#include "editor/MainWindow.h"
+#include "editor/ViewWindow.h"
 
 class EditorFixture : public ::testing::Test {
 protected:

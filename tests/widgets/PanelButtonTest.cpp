@@ -1,5 +1,8 @@
 // The panel button on a real form: its looks, its press and release rules and its accelerator.
-#include "widgets/PnlBtn.h"
+#include "widgets/ButtonGlyph.h"
+#include "widgets/GlyphCache.h"
+#include "widgets/GlyphList.h"
+#include "widgets/PanelButton.h"
 
 #include "QtPrinters.h"
 

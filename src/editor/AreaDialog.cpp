@@ -1,0 +1,182 @@
+#include "editor/AreaDialog.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "desktop/LocalText.h"
+#include "desktop/MessageDialogs.h"
+#include "desktop/UiFonts.h"
+#include "core/FileFilter.h"
+#include "core/PathRules.h"
+#include "core/RelativeLink.h"
+#include "editor/MapDocument.h"
+#include "resizeframe/ResizeFrame.h"
+#include "editor/ViewWindow.h"
+
+namespace {
+
+constexpr int kClientWidth = 407;
+constexpr int kClientHeight = 190;
+const vemo::PathStyle kPaths = vemo::NativePathStyle();
+
+QGroupBox *NewGroup(QWidget *parent, const char *caption, const QRect &bounds)
+{
+    auto *group = new QGroupBox(QString::fromUtf8(caption), parent);
+    group->setGeometry(bounds);
+    return group;
+}
+
+// Buttons keep Qt's dialog default of auto-default: Return presses the button that has the focus,
+// and "Set" only while the focus is in a field.
+QPushButton *NewButton(QWidget *parent, const char *caption, const QRect &bounds)
+{
+    auto *button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setGeometry(bounds);
+    return button;
+}
+
+} // namespace
+
+TAreaDialog::TAreaDialog(TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese,
+                         const char *caption, const char *switchCaption)
+    // Kept on top like the view window, which would otherwise cover it.
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      view_(view), document_(document), standIn_(standIn)
+{
+    setWindowTitle(QString::fromUtf8(caption));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    QGroupBox *link = NewGroup(this, " Link File ", {8, 60, 391, 50});
+    FileLocate = new StoredValueEdit(link);
+    FileLocate->setGeometry(10, 20, 290, 22);
+    BrowseBtn = NewButton(link, "Browse", {308, 19, 73, 24});
+    QGroupBox *alt = NewGroup(this, " ALT Text ", {8, 112, 391, 46});
+    Alt = new StoredValueEdit(alt);
+    Alt->setGeometry(10, 18, 371, 22);
+    // The link and the ALT text are what the user reads and types in their own language.
+    FileLocate->setFont(ProportionalUiFont(japanese));
+    Alt->setFont(ProportionalUiFont(japanese));
+
+    BitBtn1 = NewButton(this, "Set", {64, 162, 85, 25});
+    BitBtn1->setDefault(true);
+    BitBtn2 = NewButton(this, "Cancel", {161, 162, 85, 25});
+    BitBtn3 = NewButton(this, switchCaption, {258, 162, 85, 25});
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BitBtn1Click); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BitBtn2Click); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BitBtn3Click); });
+    connect(BrowseBtn, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BrowseBtnClick); });
+    // A shape let go in the view is written into the dialog of its kind, shown or not.
+    connect(&view_, &TViewFrm::ShapeChanged, this, [this](Shape::Kind kind, const vemo::Box &box) {
+        if (kind == Kind())
+            ShowShape(box);
+    });
+}
+
+void TAreaDialog::Guarded(void (TAreaDialog::*handler)())
+{
+    RunGuarded(this, [this, handler] { (this->*handler)(); });
+}
+
+QLineEdit *TAreaDialog::NewCoordinateField(QGroupBox *group, const char *label, int x)
+{
+    auto *caption = new QLabel(QString::fromUtf8(label), group);
+    caption->setGeometry(x, 22, 20, 20);
+    auto *field = new QLineEdit(QStringLiteral("0"), group);
+    field->setGeometry(x + 22, 20, 60, 22);
+    // Only the user's own typing moves the shape: texts written by the view's write-back or by
+    // the commands never feed back into it.
+    connect(field, &QLineEdit::textEdited, this, [this] { Guarded(&TAreaDialog::isChange); });
+    return field;
+}
+
+void TAreaDialog::isChange()
+{
+    if (isActiveWindow())
+        MoveShape();
+}
+
+void TAreaDialog::BitBtn1Click()
+{
+    view_.ResizeFrame1->DetachAll();
+    hide();
+    emit AreaSet(AreaLine());
+}
+
+void TAreaDialog::BitBtn2Click()
+{
+    view_.ResizeFrame1->DetachAll();
+    hide();
+    emit Cancelled();
+}
+
+void TAreaDialog::BrowseBtnClick()
+{
+    QStringList filters;
+    for (const std::string &filter : vemo::ToDialogFilters(kLinkFilter))
+        filters << Text(filter);
+    const std::string picture = Bytes(document_.PicturePath());
+    QFileDialog chooser(this, QString(), Text(vemo::FolderPart(picture, kPaths)));
+    chooser.setWindowFlag(Qt::WindowStaysOnTopHint);
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    chooser.setFileMode(QFileDialog::AnyFile);
+    chooser.setNameFilters(filters);
+    chooser.selectNameFilter(filters.first());
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return;
+    const std::string target = Bytes(chooser.selectedFiles().first());
+    FileLocate->setText(Text(vemo::MakeRelativeLink(target, picture, kPaths)));
+}
+
+void TAreaDialog::ShowLinkAndAlt(const std::string &href, const std::string &alt, const TextCodec &codec)
+{
+    codec_ = codec;
+    FileLocate->ShowStored(href, codec);
+    Alt->ShowStored(alt, codec);
+}
+
+std::string TAreaDialog::CoordinateValue(const QLineEdit *field) const
+{
+    return codec_.AttributeValue(field->text());
+}
+
+void TAreaDialog::SwitchTo(TAreaDialog *other)
+{
+    other->codec_ = codec_;
+    other->FileLocate->TakeOver(*FileLocate);
+    other->Alt->TakeOver(*Alt);
+    hide();
+    standIn_.hide();
+    other->show();
+}
+
+void TAreaDialog::setVisible(bool visible)
+{
+    // The window stood in for is hidden while a dialog is up; the dialog stands where it was.
+    // Placed before the window is mapped, so the window manager takes the position as given.
+    if (visible && !isVisible())
+        move(standIn_.pos());
+    QDialog::setVisible(visible);
+}
+
+void TAreaDialog::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous() && !QCoreApplication::closingDown()) {
+        standIn_.show();
+        standIn_.raise();
+        standIn_.activateWindow();
+    }
+    QDialog::hideEvent(event);
+}
+
+void TAreaDialog::reject()
+{
+    // Escape, the close box and the window manager's close all answer "Cancel".
+    Guarded(&TAreaDialog::BitBtn2Click);
+}

@@ -1,0 +1,89 @@
+#pragma once
+// What the rectangle and circle dialogs share: the link and ALT fields with the link chooser,
+// the Set, Cancel and switch buttons, and the way a dialog takes the place of the window it
+// stands in for. Each dialog adds its coordinate fields, the AREA line they make, and the
+// switch to the other. The dialogs move the view's shape; the map hears of them only through
+// their signals.
+#include <QDialog>
+
+#include <string>
+
+#include "widgets/StoredValueEdit.h"
+#include "desktop/TextCodec.h"
+#include "core/AreaGeometry.h"
+#include "widgets/Shape.h"
+
+class MapDocument;
+class QGroupBox;
+class QPushButton;
+class TViewFrm;
+
+class TAreaDialog : public QDialog {
+    Q_OBJECT
+public:
+    StoredValueEdit *FileLocate = nullptr;
+    StoredValueEdit *Alt = nullptr;
+    QPushButton *BrowseBtn = nullptr;
+    QPushButton *BitBtn1 = nullptr; // "Set"
+    QPushButton *BitBtn2 = nullptr; // "Cancel"
+    QPushButton *BitBtn3 = nullptr; // switch to the other kind of area
+
+    // The link chooser's filter, in the chooser's "Name|patterns|..." form.
+    static constexpr const char *kLinkFilter =
+        "HTML (*.HTM,*.HTML)|*.HTM*;.HTML|Picture (*.GIF,*.JPG)|*.GIF;*JPG|"
+        "Sound (*.WAV,*.AU,*.AIFF)|*.WAV;*.AU;*.AIFF|All Files (*.*)|*.*";
+
+    // Set: lets the shape go and reports the AREA line.
+    void BitBtn1Click();
+    // Cancel: lets the shape go and reports that nothing is to be set.
+    void BitBtn2Click();
+    virtual void BitBtn3Click() = 0;
+    // Browse: picks the link target and writes it relative to the picture's folder.
+    void BrowseBtnClick();
+
+    // Shows the HREF and ALT values read from a line (empty for a new area); codec is the map's
+    // encoding, in which the line this dialog makes is written.
+    void ShowLinkAndAlt(const std::string &href, const std::string &alt, const TextCodec &codec);
+
+signals:
+    // The dialog was set and closed: line is the AREA line its fields make.
+    void AreaSet(const std::string &line);
+    // The dialog was cancelled and closed.
+    void Cancelled();
+
+protected:
+    // standIn is the window this dialog takes the place of while it is shown.
+    TAreaDialog(TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese, const char *caption,
+                const char *switchCaption);
+
+    // A coordinate field at x in a group; typing into it moves the shape.
+    QLineEdit *NewCoordinateField(QGroupBox *group, const char *label, int x);
+    // The AREA line the fields make: the link and ALT values as read while unchanged, every
+    // typed text by the attribute rule.
+    virtual std::string AreaLine() const = 0;
+    // A coordinate field's text as it goes into the line.
+    std::string CoordinateValue(const QLineEdit *field) const;
+    // Moves the view's shape to the typed coordinates.
+    virtual void MoveShape() = 0;
+    // Writes a box of the view's shape, let go by the user, into the coordinate fields.
+    virtual void ShowShape(const vemo::Box &box) = 0;
+    // The kind of shape this dialog edits.
+    virtual Shape::Kind Kind() const = 0;
+    // Hands the link and ALT values over to other, and shows it in this dialog's place.
+    void SwitchTo(TAreaDialog *other);
+
+    void setVisible(bool visible) override;
+    void hideEvent(QHideEvent *event) override;
+    void reject() override;
+
+    TViewFrm &view_;
+    MapDocument &document_;
+
+private:
+    void Guarded(void (TAreaDialog::*handler)());
+    void isChange();
+
+    QWidget &standIn_;
+    // The map's encoding, for the coordinates.
+    TextCodec codec_;
+};

@@ -1,0 +1,175 @@
+#include "editor/AreaEditor.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "core/IntConv.h"
+#include "core/MapLayout.h"
+#include "core/MapLines.h"
+#include "editor/CircleDialog.h"
+#include "editor/RectangleDialog.h"
+#include "editor/MapDocument.h"
+#include "editor/MapListBox.h"
+#include "resizeframe/ResizeFrame.h"
+#include "editor/ViewWindow.h"
+
+namespace {
+
+// Where a new area starts: a 50 x 50 rectangle, or a 49 x 49 circle, at the picture's corner.
+constexpr vemo::Box kNewRectBox{0, 0, 50, 50};
+constexpr vemo::Box kNewCircleBox{0, 0, 49, 49};
+
+} // namespace
+
+AreaEditor::AreaEditor(MapDocument &document, TViewFrm &view, TMapListBox &list, QWidget &standIn, bool japanese)
+    : document_(document), view_(view), list_(list), standIn_(standIn),
+      rectangle_(std::make_unique<TRectFrm>(view, document, standIn, japanese)),
+      circle_(std::make_unique<TCircFrm>(*rectangle_, view, document, standIn, japanese))
+{
+    for (TAreaDialog *dialog : {static_cast<TAreaDialog *>(rectangle_.get()), static_cast<TAreaDialog *>(circle_.get())}) {
+        connect(dialog, &TAreaDialog::AreaSet, this, &AreaEditor::PutAreaLine);
+        connect(dialog, &TAreaDialog::Cancelled, this, &AreaEditor::Cancel);
+    }
+}
+
+AreaEditor::~AreaEditor() = default;
+
+void AreaEditor::OpenAreaDialog(TAreaDialog &dialog)
+{
+    standIn_.hide();
+    dialog.show();
+}
+
+void AreaEditor::StartNewArea(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize, TAreaDialog &dialog)
+{
+    editMode_ = false;
+    // At the top-left corner of the part of the picture in sight, which is the picture's own
+    // corner unless the user has scrolled: a new area starts where the user is looking.
+    const vemo::Box seen = view_.VisiblePart();
+    view_.EditShape(kind, {seen.left + box.left, seen.top + box.top, box.width, box.height}, cornerResize);
+    // The dialog starts with the shape's own coordinates, as a drag would write them.
+    view_.ChangeShape();
+    dialog.ShowLinkAndAlt({}, {}, document_.Codec());
+    OpenAreaDialog(dialog);
+}
+
+void AreaEditor::NewRectangle()
+{
+    StartNewArea(Shape::Kind::Rectangle, kNewRectBox, crAsPointed, *rectangle_);
+}
+
+void AreaEditor::NewCircle()
+{
+    StartNewArea(Shape::Kind::Circle, kNewCircleBox, crEqualRatio, *circle_);
+}
+
+void AreaEditor::EditSelectedLine()
+{
+    const int index = list_.SelectedIndex();
+    if (index < 0)
+        return;
+    // Set before the line is read: a following "Set" rewrites this line, whatever it holds.
+    editMode_ = true;
+    const std::string line = document_.LineAt(index);
+    TAreaDialog *dialog = nullptr;
+    switch (vemo::GetAreaKind(line)) {
+    case vemo::AreaKind::Rect: {
+        view_.Shape1->SetShapeKind(Shape::Kind::Rectangle);
+        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Rect);
+        const vemo::RectCorners corners{c[0], c[1], c[2], c[3]};
+        view_.EditShape(Shape::Kind::Rectangle, vemo::BoxFromCorners(corners), crAsPointed);
+        rectangle_->ShowCorners(corners);
+        dialog = rectangle_.get();
+        break;
+    }
+    case vemo::AreaKind::Circle: {
+        view_.Shape1->SetShapeKind(Shape::Kind::Circle);
+        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Circle);
+        const vemo::CircleArea circle{c[0], c[1], c[2]};
+        view_.EditShape(Shape::Kind::Circle, vemo::BoxFromCircle(circle), crAsPointed);
+        circle_->ShowCircle(circle);
+        dialog = circle_.get();
+        break;
+    }
+    case vemo::AreaKind::None:
+        return;
+    }
+    dialog->ShowLinkAndAlt(vemo::ReadHref(line), vemo::ReadAlt(line), document_.Codec());
+    OpenAreaDialog(*dialog);
+}
+
+void AreaEditor::ShowSelectedArea()
+{
+    const int index = list_.SelectedIndex();
+    if (index < 0)
+        return;
+    const std::string line = document_.LineAt(index);
+    switch (vemo::GetAreaKind(line)) {
+    case vemo::AreaKind::Rect: {
+        view_.Shape1->SetShapeKind(Shape::Kind::Rectangle);
+        // Each edge is set as soon as it is read, so a bad value leaves the earlier edges shown.
+        const std::vector<std::string> texts = vemo::CoordTexts(line, vemo::AreaKind::Rect);
+        vemo::Box box = view_.ShapeBox();
+        box.left = vemo::StrToInt(texts.at(0));
+        view_.SetShapeBox(box);
+        box.top = vemo::StrToInt(texts.at(1));
+        view_.SetShapeBox(box);
+        box.width = vemo::BoxFromCorners({box.left, box.top, vemo::StrToInt(texts.at(2)), box.top}).width;
+        view_.SetShapeBox(box);
+        box.height = vemo::BoxFromCorners({box.left, box.top, box.left, vemo::StrToInt(texts.at(3))}).height;
+        view_.SetShapeBox(box);
+        view_.Shape1->show();
+        break;
+    }
+    case vemo::AreaKind::Circle: {
+        view_.Shape1->SetShapeKind(Shape::Kind::Circle);
+        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Circle);
+        view_.SetShapeBox(vemo::BoxFromCircle({c[0], c[1], c[2]}));
+        view_.Shape1->show();
+        break;
+    }
+    case vemo::AreaKind::None:
+        view_.Shape1->hide();
+        break;
+    }
+}
+
+void AreaEditor::PutAreaLine(const std::string &line)
+{
+    const int selected = list_.SelectedIndex();
+    int index = selected;
+    if (editMode_ && selected >= 0) {
+        document_.ReplaceLine(selected, line);
+    } else {
+        index = vemo::NewAreaLineIndex(document_.LineCount());
+        document_.InsertLine(index, line);
+    }
+    list_.SelectLine(index);
+}
+
+void AreaEditor::Cancel()
+{
+    // A new area that was given up disappears. A line being edited is shown again as it stands,
+    // whatever was typed or switched since.
+    if (editMode_)
+        ShowSelectedArea();
+    else
+        view_.Shape1->hide();
+}
+
+TAreaDialog *AreaEditor::OpenDialog() const
+{
+    for (TAreaDialog *dialog : {static_cast<TAreaDialog *>(rectangle_.get()), static_cast<TAreaDialog *>(circle_.get())}) {
+        if (dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
+void AreaEditor::Abandon()
+{
+    // A dialog left open would otherwise write into the next map, or into none.
+    rectangle_->hide();
+    circle_->hide();
+    view_.ClearShape();
+}

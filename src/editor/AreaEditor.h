@@ -1,0 +1,61 @@
+#pragma once
+// The making and editing of one region at a time: the view's shape, the rectangle and circle
+// dialogs, and the AREA line a Set puts into the map. A dialog takes the place of the window it
+// stands in for while the user places the region.
+#include <QObject>
+
+#include <memory>
+#include <string>
+
+#include "core/AreaGeometry.h"
+#include "resizeframe/OutlineGeometry.h"
+#include "widgets/Shape.h"
+
+class MapDocument;
+class TAreaDialog;
+class TCircFrm;
+class TMapListBox;
+class TRectFrm;
+class TViewFrm;
+
+class AreaEditor : public QObject {
+    Q_OBJECT
+public:
+    AreaEditor(MapDocument &document, TViewFrm &view, TMapListBox &list, QWidget &standIn, bool japanese);
+    ~AreaEditor() override;
+
+    // Puts a new rectangle or circle on the view, with its dialog.
+    void NewRectangle();
+    void NewCircle();
+    // Opens the selected AREA line in the dialog of its kind, its region on the view.
+    void EditSelectedLine();
+    // Shows the selected line's region on the view, or no shape for a line that is no area.
+    void ShowSelectedArea();
+
+    // The area dialog that is open, or none.
+    TAreaDialog *OpenDialog() const;
+    // Closes the dialogs and takes the shape away, setting nothing.
+    void Abandon();
+
+    // A Set rewrites the selected line instead of adding one.
+    bool EditMode() const { return editMode_; }
+
+    TRectFrm &RectangleDialog() { return *rectangle_; }
+    TCircFrm &CircleDialog() { return *circle_; }
+
+private:
+    void StartNewArea(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize, TAreaDialog &dialog);
+    void OpenAreaDialog(TAreaDialog &dialog);
+    // Puts a dialog's AREA line into the map: in place of the selected line when an edit is
+    // under way, else as a new line before the map end line. Selects it.
+    void PutAreaLine(const std::string &line);
+    void Cancel();
+
+    MapDocument &document_;
+    TViewFrm &view_;
+    TMapListBox &list_;
+    QWidget &standIn_;
+    std::unique_ptr<TRectFrm> rectangle_;
+    std::unique_ptr<TCircFrm> circle_;
+    bool editMode_ = false;
+};

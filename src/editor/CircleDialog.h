@@ -1,0 +1,32 @@
+#pragma once
+// The circle dialog: the centre and radius of one circular region, its link and its ALT text.
+#include "core/AreaGeometry.h"
+#include "editor/AreaDialog.h"
+
+class TRectFrm;
+
+class TCircFrm : public TAreaDialog {
+    Q_OBJECT
+public:
+    // The rectangle dialog is the one a region is switched to and from.
+    TCircFrm(TRectFrm &rectangle, TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese);
+
+    QLineEdit *X = nullptr;
+    QLineEdit *Y = nullptr;
+    QLineEdit *R = nullptr;
+
+    // Writes the centre and radius into the coordinate fields as decimal numbers.
+    void ShowCircle(const vemo::CircleArea &circle);
+
+    // Rect: the circle's bounding square becomes the rectangle, handed over to the rectangle dialog.
+    void BitBtn3Click() override;
+
+protected:
+    std::string AreaLine() const override;
+    void MoveShape() override;
+    void ShowShape(const vemo::Box &box) override;
+    Shape::Kind Kind() const override { return Shape::Kind::Circle; }
+
+private:
+    TRectFrm &rectangle_;
+};

@@ -1,0 +1,83 @@
+#pragma once
+// The open image map: its lines (as exact bytes, in a list model that views show), the picture
+// and side file it belongs to, the encoding of its text, and whether it changed since it was
+// opened or saved. Every change to the lines goes through the verbs below, so there is one place
+// where the map changes; the rules that make the lines live in the text core.
+#include <QObject>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "desktop/TextCodec.h"
+
+class MapLineModel;
+
+class MapDocument : public QObject {
+    Q_OBJECT
+public:
+    explicit MapDocument(QObject *parent = nullptr);
+
+    // The lines as a list model, for the list that shows them.
+    MapLineModel *Model() const { return lines_; }
+    // The lines as held, good until the next change.
+    const std::vector<std::string> &Lines() const;
+    // A line outside the map reads as an empty line.
+    std::string LineAt(int index) const;
+    int LineCount() const;
+
+    // The picture the map is for (the JPEG written, after a conversion); empty when none is open.
+    const QString &PicturePath() const { return picturePath_; }
+    const QString &MapFilePath() const { return mapFilePath_; }
+    // The map's name and the picture's BORDER, as the image property dialog last left them.
+    const QString &MapName() const { return mapName_; }
+    int Border() const { return border_; }
+    // The encoding of the map's lines: its side file's, or UTF-8 for a new map.
+    const TextCodec &Codec() const { return codec_; }
+    // The map has changed since it was opened or saved.
+    bool Modified() const { return modified_; }
+
+    struct MapText {
+        std::vector<std::string> lines;
+        TextCodec codec;
+    };
+    // The lines and encoding of the side file at path; nothing when it cannot be read.
+    static std::optional<MapText> ReadSideFile(const QString &path);
+
+    // Makes text the open map, unmodified, for the picture at picturePath.
+    void Load(const QString &picturePath, const QString &mapFilePath, const QString &mapName, MapText text);
+    // Empties the map; it is no longer modified.
+    void Close();
+    // Writes the lines to the side file whole, or leaves the old file as it was and returns
+    // false. A written map is no longer modified.
+    bool Save();
+
+    // The changes. Each one marks the map modified and reports Changed.
+    void InsertLine(int index, const std::string &line);
+    void ReplaceLine(int index, const std::string &line);
+    void RemoveLine(int index);
+    // The image line and the map start line, the first two lines, rewritten together.
+    void ReplaceImageAndMapLines(const std::string &imageLine, const std::string &mapStartLine);
+    // A change the lines do not show yet (a region turned into another kind in its dialog):
+    // closing must still ask about the map.
+    void MarkModified();
+
+    // Keeps the values the image property dialog was left with.
+    void KeepImageProperties(int border, const QString &mapName);
+
+signals:
+    // The lines or the modified mark changed through one of the verbs above.
+    void Changed();
+
+private:
+    void Touch();
+
+    MapLineModel *lines_;
+    QString picturePath_;
+    QString mapFilePath_;
+    QString mapName_;
+    int border_ = 0;
+    TextCodec codec_;
+    bool modified_ = false;
+};

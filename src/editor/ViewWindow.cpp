@@ -1,0 +1,417 @@
+#include "editor/ViewWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyle>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include <algorithm>
+
+#include "desktop/MessageDialogs.h"
+#include "core/ZoomMapping.h"
+#include "resizeframe/ResizeFrame.h"
+#include "widgets/PictureBox.h"
+#include "widgets/WidgetGeometry.h"
+
+namespace {
+
+constexpr int kStatusBarHeight = 19;
+constexpr int kPositionPanelWidth = 100;
+constexpr int kZoomPanelWidth = 50;
+constexpr QRect kShapeDesignBounds(24, 16, 65, 65);
+// Before the window manager has framed the window, its frame is taken to be this large, so a
+// window sized to the screen does not reach past it once framed.
+constexpr QMargins kAssumedFrame(8, 32, 8, 8);
+// A drag held this close to the visible edge, or beyond it, scrolls the picture; the further
+// out, the faster, up to the last value per step.
+constexpr int kAutoScrollEdge = 16;
+constexpr int kAutoScrollMaxStep = 48;
+constexpr int kAutoScrollIntervalMs = 30;
+// One notch of a mouse wheel.
+constexpr int kWheelNotch = 120;
+
+QLabel *NewPanel(QWidget *bar, QFrame::Shadow bevel, const char *designText)
+{
+    auto *panel = new QLabel(QString::fromUtf8(designText), bar);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(bevel);
+    panel->setAlignment(Qt::AlignCenter);
+    return panel;
+}
+
+// How far a drag at `at` along a visible length of `length` scrolls in one step.
+int AutoScrollDistance(int at, int length)
+{
+    if (at < kAutoScrollEdge)
+        return -std::min(kAutoScrollMaxStep, kAutoScrollEdge - at);
+    if (at >= length - kAutoScrollEdge)
+        return std::min(kAutoScrollMaxStep, at - (length - kAutoScrollEdge) + 1);
+    return 0;
+}
+
+QString ZoomText(double zoom)
+{
+    return QStringLiteral("%1 %").arg(qRound(zoom * 100));
+}
+
+} // namespace
+
+TViewFrm::TViewFrm(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint
+                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1 = new PictureBox;
+    scrollArea_->setWidget(Image1);
+    Shape1 = new Shape(Image1);
+    Shape1->setGeometry(kShapeDesignBounds);
+    shapeBox_ = {kShapeDesignBounds.x(), kShapeDesignBounds.y(), kShapeDesignBounds.width(),
+                 kShapeDesignBounds.height()};
+    shownGeometry_ = kShapeDesignBounds;
+    Shape1->hide();
+
+    // The bar is laid out by hand: a layout would widen the window past a picture narrower
+    // than the panels.
+    statusBar_ = new QWidget(this);
+    QFont statusFont(QStringLiteral("Times New Roman"));
+    statusFont.setStyleHint(QFont::Serif);
+    statusFont.setPixelSize(12);
+    statusFont.setBold(true);
+    statusBar_->setFont(statusFont);
+    panels_[0] = NewPanel(statusBar_, QFrame::Raised, "(640,480)");
+    panels_[1] = NewPanel(statusBar_, QFrame::Sunken, "GIF 640x400");
+    panels_[2] = NewPanel(statusBar_, QFrame::Sunken, "100 %");
+
+    ResizeFrame1 = new TResizeFrame(this, false);
+    // The shape is used for the whole run: the frame's Delete key must never destroy it.
+    ResizeFrame1->SetDeleteProtected(Shape1, true);
+    auto changeShape = [this] { RunGuarded(this, [this] { ChangeShape(); }); };
+    connect(ResizeFrame1, &TResizeFrame::OnMouseUp, this, changeShape);
+    connect(ResizeFrame1, &TResizeFrame::OnHandleMouseUp, this, changeShape);
+
+    autoScroll_.setInterval(kAutoScrollIntervalMs);
+    connect(&autoScroll_, &QTimer::timeout, this, &TViewFrm::AutoScrollStep);
+    CreateZoomKeys();
+    FitToPicture();
+}
+
+void TViewFrm::CreateZoomKeys()
+{
+    const auto bind = [this](const QKeySequence &keys, auto action) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, action] { RunGuarded(this, [&] { (this->*action)(); }); });
+    };
+    // Ctrl+= as well as Ctrl++, for keyboards where "+" needs Shift.
+    bind(QKeySequence::ZoomIn, &TViewFrm::ZoomIn);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), &TViewFrm::ZoomIn);
+    bind(QKeySequence::ZoomOut, &TViewFrm::ZoomOut);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_0), &TViewFrm::ZoomToNatural);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_9), &TViewFrm::ZoomToFit);
+}
+
+void TViewFrm::SetStatusPanel(int panel, const QString &text)
+{
+    panels_[panel]->setText(text);
+}
+
+QString TViewFrm::StatusPanel(int panel) const
+{
+    return panels_[panel]->text();
+}
+
+void TViewFrm::ShowPicture(QPixmap picture)
+{
+    Image1->SetPicture(std::move(picture));
+    scrollArea_->horizontalScrollBar()->setValue(0);
+    scrollArea_->verticalScrollBar()->setValue(0);
+}
+
+QSize TViewFrm::RoomForPicture() const
+{
+    const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect available = display ? display->availableGeometry() : QRect(0, 0, 640, 480);
+    const QRect framed = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins frame = isVisible() && framed != inner
+                               ? QMargins(inner.left() - framed.left(), inner.top() - framed.top(),
+                                          framed.right() - inner.right(), framed.bottom() - inner.bottom())
+                               : kAssumedFrame;
+    return (available - frame).size() - QSize(0, kStatusBarHeight);
+}
+
+void TViewFrm::FitToPicture()
+{
+    const QSize content = Image1->size();
+    const QSize room = RoomForPicture();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
+    // A scroll bar along one side takes room from the other, which may then need one too.
+    QSize area = content;
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool wide = area.width() > room.width();
+        const bool tall = area.height() > room.height();
+        area = content + QSize(tall ? bar : 0, wide ? bar : 0);
+    }
+    area = area.boundedTo(room);
+    scrollArea_->setGeometry(QRect(QPoint(0, 0), area));
+    const int width = area.width();
+    statusBar_->setGeometry(0, area.height(), width, kStatusBarHeight);
+    panels_[0]->setGeometry(0, 0, kPositionPanelWidth, kStatusBarHeight);
+    // The kind panel reaches to the zoom panel, which ends at the right end of the bar.
+    const int zoomLeft = std::max(kPositionPanelWidth, width - kZoomPanelWidth);
+    panels_[1]->setGeometry(kPositionPanelWidth, 0, zoomLeft - kPositionPanelWidth, kStatusBarHeight);
+    panels_[2]->setGeometry(zoomLeft, 0, std::max(0, width - zoomLeft), kStatusBarHeight);
+    setFixedSize(width, area.height() + kStatusBarHeight);
+    SetStatusPanel(2, ZoomText(Zoom()));
+    KeepOnScreen();
+}
+
+void TViewFrm::KeepOnScreen()
+{
+    const QScreen *display = screen();
+    if (!isVisible() || !display)
+        return;
+    const QRect available = display->availableGeometry();
+    QRect framed = frameGeometry();
+    framed.moveRight(std::min(framed.right(), available.right()));
+    framed.moveBottom(std::min(framed.bottom(), available.bottom()));
+    framed.moveLeft(std::max(framed.left(), available.left()));
+    framed.moveTop(std::max(framed.top(), available.top()));
+    if (framed.topLeft() != frameGeometry().topLeft())
+        move(framed.topLeft());
+}
+
+double TViewFrm::Zoom() const
+{
+    return Image1->Zoom();
+}
+
+void TViewFrm::SetZoom(double zoom)
+{
+    SetZoom(zoom, QRect(QPoint(0, 0), scrollArea_->viewport()->size()).center());
+}
+
+void TViewFrm::SetZoom(double zoom, QPoint anchor)
+{
+    // An outline under way is in the old display pixels: it is dropped, as when a popup takes
+    // the mouse, and the shape stays where it was.
+    if (ResizeFrame1->DragInProgress())
+        ResizeFrame1->AbandonDrag();
+    const double before = Zoom();
+    QScrollBar *across = scrollArea_->horizontalScrollBar();
+    QScrollBar *down = scrollArea_->verticalScrollBar();
+    const QPointF anchored((across->value() + anchor.x()) / before, (down->value() + anchor.y()) / before);
+    const vemo::Box box = ShapeBox();
+    Image1->SetZoom(zoom);
+    PlaceShape(box);
+    FitToPicture();
+    across->setValue(qRound(anchored.x() * zoom - anchor.x()));
+    down->setValue(qRound(anchored.y() * zoom - anchor.y()));
+}
+
+void TViewFrm::ZoomIn()
+{
+    SetZoom(vemo::SteppedZoom(Zoom(), +1));
+}
+
+void TViewFrm::ZoomOut()
+{
+    SetZoom(vemo::SteppedZoom(Zoom(), -1));
+}
+
+void TViewFrm::ZoomToNatural()
+{
+    SetZoom(1.0);
+}
+
+void TViewFrm::ZoomToFit()
+{
+    const QSize room = RoomForPicture();
+    SetZoom(vemo::FittingZoom(Image1->PictureWidth(), Image1->PictureHeight(), room.width(), room.height()));
+}
+
+vemo::Box TViewFrm::VisiblePart() const
+{
+    const QRect seen = Image1->visibleRegion().boundingRect();
+    return vemo::ToPictureBox({seen.x(), seen.y(), seen.width(), seen.height()}, Zoom());
+}
+
+vemo::Box TViewFrm::ShapeBox() const
+{
+    const QRect shown = Shape1->geometry();
+    if (shown == shownGeometry_)
+        return shapeBox_;
+    return vemo::ToPictureBox({shown.x(), shown.y(), shown.width(), shown.height()}, Zoom());
+}
+
+void TViewFrm::PlaceShape(const vemo::Box &box)
+{
+    shapeBox_ = box;
+    const vemo::Box shown = vemo::ToDisplayBox(box, Zoom());
+    const QRect geometry = BoundedGeometry(shown.left, shown.top, shown.width, shown.height);
+    Shape1->setGeometry(geometry);
+    ResizeFrame1->SetControlBounds(Shape1, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    shownGeometry_ = Shape1->geometry();
+}
+
+void TViewFrm::SetShapeBox(const vemo::Box &box)
+{
+    PlaceShape(box);
+    ScrollIntoView(shownGeometry_);
+}
+
+void TViewFrm::ScrollIntoView(const QRect &displayed)
+{
+    const QSize port = scrollArea_->viewport()->size();
+    if (displayed.width() <= port.width() && displayed.height() <= port.height()) {
+        // The least scrolling that shows the whole of it.
+        scrollArea_->ensureVisible(displayed.center().x(), displayed.center().y(), displayed.width() / 2 + 1,
+                                   displayed.height() / 2 + 1);
+    } else {
+        // Larger than the visible part: its top-left corner goes to the visible top-left.
+        scrollArea_->ensureVisible(displayed.left() + port.width() / 2, displayed.top() + port.height() / 2,
+                                   port.width() / 2, port.height() / 2);
+    }
+}
+
+void TViewFrm::EditShape(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize)
+{
+    // A shape still held from an earlier edit would otherwise get a second cover.
+    ResizeFrame1->DetachAll();
+    Shape1->SetShapeKind(kind);
+    SetShapeBox(box);
+    Shape1->show();
+    ResizeFrame1->SetCornerResize(cornerResize);
+    ResizeFrame1->AttachControl(Shape1);
+}
+
+void TViewFrm::ClearShape()
+{
+    ResizeFrame1->DetachAll();
+    Shape1->hide();
+}
+
+void TViewFrm::SetShapeColor(const QColor &color)
+{
+    Shape1->SetPenColor(color);
+    ResizeFrame1->SetHandleColor(color);
+}
+
+void TViewFrm::ChangeShape()
+{
+    // The drag left the shape at display bounds: from now on they are the picture box it shows.
+    shapeBox_ = ShapeBox();
+    shownGeometry_ = Shape1->geometry();
+    if (Shape1->ShapeKind() == Shape::Kind::Rectangle) {
+        emit ShapeChanged(Shape::Kind::Rectangle, shapeBox_);
+        return;
+    }
+    const vemo::Box square = vemo::SquaredBox(shapeBox_);
+    if (square != shapeBox_)
+        PlaceShape(square);
+    emit ShapeChanged(Shape::Kind::Circle, square);
+}
+
+void TViewFrm::FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons)
+{
+    const QPoint at = windowPos.toPoint();
+    const QWidget *port = scrollArea_->viewport();
+    const QPoint onPort = port->mapFrom(this, at);
+    const QPoint onPicture = Image1->mapFrom(this, at);
+    if (port->rect().contains(onPort) && Image1->rect().contains(onPicture)) {
+        SetStatusPanel(0, QStringLiteral("( %1 , %2 )")
+                              .arg(vemo::PicturePixel(onPicture.x(), Zoom()))
+                              .arg(vemo::PicturePixel(onPicture.y(), Zoom())));
+    }
+    autoScrollStep_ = QPoint(AutoScrollDistance(onPort.x(), port->width()), AutoScrollDistance(onPort.y(), port->height()));
+    if (buttons.testFlag(Qt::LeftButton) && ResizeFrame1->DragInProgress() && !autoScrollStep_.isNull())
+        autoScroll_.start();
+    else
+        autoScroll_.stop();
+}
+
+void TViewFrm::AutoScrollStep()
+{
+    if (!ResizeFrame1->DragInProgress() || !windowHandle()) {
+        autoScroll_.stop();
+        return;
+    }
+    QScrollBar *across = scrollArea_->horizontalScrollBar();
+    QScrollBar *down = scrollArea_->verticalScrollBar();
+    const QPoint before(across->value(), down->value());
+    across->setValue(before.x() + autoScrollStep_.x());
+    down->setValue(before.y() + autoScrollStep_.y());
+    if (QPoint(across->value(), down->value()) == before)
+        return;
+    // The picture moved under a mouse that stood still: the drag hears of it as a move, so its
+    // outline follows the picture point now under the mouse.
+    QMouseEvent moved(QEvent::MouseMove, lastMousePos_, mapToGlobal(lastMousePos_), Qt::NoButton, Qt::LeftButton,
+                      lastModifiers_);
+    QCoreApplication::sendEvent(windowHandle(), &moved);
+}
+
+bool TViewFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != windowHandle())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        // Seen by the window before any of its widgets, so the shape, its cover, its handles
+        // and a drag under way all show the position alike.
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        lastMousePos_ = mouse->position();
+        lastModifiers_ = mouse->modifiers();
+        FollowMouse(mouse->position(), mouse->buttons());
+        return false;
+    }
+    case QEvent::MouseButtonRelease:
+        autoScroll_.stop();
+        return false;
+    case QEvent::Wheel: {
+        auto *wheel = static_cast<QWheelEvent *>(event);
+        if (!wheel->modifiers().testFlag(Qt::ControlModifier))
+            return false;
+        const QPoint onPort = scrollArea_->viewport()->mapFrom(this, wheel->position().toPoint());
+        const int notches = wheel->angleDelta().y() / kWheelNotch;
+        if (notches != 0) {
+            const double zoom = vemo::SteppedZoom(Zoom(), notches > 0 ? +1 : -1);
+            RunGuarded(this, [&] { SetZoom(zoom, onPort); });
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TViewFrm::closeEvent(QCloseEvent *event)
+{
+    // Closing the view closes the map: the window stays until the map is closed, which hides it,
+    // and stays on when the user cancels.
+    event->ignore();
+    emit CloseRequested();
+}
+
+void TViewFrm::showEvent(QShowEvent *event)
+{
+    if (!placed_ && !event->spontaneous()) {
+        placed_ = true;
+        if (QWindow *handle = windowHandle())
+            handle->installEventFilter(this);
+        if (const QScreen *display = screen()) {
+            const QRect area = display->availableGeometry();
+            const QPoint centred = area.center() - QPoint(width() / 2, height() / 2);
+            move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
+        }
+    }
+    QWidget::showEvent(event);
+}

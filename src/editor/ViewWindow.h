@@ -1,0 +1,107 @@
+#pragma once
+// The view window: the current picture at a zoom, in a scroll area when it is larger than the
+// screen allows; the hatched shape that marks the region being made, edited or shown; and a
+// status bar below the picture with the mouse position, the picture's kind and size, and the zoom.
+#include <QPoint>
+#include <QRect>
+#include <QTimer>
+#include <QWidget>
+
+#include "core/AreaGeometry.h"
+#include "resizeframe/OutlineGeometry.h"
+#include "widgets/Shape.h"
+
+class PictureBox;
+class QLabel;
+class QScrollArea;
+class TResizeFrame;
+
+class TViewFrm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TViewFrm(QWidget *parent = nullptr);
+
+    PictureBox *Image1 = nullptr;
+    Shape *Shape1 = nullptr;
+    TResizeFrame *ResizeFrame1 = nullptr;
+
+    // Sets the text of status bar panel 0 (mouse position), 1 (picture kind and size) or 2 (zoom).
+    void SetStatusPanel(int panel, const QString &text);
+    QString StatusPanel(int panel) const;
+
+    // Shows a new picture at 100 %, scrolled to its top-left corner.
+    void ShowPicture(QPixmap picture);
+
+    // Gives the window a fixed size: the zoomed picture above the status bar, or, when that is
+    // larger than the screen allows, as much of it as fits, with scroll bars.
+    void FitToPicture();
+
+    // The zoom the picture is shown at (1.0 is 100 %). Changing it keeps the picture point at
+    // anchor (in the scroll area's visible part) where it is; without one, the visible centre.
+    double Zoom() const;
+    void SetZoom(double zoom);
+    void SetZoom(double zoom, QPoint anchor);
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomToNatural();
+    // The zoom at which the whole picture fits the screen.
+    void ZoomToFit();
+
+    // The part of the picture that is scrolled into sight, in picture pixels.
+    vemo::Box VisiblePart() const;
+
+    // The shape's bounds in picture pixels, whatever the zoom.
+    vemo::Box ShapeBox() const;
+    // Moves and sizes the shape, and its cover and handles while the frame holds it, and
+    // scrolls it into sight.
+    void SetShapeBox(const vemo::Box &box);
+    // Shows the shape at box and hands it to the frame, for the user to move and resize it.
+    void EditShape(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize);
+    // Takes the shape back from the frame and hides it.
+    void ClearShape();
+
+    // The outline colour of the shape and the colour of the frame's handles, which go together.
+    void SetShapeColor(const QColor &color);
+
+    // Takes the shape's box from where a drag left it, squares a circle, and reports the box.
+    void ChangeShape();
+
+signals:
+    // The shape was let go at box (picture pixels), or its box was taken up for its dialog.
+    void ShapeChanged(Shape::Kind kind, const vemo::Box &box);
+    // The user asked to close the window; it hides when whoever closes the map agrees.
+    void CloseRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Puts the shape on the display at box (picture pixels), without scrolling.
+    void PlaceShape(const vemo::Box &box);
+    void ScrollIntoView(const QRect &displayed);
+    // The largest size the scroll area may take on this window's screen.
+    QSize RoomForPicture() const;
+    void KeepOnScreen();
+    void CreateZoomKeys();
+    // Follows the mouse over the picture: the position panel, and the scrolling of a drag held
+    // near or beyond the visible edge.
+    void FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons);
+    void AutoScrollStep();
+
+    QScrollArea *scrollArea_ = nullptr;
+    QWidget *statusBar_ = nullptr;
+    QLabel *panels_[3] = {nullptr, nullptr, nullptr};
+    bool placed_ = false; // centred once; later shows keep the window where the user left it
+
+    // The shape's box in picture pixels, and the display geometry it was last given: a geometry
+    // that differs was set by a drag, and is read back at the zoom.
+    vemo::Box shapeBox_;
+    QRect shownGeometry_;
+
+    QTimer autoScroll_;
+    QPoint autoScrollStep_;
+    QPointF lastMousePos_; // in window coordinates
+    Qt::KeyboardModifiers lastModifiers_;
+};

@@ -1,0 +1,659 @@
+#include "resizeframe/ResizeFrame.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::array<Qt::CursorShape, HandleCount> HandleCursors = {
+    Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+    Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor};
+
+QRect ClientAreaOnScreen(const QWidget *widget)
+{
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+} // namespace
+
+TResizeFrame::TResizeFrame(QObject *owner, bool autoAttach)
+    : QObject(owner), autoAttach_(autoAttach)
+{
+    if (QWidget *form = GetOwnerForm())
+        keyCatcher_ = new TKeyCatchWin(this, form);
+    else
+        qWarning("TResizeFrame: no window among its owners; it will attach nothing");
+    // Like a component's load completion: runs once the host has finished
+    // building its form and set the frame's properties.
+    if (autoAttach_)
+        QMetaObject::invokeMethod(this, &TResizeFrame::Loaded, Qt::QueuedConnection);
+}
+
+TResizeFrame::~TResizeFrame()
+{
+    for (auto cover = covers_.rbegin(); cover != covers_.rend(); ++cover)
+        delete cover->data();
+    delete rubberBand_.data();
+    delete overlay_.data();
+    for (const QPointer<QWidget> &handle : handles_)
+        delete handle.data();
+    delete keyCatcher_.data();
+}
+
+void TResizeFrame::Loaded()
+{
+    if (autoAttach_)
+        AttachAll();
+}
+
+QWidget *TResizeFrame::GetOwnerForm() const
+{
+    for (QObject *owner = parent(); owner; owner = owner->parent()) {
+        auto *widget = qobject_cast<QWidget *>(owner);
+        if (widget && widget->isWindow())
+            return widget;
+    }
+    return nullptr;
+}
+
+QList<TCoverControl *> TResizeFrame::Covers() const
+{
+    QList<TCoverControl *> live;
+    for (const QPointer<TCoverControl> &cover : covers_) {
+        if (cover)
+            live.append(cover);
+    }
+    return live;
+}
+
+QList<QWidget *> TResizeFrame::Handles() const
+{
+    QList<QWidget *> live;
+    for (const QPointer<QWidget> &handle : handles_) {
+        if (handle)
+            live.append(handle);
+    }
+    return live;
+}
+
+TCoverControl *TResizeFrame::FindCover(const QWidget *control) const
+{
+    for (TCoverControl *cover : Covers()) {
+        if (cover->AttachedControl() == control)
+            return cover;
+    }
+    return nullptr;
+}
+
+int TResizeFrame::HandleIndex(const QObject *widget) const
+{
+    for (int i = 0; i < HandleCount; ++i) {
+        if (handles_[i] && handles_[i] == widget)
+            return i;
+    }
+    return -1;
+}
+
+bool TResizeFrame::IsFramePart(const QWidget *widget) const
+{
+    return qobject_cast<const TCoverControl *>(widget) || qobject_cast<const TKeyCatchWin *>(widget)
+        || qobject_cast<const TOutlineOverlay *>(widget) || HandleIndex(widget) >= 0;
+}
+
+void TResizeFrame::AttachControl(QWidget *control)
+{
+    // The drag works in the control's parent; a control without one cannot be moved.
+    if (!control || !control->parentWidget() || !keyCatcher_)
+        return;
+    auto *cover = new TCoverControl(this);
+    cover->AttachTo(control);
+    cover->SetPopupMenu(popUpMenu_);
+    covers_.emplace_back(cover);
+    keyCatcher_->setEnabled(true);
+}
+
+void TResizeFrame::DetachAll()
+{
+    HideHandles();
+    EndDrag();
+    for (auto cover = covers_.rbegin(); cover != covers_.rend(); ++cover)
+        delete cover->data();
+    covers_.clear();
+    // Only the frame's own filter goes; the form's own handlers stay as they are.
+    if (filteredForm_)
+        filteredForm_->removeEventFilter(this);
+    filteredForm_ = nullptr;
+    if (keyCatcher_)
+        keyCatcher_->setEnabled(false);
+    currentCover_ = nullptr;
+    selectedCount_ = 0;
+}
+
+void TResizeFrame::SetControlBounds(QWidget *control, int left, int top, int width, int height)
+{
+    TCoverControl *cover = FindCover(control);
+    if (!cover)
+        return;
+    cover->SetBounds(left, top, width, height);
+    // A host may reshape the selected control from inside OnMouseUp, after
+    // the handles were placed; they follow it.
+    if (cover == currentCover_ && selectedCount_ == 1 && !handleDragging_ && HandlesShown())
+        ShowHandles();
+}
+
+void TResizeFrame::AttachAll()
+{
+    QObject *owner = parent();
+    QWidget *form = GetOwnerForm();
+    if (!owner || !form)
+        return;
+    // A snapshot: attaching adds covers to the owner's children.
+    const QObjectList owned = owner->children();
+    for (QObject *object : owned) {
+        auto *control = qobject_cast<QWidget *>(object);
+        if (control && !IsFramePart(control))
+            AttachControl(control);
+    }
+    form->installEventFilter(this);
+    filteredForm_ = form;
+}
+
+void TResizeFrame::DetachControl(QWidget *control)
+{
+    QPointer<TCoverControl> cover = FindCover(control);
+    if (!cover)
+        return;
+    if (cover == currentCover_)
+        SimulatedShiftClick(cover);
+    const bool wasSelected = cover && cover->Selected();
+    delete cover.data();
+    covers_.erase(std::remove(covers_.begin(), covers_.end(), nullptr), covers_.end());
+    if (wasSelected)
+        RecountSelection();
+}
+
+void TResizeFrame::SimulatedShiftClick(TCoverControl *cover)
+{
+    QPointer<TCoverControl> guard = cover;
+    CoverMouseDown(cover, Qt::LeftButton, Qt::ShiftModifier, 0, 0);
+    if (guard)
+        CoverMouseUp(cover, Qt::LeftButton, Qt::ShiftModifier, 0, 0);
+}
+
+void TResizeFrame::SelectControl(QWidget *control)
+{
+    DeselectAll();
+    TCoverControl *cover = FindCover(control);
+    if (!cover)
+        return;
+    currentCover_ = cover;
+    cover->SetSelected(false);
+    SimulatedShiftClick(cover);
+}
+
+void TResizeFrame::SelectControls(const QList<QWidget *> &controls)
+{
+    for (QWidget *control : controls) {
+        TCoverControl *cover = FindCover(control);
+        if (!cover)
+            continue;
+        currentCover_ = cover;
+        cover->SetSelected(false);
+        SimulatedShiftClick(cover);
+    }
+}
+
+void TResizeFrame::SelectInRect(const EdgeRect &formRect)
+{
+    QWidget *form = GetOwnerForm();
+    if (!form)
+        return;
+    const QPoint a = form->mapToGlobal(QPoint(formRect.Left, formRect.Top));
+    const QPoint b = form->mapToGlobal(QPoint(formRect.Right, formRect.Bottom));
+    const EdgeRect band = NormalisedOutline({a.x(), a.y(), b.x(), b.y()});
+    QList<QWidget *> enclosed;
+    for (TCoverControl *cover : Covers()) {
+        QWidget *control = cover->AttachedControl();
+        if (!control || control->parentWidget() != form)
+            continue;
+        const QPoint topLeft = cover->parentWidget()->mapToGlobal(cover->pos());
+        const EdgeRect onScreen = EdgeRect::FromRect(QRect(topLeft, cover->size()));
+        if (onScreen.Left >= band.Left && onScreen.Right <= band.Right && onScreen.Top >= band.Top
+            && onScreen.Bottom <= band.Bottom)
+            enclosed.append(control);
+    }
+    SelectControls(enclosed);
+}
+
+void TResizeFrame::SelectNext()
+{
+    const QList<TCoverControl *> covers = Covers();
+    if (covers.isEmpty())
+        return;
+    TCoverControl *target = covers.first();
+    const qsizetype current = covers.indexOf(currentCover_.data());
+    if (current >= 0) {
+        covers[current]->SetSelected(false);
+        if (current + 1 < covers.size())
+            target = covers[current + 1];
+    }
+    SelectControl(target->AttachedControl());
+}
+
+void TResizeFrame::UpdateMultiMarks()
+{
+    for (TCoverControl *each : Covers()) {
+        const bool mark = each->Selected() && selectedCount_ >= 2;
+        if (mark != each->MultiMark()) {
+            each->SetMultiMark(mark);
+            each->update();
+        }
+    }
+}
+
+void TResizeFrame::RecountSelection()
+{
+    selectedCount_ = 0;
+    TCoverControl *lastSelected = nullptr;
+    for (TCoverControl *each : Covers()) {
+        if (each->Selected()) {
+            ++selectedCount_;
+            lastSelected = each;
+        }
+    }
+    if (lastSelected && !(currentCover_ && currentCover_->Selected()))
+        currentCover_ = lastSelected;
+    UpdateMultiMarks();
+    if (selectedCount_ != 1)
+        HideHandles();
+    else if (!DragInProgress())
+        ShowHandles();
+}
+
+void TResizeFrame::DeselectAll()
+{
+    HideHandles();
+    for (TCoverControl *cover : Covers()) {
+        if (cover->Selected()) {
+            cover->SetSelected(false);
+            cover->SetMultiMark(false);
+            cover->update();
+        }
+    }
+    selectedCount_ = 0;
+}
+
+QList<QWidget *> TResizeFrame::GetSelectedControls() const
+{
+    QList<QWidget *> selected;
+    for (TCoverControl *cover : Covers()) {
+        if (cover->Selected() && cover->AttachedControl())
+            selected.append(cover->AttachedControl());
+    }
+    return selected;
+}
+
+void TResizeFrame::SetDeleteProtected(QWidget *control, bool isProtected)
+{
+    deleteProtected_.erase(std::remove_if(deleteProtected_.begin(), deleteProtected_.end(),
+                                          [control](const QPointer<QWidget> &kept) { return !kept || kept == control; }),
+                           deleteProtected_.end());
+    if (isProtected && control)
+        deleteProtected_.emplace_back(control);
+}
+
+bool TResizeFrame::IsDeleteProtected(const QWidget *control) const
+{
+    return control && std::find(deleteProtected_.begin(), deleteProtected_.end(), control) != deleteProtected_.end();
+}
+
+void TResizeFrame::SetHandleColor(const QColor &color)
+{
+    handleColor_ = color;
+    QPalette palette;
+    palette.setColor(QPalette::Window, color);
+    for (const QPointer<QWidget> &handle : handles_) {
+        if (handle)
+            handle->setPalette(palette);
+    }
+    for (TCoverControl *cover : Covers())
+        cover->update();
+}
+
+void TResizeFrame::CreateHandles()
+{
+    for (QPointer<QWidget> &handle : handles_) {
+        delete handle.data();
+        handle = new QWidget;
+        handle->setAutoFillBackground(true);
+        handle->installEventFilter(this);
+        handle->hide();
+    }
+}
+
+void TResizeFrame::HideHandles()
+{
+    for (const QPointer<QWidget> &handle : handles_) {
+        if (handle)
+            handle->hide();
+    }
+}
+
+bool TResizeFrame::HandlesShown() const
+{
+    return std::any_of(handles_.begin(), handles_.end(),
+                       [](const QPointer<QWidget> &handle) { return handle && !handle->isHidden(); });
+}
+
+void TResizeFrame::ShowHandles()
+{
+    QWidget *parent = currentCover_ ? currentCover_->AttachedParent() : nullptr;
+    if (!parent)
+        return;
+    if (Handles().size() != HandleCount)
+        CreateHandles();
+    // The cover of a windowed control sits inside it; mapping its corner to
+    // the control's parent places the handles alike for both kinds.
+    const QRect bounds(currentCover_->mapTo(parent, QPoint(0, 0)), currentCover_->size());
+    QPalette palette;
+    palette.setColor(QPalette::Window, handleColor_);
+    for (int i = 0; i < HandleCount; ++i) {
+        QWidget *handle = handles_[i];
+        if (handle->parentWidget() != parent)
+            handle->setParent(parent);
+        handle->setPalette(palette);
+        handle->setAutoFillBackground(true);
+        handle->setGeometry(QRect(HandleTopLeft(i, bounds, handleSize_), QSize(handleSize_, handleSize_)));
+        handle->setCursor(HandleCursors[i]);
+        handle->raise();
+        handle->show();
+    }
+}
+
+QRect TResizeFrame::CursorConfinement() const
+{
+    return dragParent_ ? ClientAreaOnScreen(dragParent_) : QRect();
+}
+
+void TResizeFrame::BeginDragIn(QWidget *parent)
+{
+    dragParent_ = parent;
+    if (!overlay_)
+        overlay_ = new TOutlineOverlay(parent, {lineColor_, lineStyle_, lineWidth_});
+}
+
+void TResizeFrame::EndDrag()
+{
+    dragParent_ = nullptr;
+    dragging_ = false;
+    handleDragging_ = false;
+    delete rubberBand_.data();
+    delete overlay_.data();
+}
+
+void TResizeFrame::AbandonDrag()
+{
+    // A press whose OnMouseDown is still running must not start its drag.
+    mouseTaken_ = true;
+    if (!DragInProgress())
+        return;
+    // The overlay takes every outline with it; no control has moved yet.
+    EndDrag();
+    if (selectedCount_ == 1)
+        ShowHandles();
+}
+
+QPoint TResizeFrame::Confined(QWidget *receiver, QPoint pos) const
+{
+    if (!dragParent_)
+        return pos;
+    const QPoint onScreen = receiver->mapToGlobal(pos);
+    const QPoint inside = ClampedToRect(onScreen, CursorConfinement());
+    if (inside == onScreen)
+        return pos;
+    QCursor::setPos(inside);
+    return receiver->mapFromGlobal(inside);
+}
+
+void TResizeFrame::CoverMouseDown(TCoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                                  int y)
+{
+    if (keyCatcher_)
+        keyCatcher_->setFocus();
+    mouseTaken_ = false;
+    if (button != Qt::LeftButton)
+        return;
+    HideHandles();
+
+    const bool withShift = shift.testFlag(Qt::ShiftModifier);
+    const bool moveWillStart = !withShift;
+    if (withShift) {
+        cover->SetSelected(!cover->Selected());
+    } else if (!cover->Selected()) {
+        DeselectAll();
+        cover->SetSelected(true);
+    }
+    const QList<TCoverControl *> covers = Covers();
+    if (moveWillStart) {
+        // Controls moved together must share one parent.
+        for (TCoverControl *other : covers) {
+            if (other != cover && other->Selected() && other->AttachedParent() != cover->AttachedParent())
+                other->SetSelected(false);
+        }
+    }
+    selectedCount_ = 0;
+    for (TCoverControl *each : covers) {
+        if (each->Selected()) {
+            ++selectedCount_;
+            currentCover_ = each;
+        }
+    }
+
+    QPointer<TCoverControl> guard = cover;
+    emit OnMouseDown(cover->AttachedControl(), button, shift, x, y);
+    if (!guard || selectedCount_ == 0)
+        return;
+
+    UpdateMultiMarks();
+    if (mouseTaken_) {
+        // The host opened a popup or another window: the release goes there.
+        if (selectedCount_ == 1)
+            ShowHandles();
+        return;
+    }
+    dragging_ = moveWillStart && cover->Selected();
+    if (!dragging_)
+        return;
+    currentCover_ = cover;
+    BeginDragIn(cover->AttachedParent());
+    for (TCoverControl *each : Covers()) {
+        if (each->Selected())
+            each->BeginOutline(x, y, overlay_);
+    }
+}
+
+void TResizeFrame::CoverMouseMove(TCoverControl *cover, Qt::KeyboardModifiers shift, int x, int y)
+{
+    const QPoint pos = Confined(cover, QPoint(x, y));
+    emit OnMouseMove(cover->AttachedControl(), shift, pos.x(), pos.y());
+    if (!dragging_)
+        return;
+    for (TCoverControl *each : Covers()) {
+        if (each->Selected())
+            each->MoveOutline(pos.x(), pos.y());
+    }
+}
+
+void TResizeFrame::CoverMouseUp(TCoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                                int y)
+{
+    if (button != Qt::LeftButton)
+        return;
+    const QPoint pos = Confined(cover, QPoint(x, y));
+    if (dragging_) {
+        // Every outline is gone before the first control moves.
+        const QList<TCoverControl *> covers = Covers();
+        for (TCoverControl *each : covers) {
+            if (each->Selected())
+                each->EraseOutline();
+        }
+        for (TCoverControl *each : covers) {
+            if (each->Selected())
+                each->ApplyOutline();
+        }
+    }
+    if (selectedCount_ == 1) {
+        CreateHandles();
+        ShowHandles();
+    }
+    EndDrag();
+    emit OnMouseUp(cover->AttachedControl(), button, shift, pos.x(), pos.y());
+}
+
+void TResizeFrame::CoverClick(TCoverControl *cover)
+{
+    emit OnClick(cover->AttachedControl());
+}
+
+void TResizeFrame::CoverDblClick(TCoverControl *cover)
+{
+    emit OnDblClick(cover->AttachedControl());
+}
+
+void TResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                                   int y)
+{
+    if (!currentCover_)
+        return;
+    // Holding the focus, the key catcher hears of a popup or another window
+    // taking the mouse before the release.
+    if (keyCatcher_)
+        keyCatcher_->setFocus();
+    mouseTaken_ = false;
+    QPointer<TCoverControl> cover = currentCover_;
+    emit OnHandleMouseDown(cover->AttachedControl(), button, shift, x, y);
+    if (!cover || !cover->AttachedParent() || mouseTaken_)
+        return;
+    // A hidden widget loses the press's mouse grab in Qt, so the pressed
+    // handle stays shown for the drag but stops painting; the others hide.
+    for (const QPointer<QWidget> &each : handles_) {
+        if (each == handle)
+            each->setAutoFillBackground(false);
+        else if (each)
+            each->hide();
+    }
+    handleDragging_ = true;
+    BeginDragIn(cover->AttachedParent());
+    cover->BeginOutline(x, y, overlay_);
+    if (const int index = HandleIndex(handle); index >= 0)
+        dragHandle_ = index;
+}
+
+void TResizeFrame::HandleMouseMove(QWidget *handle, Qt::KeyboardModifiers shift, int x, int y)
+{
+    if (!handleDragging_ || !currentCover_)
+        return;
+    const QPoint pos = Confined(handle, QPoint(x, y));
+    QPointer<TCoverControl> cover = currentCover_;
+    emit OnHandleMouseMove(cover->AttachedControl(), shift, pos.x(), pos.y());
+    if (cover)
+        cover->ResizeOutline(dragHandle_, pos.x(), pos.y());
+}
+
+void TResizeFrame::HandleMouseUp(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+{
+    const QPoint pos = Confined(handle, QPoint(x, y));
+    // The drag ends even if the host let its control go meanwhile.
+    QPointer<TCoverControl> cover = currentCover_;
+    if (handleDragging_) {
+        if (cover)
+            cover->EndResize();
+        EndDrag();
+        ShowHandles();
+    }
+    if (cover)
+        emit OnHandleMouseUp(cover->AttachedControl(), button, shift, pos.x(), pos.y());
+}
+
+void TResizeFrame::OwnerFormMouseDown(QWidget *, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
+{
+    QWidget *form = GetOwnerForm();
+    if (button != Qt::LeftButton || !form)
+        return;
+    if (keyCatcher_)
+        keyCatcher_->setFocus();
+    DeselectAll();
+    // An unattached cover, out of sight, that only carries the band.
+    rubberBand_ = new TCoverControl(this);
+    rubberBand_->setParent(form);
+    rubberBand_->SetBounds(-10, -10, 1, 1);
+    rubberBand_->show();
+    if (!overlay_)
+        overlay_ = new TOutlineOverlay(form, {lineColor_, lineStyle_, lineWidth_});
+    rubberBand_->BeginBand(x, y, overlay_);
+    dragging_ = true;
+}
+
+void TResizeFrame::OwnerFormMouseMove(QWidget *, Qt::KeyboardModifiers, int x, int y)
+{
+    if (dragging_ && rubberBand_)
+        rubberBand_->StretchBand(x, y);
+}
+
+void TResizeFrame::OwnerFormMouseUp(QWidget *, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    const bool banding = dragging_ && rubberBand_;
+    EdgeRect band;
+    if (banding) {
+        rubberBand_->EraseOutline();
+        band = rubberBand_->Outline();
+    }
+    // A release on the form ends any drag, also one whose control has gone.
+    EndDrag();
+    if (banding && formDragSelect_)
+        SelectInRect(band);
+}
+
+void TResizeFrame::OwnerFormActivate(QWidget *)
+{
+    if (keyCatcher_)
+        keyCatcher_->setFocus();
+}
+
+bool TResizeFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool isHandle = HandleIndex(watched) >= 0;
+    const bool isForm = watched == filteredForm_;
+    if (!isHandle && !isForm)
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    const QEvent::Type type = event->type();
+    if (isForm && type == QEvent::WindowActivate) {
+        OwnerFormActivate(widget);
+        return false;
+    }
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove
+        && type != QEvent::MouseButtonRelease)
+        return false;
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPoint pos = mouse->position().toPoint();
+    if (isHandle) {
+        if (type == QEvent::MouseMove)
+            HandleMouseMove(widget, mouse->modifiers(), pos.x(), pos.y());
+        else if (type == QEvent::MouseButtonRelease)
+            HandleMouseUp(widget, mouse->button(), mouse->modifiers(), pos.x(), pos.y());
+        else
+            HandleMouseDown(widget, mouse->button(), mouse->modifiers(), pos.x(), pos.y());
+        return true;
+    }
+    // The form's own mouse handling runs on after the frame's.
+    if (type == QEvent::MouseMove)
+        OwnerFormMouseMove(widget, mouse->modifiers(), pos.x(), pos.y());
+    else if (type == QEvent::MouseButtonRelease)
+        OwnerFormMouseUp(widget, mouse->button(), mouse->modifiers(), pos.x(), pos.y());
+    else
+        OwnerFormMouseDown(widget, mouse->button(), mouse->modifiers(), pos.x(), pos.y());
+    return false;
+}

@@ -1,0 +1,226 @@
+// Opening pictures: the generated or loaded map, the JPEG written beside other formats, and failures.
+#include <QDir>
+#include <QFileInfo>
+
+#include "EditorFixture.h"
+#include "ModalAnswerer.h"
+#include "TestPictures.h"
+#include "desktop/MessageDialogs.h"
+#include "imagelib/ImageLibrary.h"
+#include "widgets/PictureBox.h"
+
+namespace {
+
+class OpenImageTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        Start();
+    }
+};
+
+TEST_F(OpenImageTest, GifWithoutSideFileGetsThreeLinesAndStaysAsItIs)
+{
+    const QString gif = Path("photo.gif");
+    ASSERT_TRUE(testpics::MakePicture(gif, 320, 200));
+    Main().OpenImage(gif);
+
+    EXPECT_EQ(ListLines(), (QStringList{
+                               R"(<IMG SRC="photo.gif" ALT="photo.gif" BORDER="0" WIDTH=320 HEIGHT=200 USEMAP="#photo">)",
+                               R"(<MAP NAME="photo">)", "</MAP>"}));
+    EXPECT_EQ(Document().PicturePath(), gif);
+    EXPECT_EQ(Document().MapName(), "photo");
+    EXPECT_EQ(Document().MapFilePath(), Path("photo.vmo"));
+    EXPECT_FALSE(Document().Modified());
+    EXPECT_FALSE(QFileInfo::exists(Path("photo.jpg")));
+    EXPECT_TRUE(editor->ViewFrm().isVisible());
+    EXPECT_EQ(editor->ViewFrm().windowTitle(), "photo.gif in " + dir.path());
+    EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "GIF 320 x 200");
+    EXPECT_EQ(Main().StatusPanel(1), dir.path() + "/");
+    EXPECT_TRUE(Main().Save1->isEnabled());
+    EXPECT_EQ(Main().ListBox1->SelectedIndex(), -1);
+}
+
+TEST_F(OpenImageTest, MapNameStopsAtTheFirstDot)
+{
+    const QString gif = Path("a.b.GIF");
+    ASSERT_TRUE(testpics::MakePicture("GIF:" + gif, 8, 6));
+    Main().OpenImage(gif);
+    EXPECT_EQ(Document().MapName(), "a");
+    EXPECT_EQ(ListLines().value(1), R"(<MAP NAME="a">)");
+    EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "GIF 8 x 6");
+}
+
+TEST_F(OpenImageTest, AQuoteInTheFileNameStaysInsideTheNewLinesAttributes)
+{
+    const QString gif = Path("say\"hi\".gif");
+    ASSERT_TRUE(testpics::MakePicture(gif, 8, 6));
+    Main().OpenImage(gif);
+    EXPECT_EQ(ListLines().mid(0, 2),
+              (QStringList{R"(<IMG SRC="say&quot;hi&quot;.gif" ALT="say&quot;hi&quot;.gif" BORDER="0" WIDTH=8 HEIGHT=6 USEMAP="#say&quot;hi&quot;">)",
+                           R"(<MAP NAME="say&quot;hi&quot;">)"}));
+}
+
+struct ConvertedFormat {
+    const char *fileName;
+    const char *convertTarget; // ImageMagick's format prefix
+};
+
+class ConvertedFormatTest : public OpenImageTest, public ::testing::WithParamInterface<ConvertedFormat> {};
+
+TEST_P(ConvertedFormatTest, IsWrittenAsJpegBesideTheSourceAndTheMapRefersToIt)
+{
+    const QString source = Path(GetParam().fileName);
+    ASSERT_TRUE(testpics::MakePicture(QString::fromLatin1(GetParam().convertTarget) + ":" + source, 40, 30));
+    Main().OpenImage(source);
+
+    const QString expectedJpeg = Path(QFileInfo(source).fileName().section('.', 0, -2) + ".jpg");
+    ASSERT_TRUE(QFileInfo::exists(expectedJpeg));
+    EXPECT_TRUE(QFileInfo::exists(source)) << "the source picture stays where it was";
+    EXPECT_EQ(Document().PicturePath(), expectedJpeg);
+    EXPECT_EQ(Document().MapFilePath(), Path(QFileInfo(expectedJpeg).completeBaseName() + ".vmo"));
+    EXPECT_TRUE(ListLines().value(0).startsWith("<IMG SRC=\"" + QFileInfo(expectedJpeg).fileName() + "\""));
+    EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "JPEG 40 x 30");
+
+    ImageLibrary reader;
+    const QImage written = reader.NViewLibLoad(expectedJpeg, 1);
+    EXPECT_EQ(written.size(), QSize(40, 30));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryOtherFormat, ConvertedFormatTest,
+                         ::testing::Values(ConvertedFormat{"photo.bmp", "BMP3"}, ConvertedFormat{"photo.dib", "BMP3"},
+                                           ConvertedFormat{"photo.rle", "BMP3"}, ConvertedFormat{"photo.pcx", "PCX"},
+                                           ConvertedFormat{"photo.tga", "TGA"}, ConvertedFormat{"photo.jif", "JPEG"},
+                                           ConvertedFormat{"photo.jpeg", "JPEG"}, ConvertedFormat{"photo.TGA", "TGA"}),
+                         [](const auto &info) {
+                             std::string name = info.param.fileName;
+                             for (char &c : name)
+                                 if (c == '.')
+                                     c = '_';
+                             return name;
+                         });
+
+TEST_F(OpenImageTest, UpperCaseJpgIsNeverRewritten)
+{
+    const QString jpg = Path("PHOTO.JPG");
+    ASSERT_TRUE(testpics::MakePicture("JPEG:" + jpg, 20, 10));
+    const QByteArray before = testpics::ReadBytes(jpg);
+    Main().OpenImage(jpg);
+    EXPECT_EQ(testpics::ReadBytes(jpg), before);
+    EXPECT_FALSE(QFileInfo::exists(Path("PHOTO.jpg")));
+    EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "JPEG 20 x 10");
+}
+
+TEST_F(OpenImageTest, AnUnrelatedJpegOfTheSameNameIsReplacedOnlyWithConsent)
+{
+    const QString bmp = Path("photo.bmp");
+    const QString jpg = Path("photo.jpg");
+    ASSERT_TRUE(testpics::MakePicture(bmp, 40, 30));
+    ASSERT_TRUE(testpics::MakePicture(jpg, 90, 70));
+    const QByteArray usersJpeg = testpics::ReadBytes(jpg);
+
+    {
+        ModalAnswerer answerer({"いいえ(&N)"});
+        Main().OpenImage(bmp);
+        ASSERT_EQ(answerer.Seen().size(), 1);
+        EXPECT_EQ(answerer.Seen()[0].title, "警告");
+        EXPECT_TRUE(answerer.Seen()[0].text.startsWith("photo.jpg already exists!"));
+    }
+    EXPECT_EQ(testpics::ReadBytes(jpg), usersJpeg);
+    EXPECT_EQ(Main().ListBox1->count(), 0);
+    EXPECT_FALSE(Main().Save1->isEnabled());
+
+    {
+        ModalAnswerer answerer({"はい(&Y)"});
+        Main().OpenImage(bmp);
+        EXPECT_EQ(answerer.Seen().size(), 1);
+    }
+    EXPECT_NE(testpics::ReadBytes(jpg), usersJpeg);
+    EXPECT_EQ(ListLines().value(0).section(' ', 1, 1), R"(SRC="photo.jpg")");
+
+    // Opening the same picture again replaces our own conversion without asking.
+    ModalAnswerer answerer({"いいえ(&N)"});
+    Main().OpenImage(bmp);
+    EXPECT_TRUE(answerer.Seen().isEmpty());
+    EXPECT_EQ(Main().ListBox1->count(), 3);
+}
+
+TEST_F(OpenImageTest, AJpegThatCannotBeWrittenIsReportedAndLeavesNoDocument)
+{
+    const QString bmp = Path("photo.bmp");
+    ASSERT_TRUE(testpics::MakePicture(bmp, 40, 30));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("photo.jpg")); // a folder where the JPEG should go
+
+    ModalAnswerer answerer({"はい(&Y)", "OK"});
+    RunGuarded(&Main(), [&] { Main().OpenImage(bmp); });
+    ASSERT_EQ(answerer.Seen().size(), 2);
+    EXPECT_EQ(answerer.Seen()[1].title, "Vemo-Editor");
+    EXPECT_TRUE(answerer.Seen()[1].text.contains(Path("photo.jpg")));
+    EXPECT_EQ(Main().ListBox1->count(), 0);
+    EXPECT_FALSE(editor->ViewFrm().isVisible());
+    EXPECT_FALSE(Main().Save1->isEnabled());
+}
+
+TEST_F(OpenImageTest, ASideFileThatCannotBeReadIsReportedAndLeavesNoDocument)
+{
+    const QString gif = Path("photo.gif");
+    ASSERT_TRUE(testpics::MakePicture(gif, 20, 10));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("photo.vmo")); // named like the side file, but no file
+
+    ModalAnswerer answerer;
+    RunGuarded(&Main(), [&] { Main().OpenImage(gif); });
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_EQ(answerer.Seen()[0].text, "Cannot read " + Path("photo.vmo") + ".");
+    EXPECT_EQ(Main().ListBox1->count(), 0);
+    EXPECT_FALSE(editor->ViewFrm().isVisible());
+    EXPECT_FALSE(Main().Close1->isEnabled());
+    EXPECT_EQ(Document().PicturePath(), "");
+    EXPECT_EQ(Document().MapFilePath(), "");
+}
+
+struct BrokenPicture {
+    const char *name;
+    QByteArray bytes;
+};
+
+class LoadFailureTest : public OpenImageTest, public ::testing::WithParamInterface<BrokenPicture> {};
+
+TEST_P(LoadFailureTest, ShowsTheLoadFailureAndLeavesNoDocument)
+{
+    const QString good = Path("good.gif");
+    ASSERT_TRUE(testpics::MakePicture(good, 10, 10));
+    Main().OpenImage(good);
+
+    const QString broken = Path(GetParam().name);
+    ASSERT_TRUE(testpics::WriteBytes(broken, GetParam().bytes));
+    ModalAnswerer answerer;
+    Main().OpenImage(broken);
+
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_EQ(answerer.Seen()[0].title, "ｴﾗｰ");
+    EXPECT_EQ(answerer.Seen()[0].text, "Cannot load this Graphic file!");
+    EXPECT_EQ(answerer.Seen()[0].buttons, QStringList{"OK"});
+    EXPECT_EQ(Main().ListBox1->count(), 0);
+    EXPECT_FALSE(editor->ViewFrm().isVisible());
+    EXPECT_FALSE(Main().Close1->isEnabled());
+    EXPECT_FALSE(QFileInfo::exists(Path("broken.jpg")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Broken, LoadFailureTest,
+                         ::testing::Values(BrokenPicture{"broken.gif", QByteArray()},
+                                           BrokenPicture{"broken.bmp", QByteArray("BM\x10\x00\x00\x00garbage", 13)},
+                                           BrokenPicture{"broken.pcx", QByteArray("not a picture at all")},
+                                           BrokenPicture{"broken.jif", QByteArray("\xFF\xD8\xFF\xE0", 4)}));
+
+TEST_F(OpenImageTest, LoadFailureIsSaidInJapaneseToo)
+{
+    environment.japanese = true;
+    Start();
+    ModalAnswerer answerer;
+    Main().OpenImage(dir.path()); // a folder is not a picture
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_EQ(answerer.Seen()[0].text, "画像ファイルが読み込めませんでした。");
+}
+
+} // namespace

@@ -1,0 +1,111 @@
+// The glyph holder: image count from the strip, the embossed disabled image, the shared lists.
+#include "widgets/ButtonGlyph.h"
+#include "widgets/GlyphCache.h"
+#include "widgets/GlyphList.h"
+#include "widgets/PanelButton.h"
+
+#include "QtPrinters.h"
+
+#include <QPalette>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kOlive(128, 128, 0);
+const QColor kFace(200, 200, 200), kLight(250, 250, 250), kShadow(100, 100, 100);
+
+QPalette TestPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Button, kFace);
+    palette.setColor(QPalette::Light, kLight);
+    palette.setColor(QPalette::Dark, kShadow);
+    return palette;
+}
+
+QImage Strip(int width, int height, const QColor &fill = kOlive)
+{
+    QImage strip(width, height, QImage::Format_RGB32);
+    strip.fill(fill);
+    return strip;
+}
+
+QColor Pixel(TBtnGlyph &glyph, TButtonState state, QPoint at)
+{
+    const int index = glyph.CreateButtonGlyph(state, TestPalette());
+    return glyph.GlyphList()->Image(index).toImage().pixelColor(at);
+}
+
+TEST(BtnGlyphTest, AssignedStripSetsImageCountAndTransparentColour)
+{
+    struct Row {
+        QSize strip;
+        int numGlyphs;
+        QSize image;
+    };
+    const Row rows[] = {
+        {{32, 16}, 2, {16, 16}}, {{64, 16}, 4, {16, 16}}, {{96, 16}, 1, {96, 16}}, {{30, 16}, 3, {10, 16}},
+    };
+    for (const Row &row : rows) {
+        TBtnGlyph glyph;
+        glyph.SetNumGlyphs(3);
+        QImage strip = Strip(row.strip.width(), row.strip.height(), Qt::red);
+        strip.setPixelColor(0, row.strip.height() - 1, Qt::blue);
+        glyph.SetGlyph(strip);
+        EXPECT_EQ(glyph.NumGlyphs(), row.numGlyphs) << row.strip.width();
+        EXPECT_EQ(glyph.GlyphSize(), row.image) << row.strip.width();
+        EXPECT_EQ(glyph.TransparentColor(), QColor(Qt::blue));
+    }
+
+    TBtnGlyph twoColour;
+    EXPECT_EQ(twoColour.TransparentColor(), kOlive);
+    QImage mono(16, 16, QImage::Format_Mono);
+    mono.fill(0);
+    twoColour.SetGlyph(mono);
+    EXPECT_EQ(twoColour.TransparentColor(), QColor(Qt::white));
+
+    TBtnGlyph empty;
+    empty.SetGlyph(QImage());
+    EXPECT_EQ(empty.GlyphSize(), QSize(0, 0));
+    EXPECT_EQ(empty.CreateButtonGlyph(psUp, TestPalette()), -1);
+}
+
+TEST(BtnGlyphTest, ALoneImageIsEmbossedWhenDisabled)
+{
+    // Dark pixels in highlight one pixel down and right, then in shadow; light ones vanish.
+    QImage single = Strip(16, 16);
+    single.setPixelColor(3, 3, Qt::black);
+    single.setPixelColor(8, 8, Qt::yellow);
+    TBtnGlyph glyph;
+    glyph.SetGlyph(single);
+    EXPECT_EQ(Pixel(glyph, psDisabled, {3, 3}), kShadow);
+    EXPECT_EQ(Pixel(glyph, psDisabled, {4, 4}), kLight);
+    EXPECT_EQ(Pixel(glyph, psDisabled, {8, 8}), kFace);
+    EXPECT_EQ(Pixel(glyph, psDisabled, {0, 0}), kFace);
+    EXPECT_EQ(Pixel(glyph, psDown, {3, 3}), QColor(Qt::black));
+}
+
+TEST(BtnGlyphTest, EqualSizesShareOneListAndReuseFreedSlots)
+{
+    TBtnGlyph a, b, c, wide;
+    for (TBtnGlyph *glyph : {&a, &b, &c})
+        glyph->SetGlyph(Strip(32, 16));
+    wide.SetGlyph(Strip(20, 10));
+
+    EXPECT_EQ(a.CreateButtonGlyph(psFlat, TestPalette()), 0);
+    EXPECT_EQ(b.CreateButtonGlyph(psFlat, TestPalette()), 1);
+    EXPECT_EQ(a.CreateButtonGlyph(psUp, TestPalette()), 2);
+    EXPECT_EQ(b.GlyphList(), a.GlyphList());
+    wide.CreateButtonGlyph(psUp, TestPalette());
+    EXPECT_NE(wide.GlyphList(), a.GlyphList());
+    EXPECT_EQ(a.GlyphList()->Count(), 3);
+
+    a.SetGlyph(Strip(32, 16)); // drops a's images
+    EXPECT_EQ(a.GlyphList(), nullptr);
+    EXPECT_EQ(b.GlyphList()->Count(), 1);
+    EXPECT_EQ(c.CreateButtonGlyph(psFlat, TestPalette()), 0);
+    EXPECT_EQ(a.CreateButtonGlyph(psFlat, TestPalette()), 2);
+}
+
+} // namespace
