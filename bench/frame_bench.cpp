@@ -66,7 +66,7 @@ struct View {
     QWidget form;
     Picture *picture = new Picture(&form);
     Shape *shape = new Shape(&form);
-    TResizeFrame *frame = new TResizeFrame(&form);
+    ResizeFrame *frame = new ResizeFrame(&form);
 
     View()
     {

@@ -132,8 +132,8 @@ Sample RunProcess(const std::vector<std::string> &command)
     return sample;
 }
 
-// The editor's open of a picture that is not a JPEG: NViewLibLoad, the view's pixmap, and
-// NViewLibSaveAsJPG. The pixmap and the library still hold the picture when the memory is read.
+// The editor's open of a picture that is not a JPEG: Load, the view's pixmap, and
+// SaveAsJpeg. The pixmap and the library still hold the picture when the memory is read.
 Sample OpenLikeTheEditor(const QString &picture, const QString &jpeg)
 {
     ImageLibrary library;
@@ -143,8 +143,8 @@ Sample OpenLikeTheEditor(const QString &picture, const QString &jpeg)
     getrusage(RUSAGE_SELF, &startUsage);
     const auto start = std::chrono::steady_clock::now();
 
-    const QPixmap shown = QPixmap::fromImage(library.NViewLibLoad(picture, 1));
-    library.NViewLibSaveAsJPG(80, jpeg);
+    const QPixmap shown = QPixmap::fromImage(library.Load(picture, 1));
+    library.SaveAsJpeg(80, jpeg);
 
     Sample sample;
     sample.ms = Milliseconds(std::chrono::steady_clock::now() - start);

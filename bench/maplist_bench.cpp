@@ -11,9 +11,9 @@
 // or bare), since memory freed by one run is not always given back to the system and would hide
 // the next run's growth. scripts/run-bench.sh turns the counters into ratios.
 #include "app/EditorApp.h"
+#include "editor/MainWindow.h"
 #include "editor/MapDocument.h"
 #include "editor/MapListBox.h"
-#include "editor/MainWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -107,12 +107,12 @@ struct Editor {
         Main().show();
         Settle();
     }
-    TMainFrm &Main() { return app->MainFrm(); }
-    TMapListBox &List() { return *Main().ListBox1; }
+    MainWindow &Main() { return app->Main(); }
+    MapListBox &List() { return *Main().lineList; }
 
     void Open(const QString &path)
     {
-        Main().OpenImage(path);
+        Main().OpenPictureFile(path);
         Settle();
     }
     void Close()
@@ -185,12 +185,12 @@ int FarLine(int i)
 
 void BM_SelectFarLine(benchmark::State &state)
 {
-    OnMappedList(state, [](TMapListBox &list, int i) { list.setCurrentRow(FarLine(i)); });
+    OnMappedList(state, [](MapListBox &list, int i) { list.setCurrentRow(FarLine(i)); });
 }
 
 void BM_RewriteLine(benchmark::State &state)
 {
-    OnMappedList(state, [](TMapListBox &, int i) {
+    OnMappedList(state, [](MapListBox &, int i) {
         const std::string line = "<AREA SHAPE=\"CIRCLE\" COORDS=\"100,100," + std::to_string(i % 90 + 1)
                                  + "\" HREF=\"pages/rewritten-with-a-longer-link.html\" ALT=\"Rewritten\">";
         TheEditor->app->Document().ReplaceLine(FarLine(i), line);
@@ -199,7 +199,7 @@ void BM_RewriteLine(benchmark::State &state)
 
 void BM_AddAndDeleteLine(benchmark::State &state)
 {
-    OnMappedList(state, [](TMapListBox &list, int) {
+    OnMappedList(state, [](MapListBox &list, int) {
         MapDocument &document = TheEditor->app->Document();
         document.InsertLine(list.count() - 1, "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"\" ALT=\"\">");
         Settle();
@@ -209,7 +209,7 @@ void BM_AddAndDeleteLine(benchmark::State &state)
 
 void BM_ScrollToEndAndBack(benchmark::State &state)
 {
-    OnMappedList(state, [](TMapListBox &list, int) {
+    OnMappedList(state, [](MapListBox &list, int) {
         list.verticalScrollBar()->setValue(list.verticalScrollBar()->maximum());
         Settle();
         list.verticalScrollBar()->setValue(0);

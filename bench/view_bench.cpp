@@ -42,9 +42,9 @@ struct Editor {
         environment.userConfigFolder = dir.filePath("config");
         environment.logicalDpi = 96;
         app = std::make_unique<EditorApp>(environment);
-        app->MainFrm().show();
-        app->MainFrm().OpenImage(dir.filePath("picture.bmp"));
-        if (!QTest::qWaitForWindowExposed(&app->ViewFrm()))
+        app->Main().show();
+        app->Main().OpenPictureFile(dir.filePath("picture.bmp"));
+        if (!QTest::qWaitForWindowExposed(&app->View()))
             std::fprintf(stderr, "the view was not exposed\n");
     }
 };
@@ -53,10 +53,10 @@ Editor *TheEditor = nullptr;
 
 void BM_ViewDrag(benchmark::State &state)
 {
-    TViewFrm &view = TheEditor->app->ViewFrm();
+    ViewWindow &view = TheEditor->app->View();
     const double zoom = state.range(0) / 100.0;
     view.SetZoom(zoom);
-    TheEditor->app->MainFrm().Rect1Click();
+    TheEditor->app->Main().NewRectangle();
     // A shape of the same screen size at every zoom, near the top-left of what is in sight.
     const vemo::Box seen = view.VisiblePart();
     const vemo::Box start{seen.left + 2, seen.top + 2, std::max(1, int(160 / zoom)), std::max(1, int(120 / zoom))};
@@ -64,7 +64,7 @@ void BM_ViewDrag(benchmark::State &state)
     double seconds = 0;
     for (auto _ : state) {
         view.SetShapeBox(start);
-        const QPoint grip = view.mapFromGlobal(view.Shape1->mapToGlobal(QPoint(3, 3)));
+        const QPoint grip = view.mapFromGlobal(view.shape->mapToGlobal(QPoint(3, 3)));
         QTest::mousePress(window, Qt::LeftButton, {}, grip);
         QElapsedTimer timer;
         timer.start();

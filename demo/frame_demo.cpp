@@ -51,7 +51,7 @@ int main(int argc, char **argv)
     cancel->setGeometry(400, 280, 90, 30);
     cancel->setEnabled(false);
     auto *shape = new Shape(&form);
-    shape->setObjectName("Shape1");
+    shape->setObjectName("shape");
     shape->setGeometry(320, 40, 160, 120);
     shape->SetPenColor(Qt::darkBlue);
     shape->SetBrushColor(Qt::blue);
@@ -63,7 +63,7 @@ int main(int argc, char **argv)
 
     // AutoAttach is on: once the event loop starts, every control of the
     // form is covered and the form's empty area takes rubber bands.
-    auto *frame = new TResizeFrame(&form);
+    auto *frame = new ResizeFrame(&form);
     frame->SetDeleteProtected(shape, true);
 
     QMenu menu;
@@ -78,11 +78,11 @@ int main(int argc, char **argv)
     frame->SetPopUpMenu(&menu);
 
     auto showInTitle = [&form](const QString &what) { form.setWindowTitle("Resize frame demo - " + what); };
-    QObject::connect(frame, &TResizeFrame::OnMouseUp, &form,
+    QObject::connect(frame, &ResizeFrame::OnMouseUp, &form,
                      [=](QWidget *sender, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
                          showInTitle(Describe("MouseUp", sender, x, y));
                      });
-    QObject::connect(frame, &TResizeFrame::OnHandleMouseUp, &form,
+    QObject::connect(frame, &ResizeFrame::OnHandleMouseUp, &form,
                      [=](QWidget *sender, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
                          const QRect r = sender->geometry();
                          showInTitle(QStringLiteral("HandleMouseUp(%1) %2 x %3")
@@ -90,7 +90,7 @@ int main(int argc, char **argv)
                                          .arg(r.width())
                                          .arg(r.height()));
                      });
-    QObject::connect(frame, &TResizeFrame::OnDblClick, &form,
+    QObject::connect(frame, &ResizeFrame::OnDblClick, &form,
                      [=](QWidget *sender) { showInTitle(Describe("DblClick", sender, 0, 0)); });
 
     form.show();

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_REQUIRE(file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size)) == qint64(size));
     file.close();
     try {
-        const QImage picture = setup->library.NViewLibLoad(setup->path, 1);
+        const QImage picture = setup->library.Load(setup->path, 1);
         FUZZ_REQUIRE(!picture.isNull());
         FUZZ_REQUIRE(picture.width() <= ImageLibrary::kMaxSide && picture.height() <= ImageLibrary::kMaxSide);
     } catch (const ImageLoadError &) {

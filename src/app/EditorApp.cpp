@@ -1,14 +1,14 @@
 #include "app/EditorApp.h"
 
-#include "imagelib/ImageLibrary.h"
-#include "editor/MapDocument.h"
 #include "editor/MainWindow.h"
+#include "editor/MapDocument.h"
 #include "editor/ViewWindow.h"
+#include "imagelib/ImageLibrary.h"
 
 EditorApp::EditorApp(const StartupEnvironment &environment)
-    : imageLib_(std::make_unique<ImageLibrary>()), document_(std::make_unique<MapDocument>()),
-      viewFrm_(std::make_unique<TViewFrm>()),
-      mainFrm_(std::make_unique<TMainFrm>(*document_, *viewFrm_, *imageLib_, environment))
+    : imageLibrary_(std::make_unique<ImageLibrary>()), document_(std::make_unique<MapDocument>()),
+      view_(std::make_unique<ViewWindow>()),
+      mainWindow_(std::make_unique<MainWindow>(*document_, *view_, *imageLibrary_, environment))
 {
 }
 

@@ -7,8 +7,8 @@
 
 class ImageLibrary;
 class MapDocument;
-class TMainFrm;
-class TViewFrm;
+class MainWindow;
+class ViewWindow;
 
 class EditorApp {
 public:
@@ -16,13 +16,13 @@ public:
     ~EditorApp();
 
     MapDocument &Document() { return *document_; }
-    TMainFrm &MainFrm() { return *mainFrm_; }
-    TViewFrm &ViewFrm() { return *viewFrm_; }
+    MainWindow &Main() { return *mainWindow_; }
+    ViewWindow &View() { return *view_; }
 
 private:
     // Destroyed in reverse order: the main window and its dialogs first, the image library last.
-    std::unique_ptr<ImageLibrary> imageLib_;
+    std::unique_ptr<ImageLibrary> imageLibrary_;
     std::unique_ptr<MapDocument> document_;
-    std::unique_ptr<TViewFrm> viewFrm_;
-    std::unique_ptr<TMainFrm> mainFrm_;
+    std::unique_ptr<ViewWindow> view_;
+    std::unique_ptr<MainWindow> mainWindow_;
 };

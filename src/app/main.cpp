@@ -13,8 +13,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Vemo-Editor"));
 
     EditorApp editor(StartupEnvironment::FromSystem());
-    editor.MainFrm().show();
-    ReportFirstExposeWhenAsked(editor.MainFrm());
-    QuitWhenPaintedIfAsked(*editor.ViewFrm().Image1);
+    editor.Main().show();
+    ReportFirstExposeWhenAsked(editor.Main());
+    QuitWhenPaintedIfAsked(*editor.View().picture);
     return application.exec();
 }

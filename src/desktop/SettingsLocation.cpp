@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QTemporaryFile>
 
-#include "desktop/LocalText.h"
 #include "core/PathRules.h"
 #include "core/SettingsValues.h"
+#include "desktop/LocalText.h"
 
 bool IsFolderWritable(const QString &folder)
 {

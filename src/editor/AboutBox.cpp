@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "desktop/UiFonts.h"
 #include "core/SettingsValues.h"
+#include "desktop/UiFonts.h"
 
 namespace {
 
@@ -45,9 +45,10 @@ QPixmap Emblem()
 
 } // namespace
 
-TAboutFrm::TAboutFrm(int logicalDpi)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                           | Qt::WindowStaysOnTopHint)
+AboutBox::AboutBox(int logicalDpi)
+    : QDialog(nullptr,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::WindowStaysOnTopHint)
 {
     // Laid out at 96 pixels per inch; places and type sizes grow with the screen's DPI.
     const auto scaled = [logicalDpi](int designed) { return vemo::ScaleForDpi(designed, logicalDpi); };
@@ -81,11 +82,11 @@ TAboutFrm::TAboutFrm(int logicalDpi)
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     rule->setGeometry(scaled(148), scaled(80), right - scaled(156), scaled(2));
 
-    OKButton = new QPushButton(QStringLiteral("O             K"), this);
-    OKButton->setFont(PixelFont(QStringLiteral("Century"), QFont::Serif, scaled(12), true));
-    OKButton->setGeometry(scaled(24), scaled(128), right - scaled(24),
-                          std::max(scaled(25), OKButton->sizeHint().height()));
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    setFixedSize(right + scaled(16), OKButton->geometry().bottom() + 1 + scaled(7));
+    okButton = new QPushButton(QStringLiteral("O             K"), this);
+    okButton->setFont(PixelFont(QStringLiteral("Century"), QFont::Serif, scaled(12), true));
+    okButton->setGeometry(scaled(24), scaled(128), right - scaled(24),
+                          std::max(scaled(25), okButton->sizeHint().height()));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    setFixedSize(right + scaled(16), okButton->geometry().bottom() + 1 + scaled(7));
 }

@@ -4,11 +4,11 @@
 
 class QPushButton;
 
-class TAboutFrm : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
     // Laid out for a screen of logicalDpi pixels per inch.
-    explicit TAboutFrm(int logicalDpi);
+    explicit AboutBox(int logicalDpi);
 
-    QPushButton *OKButton = nullptr;
+    QPushButton *okButton = nullptr;
 };

@@ -8,15 +8,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "desktop/LocalText.h"
-#include "desktop/MessageDialogs.h"
-#include "desktop/UiFonts.h"
 #include "core/FileFilter.h"
 #include "core/PathRules.h"
 #include "core/RelativeLink.h"
+#include "desktop/LocalText.h"
+#include "desktop/MessageDialogs.h"
+#include "desktop/UiFonts.h"
 #include "editor/MapDocument.h"
-#include "resizeframe/ResizeFrame.h"
 #include "editor/ViewWindow.h"
+#include "resizeframe/ResizeFrame.h"
 
 namespace {
 
@@ -42,49 +42,50 @@ QPushButton *NewButton(QWidget *parent, const char *caption, const QRect &bounds
 
 } // namespace
 
-TAreaDialog::TAreaDialog(TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese,
-                         const char *caption, const char *switchCaption)
+AreaDialog::AreaDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese, const char *caption,
+                       const char *switchCaption)
     // Kept on top like the view window, which would otherwise cover it.
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+    : QDialog(nullptr,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::WindowStaysOnTopHint),
       view_(view), document_(document), standIn_(standIn)
 {
     setWindowTitle(QString::fromUtf8(caption));
     setFixedSize(kClientWidth, kClientHeight);
 
     QGroupBox *link = NewGroup(this, " Link File ", {8, 60, 391, 50});
-    FileLocate = new StoredValueEdit(link);
-    FileLocate->setGeometry(10, 20, 290, 22);
-    BrowseBtn = NewButton(link, "Browse", {308, 19, 73, 24});
+    linkField = new StoredValueEdit(link);
+    linkField->setGeometry(10, 20, 290, 22);
+    browseButton = NewButton(link, "Browse", {308, 19, 73, 24});
     QGroupBox *alt = NewGroup(this, " ALT Text ", {8, 112, 391, 46});
-    Alt = new StoredValueEdit(alt);
-    Alt->setGeometry(10, 18, 371, 22);
+    altField = new StoredValueEdit(alt);
+    altField->setGeometry(10, 18, 371, 22);
     // The link and the ALT text are what the user reads and types in their own language.
-    FileLocate->setFont(ProportionalUiFont(japanese));
-    Alt->setFont(ProportionalUiFont(japanese));
+    linkField->setFont(ProportionalUiFont(japanese));
+    altField->setFont(ProportionalUiFont(japanese));
 
-    BitBtn1 = NewButton(this, "Set", {64, 162, 85, 25});
-    BitBtn1->setDefault(true);
-    BitBtn2 = NewButton(this, "Cancel", {161, 162, 85, 25});
-    BitBtn3 = NewButton(this, switchCaption, {258, 162, 85, 25});
+    setButton = NewButton(this, "Set", {64, 162, 85, 25});
+    setButton->setDefault(true);
+    cancelButton = NewButton(this, "Cancel", {161, 162, 85, 25});
+    switchButton = NewButton(this, switchCaption, {258, 162, 85, 25});
 
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BitBtn1Click); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BitBtn2Click); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BitBtn3Click); });
-    connect(BrowseBtn, &QPushButton::clicked, this, [this] { Guarded(&TAreaDialog::BrowseBtnClick); });
+    connect(setButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::Set); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::Cancel); });
+    connect(switchButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::SwitchKind); });
+    connect(browseButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::BrowseForLink); });
     // A shape let go in the view is written into the dialog of its kind, shown or not.
-    connect(&view_, &TViewFrm::ShapeChanged, this, [this](Shape::Kind kind, const vemo::Box &box) {
+    connect(&view_, &ViewWindow::ShapeChanged, this, [this](Shape::Kind kind, const vemo::Box &box) {
         if (kind == Kind())
             ShowShape(box);
     });
 }
 
-void TAreaDialog::Guarded(void (TAreaDialog::*handler)())
+void AreaDialog::Guarded(void (AreaDialog::*handler)())
 {
     RunGuarded(this, [this, handler] { (this->*handler)(); });
 }
 
-QLineEdit *TAreaDialog::NewCoordinateField(QGroupBox *group, const char *label, int x)
+QLineEdit *AreaDialog::NewCoordinateField(QGroupBox *group, const char *label, int x)
 {
     auto *caption = new QLabel(QString::fromUtf8(label), group);
     caption->setGeometry(x, 22, 20, 20);
@@ -92,31 +93,31 @@ QLineEdit *TAreaDialog::NewCoordinateField(QGroupBox *group, const char *label, 
     field->setGeometry(x + 22, 20, 60, 22);
     // Only the user's own typing moves the shape: texts written by the view's write-back or by
     // the commands never feed back into it.
-    connect(field, &QLineEdit::textEdited, this, [this] { Guarded(&TAreaDialog::isChange); });
+    connect(field, &QLineEdit::textEdited, this, [this] { Guarded(&AreaDialog::FollowTypedCoordinates); });
     return field;
 }
 
-void TAreaDialog::isChange()
+void AreaDialog::FollowTypedCoordinates()
 {
     if (isActiveWindow())
         MoveShape();
 }
 
-void TAreaDialog::BitBtn1Click()
+void AreaDialog::Set()
 {
-    view_.ResizeFrame1->DetachAll();
+    view_.resizeFrame->DetachAll();
     hide();
     emit AreaSet(AreaLine());
 }
 
-void TAreaDialog::BitBtn2Click()
+void AreaDialog::Cancel()
 {
-    view_.ResizeFrame1->DetachAll();
+    view_.resizeFrame->DetachAll();
     hide();
     emit Cancelled();
 }
 
-void TAreaDialog::BrowseBtnClick()
+void AreaDialog::BrowseForLink()
 {
     QStringList filters;
     for (const std::string &filter : vemo::ToDialogFilters(kLinkFilter))
@@ -131,32 +132,32 @@ void TAreaDialog::BrowseBtnClick()
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return;
     const std::string target = Bytes(chooser.selectedFiles().first());
-    FileLocate->setText(Text(vemo::MakeRelativeLink(target, picture, kPaths)));
+    linkField->setText(Text(vemo::MakeRelativeLink(target, picture, kPaths)));
 }
 
-void TAreaDialog::ShowLinkAndAlt(const std::string &href, const std::string &alt, const TextCodec &codec)
+void AreaDialog::ShowLinkAndAlt(const std::string &href, const std::string &alt, const TextCodec &codec)
 {
     codec_ = codec;
-    FileLocate->ShowStored(href, codec);
-    Alt->ShowStored(alt, codec);
+    linkField->ShowStored(href, codec);
+    altField->ShowStored(alt, codec);
 }
 
-std::string TAreaDialog::CoordinateValue(const QLineEdit *field) const
+std::string AreaDialog::CoordinateValue(const QLineEdit *field) const
 {
     return codec_.AttributeValue(field->text());
 }
 
-void TAreaDialog::SwitchTo(TAreaDialog *other)
+void AreaDialog::SwitchTo(AreaDialog *other)
 {
     other->codec_ = codec_;
-    other->FileLocate->TakeOver(*FileLocate);
-    other->Alt->TakeOver(*Alt);
+    other->linkField->TakeOver(*linkField);
+    other->altField->TakeOver(*altField);
     hide();
     standIn_.hide();
     other->show();
 }
 
-void TAreaDialog::setVisible(bool visible)
+void AreaDialog::setVisible(bool visible)
 {
     // The window stood in for is hidden while a dialog is up; the dialog stands where it was.
     // Placed before the window is mapped, so the window manager takes the position as given.
@@ -165,7 +166,7 @@ void TAreaDialog::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
-void TAreaDialog::hideEvent(QHideEvent *event)
+void AreaDialog::hideEvent(QHideEvent *event)
 {
     if (!event->spontaneous() && !QCoreApplication::closingDown()) {
         standIn_.show();
@@ -175,8 +176,8 @@ void TAreaDialog::hideEvent(QHideEvent *event)
     QDialog::hideEvent(event);
 }
 
-void TAreaDialog::reject()
+void AreaDialog::reject()
 {
     // Escape, the close box and the window manager's close all answer "Cancel".
-    Guarded(&TAreaDialog::BitBtn2Click);
+    Guarded(&AreaDialog::Cancel);
 }

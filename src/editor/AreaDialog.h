@@ -8,25 +8,25 @@
 
 #include <string>
 
-#include "widgets/StoredValueEdit.h"
-#include "desktop/TextCodec.h"
 #include "core/AreaGeometry.h"
+#include "desktop/TextCodec.h"
 #include "widgets/Shape.h"
+#include "widgets/StoredValueEdit.h"
 
 class MapDocument;
 class QGroupBox;
 class QPushButton;
-class TViewFrm;
+class ViewWindow;
 
-class TAreaDialog : public QDialog {
+class AreaDialog : public QDialog {
     Q_OBJECT
 public:
-    StoredValueEdit *FileLocate = nullptr;
-    StoredValueEdit *Alt = nullptr;
-    QPushButton *BrowseBtn = nullptr;
-    QPushButton *BitBtn1 = nullptr; // "Set"
-    QPushButton *BitBtn2 = nullptr; // "Cancel"
-    QPushButton *BitBtn3 = nullptr; // switch to the other kind of area
+    StoredValueEdit *linkField = nullptr;
+    StoredValueEdit *altField = nullptr;
+    QPushButton *browseButton = nullptr;
+    QPushButton *setButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *switchButton = nullptr; // switch to the other kind of area
 
     // The link chooser's filter, in the chooser's "Name|patterns|..." form.
     static constexpr const char *kLinkFilter =
@@ -34,12 +34,12 @@ public:
         "Sound (*.WAV,*.AU,*.AIFF)|*.WAV;*.AU;*.AIFF|All Files (*.*)|*.*";
 
     // Set: lets the shape go and reports the AREA line.
-    void BitBtn1Click();
+    void Set();
     // Cancel: lets the shape go and reports that nothing is to be set.
-    void BitBtn2Click();
-    virtual void BitBtn3Click() = 0;
+    void Cancel();
+    virtual void SwitchKind() = 0;
     // Browse: picks the link target and writes it relative to the picture's folder.
-    void BrowseBtnClick();
+    void BrowseForLink();
 
     // Shows the HREF and ALT values read from a line (empty for a new area); codec is the map's
     // encoding, in which the line this dialog makes is written.
@@ -53,8 +53,8 @@ signals:
 
 protected:
     // standIn is the window this dialog takes the place of while it is shown.
-    TAreaDialog(TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese, const char *caption,
-                const char *switchCaption);
+    AreaDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese, const char *caption,
+               const char *switchCaption);
 
     // A coordinate field at x in a group; typing into it moves the shape.
     QLineEdit *NewCoordinateField(QGroupBox *group, const char *label, int x);
@@ -70,18 +70,18 @@ protected:
     // The kind of shape this dialog edits.
     virtual Shape::Kind Kind() const = 0;
     // Hands the link and ALT values over to other, and shows it in this dialog's place.
-    void SwitchTo(TAreaDialog *other);
+    void SwitchTo(AreaDialog *other);
 
     void setVisible(bool visible) override;
     void hideEvent(QHideEvent *event) override;
     void reject() override;
 
-    TViewFrm &view_;
+    ViewWindow &view_;
     MapDocument &document_;
 
 private:
-    void Guarded(void (TAreaDialog::*handler)());
-    void isChange();
+    void Guarded(void (AreaDialog::*handler)());
+    void FollowTypedCoordinates();
 
     QWidget &standIn_;
     // The map's encoding, for the coordinates.

@@ -7,11 +7,11 @@
 #include "core/MapLayout.h"
 #include "core/MapLines.h"
 #include "editor/CircleDialog.h"
-#include "editor/RectangleDialog.h"
 #include "editor/MapDocument.h"
 #include "editor/MapListBox.h"
-#include "resizeframe/ResizeFrame.h"
+#include "editor/RectangleDialog.h"
 #include "editor/ViewWindow.h"
+#include "resizeframe/ResizeFrame.h"
 
 namespace {
 
@@ -21,26 +21,27 @@ constexpr vemo::Box kNewCircleBox{0, 0, 49, 49};
 
 } // namespace
 
-AreaEditor::AreaEditor(MapDocument &document, TViewFrm &view, TMapListBox &list, QWidget &standIn, bool japanese)
+AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list, QWidget &standIn, bool japanese)
     : document_(document), view_(view), list_(list), standIn_(standIn),
-      rectangle_(std::make_unique<TRectFrm>(view, document, standIn, japanese)),
-      circle_(std::make_unique<TCircFrm>(*rectangle_, view, document, standIn, japanese))
+      rectangle_(std::make_unique<RectangleDialog>(view, document, standIn, japanese)),
+      circle_(std::make_unique<CircleDialog>(*rectangle_, view, document, standIn, japanese))
 {
-    for (TAreaDialog *dialog : {static_cast<TAreaDialog *>(rectangle_.get()), static_cast<TAreaDialog *>(circle_.get())}) {
-        connect(dialog, &TAreaDialog::AreaSet, this, &AreaEditor::PutAreaLine);
-        connect(dialog, &TAreaDialog::Cancelled, this, &AreaEditor::Cancel);
+    for (AreaDialog *dialog : {static_cast<AreaDialog *>(rectangle_.get()), static_cast<AreaDialog *>(circle_.get())}) {
+        connect(dialog, &AreaDialog::AreaSet, this, &AreaEditor::PutAreaLine);
+        connect(dialog, &AreaDialog::Cancelled, this, &AreaEditor::Cancel);
     }
 }
 
 AreaEditor::~AreaEditor() = default;
 
-void AreaEditor::OpenAreaDialog(TAreaDialog &dialog)
+void AreaEditor::OpenAreaDialog(AreaDialog &dialog)
 {
     standIn_.hide();
     dialog.show();
 }
 
-void AreaEditor::StartNewArea(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize, TAreaDialog &dialog)
+void AreaEditor::StartNewArea(Shape::Kind kind, const vemo::Box &box, CornerResizeStyle cornerResize,
+                              AreaDialog &dialog)
 {
     editMode_ = false;
     // At the top-left corner of the part of the picture in sight, which is the picture's own
@@ -71,10 +72,10 @@ void AreaEditor::EditSelectedLine()
     // Set before the line is read: a following "Set" rewrites this line, whatever it holds.
     editMode_ = true;
     const std::string line = document_.LineAt(index);
-    TAreaDialog *dialog = nullptr;
+    AreaDialog *dialog = nullptr;
     switch (vemo::GetAreaKind(line)) {
     case vemo::AreaKind::Rect: {
-        view_.Shape1->SetShapeKind(Shape::Kind::Rectangle);
+        view_.shape->SetShapeKind(Shape::Kind::Rectangle);
         const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Rect);
         const vemo::RectCorners corners{c[0], c[1], c[2], c[3]};
         view_.EditShape(Shape::Kind::Rectangle, vemo::BoxFromCorners(corners), crAsPointed);
@@ -83,7 +84,7 @@ void AreaEditor::EditSelectedLine()
         break;
     }
     case vemo::AreaKind::Circle: {
-        view_.Shape1->SetShapeKind(Shape::Kind::Circle);
+        view_.shape->SetShapeKind(Shape::Kind::Circle);
         const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Circle);
         const vemo::CircleArea circle{c[0], c[1], c[2]};
         view_.EditShape(Shape::Kind::Circle, vemo::BoxFromCircle(circle), crAsPointed);
@@ -106,7 +107,7 @@ void AreaEditor::ShowSelectedArea()
     const std::string line = document_.LineAt(index);
     switch (vemo::GetAreaKind(line)) {
     case vemo::AreaKind::Rect: {
-        view_.Shape1->SetShapeKind(Shape::Kind::Rectangle);
+        view_.shape->SetShapeKind(Shape::Kind::Rectangle);
         // Each edge is set as soon as it is read, so a bad value leaves the earlier edges shown.
         const std::vector<std::string> texts = vemo::CoordTexts(line, vemo::AreaKind::Rect);
         vemo::Box box = view_.ShapeBox();
@@ -118,18 +119,18 @@ void AreaEditor::ShowSelectedArea()
         view_.SetShapeBox(box);
         box.height = vemo::BoxFromCorners({box.left, box.top, box.left, vemo::StrToInt(texts.at(3))}).height;
         view_.SetShapeBox(box);
-        view_.Shape1->show();
+        view_.shape->show();
         break;
     }
     case vemo::AreaKind::Circle: {
-        view_.Shape1->SetShapeKind(Shape::Kind::Circle);
+        view_.shape->SetShapeKind(Shape::Kind::Circle);
         const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Circle);
         view_.SetShapeBox(vemo::BoxFromCircle({c[0], c[1], c[2]}));
-        view_.Shape1->show();
+        view_.shape->show();
         break;
     }
     case vemo::AreaKind::None:
-        view_.Shape1->hide();
+        view_.shape->hide();
         break;
     }
 }
@@ -154,12 +155,12 @@ void AreaEditor::Cancel()
     if (editMode_)
         ShowSelectedArea();
     else
-        view_.Shape1->hide();
+        view_.shape->hide();
 }
 
-TAreaDialog *AreaEditor::OpenDialog() const
+AreaDialog *AreaEditor::OpenDialog() const
 {
-    for (TAreaDialog *dialog : {static_cast<TAreaDialog *>(rectangle_.get()), static_cast<TAreaDialog *>(circle_.get())}) {
+    for (AreaDialog *dialog : {static_cast<AreaDialog *>(rectangle_.get()), static_cast<AreaDialog *>(circle_.get())}) {
         if (dialog->isVisible())
             return dialog;
     }

@@ -12,16 +12,16 @@
 #include "widgets/Shape.h"
 
 class MapDocument;
-class TAreaDialog;
-class TCircFrm;
-class TMapListBox;
-class TRectFrm;
-class TViewFrm;
+class AreaDialog;
+class CircleDialog;
+class MapListBox;
+class RectangleDialog;
+class ViewWindow;
 
 class AreaEditor : public QObject {
     Q_OBJECT
 public:
-    AreaEditor(MapDocument &document, TViewFrm &view, TMapListBox &list, QWidget &standIn, bool japanese);
+    AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list, QWidget &standIn, bool japanese);
     ~AreaEditor() override;
 
     // Puts a new rectangle or circle on the view, with its dialog.
@@ -33,29 +33,29 @@ public:
     void ShowSelectedArea();
 
     // The area dialog that is open, or none.
-    TAreaDialog *OpenDialog() const;
+    AreaDialog *OpenDialog() const;
     // Closes the dialogs and takes the shape away, setting nothing.
     void Abandon();
 
     // A Set rewrites the selected line instead of adding one.
     bool EditMode() const { return editMode_; }
 
-    TRectFrm &RectangleDialog() { return *rectangle_; }
-    TCircFrm &CircleDialog() { return *circle_; }
+    RectangleDialog &Rectangle() { return *rectangle_; }
+    CircleDialog &Circle() { return *circle_; }
 
 private:
-    void StartNewArea(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize, TAreaDialog &dialog);
-    void OpenAreaDialog(TAreaDialog &dialog);
+    void StartNewArea(Shape::Kind kind, const vemo::Box &box, CornerResizeStyle cornerResize, AreaDialog &dialog);
+    void OpenAreaDialog(AreaDialog &dialog);
     // Puts a dialog's AREA line into the map: in place of the selected line when an edit is
     // under way, else as a new line before the map end line. Selects it.
     void PutAreaLine(const std::string &line);
     void Cancel();
 
     MapDocument &document_;
-    TViewFrm &view_;
-    TMapListBox &list_;
+    ViewWindow &view_;
+    MapListBox &list_;
     QWidget &standIn_;
-    std::unique_ptr<TRectFrm> rectangle_;
-    std::unique_ptr<TCircFrm> circle_;
+    std::unique_ptr<RectangleDialog> rectangle_;
+    std::unique_ptr<CircleDialog> circle_;
     bool editMode_ = false;
 };

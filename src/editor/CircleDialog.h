@@ -3,23 +3,23 @@
 #include "core/AreaGeometry.h"
 #include "editor/AreaDialog.h"
 
-class TRectFrm;
+class RectangleDialog;
 
-class TCircFrm : public TAreaDialog {
+class CircleDialog : public AreaDialog {
     Q_OBJECT
 public:
     // The rectangle dialog is the one a region is switched to and from.
-    TCircFrm(TRectFrm &rectangle, TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese);
+    CircleDialog(RectangleDialog &rectangle, ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese);
 
-    QLineEdit *X = nullptr;
-    QLineEdit *Y = nullptr;
-    QLineEdit *R = nullptr;
+    QLineEdit *xField = nullptr;
+    QLineEdit *yField = nullptr;
+    QLineEdit *radiusField = nullptr;
 
     // Writes the centre and radius into the coordinate fields as decimal numbers.
     void ShowCircle(const vemo::CircleArea &circle);
 
     // Rect: the circle's bounding square becomes the rectangle, handed over to the rectangle dialog.
-    void BitBtn3Click() override;
+    void SwitchKind() override;
 
 protected:
     std::string AreaLine() const override;
@@ -28,5 +28,5 @@ protected:
     Shape::Kind Kind() const override { return Shape::Kind::Circle; }
 
 private:
-    TRectFrm &rectangle_;
+    RectangleDialog &rectangle_;
 };

@@ -8,15 +8,15 @@ class QLineEdit;
 class StoredValueEdit;
 class QPushButton;
 
-class TImgPropFrm : public QDialog {
+class ImagePropertiesDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TImgPropFrm(bool japanese);
+    explicit ImagePropertiesDialog(bool japanese);
 
-    QLineEdit *ImgFile = nullptr;
-    ClampingSpinBox *Border = nullptr;
-    StoredValueEdit *MapName = nullptr;
-    StoredValueEdit *AltValue = nullptr;
-    QPushButton *BitBtn1 = nullptr; // "Set"
-    QPushButton *BitBtn2 = nullptr; // "Cancel"
+    QLineEdit *pictureField = nullptr;
+    ClampingSpinBox *borderField = nullptr;
+    StoredValueEdit *mapNameField = nullptr;
+    StoredValueEdit *pictureAltField = nullptr;
+    QPushButton *setButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 };

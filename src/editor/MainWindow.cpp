@@ -21,32 +21,32 @@
 #include <utility>
 #include <vector>
 
-#include "editor/AboutBox.h"
+#include "core/AreaGeometry.h"
+#include "core/AsciiText.h"
+#include "core/FileFilter.h"
+#include "core/IntConv.h"
+#include "core/MapFile.h"
+#include "core/MapLayout.h"
+#include "core/MapLines.h"
+#include "core/PathRules.h"
+#include "core/SettingsValues.h"
+#include "core/TestPage.h"
 #include "desktop/LocalText.h"
 #include "desktop/MessageDialogs.h"
 #include "desktop/SettingsFile.h"
 #include "desktop/SettingsLocation.h"
 #include "desktop/UiFonts.h"
 #include "desktop/UiText.h"
-#include "core/AsciiText.h"
-#include "core/FileFilter.h"
-#include "core/AreaGeometry.h"
-#include "core/IntConv.h"
-#include "core/MapLayout.h"
-#include "core/MapFile.h"
-#include "core/MapLines.h"
-#include "core/PathRules.h"
-#include "core/SettingsValues.h"
-#include "core/TestPage.h"
+#include "editor/AboutBox.h"
 #include "editor/AreaDialog.h"
-#include "imagelib/ImageLibrary.h"
-#include "imagelib/ImageLoadError.h"
 #include "editor/AreaEditor.h"
 #include "editor/ImagePropertiesDialog.h"
 #include "editor/MapDocument.h"
 #include "editor/MapListBox.h"
 #include "editor/ToolGlyphs.h"
 #include "editor/ViewWindow.h"
+#include "imagelib/ImageLibrary.h"
+#include "imagelib/ImageLoadError.h"
 #include "widgets/ClampingSpinBox.h"
 #include "widgets/PictureBox.h"
 
@@ -83,8 +83,8 @@ const vemo::PathStyle kPaths = vemo::NativePathStyle();
 
 } // namespace
 
-TMainFrm::TMainFrm(MapDocument &document, TViewFrm &view, ImageLibrary &imageLibrary,
-                   const StartupEnvironment &environment, QWidget *parent)
+MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &imageLibrary,
+                       const StartupEnvironment &environment, QWidget *parent)
     : QMainWindow(parent), document_(document), view_(view), imageLibrary_(imageLibrary), environment_(environment)
 {
     setWindowTitle(QStringLiteral("Vemo-Editor"));
@@ -95,123 +95,123 @@ TMainFrm::TMainFrm(MapDocument &document, TViewFrm &view, ImageLibrary &imageLib
     auto *column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    Panel1 = new QWidget(client);
-    ListBox1 = new TMapListBox(document_.Model(), client);
-    column->addWidget(Panel1);
-    column->addWidget(ListBox1);
+    toolStrip = new QWidget(client);
+    lineList = new MapListBox(document_.Model(), client);
+    column->addWidget(toolStrip);
+    column->addWidget(lineList);
     setCentralWidget(client);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
 
-    ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ListBox1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { PopupMenu1->popup(ListBox1->viewport()->mapToGlobal(at)); });
-    connect(ListBox1, &TMapListBox::itemSelectionChanged, this, [this] { Guarded(&TMainFrm::ListBox1Click); });
-    connect(ListBox1, &QAbstractItemView::doubleClicked, this, [this] { Guarded(&TMainFrm::PanelButton4Click); });
+    lineList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lineList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { lineMenu->popup(lineList->viewport()->mapToGlobal(at)); });
+    connect(lineList, &MapListBox::itemSelectionChanged, this, [this] { Guarded(&MainWindow::ShowSelectedArea); });
+    connect(lineList, &QAbstractItemView::doubleClicked, this, [this] { Guarded(&MainWindow::EditSelectedLine); });
 
     // The dialogs take this window's place while they are up.
-    areas_ = std::make_unique<AreaEditor>(document_, view_, *ListBox1, *this, environment_.japanese);
-    imgPropFrm_ = std::make_unique<TImgPropFrm>(environment_.japanese);
-    aboutFrm_ = std::make_unique<TAboutFrm>(environment_.logicalDpi);
+    areas_ = std::make_unique<AreaEditor>(document_, view_, *lineList, *this, environment_.japanese);
+    imagePropertiesDialog_ = std::make_unique<ImagePropertiesDialog>(environment_.japanese);
+    aboutBox_ = std::make_unique<AboutBox>(environment_.logicalDpi);
     // Closing the view closes the map, reported over the view.
-    connect(&view_, &TViewFrm::CloseRequested, this, [this] { RunGuarded(&view_, [this] { CloseMap(); }); });
+    connect(&view_, &ViewWindow::CloseRequested, this, [this] { RunGuarded(&view_, [this] { CloseMap(); }); });
 
-    FormCreate();
+    SetUpAtStart();
 }
 
-TMainFrm::~TMainFrm() = default;
+MainWindow::~MainWindow() = default;
 
-void TMainFrm::Guarded(void (TMainFrm::*handler)())
+void MainWindow::Guarded(void (MainWindow::*handler)())
 {
     RunGuarded(this, [this, handler] { (this->*handler)(); });
 }
 
-QAction *TMainFrm::NewAction(QMenu *menu, const char *caption, void (TMainFrm::*handler)())
+QAction *MainWindow::NewAction(QMenu *menu, const char *caption, void (MainWindow::*handler)())
 {
     QAction *action = menu->addAction(QString::fromUtf8(caption));
     connect(action, &QAction::triggered, this, [this, handler] { Guarded(handler); });
     return action;
 }
 
-void TMainFrm::CreateMenus()
+void MainWindow::CreateMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    Open1 = NewAction(file, "&Open Graphic", &TMainFrm::Open1Click);
-    Close1 = NewAction(file, "&Close ", &TMainFrm::Close1Click);
+    openAction = NewAction(file, "&Open Graphic", &MainWindow::OpenPicture);
+    closeAction = NewAction(file, "&Close ", &MainWindow::ClosePicture);
     file->addSeparator();
-    Save1 = NewAction(file, "&Save Source", &TMainFrm::Save1Click);
+    saveAction = NewAction(file, "&Save Source", &MainWindow::SaveMap);
     file->addSeparator();
-    Exit1 = NewAction(file, "E&xit", &TMainFrm::Exit1Click);
+    exitAction = NewAction(file, "E&xit", &MainWindow::Exit);
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    Copy1 = NewAction(edit, "&Copy to Clipboard", &TMainFrm::Copy1Click);
+    copyAction = NewAction(edit, "&Copy to Clipboard", &MainWindow::CopyMap);
     edit->addSeparator();
-    Edit2 = NewAction(edit, "&Edit select item", &TMainFrm::PanelButton4Click);
-    Delete1 = NewAction(edit, "&Delete select item", &TMainFrm::Delete1Click);
+    editAction = NewAction(edit, "&Edit select item", &MainWindow::EditSelectedLine);
+    deleteAction = NewAction(edit, "&Delete select item", &MainWindow::DeleteSelectedLine);
     edit->addSeparator();
-    ImageProperty = NewAction(edit, "&Image Property", &TMainFrm::PanelButton9Click);
+    imagePropertiesAction = NewAction(edit, "&Image Property", &MainWindow::EditImageProperties);
     edit->addSeparator();
-    Test1 = NewAction(edit, "&Test Image Map", &TMainFrm::PanelButton7Click);
+    testAction = NewAction(edit, "&Test Image Map", &MainWindow::TestInBrowser);
 
     QMenu *create = menuBar()->addMenu(QStringLiteral("&Create"));
-    Rect1 = NewAction(create, "&RECT Map", &TMainFrm::Rect1Click);
-    Circle1 = NewAction(create, "&CIRC Map", &TMainFrm::Circle1Click);
+    newRectangleAction = NewAction(create, "&RECT Map", &MainWindow::NewRectangle);
+    newCircleAction = NewAction(create, "&CIRC Map", &MainWindow::NewCircle);
 
     QMenu *option = menuBar()->addMenu(QStringLiteral("&Option"));
-    Font1 = NewAction(option, "&Font (HTML Source)", &TMainFrm::Font1Click);
-    Color1 = NewAction(option, "&Color (Map Shape)", &TMainFrm::Color1Click);
+    fontAction = NewAction(option, "&Font (HTML Source)", &MainWindow::ChooseListFont);
+    colourAction = NewAction(option, "&Color (Map Shape)", &MainWindow::ChooseShapeColour);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    Topics = NewAction(help, "&Topics", &TMainFrm::TopicsClick);
+    helpAction = NewAction(help, "&Topics", &MainWindow::ShowHelp);
     help->addSeparator();
-    About1 = NewAction(help, "&About", &TMainFrm::About1Click);
+    aboutAction = NewAction(help, "&About", &MainWindow::ShowAbout);
 
-    PopupMenu1 = new QMenu(this);
-    EditLine1 = NewAction(PopupMenu1, "&Edit this line", &TMainFrm::PanelButton4Click);
-    Delete2 = NewAction(PopupMenu1, "&Delete this line", &TMainFrm::Delete1Click);
-    PopupMenu1->addSeparator();
-    TestImageMap1 = NewAction(PopupMenu1, "Test Image Map", &TMainFrm::PanelButton7Click);
-    PopupMenu1->addSeparator();
-    FontChange1 = NewAction(PopupMenu1, "&Font Change", &TMainFrm::Font1Click);
+    lineMenu = new QMenu(this);
+    lineMenuEdit = NewAction(lineMenu, "&Edit this line", &MainWindow::EditSelectedLine);
+    lineMenuDelete = NewAction(lineMenu, "&Delete this line", &MainWindow::DeleteSelectedLine);
+    lineMenu->addSeparator();
+    lineMenuTest = NewAction(lineMenu, "Test Image Map", &MainWindow::TestInBrowser);
+    lineMenu->addSeparator();
+    lineMenuFont = NewAction(lineMenu, "&Font Change", &MainWindow::ChooseListFont);
 }
 
-void TMainFrm::CreateToolBar()
+void MainWindow::CreateToolBar()
 {
     struct ButtonInfo {
-        TPanelButton *TMainFrm::*button;
+        PanelButton *MainWindow::*button;
         const char *caption;
         const char *hint;
         ToolGlyph glyph;
-        void (TMainFrm::*handler)();
+        void (MainWindow::*handler)();
     };
     const ButtonInfo buttons[] = {
-        {&TMainFrm::PanelButton1, "Open", "新しい画像ﾌｧｲﾙを開きます", ToolGlyph::Open, &TMainFrm::Open1Click},
-        {&TMainFrm::PanelButton2, "Save", "HTMLリストを保存します", ToolGlyph::Save, &TMainFrm::Save1Click},
-        {&TMainFrm::PanelButton3, "Clip", "HTMLリストをクリップボードにコピーします", ToolGlyph::Clip,
-         &TMainFrm::Copy1Click},
-        {&TMainFrm::PanelButton9, "Image", "画像に関する各種設定をします", ToolGlyph::Image,
-         &TMainFrm::PanelButton9Click},
-        {&TMainFrm::PanelButton4, "Edit", "選択行のイメージマップの設定を編集します", ToolGlyph::Edit,
-         &TMainFrm::PanelButton4Click},
-        {&TMainFrm::PanelButton5, "RECT", "新たに矩形のイメージマップを作ります", ToolGlyph::Rect,
-         &TMainFrm::Rect1Click},
-        {&TMainFrm::PanelButton6, "CIRC", "新たに円形のイメージマップを作ります", ToolGlyph::Circle,
-         &TMainFrm::Circle1Click},
-        {&TMainFrm::PanelButton7, "Test", "ＷＷＷブラウザを起動しイメージマップのテストをします", ToolGlyph::Test,
-         &TMainFrm::PanelButton7Click},
-        {&TMainFrm::PanelButton8, "Help", "取扱説明を表示します", ToolGlyph::Help, &TMainFrm::TopicsClick},
+        {&MainWindow::openButton, "Open", "新しい画像ﾌｧｲﾙを開きます", ToolGlyph::Open, &MainWindow::OpenPicture},
+        {&MainWindow::saveButton, "Save", "HTMLリストを保存します", ToolGlyph::Save, &MainWindow::SaveMap},
+        {&MainWindow::clipButton, "Clip", "HTMLリストをクリップボードにコピーします", ToolGlyph::Clip,
+         &MainWindow::CopyMap},
+        {&MainWindow::imageButton, "Image", "画像に関する各種設定をします", ToolGlyph::Image,
+         &MainWindow::EditImageProperties},
+        {&MainWindow::editButton, "Edit", "選択行のイメージマップの設定を編集します", ToolGlyph::Edit,
+         &MainWindow::EditSelectedLine},
+        {&MainWindow::rectangleButton, "RECT", "新たに矩形のイメージマップを作ります", ToolGlyph::Rect,
+         &MainWindow::NewRectangle},
+        {&MainWindow::circleButton, "CIRC", "新たに円形のイメージマップを作ります", ToolGlyph::Circle,
+         &MainWindow::NewCircle},
+        {&MainWindow::testButton, "Test", "ＷＷＷブラウザを起動しイメージマップのテストをします", ToolGlyph::Test,
+         &MainWindow::TestInBrowser},
+        {&MainWindow::helpButton, "Help", "取扱説明を表示します", ToolGlyph::Help, &MainWindow::ShowHelp},
     };
     // The buttons stand in a row at fixed places; the last one is a pixel wider.
     constexpr int kStripHeight = 56, kTop = 3, kFirstLeft = 4, kStep = 56, kWidth = 53, kLastWidth = 54,
                   kHeight = 46;
-    Panel1->setFixedHeight(kStripHeight);
+    toolStrip->setFixedHeight(kStripHeight);
     QFont shapeFont = FontWithHint(QStringLiteral("Times New Roman"), QFont::Serif);
     shapeFont.setPixelSize(12);
     shapeFont.setBold(true);
     int left = kFirstLeft;
     for (const ButtonInfo &info : buttons) {
-        auto *button = new TPanelButton(Panel1);
+        auto *button = new PanelButton(toolStrip);
         const bool last = &info == &buttons[std::size(buttons) - 1];
         button->setGeometry(left, kTop, last ? kLastWidth : kWidth, kHeight);
         left += kStep;
@@ -223,12 +223,12 @@ void TMainFrm::CreateToolBar()
         button->SetNumGlyphs(2);
         if (info.glyph == ToolGlyph::Rect || info.glyph == ToolGlyph::Circle)
             button->setFont(shapeFont);
-        connect(button, &TPanelButton::OnClick, this, [this, handler = info.handler] { Guarded(handler); });
+        connect(button, &PanelButton::OnClick, this, [this, handler = info.handler] { Guarded(handler); });
         this->*info.button = button;
     }
 }
 
-void TMainFrm::CreateStatusBar()
+void MainWindow::CreateStatusBar()
 {
     QStatusBar *bar = statusBar();
     bar->setSizeGripEnabled(false);
@@ -240,47 +240,47 @@ void TMainFrm::CreateStatusBar()
     bar->addWidget(statusPanels_[1], 1);
 }
 
-QString TMainFrm::StatusPanel(int panel) const
+QString MainWindow::StatusPanel(int panel) const
 {
     return statusPanels_[panel]->text();
 }
 
-void TMainFrm::SetDocumentCommandsEnabled(bool enabled)
+void MainWindow::SetDocumentCommandsEnabled(bool enabled)
 {
-    for (TPanelButton *button :
-         {PanelButton2, PanelButton3, PanelButton4, PanelButton5, PanelButton6, PanelButton7, PanelButton9})
+    for (PanelButton *button :
+         {saveButton, clipButton, editButton, rectangleButton, circleButton, testButton, imageButton})
         button->setEnabled(enabled);
-    for (QAction *item : {Close1, Save1, Copy1, Edit2, Delete1, ImageProperty, Test1, Rect1, Circle1, EditLine1,
-                          Delete2, TestImageMap1})
+    for (QAction *item : {closeAction, saveAction, copyAction, editAction, deleteAction, imagePropertiesAction,
+                          testAction, newRectangleAction, newCircleAction, lineMenuEdit, lineMenuDelete, lineMenuTest})
         item->setEnabled(enabled);
 }
 
-void TMainFrm::EnableCommands()
+void MainWindow::EnableCommands()
 {
     SetDocumentCommandsEnabled(true);
 }
 
-void TMainFrm::DisableCommands()
+void MainWindow::DisableCommands()
 {
     SetDocumentCommandsEnabled(false);
 }
 
-void TMainFrm::FormCreate()
+void MainWindow::SetUpAtStart()
 {
     DisableCommands();
-    iniFileName_ = SettingsFileLocation(environment_.programPath, environment_.userConfigFolder);
+    settingsPath_ = SettingsFileLocation(environment_.programPath, environment_.userConfigFolder);
     ReadSettings();
     resize(vemo::ScaleForDpi(kDesignWidth, environment_.logicalDpi),
            vemo::ScaleForDpi(kDesignHeight, environment_.logicalDpi));
     if (environment_.japanese)
-        imageLibrary_.NViewLibSetLanguage(QStringLiteral("Japanese"));
+        imageLibrary_.SetLanguage(QStringLiteral("Japanese"));
     statusBar()->setFont(ProportionalUiFont(environment_.japanese));
     firstActivation_ = true;
 }
 
-void TMainFrm::ReadSettings()
+void MainWindow::ReadSettings()
 {
-    const SettingsFile settings(iniFileName_);
+    const SettingsFile settings(settingsPath_);
     auto readInt = [&](const char *key, int fallback) {
         return vemo::ReadSettingInt(settings.Read(kSettingsSection, key).value_or(""), fallback);
     };
@@ -291,27 +291,27 @@ void TMainFrm::ReadSettings()
     if (!faceName.empty())
         font.setFamily(Text(faceName));
     font.setPointSize(vemo::KeptFontSize(readInt("FONTSIZE", kDefaultListFontSize), kDefaultListFontSize));
-    ListBox1->setFont(font);
+    lineList->setFont(font);
 }
 
-void TMainFrm::WriteSettings()
+void MainWindow::WriteSettings()
 {
-    SettingsFile settings(iniFileName_);
+    SettingsFile settings(settingsPath_);
     settings.Write(kSettingsSection, "LEFT", vemo::IntToStr(x()));
     settings.Write(kSettingsSection, "TOP", vemo::IntToStr(y()));
-    settings.Write(kSettingsSection, "FONTNAME", Bytes(ListBox1->font().family()));
-    settings.Write(kSettingsSection, "FONTSIZE", vemo::IntToStr(ListBox1->font().pointSize()));
+    settings.Write(kSettingsSection, "FONTNAME", Bytes(lineList->font().family()));
+    settings.Write(kSettingsSection, "FONTSIZE", vemo::IntToStr(lineList->font().pointSize()));
     settings.Write(kSettingsSection, "JAPAN", environment_.japanese ? "1" : "0");
 }
 
-bool TMainFrm::event(QEvent *event)
+bool MainWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate && firstActivation_)
-        Guarded(&TMainFrm::FormActivate);
+        Guarded(&MainWindow::OpenCommandLinePicture);
     return QMainWindow::event(event);
 }
 
-void TMainFrm::FormActivate()
+void MainWindow::OpenCommandLinePicture()
 {
     // Cleared first, so a failure or a message box while opening never brings us back here.
     firstActivation_ = false;
@@ -319,10 +319,10 @@ void TMainFrm::FormActivate()
         return;
     const QString argument = QFileInfo(environment_.arguments.first()).absoluteFilePath();
     const QString folder = Text(vemo::FolderPart(Bytes(argument), kPaths));
-    OpenImage(folder + GetStoredFileName(argument));
+    OpenPictureFile(folder + GetStoredFileName(argument));
 }
 
-void TMainFrm::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     bool mayClose = false;
     RunGuarded(this, [&] { mayClose = CloseMap(); });
@@ -337,18 +337,18 @@ void TMainFrm::closeEvent(QCloseEvent *event)
     DeleteTestPage();
 }
 
-QString TMainFrm::TestPagePath() const
+QString MainWindow::TestPagePath() const
 {
     // Beside the picture, so the page's relative picture and link names resolve as in the user's site.
     return Text(vemo::FolderPart(Bytes(document_.PicturePath()), kPaths) + kTestPageName);
 }
 
-void TMainFrm::DeleteTestPage()
+void MainWindow::DeleteTestPage()
 {
     testPages_.RemoveUnchanged();
 }
 
-void TMainFrm::Open1Click()
+void MainWindow::OpenPicture()
 {
     QStringList filters;
     for (const std::string &filter : vemo::ToDialogFilters(kPictureFilter))
@@ -360,16 +360,16 @@ void TMainFrm::Open1Click()
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.first());
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        OpenImage(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath());
+        OpenPictureFile(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath());
 }
 
-void TMainFrm::OpenImage(const QString &openedPath)
+void MainWindow::OpenPictureFile(const QString &openedPath)
 {
     if (!CloseMap())
         return;
 
     try {
-        view_.ShowPicture(QPixmap::fromImage(imageLibrary_.NViewLibLoad(openedPath, 1)));
+        view_.ShowPicture(QPixmap::fromImage(imageLibrary_.Load(openedPath, 1)));
     } catch (const ImageLoadError &) {
         MessageDlg(this, MessageKind::Error, kCannotLoad.In(environment_.japanese), static_cast<int>(MessageButton::Ok));
         return;
@@ -386,8 +386,8 @@ void TMainFrm::OpenImage(const QString &openedPath)
             return;
     }
 
-    const int width = view_.Image1->PictureWidth();
-    const int height = view_.Image1->PictureHeight();
+    const int width = view_.picture->PictureWidth();
+    const int height = view_.picture->PictureHeight();
     const std::string fileName = vemo::FileNamePart(path, kPaths);
     const QString mapName = Text(vemo::MapNameFromFileName(fileName));
     const QString mapFileName = Text(vemo::ChangeExtension(path, vemo::kMapFileExtension, kPaths));
@@ -415,7 +415,7 @@ void TMainFrm::OpenImage(const QString &openedPath)
     statusPanels_[1]->setText(Text(vemo::LinkBaseFolder(path, kPaths)));
 }
 
-bool TMainFrm::ConvertToJpeg(const QString &sourcePath, const QString &jpegPath)
+bool MainWindow::ConvertToJpeg(const QString &sourcePath, const QString &jpegPath)
 {
     // A JPEG of the same name that we did not convert from this picture is the user's own
     // picture: replacing it needs their consent.
@@ -426,17 +426,17 @@ bool TMainFrm::ConvertToJpeg(const QString &sourcePath, const QString &jpegPath)
         if (MessageDlg(this, MessageKind::Warning, question, buttons) != MessageButton::Yes)
             return false;
     }
-    imageLibrary_.NViewLibSaveAsJPG(80, jpegPath);
+    imageLibrary_.SaveAsJpeg(80, jpegPath);
     return true;
 }
 
-void TMainFrm::WriteMapFile()
+void MainWindow::WriteMapFile()
 {
     if (!document_.Save())
         throw std::runtime_error(Bytes(kCannotWriteMap.In(environment_.japanese).arg(document_.MapFilePath())));
 }
 
-bool TMainFrm::CloseMap()
+bool MainWindow::CloseMap()
 {
     const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No)
                                    | static_cast<int>(MessageButton::Cancel);
@@ -444,13 +444,13 @@ bool TMainFrm::CloseMap()
     // and then only closing the view brings us here.
     QWidget *asker = isVisible() ? static_cast<QWidget *>(this) : &view_;
     // A region still in its dialog is in no line yet, so the map's own question would miss it.
-    if (TAreaDialog *dialog = areas_->OpenDialog()) {
+    if (AreaDialog *dialog = areas_->OpenDialog()) {
         const MessageButton answer =
             MessageDlg(asker, MessageKind::Warning, kRegionNotSet.In(environment_.japanese), buttons);
         if (answer == MessageButton::Cancel)
             return false;
         if (answer == MessageButton::Yes)
-            dialog->BitBtn1Click();
+            dialog->Set();
     }
     if (document_.Modified()) {
         const MessageButton answer =
@@ -468,104 +468,104 @@ bool TMainFrm::CloseMap()
     return true;
 }
 
-void TMainFrm::Close1Click()
+void MainWindow::ClosePicture()
 {
     CloseMap();
 }
 
-void TMainFrm::Save1Click()
+void MainWindow::SaveMap()
 {
     WriteMapFile();
 }
 
-void TMainFrm::Copy1Click()
+void MainWindow::CopyMap()
 {
     QApplication::clipboard()->setText(document_.Codec().Text(vemo::JoinMapFileLines(document_.Lines())));
 }
 
-void TMainFrm::Exit1Click()
+void MainWindow::Exit()
 {
     close();
 }
 
-void TMainFrm::Rect1Click()
+void MainWindow::NewRectangle()
 {
     areas_->NewRectangle();
 }
 
-void TMainFrm::Circle1Click()
+void MainWindow::NewCircle()
 {
     areas_->NewCircle();
 }
 
-void TMainFrm::PanelButton4Click()
+void MainWindow::EditSelectedLine()
 {
     areas_->EditSelectedLine();
 }
 
-void TMainFrm::Delete1Click()
+void MainWindow::DeleteSelectedLine()
 {
-    const int index = ListBox1->SelectedIndex();
+    const int index = lineList->SelectedIndex();
     if (vemo::IsProtectedLine(index, document_.LineCount()))
         return;
     document_.RemoveLine(index);
-    ListBox1->SelectLine(-1);
+    lineList->SelectLine(-1);
 }
 
-void TMainFrm::ListBox1Click()
+void MainWindow::ShowSelectedArea()
 {
     areas_->ShowSelectedArea();
 }
 
-void TMainFrm::PanelButton9Click()
+void MainWindow::EditImageProperties()
 {
-    TImgPropFrm *dialog = imgPropFrm_.get();
+    ImagePropertiesDialog *dialog = imagePropertiesDialog_.get();
     const TextCodec &codec = document_.Codec();
-    dialog->ImgFile->setText(document_.PicturePath());
+    dialog->pictureField->setText(document_.PicturePath());
     // A BORDER that is no number stops here, before the dialog shows.
     const vemo::ImageLineValues values = vemo::ReadImageLine(document_.LineAt(0));
-    dialog->Border->setValue(values.border);
-    dialog->AltValue->ShowStored(values.alt, codec);
-    dialog->MapName->ShowStored(values.map, codec);
+    dialog->borderField->setValue(values.border);
+    dialog->pictureAltField->ShowStored(values.alt, codec);
+    dialog->mapNameField->ShowStored(values.map, codec);
     if (dialog->exec() == QDialog::Accepted) {
-        const int selected = ListBox1->SelectedIndex();
-        const std::string mapName = dialog->MapName->Stored();
+        const int selected = lineList->SelectedIndex();
+        const std::string mapName = dialog->mapNameField->Stored();
         const QString fileName = Text(vemo::FileNamePart(Bytes(document_.PicturePath()), kPaths));
         document_.ReplaceImageAndMapLines(
-            vemo::ImageLine(codec.AttributeValue(fileName), dialog->AltValue->Stored(),
-                            Bytes(dialog->Border->cleanText()), vemo::IntToStr(view_.Image1->PictureWidth()),
-                            vemo::IntToStr(view_.Image1->PictureHeight()), mapName),
+            vemo::ImageLine(codec.AttributeValue(fileName), dialog->pictureAltField->Stored(),
+                            Bytes(dialog->borderField->cleanText()), vemo::IntToStr(view_.picture->PictureWidth()),
+                            vemo::IntToStr(view_.picture->PictureHeight()), mapName),
             vemo::MapStartLine(mapName));
-        ListBox1->SelectLine(selected);
+        lineList->SelectLine(selected);
     }
-    document_.KeepImageProperties(dialog->Border->value(), dialog->MapName->text());
+    document_.KeepImageProperties(dialog->borderField->value(), dialog->mapNameField->text());
 }
 
-void TMainFrm::Font1Click()
+void MainWindow::ChooseListFont()
 {
     // Kept on top like the view window, which would otherwise cover it; cancel keeps the font.
-    QFontDialog dialog(ListBox1->font(), this);
+    QFontDialog dialog(lineList->font(), this);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (dialog.exec() == QDialog::Accepted)
-        ListBox1->setFont(dialog.selectedFont());
+        lineList->setFont(dialog.selectedFont());
 }
 
-void TMainFrm::Color1Click()
+void MainWindow::ChooseShapeColour()
 {
     // Kept on top like the view window, which would otherwise cover it. A cancelled dialog leaves
     // the colour at what it was given, for the handles too.
-    QColorDialog dialog(view_.Shape1->PenColor(), this);
+    QColorDialog dialog(view_.shape->PenColor(), this);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (dialog.exec() == QDialog::Accepted)
         view_.SetShapeColor(dialog.selectedColor());
 }
 
-void TMainFrm::About1Click()
+void MainWindow::ShowAbout()
 {
-    aboutFrm_->exec();
+    aboutBox_->exec();
 }
 
-void TMainFrm::PanelButton7Click()
+void MainWindow::TestInBrowser()
 {
     const QString page = TestPagePath();
     switch (testPages_.Write(page, QByteArray::fromStdString(vemo::TestPageText(document_.Lines())))) {
@@ -579,7 +579,7 @@ void TMainFrm::PanelButton7Click()
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
-void TMainFrm::TopicsClick()
+void MainWindow::ShowHelp()
 {
     const QString folder = Text(vemo::FolderPart(Bytes(environment_.programPath), kPaths) + kHelpFolder);
     const QString index = QDir(folder).filePath(QString::fromLatin1(kHelpIndex));

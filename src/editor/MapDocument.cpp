@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "core/MapFile.h"
-#include "imagelib/SafeSaveFile.h"
 #include "editor/MapLineModel.h"
+#include "imagelib/SafeSaveFile.h"
 
 MapDocument::MapDocument(QObject *parent) : QObject(parent), lines_(new MapLineModel(this)) {}
 

@@ -6,7 +6,7 @@
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
 
-TMapListBox::TMapListBox(MapLineModel *lines, QWidget *parent) : QListView(parent), lines_(lines)
+MapListBox::MapListBox(MapLineModel *lines, QWidget *parent) : QListView(parent), lines_(lines)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Every line is one text row: the view takes one row's size for all instead of measuring
@@ -15,13 +15,13 @@ TMapListBox::TMapListBox(MapLineModel *lines, QWidget *parent) : QListView(paren
     setItemDelegate(new MapLineDelegate(this));
     setModel(lines_);
     // Sent through this widget, so that blocking its signals (SelectLine) silences it too.
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &TMapListBox::itemSelectionChanged);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &MapListBox::itemSelectionChanged);
     // A model reset drops the selection silently; dropping it first reports it, as any other
     // change of the selection is.
     connect(lines_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { selectionModel()->clear(); });
 }
 
-void TMapListBox::SelectLine(int index)
+void MapListBox::SelectLine(int index)
 {
     const QSignalBlocker quiet(this);
     if (index >= 0 && index < count()) {
@@ -32,23 +32,23 @@ void TMapListBox::SelectLine(int index)
     }
 }
 
-int TMapListBox::SelectedIndex() const
+int MapListBox::SelectedIndex() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-int TMapListBox::count() const
+int MapListBox::count() const
 {
     return lines_->rowCount();
 }
 
-int TMapListBox::currentRow() const
+int MapListBox::currentRow() const
 {
     return currentIndex().row();
 }
 
-void TMapListBox::setCurrentRow(int row)
+void MapListBox::setCurrentRow(int row)
 {
     selectionModel()->setCurrentIndex(lines_->index(row), QItemSelectionModel::ClearAndSelect);
 }

@@ -6,10 +6,10 @@
 
 class MapLineModel;
 
-class TMapListBox : public QListView {
+class MapListBox : public QListView {
     Q_OBJECT
 public:
-    explicit TMapListBox(MapLineModel *lines, QWidget *parent = nullptr);
+    explicit MapListBox(MapLineModel *lines, QWidget *parent = nullptr);
 
     // Selects the line at index (none for -1) as the program's own act: no selection change
     // is reported, as it would be for the user's click.

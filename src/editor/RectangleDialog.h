@@ -3,24 +3,24 @@
 #include "core/AreaGeometry.h"
 #include "editor/AreaDialog.h"
 
-class TCircFrm;
+class CircleDialog;
 
-class TRectFrm : public TAreaDialog {
+class RectangleDialog : public AreaDialog {
     Q_OBJECT
 public:
-    TRectFrm(TViewFrm &view, MapDocument &document, QWidget &standIn, bool japanese);
+    RectangleDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese);
 
-    QLineEdit *X0 = nullptr;
-    QLineEdit *Y0 = nullptr;
-    QLineEdit *X1 = nullptr;
-    QLineEdit *Y1 = nullptr;
+    QLineEdit *x0Field = nullptr;
+    QLineEdit *y0Field = nullptr;
+    QLineEdit *x1Field = nullptr;
+    QLineEdit *y1Field = nullptr;
 
     // Writes the corners into the coordinate fields as decimal numbers.
     void ShowCorners(const vemo::RectCorners &corners);
 
     // Circle: turns the rectangle into the largest circle at its top-left corner and hands
     // over to the circle dialog.
-    void BitBtn3Click() override;
+    void SwitchKind() override;
 
 protected:
     std::string AreaLine() const override;
@@ -30,6 +30,6 @@ protected:
 
 private:
     // The circle dialog, which makes itself known when it is made.
-    friend class TCircFrm;
-    TCircFrm *circle_ = nullptr;
+    friend class CircleDialog;
+    CircleDialog *circle_ = nullptr;
 };

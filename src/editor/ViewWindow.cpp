@@ -15,8 +15,8 @@
 
 #include <algorithm>
 
-#include "desktop/MessageDialogs.h"
 #include "core/ZoomMapping.h"
+#include "desktop/MessageDialogs.h"
 #include "resizeframe/ResizeFrame.h"
 #include "widgets/PictureBox.h"
 #include "widgets/WidgetGeometry.h"
@@ -64,21 +64,22 @@ QString ZoomText(double zoom)
 
 } // namespace
 
-TViewFrm::TViewFrm(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint
-                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+ViewWindow::ViewWindow(QWidget *parent)
+    : QWidget(parent,
+              Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint
+                  | Qt::WindowCloseButtonHint)
 {
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1 = new PictureBox;
-    scrollArea_->setWidget(Image1);
-    Shape1 = new Shape(Image1);
-    Shape1->setGeometry(kShapeDesignBounds);
+    picture = new PictureBox;
+    scrollArea_->setWidget(picture);
+    shape = new Shape(picture);
+    shape->setGeometry(kShapeDesignBounds);
     shapeBox_ = {kShapeDesignBounds.x(), kShapeDesignBounds.y(), kShapeDesignBounds.width(),
                  kShapeDesignBounds.height()};
     shownGeometry_ = kShapeDesignBounds;
-    Shape1->hide();
+    shape->hide();
 
     // The bar is laid out by hand: a layout would widen the window past a picture narrower
     // than the panels.
@@ -92,51 +93,51 @@ TViewFrm::TViewFrm(QWidget *parent)
     panels_[1] = NewPanel(statusBar_, QFrame::Sunken, "GIF 640x400");
     panels_[2] = NewPanel(statusBar_, QFrame::Sunken, "100 %");
 
-    ResizeFrame1 = new TResizeFrame(this, false);
+    resizeFrame = new ResizeFrame(this, false);
     // The shape is used for the whole run: the frame's Delete key must never destroy it.
-    ResizeFrame1->SetDeleteProtected(Shape1, true);
+    resizeFrame->SetDeleteProtected(shape, true);
     auto changeShape = [this] { RunGuarded(this, [this] { ChangeShape(); }); };
-    connect(ResizeFrame1, &TResizeFrame::OnMouseUp, this, changeShape);
-    connect(ResizeFrame1, &TResizeFrame::OnHandleMouseUp, this, changeShape);
+    connect(resizeFrame, &ResizeFrame::OnMouseUp, this, changeShape);
+    connect(resizeFrame, &ResizeFrame::OnHandleMouseUp, this, changeShape);
 
     autoScroll_.setInterval(kAutoScrollIntervalMs);
-    connect(&autoScroll_, &QTimer::timeout, this, &TViewFrm::AutoScrollStep);
+    connect(&autoScroll_, &QTimer::timeout, this, &ViewWindow::AutoScrollStep);
     CreateZoomKeys();
     FitToPicture();
 }
 
-void TViewFrm::CreateZoomKeys()
+void ViewWindow::CreateZoomKeys()
 {
     const auto bind = [this](const QKeySequence &keys, auto action) {
         auto *shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, [this, action] { RunGuarded(this, [&] { (this->*action)(); }); });
     };
     // Ctrl+= as well as Ctrl++, for keyboards where "+" needs Shift.
-    bind(QKeySequence::ZoomIn, &TViewFrm::ZoomIn);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), &TViewFrm::ZoomIn);
-    bind(QKeySequence::ZoomOut, &TViewFrm::ZoomOut);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_0), &TViewFrm::ZoomToNatural);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_9), &TViewFrm::ZoomToFit);
+    bind(QKeySequence::ZoomIn, &ViewWindow::ZoomIn);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), &ViewWindow::ZoomIn);
+    bind(QKeySequence::ZoomOut, &ViewWindow::ZoomOut);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_0), &ViewWindow::ZoomToNatural);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_9), &ViewWindow::ZoomToFit);
 }
 
-void TViewFrm::SetStatusPanel(int panel, const QString &text)
+void ViewWindow::SetStatusPanel(int panel, const QString &text)
 {
     panels_[panel]->setText(text);
 }
 
-QString TViewFrm::StatusPanel(int panel) const
+QString ViewWindow::StatusPanel(int panel) const
 {
     return panels_[panel]->text();
 }
 
-void TViewFrm::ShowPicture(QPixmap picture)
+void ViewWindow::ShowPicture(QPixmap image)
 {
-    Image1->SetPicture(std::move(picture));
+    picture->SetPicture(std::move(image));
     scrollArea_->horizontalScrollBar()->setValue(0);
     scrollArea_->verticalScrollBar()->setValue(0);
 }
 
-QSize TViewFrm::RoomForPicture() const
+QSize ViewWindow::RoomForPicture() const
 {
     const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect available = display ? display->availableGeometry() : QRect(0, 0, 640, 480);
@@ -149,9 +150,9 @@ QSize TViewFrm::RoomForPicture() const
     return (available - frame).size() - QSize(0, kStatusBarHeight);
 }
 
-void TViewFrm::FitToPicture()
+void ViewWindow::FitToPicture()
 {
-    const QSize content = Image1->size();
+    const QSize content = picture->size();
     const QSize room = RoomForPicture();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
     // A scroll bar along one side takes room from the other, which may then need one too.
@@ -175,7 +176,7 @@ void TViewFrm::FitToPicture()
     KeepOnScreen();
 }
 
-void TViewFrm::KeepOnScreen()
+void ViewWindow::KeepOnScreen()
 {
     const QScreen *display = screen();
     if (!isVisible() || !display)
@@ -190,86 +191,86 @@ void TViewFrm::KeepOnScreen()
         move(framed.topLeft());
 }
 
-double TViewFrm::Zoom() const
+double ViewWindow::Zoom() const
 {
-    return Image1->Zoom();
+    return picture->Zoom();
 }
 
-void TViewFrm::SetZoom(double zoom)
+void ViewWindow::SetZoom(double zoom)
 {
     SetZoom(zoom, QRect(QPoint(0, 0), scrollArea_->viewport()->size()).center());
 }
 
-void TViewFrm::SetZoom(double zoom, QPoint anchor)
+void ViewWindow::SetZoom(double zoom, QPoint anchor)
 {
     // An outline under way is in the old display pixels: it is dropped, as when a popup takes
     // the mouse, and the shape stays where it was.
-    if (ResizeFrame1->DragInProgress())
-        ResizeFrame1->AbandonDrag();
+    if (resizeFrame->DragInProgress())
+        resizeFrame->AbandonDrag();
     const double before = Zoom();
     QScrollBar *across = scrollArea_->horizontalScrollBar();
     QScrollBar *down = scrollArea_->verticalScrollBar();
     const QPointF anchored((across->value() + anchor.x()) / before, (down->value() + anchor.y()) / before);
     const vemo::Box box = ShapeBox();
-    Image1->SetZoom(zoom);
+    picture->SetZoom(zoom);
     PlaceShape(box);
     FitToPicture();
     across->setValue(qRound(anchored.x() * zoom - anchor.x()));
     down->setValue(qRound(anchored.y() * zoom - anchor.y()));
 }
 
-void TViewFrm::ZoomIn()
+void ViewWindow::ZoomIn()
 {
     SetZoom(vemo::SteppedZoom(Zoom(), +1));
 }
 
-void TViewFrm::ZoomOut()
+void ViewWindow::ZoomOut()
 {
     SetZoom(vemo::SteppedZoom(Zoom(), -1));
 }
 
-void TViewFrm::ZoomToNatural()
+void ViewWindow::ZoomToNatural()
 {
     SetZoom(1.0);
 }
 
-void TViewFrm::ZoomToFit()
+void ViewWindow::ZoomToFit()
 {
     const QSize room = RoomForPicture();
-    SetZoom(vemo::FittingZoom(Image1->PictureWidth(), Image1->PictureHeight(), room.width(), room.height()));
+    SetZoom(vemo::FittingZoom(picture->PictureWidth(), picture->PictureHeight(), room.width(), room.height()));
 }
 
-vemo::Box TViewFrm::VisiblePart() const
+vemo::Box ViewWindow::VisiblePart() const
 {
-    const QRect seen = Image1->visibleRegion().boundingRect();
+    const QRect seen = picture->visibleRegion().boundingRect();
     return vemo::ToPictureBox({seen.x(), seen.y(), seen.width(), seen.height()}, Zoom());
 }
 
-vemo::Box TViewFrm::ShapeBox() const
+vemo::Box ViewWindow::ShapeBox() const
 {
-    const QRect shown = Shape1->geometry();
+    const QRect shown = shape->geometry();
     if (shown == shownGeometry_)
         return shapeBox_;
     return vemo::ToPictureBox({shown.x(), shown.y(), shown.width(), shown.height()}, Zoom());
 }
 
-void TViewFrm::PlaceShape(const vemo::Box &box)
+void ViewWindow::PlaceShape(const vemo::Box &box)
 {
     shapeBox_ = box;
     const vemo::Box shown = vemo::ToDisplayBox(box, Zoom());
     const QRect geometry = BoundedGeometry(shown.left, shown.top, shown.width, shown.height);
-    Shape1->setGeometry(geometry);
-    ResizeFrame1->SetControlBounds(Shape1, geometry.x(), geometry.y(), geometry.width(), geometry.height());
-    shownGeometry_ = Shape1->geometry();
+    shape->setGeometry(geometry);
+    resizeFrame->SetControlBounds(shape, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    shownGeometry_ = shape->geometry();
 }
 
-void TViewFrm::SetShapeBox(const vemo::Box &box)
+void ViewWindow::SetShapeBox(const vemo::Box &box)
 {
     PlaceShape(box);
     ScrollIntoView(shownGeometry_);
 }
 
-void TViewFrm::ScrollIntoView(const QRect &displayed)
+void ViewWindow::ScrollIntoView(const QRect &displayed)
 {
     const QSize port = scrollArea_->viewport()->size();
     if (displayed.width() <= port.width() && displayed.height() <= port.height()) {
@@ -283,35 +284,35 @@ void TViewFrm::ScrollIntoView(const QRect &displayed)
     }
 }
 
-void TViewFrm::EditShape(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize)
+void ViewWindow::EditShape(Shape::Kind kind, const vemo::Box &box, CornerResizeStyle cornerResize)
 {
     // A shape still held from an earlier edit would otherwise get a second cover.
-    ResizeFrame1->DetachAll();
-    Shape1->SetShapeKind(kind);
+    resizeFrame->DetachAll();
+    shape->SetShapeKind(kind);
     SetShapeBox(box);
-    Shape1->show();
-    ResizeFrame1->SetCornerResize(cornerResize);
-    ResizeFrame1->AttachControl(Shape1);
+    shape->show();
+    resizeFrame->SetCornerResize(cornerResize);
+    resizeFrame->AttachControl(shape);
 }
 
-void TViewFrm::ClearShape()
+void ViewWindow::ClearShape()
 {
-    ResizeFrame1->DetachAll();
-    Shape1->hide();
+    resizeFrame->DetachAll();
+    shape->hide();
 }
 
-void TViewFrm::SetShapeColor(const QColor &color)
+void ViewWindow::SetShapeColor(const QColor &color)
 {
-    Shape1->SetPenColor(color);
-    ResizeFrame1->SetHandleColor(color);
+    shape->SetPenColor(color);
+    resizeFrame->SetHandleColor(color);
 }
 
-void TViewFrm::ChangeShape()
+void ViewWindow::ChangeShape()
 {
     // The drag left the shape at display bounds: from now on they are the picture box it shows.
     shapeBox_ = ShapeBox();
-    shownGeometry_ = Shape1->geometry();
-    if (Shape1->ShapeKind() == Shape::Kind::Rectangle) {
+    shownGeometry_ = shape->geometry();
+    if (shape->ShapeKind() == Shape::Kind::Rectangle) {
         emit ShapeChanged(Shape::Kind::Rectangle, shapeBox_);
         return;
     }
@@ -321,27 +322,27 @@ void TViewFrm::ChangeShape()
     emit ShapeChanged(Shape::Kind::Circle, square);
 }
 
-void TViewFrm::FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons)
+void ViewWindow::FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons)
 {
     const QPoint at = windowPos.toPoint();
     const QWidget *port = scrollArea_->viewport();
     const QPoint onPort = port->mapFrom(this, at);
-    const QPoint onPicture = Image1->mapFrom(this, at);
-    if (port->rect().contains(onPort) && Image1->rect().contains(onPicture)) {
+    const QPoint onPicture = picture->mapFrom(this, at);
+    if (port->rect().contains(onPort) && picture->rect().contains(onPicture)) {
         SetStatusPanel(0, QStringLiteral("( %1 , %2 )")
                               .arg(vemo::PicturePixel(onPicture.x(), Zoom()))
                               .arg(vemo::PicturePixel(onPicture.y(), Zoom())));
     }
     autoScrollStep_ = QPoint(AutoScrollDistance(onPort.x(), port->width()), AutoScrollDistance(onPort.y(), port->height()));
-    if (buttons.testFlag(Qt::LeftButton) && ResizeFrame1->DragInProgress() && !autoScrollStep_.isNull())
+    if (buttons.testFlag(Qt::LeftButton) && resizeFrame->DragInProgress() && !autoScrollStep_.isNull())
         autoScroll_.start();
     else
         autoScroll_.stop();
 }
 
-void TViewFrm::AutoScrollStep()
+void ViewWindow::AutoScrollStep()
 {
-    if (!ResizeFrame1->DragInProgress() || !windowHandle()) {
+    if (!resizeFrame->DragInProgress() || !windowHandle()) {
         autoScroll_.stop();
         return;
     }
@@ -359,7 +360,7 @@ void TViewFrm::AutoScrollStep()
     QCoreApplication::sendEvent(windowHandle(), &moved);
 }
 
-bool TViewFrm::eventFilter(QObject *watched, QEvent *event)
+bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != windowHandle())
         return false;
@@ -393,7 +394,7 @@ bool TViewFrm::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-void TViewFrm::closeEvent(QCloseEvent *event)
+void ViewWindow::closeEvent(QCloseEvent *event)
 {
     // Closing the view closes the map: the window stays until the map is closed, which hides it,
     // and stays on when the user cancels.
@@ -401,7 +402,7 @@ void TViewFrm::closeEvent(QCloseEvent *event)
     emit CloseRequested();
 }
 
-void TViewFrm::showEvent(QShowEvent *event)
+void ViewWindow::showEvent(QShowEvent *event)
 {
     if (!placed_ && !event->spontaneous()) {
         placed_ = true;

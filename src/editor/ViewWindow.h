@@ -14,23 +14,23 @@
 class PictureBox;
 class QLabel;
 class QScrollArea;
-class TResizeFrame;
+class ResizeFrame;
 
-class TViewFrm : public QWidget {
+class ViewWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TViewFrm(QWidget *parent = nullptr);
+    explicit ViewWindow(QWidget *parent = nullptr);
 
-    PictureBox *Image1 = nullptr;
-    Shape *Shape1 = nullptr;
-    TResizeFrame *ResizeFrame1 = nullptr;
+    PictureBox *picture = nullptr;
+    Shape *shape = nullptr;
+    ResizeFrame *resizeFrame = nullptr;
 
     // Sets the text of status bar panel 0 (mouse position), 1 (picture kind and size) or 2 (zoom).
     void SetStatusPanel(int panel, const QString &text);
     QString StatusPanel(int panel) const;
 
     // Shows a new picture at 100 %, scrolled to its top-left corner.
-    void ShowPicture(QPixmap picture);
+    void ShowPicture(QPixmap image);
 
     // Gives the window a fixed size: the zoomed picture above the status bar, or, when that is
     // larger than the screen allows, as much of it as fits, with scroll bars.
@@ -56,7 +56,7 @@ public:
     // scrolls it into sight.
     void SetShapeBox(const vemo::Box &box);
     // Shows the shape at box and hands it to the frame, for the user to move and resize it.
-    void EditShape(Shape::Kind kind, const vemo::Box &box, TcrStyle cornerResize);
+    void EditShape(Shape::Kind kind, const vemo::Box &box, CornerResizeStyle cornerResize);
     // Takes the shape back from the frame and hides it.
     void ClearShape();
 

@@ -140,7 +140,7 @@ QImage ImageLibrary::Decode(const QString &path) const
     return graphicsMagick_.Decode(bytes, coder);
 }
 
-QImage ImageLibrary::NViewLibLoad(const QString &path, [[maybe_unused]] int mode)
+QImage ImageLibrary::Load(const QString &path, [[maybe_unused]] int mode)
 {
     // Forget the previous picture first, so a failed load can never lead to a JPEG of it.
     lastPicture_ = QImage();
@@ -160,7 +160,7 @@ QString ImageLibrary::WriteFailureText(const QString &path, const QString &reaso
     return QStringLiteral("Cannot write the JPEG file \"%1\" (%2)").arg(path, reason);
 }
 
-void ImageLibrary::NViewLibSaveAsJPG(int quality, const QString &path)
+void ImageLibrary::SaveAsJpeg(int quality, const QString &path)
 {
     if (lastPicture_.isNull()) {
         const QString reason = japanese_ ? QStringLiteral("画像が読み込まれていません")
@@ -182,7 +182,7 @@ void ImageLibrary::NViewLibSaveAsJPG(int quality, const QString &path)
         throw std::runtime_error(Utf8(WriteFailureText(path, file.FailureReason())));
 }
 
-void ImageLibrary::NViewLibSetLanguage(const QString &language)
+void ImageLibrary::SetLanguage(const QString &language)
 {
     japanese_ = language == QStringLiteral("Japanese");
 }

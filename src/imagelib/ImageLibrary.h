@@ -19,16 +19,16 @@ public:
     // Decodes the picture at path and keeps it as the last decoded picture. mode is
     // part of the call's signature and has no effect. Throws ImageLoadError when the
     // picture cannot be decoded; the last decoded picture is then cleared.
-    QImage NViewLibLoad(const QString &path, int mode);
+    QImage Load(const QString &path, int mode);
 
     // Writes the last decoded picture as a JPEG file at path with the given quality
     // (0-100), transparency flattened onto white, and marks the file with the source
     // picture's name. The file is replaced only once it is complete. Throws
     // std::runtime_error naming the file and the reason when it cannot be written.
-    void NViewLibSaveAsJPG(int quality, const QString &path);
+    void SaveAsJpeg(int quality, const QString &path);
 
     // "Japanese" switches the library's own messages to Japanese; anything else, English.
-    void NViewLibSetLanguage(const QString &language);
+    void SetLanguage(const QString &language);
 
     // The source picture's file name recorded in a JPEG this library wrote; empty when
     // the file is missing, unreadable or was written by something else.

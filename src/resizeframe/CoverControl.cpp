@@ -7,15 +7,14 @@
 #include <QEvent>
 #include <QPainter>
 
-TCoverControl::TCoverControl(TResizeFrame *frame)
-    : frame_(frame)
+CoverControl::CoverControl(ResizeFrame *frame) : frame_(frame)
 {
     resize(0, 0);
     setMouseTracking(true);
     setCursor(Qt::ArrowCursor);
 }
 
-TCoverControl::~TCoverControl()
+CoverControl::~CoverControl()
 {
     if (windowed_ && attachedControl_) {
         attachedControl_->removeEventFilter(this);
@@ -23,7 +22,7 @@ TCoverControl::~TCoverControl()
     }
 }
 
-void TCoverControl::AttachTo(QWidget *control)
+void CoverControl::AttachTo(QWidget *control)
 {
     attachedControl_ = control;
     attachedParent_ = control->parentWidget();
@@ -45,7 +44,7 @@ void TCoverControl::AttachTo(QWidget *control)
     show();
 }
 
-void TCoverControl::SetBounds(int left, int top, int width, int height)
+void CoverControl::SetBounds(int left, int top, int width, int height)
 {
     const QRect bounds = BoundedGeometry(left, top, width, height);
     if (attachedControl_)
@@ -56,19 +55,19 @@ void TCoverControl::SetBounds(int left, int top, int width, int height)
         setGeometry(bounds);
 }
 
-void TCoverControl::SetSelected(bool selected)
+void CoverControl::SetSelected(bool selected)
 {
     selected_ = selected;
     setCursor(selected ? frame_->Cursor() : Qt::ArrowCursor);
 }
 
-void TCoverControl::DrawOutline(const EdgeRect &rect)
+void CoverControl::DrawOutline(const EdgeRect &rect)
 {
     if (dragClip_)
         dragClip_->Toggle(rect);
 }
 
-void TCoverControl::BeginOutline(int x, int y, TOutlineOverlay *clip)
+void CoverControl::BeginOutline(int x, int y, OutlineOverlay *clip)
 {
     dragClip_ = clip;
     lastPoint_ = QPoint(x, y);
@@ -79,7 +78,7 @@ void TCoverControl::BeginOutline(int x, int y, TOutlineOverlay *clip)
     DrawOutline(outline_);
 }
 
-void TCoverControl::MoveOutline(int x, int y)
+void CoverControl::MoveOutline(int x, int y)
 {
     if (!attachedControl_)
         return;
@@ -89,7 +88,7 @@ void TCoverControl::MoveOutline(int x, int y)
     lastPoint_ = QPoint(x, y);
 }
 
-void TCoverControl::ResizeOutline(int handle, int x, int y)
+void CoverControl::ResizeOutline(int handle, int x, int y)
 {
     EraseOutline();
     // The cover keeps the control's size until the release: the size the
@@ -99,31 +98,31 @@ void TCoverControl::ResizeOutline(int handle, int x, int y)
     lastPoint_ = QPoint(x, y);
 }
 
-void TCoverControl::EraseOutline()
+void CoverControl::EraseOutline()
 {
     DrawOutline(outline_);
 }
 
-void TCoverControl::ApplyOutline()
+void CoverControl::ApplyOutline()
 {
     SetBounds(outline_.Left, outline_.Top, outline_.Width(), outline_.Height());
 }
 
-void TCoverControl::EndResize()
+void CoverControl::EndResize()
 {
     EraseOutline();
     outline_ = NormalisedOutline(outline_);
     ApplyOutline();
 }
 
-void TCoverControl::BeginBand(int x, int y, TOutlineOverlay *clip)
+void CoverControl::BeginBand(int x, int y, OutlineOverlay *clip)
 {
     dragClip_ = clip;
     outline_ = {x, y, x, y};
     DrawOutline(outline_);
 }
 
-void TCoverControl::StretchBand(int x, int y)
+void CoverControl::StretchBand(int x, int y)
 {
     EraseOutline();
     outline_.Right = x;
@@ -131,7 +130,7 @@ void TCoverControl::StretchBand(int x, int y)
     DrawOutline(outline_);
 }
 
-void TCoverControl::paintEvent(QPaintEvent *)
+void CoverControl::paintEvent(QPaintEvent *)
 {
     if (!multiMark_)
         return;
@@ -146,32 +145,32 @@ void TCoverControl::paintEvent(QPaintEvent *)
     painter.fillRect(w - s, 0, s, s, color);
 }
 
-void TCoverControl::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void CoverControl::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
     frame_->CoverMouseDown(this, button, shift, x, y);
 }
 
-void TCoverControl::MouseMove(Qt::KeyboardModifiers shift, int x, int y)
+void CoverControl::MouseMove(Qt::KeyboardModifiers shift, int x, int y)
 {
     frame_->CoverMouseMove(this, shift, x, y);
 }
 
-void TCoverControl::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void CoverControl::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
     frame_->CoverMouseUp(this, button, shift, x, y);
 }
 
-void TCoverControl::Click()
+void CoverControl::Click()
 {
     frame_->CoverClick(this);
 }
 
-void TCoverControl::DblClick()
+void CoverControl::DblClick()
 {
     frame_->CoverDblClick(this);
 }
 
-bool TCoverControl::eventFilter(QObject *watched, QEvent *event)
+bool CoverControl::eventFilter(QObject *watched, QEvent *event)
 {
     const bool focusChange = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
     return watched == attachedControl_ && focusChange;

@@ -7,8 +7,8 @@
 #include <QPoint>
 #include <QPointer>
 
-class TResizeFrame;
-class TOutlineOverlay;
+class ResizeFrame;
+class OutlineOverlay;
 
 // A cover takes all mouse input of the control beneath it and hands it to
 // its frame; it fires no mouse events of its own. It paints nothing unless
@@ -24,12 +24,12 @@ class TOutlineOverlay;
 // enabled so the cover gets input, and its focus-in and focus-out events are
 // held back, since the control briefly takes the focus at each press on it.
 // Both are given back when the cover goes, whichever way it goes.
-class TCoverControl : public GraphicControl {
+class CoverControl : public GraphicControl {
     Q_OBJECT
 
 public:
-    explicit TCoverControl(TResizeFrame *frame);
-    ~TCoverControl() override;
+    explicit CoverControl(ResizeFrame *frame);
+    ~CoverControl() override;
 
     void AttachTo(QWidget *control);
     QWidget *AttachedControl() const { return attachedControl_; }
@@ -52,7 +52,7 @@ public:
     // Draws rect on the drag's overlay; drawing it again erases it.
     void DrawOutline(const EdgeRect &rect);
     // Starts an outline at the control's bounds; x, y is the press point.
-    void BeginOutline(int x, int y, TOutlineOverlay *clip);
+    void BeginOutline(int x, int y, OutlineOverlay *clip);
     void MoveOutline(int x, int y);
     void ResizeOutline(int handle, int x, int y);
     void EraseOutline();
@@ -62,7 +62,7 @@ public:
 
     // The rubber band: an empty outline at (x, y) whose far corner follows
     // the mouse. Coordinates are those of the owner form.
-    void BeginBand(int x, int y, TOutlineOverlay *clip);
+    void BeginBand(int x, int y, OutlineOverlay *clip);
     void StretchBand(int x, int y);
 
 protected:
@@ -75,10 +75,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TResizeFrame *frame_;
+    ResizeFrame *frame_;
     QPointer<QWidget> attachedParent_;
     bool selected_ = false;
-    QPointer<TOutlineOverlay> dragClip_;
+    QPointer<OutlineOverlay> dragClip_;
     QPointer<QWidget> attachedControl_;
     bool windowed_ = false;
     bool multiMark_ = false;

@@ -8,8 +8,7 @@
 
 #include <vector>
 
-TKeyCatchWin::TKeyCatchWin(TResizeFrame *frame, QWidget *ownerForm)
-    : QWidget(ownerForm), frame_(frame)
+KeyCatcher::KeyCatcher(ResizeFrame *frame, QWidget *ownerForm) : QWidget(ownerForm), frame_(frame)
 {
     setGeometry(0, 0, 0, 0);
     setFocusPolicy(Qt::ClickFocus);
@@ -25,7 +24,7 @@ bool IsFrameKey(int key)
 
 } // namespace
 
-bool TKeyCatchWin::event(QEvent *event)
+bool KeyCatcher::event(QEvent *event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
         if (IsFrameKey(static_cast<QKeyEvent *>(event)->key())) {
@@ -57,7 +56,7 @@ bool TKeyCatchWin::event(QEvent *event)
     return QWidget::event(event);
 }
 
-void TKeyCatchWin::DeleteSelectedControls()
+void KeyCatcher::DeleteSelectedControls()
 {
     // Guarded pointers: detaching fires the frame's events, and deleting a
     // control deletes its children, which may be selected too.

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-class TResizeFrame;
+class ResizeFrame;
 
 // A zero-size child of the owner form that holds the keyboard focus for the
 // frame. Tab selects the next attached control (Shift+Tab too: the step is
@@ -13,11 +13,11 @@ class TResizeFrame;
 // way; every other key is handled as usual. Losing the focus to a popup or
 // another window abandons the frame's drag, whose release will not come.
 // Arrow keys are not caught: nothing moves from the keyboard.
-class TKeyCatchWin : public QWidget {
+class KeyCatcher : public QWidget {
     Q_OBJECT
 
 public:
-    TKeyCatchWin(TResizeFrame *frame, QWidget *ownerForm);
+    KeyCatcher(ResizeFrame *frame, QWidget *ownerForm);
 
 protected:
     bool event(QEvent *event) override;
@@ -25,5 +25,5 @@ protected:
 private:
     void DeleteSelectedControls();
 
-    TResizeFrame *frame_;
+    ResizeFrame *frame_;
 };

@@ -83,7 +83,7 @@ EdgeRect KeptRatio(EdgeRect r, const EdgeRect &before, int handle, QSize startSi
 
 } // namespace
 
-EdgeRect ResizedOutline(const EdgeRect &outline, int handle, QPoint delta, TcrStyle style, QSize startSize)
+EdgeRect ResizedOutline(const EdgeRect &outline, int handle, QPoint delta, CornerResizeStyle style, QSize startSize)
 {
     EdgeRect r = outline;
     const int dx = delta.x();

@@ -12,7 +12,7 @@
 
 // How a corner handle resizes: freely, or keeping the width-to-height ratio
 // the control had when the drag began. Edge handles always resize freely.
-enum TcrStyle { crAsPointed, crEqualRatio };
+enum CornerResizeStyle { crAsPointed, crEqualRatio };
 
 // A rectangle given by its four edges. Right and Bottom are exclusive
 // (Right = Left + width). During a resize the edges may cross, which QRect
@@ -47,7 +47,7 @@ EdgeRect MovedOutline(const EdgeRect &outline, QPoint delta, QSize controlSize);
 // corner handle keeps the ratio of startSize (the control's size when the
 // drag began); a zero-width or zero-height start has no ratio and is resized
 // freely. An index outside 0..7 leaves the outline unchanged.
-EdgeRect ResizedOutline(const EdgeRect &outline, int handle, QPoint delta, TcrStyle style, QSize startSize);
+EdgeRect ResizedOutline(const EdgeRect &outline, int handle, QPoint delta, CornerResizeStyle style, QSize startSize);
 
 // The outline with crossed edges swapped back, so Left <= Right and Top <= Bottom.
 EdgeRect NormalisedOutline(const EdgeRect &outline);

@@ -6,8 +6,7 @@
 
 #include <algorithm>
 
-TOutlineOverlay::TOutlineOverlay(QWidget *parent, const OutlinePen &pen)
-    : QWidget(parent), pen_(pen)
+OutlineOverlay::OutlineOverlay(QWidget *parent, const OutlinePen &pen) : QWidget(parent), pen_(pen)
 {
     // The press that started the drag keeps its mouse grab; the overlay must
     // never take mouse input from the controls beneath.
@@ -17,7 +16,7 @@ TOutlineOverlay::TOutlineOverlay(QWidget *parent, const OutlinePen &pen)
     show();
 }
 
-void TOutlineOverlay::Toggle(const EdgeRect &outline)
+void OutlineOverlay::Toggle(const EdgeRect &outline)
 {
     const auto found = std::find(shown_.begin(), shown_.end(), outline);
     if (found != shown_.end())
@@ -40,7 +39,7 @@ QPen NotXorPen(const OutlinePen &pen)
 
 } // namespace
 
-void TOutlineOverlay::PaintNotXor(QPainter &painter, const EdgeRect &outline, const OutlinePen &pen)
+void OutlineOverlay::PaintNotXor(QPainter &painter, const EdgeRect &outline, const OutlinePen &pen)
 {
     const auto vertices = OutlineVertices(outline, pen.Width);
     painter.save();
@@ -52,7 +51,7 @@ void TOutlineOverlay::PaintNotXor(QPainter &painter, const EdgeRect &outline, co
     painter.restore();
 }
 
-QRegion TOutlineOverlay::Band(const EdgeRect &outline, const OutlinePen &pen)
+QRegion OutlineOverlay::Band(const EdgeRect &outline, const OutlinePen &pen)
 {
     const auto vertices = OutlineVertices(outline, pen.Width);
     const QRect path = QRect(vertices[0], vertices[2]).normalized();
@@ -65,7 +64,7 @@ QRegion TOutlineOverlay::Band(const EdgeRect &outline, const OutlinePen &pen)
     return QRegion(outer).subtracted(QRegion(inner));
 }
 
-void TOutlineOverlay::paintEvent(QPaintEvent *)
+void OutlineOverlay::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     for (const EdgeRect &outline : shown_)

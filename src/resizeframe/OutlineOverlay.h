@@ -29,11 +29,11 @@ struct OutlinePen {
 // shows it, toggling it again removes it. Each toggle invalidates only the
 // band under that outline, so Qt repaints the parent in that band and
 // nowhere else; the controls beneath are never moved or resized.
-class TOutlineOverlay : public QWidget {
+class OutlineOverlay : public QWidget {
     Q_OBJECT
 
 public:
-    TOutlineOverlay(QWidget *parent, const OutlinePen &pen);
+    OutlineOverlay(QWidget *parent, const OutlinePen &pen);
 
     void Toggle(const EdgeRect &outline);
     const std::vector<EdgeRect> &ShownOutlines() const { return shown_; }

@@ -18,20 +18,19 @@ QRect ClientAreaOnScreen(const QWidget *widget)
 
 } // namespace
 
-TResizeFrame::TResizeFrame(QObject *owner, bool autoAttach)
-    : QObject(owner), autoAttach_(autoAttach)
+ResizeFrame::ResizeFrame(QObject *owner, bool autoAttach) : QObject(owner), autoAttach_(autoAttach)
 {
     if (QWidget *form = GetOwnerForm())
-        keyCatcher_ = new TKeyCatchWin(this, form);
+        keyCatcher_ = new KeyCatcher(this, form);
     else
-        qWarning("TResizeFrame: no window among its owners; it will attach nothing");
+        qWarning("ResizeFrame: no window among its owners; it will attach nothing");
     // Like a component's load completion: runs once the host has finished
     // building its form and set the frame's properties.
     if (autoAttach_)
-        QMetaObject::invokeMethod(this, &TResizeFrame::Loaded, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &ResizeFrame::Loaded, Qt::QueuedConnection);
 }
 
-TResizeFrame::~TResizeFrame()
+ResizeFrame::~ResizeFrame()
 {
     for (auto cover = covers_.rbegin(); cover != covers_.rend(); ++cover)
         delete cover->data();
@@ -42,13 +41,13 @@ TResizeFrame::~TResizeFrame()
     delete keyCatcher_.data();
 }
 
-void TResizeFrame::Loaded()
+void ResizeFrame::Loaded()
 {
     if (autoAttach_)
         AttachAll();
 }
 
-QWidget *TResizeFrame::GetOwnerForm() const
+QWidget *ResizeFrame::GetOwnerForm() const
 {
     for (QObject *owner = parent(); owner; owner = owner->parent()) {
         auto *widget = qobject_cast<QWidget *>(owner);
@@ -58,17 +57,17 @@ QWidget *TResizeFrame::GetOwnerForm() const
     return nullptr;
 }
 
-QList<TCoverControl *> TResizeFrame::Covers() const
+QList<CoverControl *> ResizeFrame::Covers() const
 {
-    QList<TCoverControl *> live;
-    for (const QPointer<TCoverControl> &cover : covers_) {
+    QList<CoverControl *> live;
+    for (const QPointer<CoverControl> &cover : covers_) {
         if (cover)
             live.append(cover);
     }
     return live;
 }
 
-QList<QWidget *> TResizeFrame::Handles() const
+QList<QWidget *> ResizeFrame::Handles() const
 {
     QList<QWidget *> live;
     for (const QPointer<QWidget> &handle : handles_) {
@@ -78,16 +77,16 @@ QList<QWidget *> TResizeFrame::Handles() const
     return live;
 }
 
-TCoverControl *TResizeFrame::FindCover(const QWidget *control) const
+CoverControl *ResizeFrame::FindCover(const QWidget *control) const
 {
-    for (TCoverControl *cover : Covers()) {
+    for (CoverControl *cover : Covers()) {
         if (cover->AttachedControl() == control)
             return cover;
     }
     return nullptr;
 }
 
-int TResizeFrame::HandleIndex(const QObject *widget) const
+int ResizeFrame::HandleIndex(const QObject *widget) const
 {
     for (int i = 0; i < HandleCount; ++i) {
         if (handles_[i] && handles_[i] == widget)
@@ -96,25 +95,25 @@ int TResizeFrame::HandleIndex(const QObject *widget) const
     return -1;
 }
 
-bool TResizeFrame::IsFramePart(const QWidget *widget) const
+bool ResizeFrame::IsFramePart(const QWidget *widget) const
 {
-    return qobject_cast<const TCoverControl *>(widget) || qobject_cast<const TKeyCatchWin *>(widget)
-        || qobject_cast<const TOutlineOverlay *>(widget) || HandleIndex(widget) >= 0;
+    return qobject_cast<const CoverControl *>(widget) || qobject_cast<const KeyCatcher *>(widget)
+        || qobject_cast<const OutlineOverlay *>(widget) || HandleIndex(widget) >= 0;
 }
 
-void TResizeFrame::AttachControl(QWidget *control)
+void ResizeFrame::AttachControl(QWidget *control)
 {
     // The drag works in the control's parent; a control without one cannot be moved.
     if (!control || !control->parentWidget() || !keyCatcher_)
         return;
-    auto *cover = new TCoverControl(this);
+    auto *cover = new CoverControl(this);
     cover->AttachTo(control);
     cover->SetPopupMenu(popUpMenu_);
     covers_.emplace_back(cover);
     keyCatcher_->setEnabled(true);
 }
 
-void TResizeFrame::DetachAll()
+void ResizeFrame::DetachAll()
 {
     HideHandles();
     EndDrag();
@@ -131,9 +130,9 @@ void TResizeFrame::DetachAll()
     selectedCount_ = 0;
 }
 
-void TResizeFrame::SetControlBounds(QWidget *control, int left, int top, int width, int height)
+void ResizeFrame::SetControlBounds(QWidget *control, int left, int top, int width, int height)
 {
-    TCoverControl *cover = FindCover(control);
+    CoverControl *cover = FindCover(control);
     if (!cover)
         return;
     cover->SetBounds(left, top, width, height);
@@ -143,7 +142,7 @@ void TResizeFrame::SetControlBounds(QWidget *control, int left, int top, int wid
         ShowHandles();
 }
 
-void TResizeFrame::AttachAll()
+void ResizeFrame::AttachAll()
 {
     QObject *owner = parent();
     QWidget *form = GetOwnerForm();
@@ -160,9 +159,9 @@ void TResizeFrame::AttachAll()
     filteredForm_ = form;
 }
 
-void TResizeFrame::DetachControl(QWidget *control)
+void ResizeFrame::DetachControl(QWidget *control)
 {
-    QPointer<TCoverControl> cover = FindCover(control);
+    QPointer<CoverControl> cover = FindCover(control);
     if (!cover)
         return;
     if (cover == currentCover_)
@@ -174,18 +173,18 @@ void TResizeFrame::DetachControl(QWidget *control)
         RecountSelection();
 }
 
-void TResizeFrame::SimulatedShiftClick(TCoverControl *cover)
+void ResizeFrame::SimulatedShiftClick(CoverControl *cover)
 {
-    QPointer<TCoverControl> guard = cover;
+    QPointer<CoverControl> guard = cover;
     CoverMouseDown(cover, Qt::LeftButton, Qt::ShiftModifier, 0, 0);
     if (guard)
         CoverMouseUp(cover, Qt::LeftButton, Qt::ShiftModifier, 0, 0);
 }
 
-void TResizeFrame::SelectControl(QWidget *control)
+void ResizeFrame::SelectControl(QWidget *control)
 {
     DeselectAll();
-    TCoverControl *cover = FindCover(control);
+    CoverControl *cover = FindCover(control);
     if (!cover)
         return;
     currentCover_ = cover;
@@ -193,10 +192,10 @@ void TResizeFrame::SelectControl(QWidget *control)
     SimulatedShiftClick(cover);
 }
 
-void TResizeFrame::SelectControls(const QList<QWidget *> &controls)
+void ResizeFrame::SelectControls(const QList<QWidget *> &controls)
 {
     for (QWidget *control : controls) {
-        TCoverControl *cover = FindCover(control);
+        CoverControl *cover = FindCover(control);
         if (!cover)
             continue;
         currentCover_ = cover;
@@ -205,7 +204,7 @@ void TResizeFrame::SelectControls(const QList<QWidget *> &controls)
     }
 }
 
-void TResizeFrame::SelectInRect(const EdgeRect &formRect)
+void ResizeFrame::SelectInRect(const EdgeRect &formRect)
 {
     QWidget *form = GetOwnerForm();
     if (!form)
@@ -214,7 +213,7 @@ void TResizeFrame::SelectInRect(const EdgeRect &formRect)
     const QPoint b = form->mapToGlobal(QPoint(formRect.Right, formRect.Bottom));
     const EdgeRect band = NormalisedOutline({a.x(), a.y(), b.x(), b.y()});
     QList<QWidget *> enclosed;
-    for (TCoverControl *cover : Covers()) {
+    for (CoverControl *cover : Covers()) {
         QWidget *control = cover->AttachedControl();
         if (!control || control->parentWidget() != form)
             continue;
@@ -227,12 +226,12 @@ void TResizeFrame::SelectInRect(const EdgeRect &formRect)
     SelectControls(enclosed);
 }
 
-void TResizeFrame::SelectNext()
+void ResizeFrame::SelectNext()
 {
-    const QList<TCoverControl *> covers = Covers();
+    const QList<CoverControl *> covers = Covers();
     if (covers.isEmpty())
         return;
-    TCoverControl *target = covers.first();
+    CoverControl *target = covers.first();
     const qsizetype current = covers.indexOf(currentCover_.data());
     if (current >= 0) {
         covers[current]->SetSelected(false);
@@ -242,9 +241,9 @@ void TResizeFrame::SelectNext()
     SelectControl(target->AttachedControl());
 }
 
-void TResizeFrame::UpdateMultiMarks()
+void ResizeFrame::UpdateMultiMarks()
 {
-    for (TCoverControl *each : Covers()) {
+    for (CoverControl *each : Covers()) {
         const bool mark = each->Selected() && selectedCount_ >= 2;
         if (mark != each->MultiMark()) {
             each->SetMultiMark(mark);
@@ -253,11 +252,11 @@ void TResizeFrame::UpdateMultiMarks()
     }
 }
 
-void TResizeFrame::RecountSelection()
+void ResizeFrame::RecountSelection()
 {
     selectedCount_ = 0;
-    TCoverControl *lastSelected = nullptr;
-    for (TCoverControl *each : Covers()) {
+    CoverControl *lastSelected = nullptr;
+    for (CoverControl *each : Covers()) {
         if (each->Selected()) {
             ++selectedCount_;
             lastSelected = each;
@@ -272,10 +271,10 @@ void TResizeFrame::RecountSelection()
         ShowHandles();
 }
 
-void TResizeFrame::DeselectAll()
+void ResizeFrame::DeselectAll()
 {
     HideHandles();
-    for (TCoverControl *cover : Covers()) {
+    for (CoverControl *cover : Covers()) {
         if (cover->Selected()) {
             cover->SetSelected(false);
             cover->SetMultiMark(false);
@@ -285,17 +284,17 @@ void TResizeFrame::DeselectAll()
     selectedCount_ = 0;
 }
 
-QList<QWidget *> TResizeFrame::GetSelectedControls() const
+QList<QWidget *> ResizeFrame::GetSelectedControls() const
 {
     QList<QWidget *> selected;
-    for (TCoverControl *cover : Covers()) {
+    for (CoverControl *cover : Covers()) {
         if (cover->Selected() && cover->AttachedControl())
             selected.append(cover->AttachedControl());
     }
     return selected;
 }
 
-void TResizeFrame::SetDeleteProtected(QWidget *control, bool isProtected)
+void ResizeFrame::SetDeleteProtected(QWidget *control, bool isProtected)
 {
     deleteProtected_.erase(std::remove_if(deleteProtected_.begin(), deleteProtected_.end(),
                                           [control](const QPointer<QWidget> &kept) { return !kept || kept == control; }),
@@ -304,12 +303,12 @@ void TResizeFrame::SetDeleteProtected(QWidget *control, bool isProtected)
         deleteProtected_.emplace_back(control);
 }
 
-bool TResizeFrame::IsDeleteProtected(const QWidget *control) const
+bool ResizeFrame::IsDeleteProtected(const QWidget *control) const
 {
     return control && std::find(deleteProtected_.begin(), deleteProtected_.end(), control) != deleteProtected_.end();
 }
 
-void TResizeFrame::SetHandleColor(const QColor &color)
+void ResizeFrame::SetHandleColor(const QColor &color)
 {
     handleColor_ = color;
     QPalette palette;
@@ -318,11 +317,11 @@ void TResizeFrame::SetHandleColor(const QColor &color)
         if (handle)
             handle->setPalette(palette);
     }
-    for (TCoverControl *cover : Covers())
+    for (CoverControl *cover : Covers())
         cover->update();
 }
 
-void TResizeFrame::CreateHandles()
+void ResizeFrame::CreateHandles()
 {
     for (QPointer<QWidget> &handle : handles_) {
         delete handle.data();
@@ -333,7 +332,7 @@ void TResizeFrame::CreateHandles()
     }
 }
 
-void TResizeFrame::HideHandles()
+void ResizeFrame::HideHandles()
 {
     for (const QPointer<QWidget> &handle : handles_) {
         if (handle)
@@ -341,13 +340,13 @@ void TResizeFrame::HideHandles()
     }
 }
 
-bool TResizeFrame::HandlesShown() const
+bool ResizeFrame::HandlesShown() const
 {
     return std::any_of(handles_.begin(), handles_.end(),
                        [](const QPointer<QWidget> &handle) { return handle && !handle->isHidden(); });
 }
 
-void TResizeFrame::ShowHandles()
+void ResizeFrame::ShowHandles()
 {
     QWidget *parent = currentCover_ ? currentCover_->AttachedParent() : nullptr;
     if (!parent)
@@ -372,19 +371,19 @@ void TResizeFrame::ShowHandles()
     }
 }
 
-QRect TResizeFrame::CursorConfinement() const
+QRect ResizeFrame::CursorConfinement() const
 {
     return dragParent_ ? ClientAreaOnScreen(dragParent_) : QRect();
 }
 
-void TResizeFrame::BeginDragIn(QWidget *parent)
+void ResizeFrame::BeginDragIn(QWidget *parent)
 {
     dragParent_ = parent;
     if (!overlay_)
-        overlay_ = new TOutlineOverlay(parent, {lineColor_, lineStyle_, lineWidth_});
+        overlay_ = new OutlineOverlay(parent, {lineColor_, lineStyle_, lineWidth_});
 }
 
-void TResizeFrame::EndDrag()
+void ResizeFrame::EndDrag()
 {
     dragParent_ = nullptr;
     dragging_ = false;
@@ -393,7 +392,7 @@ void TResizeFrame::EndDrag()
     delete overlay_.data();
 }
 
-void TResizeFrame::AbandonDrag()
+void ResizeFrame::AbandonDrag()
 {
     // A press whose OnMouseDown is still running must not start its drag.
     mouseTaken_ = true;
@@ -405,7 +404,7 @@ void TResizeFrame::AbandonDrag()
         ShowHandles();
 }
 
-QPoint TResizeFrame::Confined(QWidget *receiver, QPoint pos) const
+QPoint ResizeFrame::Confined(QWidget *receiver, QPoint pos) const
 {
     if (!dragParent_)
         return pos;
@@ -417,8 +416,7 @@ QPoint TResizeFrame::Confined(QWidget *receiver, QPoint pos) const
     return receiver->mapFromGlobal(inside);
 }
 
-void TResizeFrame::CoverMouseDown(TCoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
-                                  int y)
+void ResizeFrame::CoverMouseDown(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
     if (keyCatcher_)
         keyCatcher_->setFocus();
@@ -435,23 +433,23 @@ void TResizeFrame::CoverMouseDown(TCoverControl *cover, Qt::MouseButton button, 
         DeselectAll();
         cover->SetSelected(true);
     }
-    const QList<TCoverControl *> covers = Covers();
+    const QList<CoverControl *> covers = Covers();
     if (moveWillStart) {
         // Controls moved together must share one parent.
-        for (TCoverControl *other : covers) {
+        for (CoverControl *other : covers) {
             if (other != cover && other->Selected() && other->AttachedParent() != cover->AttachedParent())
                 other->SetSelected(false);
         }
     }
     selectedCount_ = 0;
-    for (TCoverControl *each : covers) {
+    for (CoverControl *each : covers) {
         if (each->Selected()) {
             ++selectedCount_;
             currentCover_ = each;
         }
     }
 
-    QPointer<TCoverControl> guard = cover;
+    QPointer<CoverControl> guard = cover;
     emit OnMouseDown(cover->AttachedControl(), button, shift, x, y);
     if (!guard || selectedCount_ == 0)
         return;
@@ -468,38 +466,37 @@ void TResizeFrame::CoverMouseDown(TCoverControl *cover, Qt::MouseButton button, 
         return;
     currentCover_ = cover;
     BeginDragIn(cover->AttachedParent());
-    for (TCoverControl *each : Covers()) {
+    for (CoverControl *each : Covers()) {
         if (each->Selected())
             each->BeginOutline(x, y, overlay_);
     }
 }
 
-void TResizeFrame::CoverMouseMove(TCoverControl *cover, Qt::KeyboardModifiers shift, int x, int y)
+void ResizeFrame::CoverMouseMove(CoverControl *cover, Qt::KeyboardModifiers shift, int x, int y)
 {
     const QPoint pos = Confined(cover, QPoint(x, y));
     emit OnMouseMove(cover->AttachedControl(), shift, pos.x(), pos.y());
     if (!dragging_)
         return;
-    for (TCoverControl *each : Covers()) {
+    for (CoverControl *each : Covers()) {
         if (each->Selected())
             each->MoveOutline(pos.x(), pos.y());
     }
 }
 
-void TResizeFrame::CoverMouseUp(TCoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
-                                int y)
+void ResizeFrame::CoverMouseUp(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
     if (button != Qt::LeftButton)
         return;
     const QPoint pos = Confined(cover, QPoint(x, y));
     if (dragging_) {
         // Every outline is gone before the first control moves.
-        const QList<TCoverControl *> covers = Covers();
-        for (TCoverControl *each : covers) {
+        const QList<CoverControl *> covers = Covers();
+        for (CoverControl *each : covers) {
             if (each->Selected())
                 each->EraseOutline();
         }
-        for (TCoverControl *each : covers) {
+        for (CoverControl *each : covers) {
             if (each->Selected())
                 each->ApplyOutline();
         }
@@ -512,18 +509,17 @@ void TResizeFrame::CoverMouseUp(TCoverControl *cover, Qt::MouseButton button, Qt
     emit OnMouseUp(cover->AttachedControl(), button, shift, pos.x(), pos.y());
 }
 
-void TResizeFrame::CoverClick(TCoverControl *cover)
+void ResizeFrame::CoverClick(CoverControl *cover)
 {
     emit OnClick(cover->AttachedControl());
 }
 
-void TResizeFrame::CoverDblClick(TCoverControl *cover)
+void ResizeFrame::CoverDblClick(CoverControl *cover)
 {
     emit OnDblClick(cover->AttachedControl());
 }
 
-void TResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
-                                   int y)
+void ResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
     if (!currentCover_)
         return;
@@ -532,7 +528,7 @@ void TResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::
     if (keyCatcher_)
         keyCatcher_->setFocus();
     mouseTaken_ = false;
-    QPointer<TCoverControl> cover = currentCover_;
+    QPointer<CoverControl> cover = currentCover_;
     emit OnHandleMouseDown(cover->AttachedControl(), button, shift, x, y);
     if (!cover || !cover->AttachedParent() || mouseTaken_)
         return;
@@ -551,22 +547,22 @@ void TResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::
         dragHandle_ = index;
 }
 
-void TResizeFrame::HandleMouseMove(QWidget *handle, Qt::KeyboardModifiers shift, int x, int y)
+void ResizeFrame::HandleMouseMove(QWidget *handle, Qt::KeyboardModifiers shift, int x, int y)
 {
     if (!handleDragging_ || !currentCover_)
         return;
     const QPoint pos = Confined(handle, QPoint(x, y));
-    QPointer<TCoverControl> cover = currentCover_;
+    QPointer<CoverControl> cover = currentCover_;
     emit OnHandleMouseMove(cover->AttachedControl(), shift, pos.x(), pos.y());
     if (cover)
         cover->ResizeOutline(dragHandle_, pos.x(), pos.y());
 }
 
-void TResizeFrame::HandleMouseUp(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void ResizeFrame::HandleMouseUp(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
     const QPoint pos = Confined(handle, QPoint(x, y));
     // The drag ends even if the host let its control go meanwhile.
-    QPointer<TCoverControl> cover = currentCover_;
+    QPointer<CoverControl> cover = currentCover_;
     if (handleDragging_) {
         if (cover)
             cover->EndResize();
@@ -577,7 +573,7 @@ void TResizeFrame::HandleMouseUp(QWidget *handle, Qt::MouseButton button, Qt::Ke
         emit OnHandleMouseUp(cover->AttachedControl(), button, shift, pos.x(), pos.y());
 }
 
-void TResizeFrame::OwnerFormMouseDown(QWidget *, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
+void ResizeFrame::OwnerFormMouseDown(QWidget *, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
 {
     QWidget *form = GetOwnerForm();
     if (button != Qt::LeftButton || !form)
@@ -586,23 +582,23 @@ void TResizeFrame::OwnerFormMouseDown(QWidget *, Qt::MouseButton button, Qt::Key
         keyCatcher_->setFocus();
     DeselectAll();
     // An unattached cover, out of sight, that only carries the band.
-    rubberBand_ = new TCoverControl(this);
+    rubberBand_ = new CoverControl(this);
     rubberBand_->setParent(form);
     rubberBand_->SetBounds(-10, -10, 1, 1);
     rubberBand_->show();
     if (!overlay_)
-        overlay_ = new TOutlineOverlay(form, {lineColor_, lineStyle_, lineWidth_});
+        overlay_ = new OutlineOverlay(form, {lineColor_, lineStyle_, lineWidth_});
     rubberBand_->BeginBand(x, y, overlay_);
     dragging_ = true;
 }
 
-void TResizeFrame::OwnerFormMouseMove(QWidget *, Qt::KeyboardModifiers, int x, int y)
+void ResizeFrame::OwnerFormMouseMove(QWidget *, Qt::KeyboardModifiers, int x, int y)
 {
     if (dragging_ && rubberBand_)
         rubberBand_->StretchBand(x, y);
 }
 
-void TResizeFrame::OwnerFormMouseUp(QWidget *, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+void ResizeFrame::OwnerFormMouseUp(QWidget *, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
 {
     const bool banding = dragging_ && rubberBand_;
     EdgeRect band;
@@ -616,13 +612,13 @@ void TResizeFrame::OwnerFormMouseUp(QWidget *, Qt::MouseButton, Qt::KeyboardModi
         SelectInRect(band);
 }
 
-void TResizeFrame::OwnerFormActivate(QWidget *)
+void ResizeFrame::OwnerWindowActivated(QWidget *)
 {
     if (keyCatcher_)
         keyCatcher_->setFocus();
 }
 
-bool TResizeFrame::eventFilter(QObject *watched, QEvent *event)
+bool ResizeFrame::eventFilter(QObject *watched, QEvent *event)
 {
     const bool isHandle = HandleIndex(watched) >= 0;
     const bool isForm = watched == filteredForm_;
@@ -631,7 +627,7 @@ bool TResizeFrame::eventFilter(QObject *watched, QEvent *event)
     auto *widget = static_cast<QWidget *>(watched);
     const QEvent::Type type = event->type();
     if (isForm && type == QEvent::WindowActivate) {
-        OwnerFormActivate(widget);
+        OwnerWindowActivated(widget);
         return false;
     }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove

@@ -17,9 +17,9 @@
 #include <array>
 #include <vector>
 
-// TResizeFrame makes controls of a form movable and resizable with the mouse.
+// ResizeFrame makes controls of a form movable and resizable with the mouse.
 //
-// Every attached control gets a transparent cover (TCoverControl) that takes
+// Every attached control gets a transparent cover (CoverControl) that takes
 // its mouse input. A click selects a control, a Shift-click adds or removes
 // one, Tab steps the selection, Delete destroys the selected controls (except
 // those marked with SetDeleteProtected). Dragging a selected control moves
@@ -36,18 +36,18 @@
 // the empty form select controls; turning AutoAttach off before then cancels
 // that. A host that attaches controls itself makes the frame with AutoAttach
 // off, so no event processed in between can attach everything.
-class TResizeFrame : public QObject {
+class ResizeFrame : public QObject {
     Q_OBJECT
 
 public:
-    explicit TResizeFrame(QObject *owner, bool autoAttach = true);
-    ~TResizeFrame() override;
+    explicit ResizeFrame(QObject *owner, bool autoAttach = true);
+    ~ResizeFrame() override;
 
     // Properties.
     bool AutoAttach() const { return autoAttach_; }
     void SetAutoAttach(bool on) { autoAttach_ = on; }
-    TcrStyle CornerResize() const { return cornerResize_; }
-    void SetCornerResize(TcrStyle style) { cornerResize_ = style; }
+    CornerResizeStyle CornerResize() const { return cornerResize_; }
+    void SetCornerResize(CornerResizeStyle style) { cornerResize_ = style; }
     Qt::CursorShape Cursor() const { return cursor_; }
     void SetCursor(Qt::CursorShape shape) { cursor_ = shape; }
     bool FormDragSelect() const { return formDragSelect_; }
@@ -97,7 +97,7 @@ public:
     bool IsDeleteProtected(const QWidget *control) const;
 
     // State, for hosts and tests.
-    TCoverControl *CurrentCover() const { return currentCover_; }
+    CoverControl *CurrentCover() const { return currentCover_; }
     int SelectedCount() const { return selectedCount_; }
     bool Dragging() const { return dragging_; }
     bool HandleDragging() const { return handleDragging_; }
@@ -109,16 +109,16 @@ public:
     // The handle widgets in index order, or none before the first CreateHandles.
     QList<QWidget *> Handles() const;
     // The attached covers in attach order.
-    QList<TCoverControl *> Covers() const;
+    QList<CoverControl *> Covers() const;
     // The outline surface of the drag in progress, if any.
-    TOutlineOverlay *Overlay() const { return overlay_; }
+    OutlineOverlay *Overlay() const { return overlay_; }
 
     // Called by the covers for the mouse input they take.
-    void CoverMouseDown(TCoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void CoverMouseMove(TCoverControl *cover, Qt::KeyboardModifiers shift, int x, int y);
-    void CoverMouseUp(TCoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void CoverClick(TCoverControl *cover);
-    void CoverDblClick(TCoverControl *cover);
+    void CoverMouseDown(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void CoverMouseMove(CoverControl *cover, Qt::KeyboardModifiers shift, int x, int y);
+    void CoverMouseUp(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void CoverClick(CoverControl *cover);
+    void CoverDblClick(CoverControl *cover);
 
     // Called for the mouse input of the handles.
     void HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -129,7 +129,7 @@ public:
     void OwnerFormMouseDown(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void OwnerFormMouseMove(QWidget *sender, Qt::KeyboardModifiers shift, int x, int y);
     void OwnerFormMouseUp(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void OwnerFormActivate(QWidget *sender);
+    void OwnerWindowActivated(QWidget *sender);
 
 signals:
     void OnClick(QWidget *sender);
@@ -150,18 +150,18 @@ protected:
 
 private:
     void Loaded();
-    TCoverControl *FindCover(const QWidget *control) const;
+    CoverControl *FindCover(const QWidget *control) const;
     bool IsFramePart(const QWidget *widget) const;
     int HandleIndex(const QObject *widget) const;
     bool HandlesShown() const;
     void UpdateMultiMarks();
-    void SimulatedShiftClick(TCoverControl *cover);
+    void SimulatedShiftClick(CoverControl *cover);
     void BeginDragIn(QWidget *parent);
     void EndDrag();
     QPoint Confined(QWidget *receiver, QPoint pos) const;
 
     bool autoAttach_;
-    TcrStyle cornerResize_ = crAsPointed;
+    CornerResizeStyle cornerResize_ = crAsPointed;
     Qt::CursorShape cursor_ = Qt::ArrowCursor;
     bool formDragSelect_ = true;
     int handleSize_ = 5;
@@ -171,18 +171,18 @@ private:
     int lineWidth_ = 2;
     QPointer<QMenu> popUpMenu_;
 
-    std::vector<QPointer<TCoverControl>> covers_;
-    QPointer<TCoverControl> currentCover_;
+    std::vector<QPointer<CoverControl>> covers_;
+    QPointer<CoverControl> currentCover_;
     int selectedCount_ = 0;
     int dragHandle_ = 0;
     bool dragging_ = false;
     bool handleDragging_ = false;
     bool mouseTaken_ = false; // a popup or another window took the mouse since the last press
     QPointer<QWidget> dragParent_; // the parent whose client area confines the drag
-    QPointer<TKeyCatchWin> keyCatcher_;
+    QPointer<KeyCatcher> keyCatcher_;
     QPointer<QWidget> filteredForm_; // the owner form while AttachAll holds it
     std::array<QPointer<QWidget>, HandleCount> handles_;
-    QPointer<TCoverControl> rubberBand_;
-    QPointer<TOutlineOverlay> overlay_;
+    QPointer<CoverControl> rubberBand_;
+    QPointer<OutlineOverlay> overlay_;
     std::vector<QPointer<QWidget>> deleteProtected_;
 };

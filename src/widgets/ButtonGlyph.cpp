@@ -14,7 +14,7 @@ constexpr int kMaxGlyphs = 4;
 
 // Shared by all glyph holders; made with the first holder, freed when a holder
 // goes while no list is left in it.
-TGlyphCache *glyphCache = nullptr;
+GlyphCache *glyphCache = nullptr;
 
 bool SameRgb(QRgb a, QRgb b)
 {
@@ -47,13 +47,13 @@ QImage Emboss(const QImage &source, QRgb transparent, const QPalette &palette)
 
 } // namespace
 
-TBtnGlyph::TBtnGlyph()
+ButtonGlyph::ButtonGlyph()
 {
     if (!glyphCache)
-        glyphCache = new TGlyphCache;
+        glyphCache = new GlyphCache;
 }
 
-TBtnGlyph::~TBtnGlyph()
+ButtonGlyph::~ButtonGlyph()
 {
     Invalidate();
     if (glyphCache && glyphCache->Empty()) {
@@ -62,7 +62,7 @@ TBtnGlyph::~TBtnGlyph()
     }
 }
 
-void TBtnGlyph::SetGlyph(const QImage &value)
+void ButtonGlyph::SetGlyph(const QImage &value)
 {
     Invalidate();
     const bool twoColour = value.depth() == 1;
@@ -79,7 +79,7 @@ void TBtnGlyph::SetGlyph(const QImage &value)
     Changed();
 }
 
-void TBtnGlyph::SetNumGlyphs(int value)
+void ButtonGlyph::SetNumGlyphs(int value)
 {
     if (value < 1)
         return;
@@ -91,14 +91,14 @@ void TBtnGlyph::SetNumGlyphs(int value)
     Changed();
 }
 
-QSize TBtnGlyph::GlyphSize() const
+QSize ButtonGlyph::GlyphSize() const
 {
     if (original_.isNull())
         return QSize(0, 0);
     return QSize(original_.width() / numGlyphs_, original_.height());
 }
 
-int TBtnGlyph::CreateButtonGlyph(TButtonState state, const QPalette &palette)
+int ButtonGlyph::CreateButtonGlyph(ButtonState state, const QPalette &palette)
 {
     if (indexes_[state] != -1)
         return indexes_[state];
@@ -108,21 +108,21 @@ int TBtnGlyph::CreateButtonGlyph(TButtonState state, const QPalette &palette)
         return -1;
     if (!glyphList_) {
         if (!glyphCache)
-            glyphCache = new TGlyphCache;
+            glyphCache = new GlyphCache;
         glyphList_ = glyphCache->GetList(size.width(), size.height());
     }
     indexes_[state] = glyphList_->Add(QPixmap::fromImage(MakeImage(state, palette)));
     return indexes_[state];
 }
 
-void TBtnGlyph::DrawButtonGlyph(QPainter &painter, QPoint pos, TButtonState state, const QPalette &palette)
+void ButtonGlyph::DrawButtonGlyph(QPainter &painter, QPoint pos, ButtonState state, const QPalette &palette)
 {
     const int index = CreateButtonGlyph(state, palette);
     if (index >= 0)
         painter.drawPixmap(pos, glyphList_->Image(index));
 }
 
-void TBtnGlyph::Invalidate()
+void ButtonGlyph::Invalidate()
 {
     if (!glyphList_)
         return;
@@ -134,7 +134,7 @@ void TBtnGlyph::Invalidate()
     glyphList_ = nullptr;
 }
 
-QImage TBtnGlyph::MakeImage(TButtonState state, const QPalette &palette) const
+QImage ButtonGlyph::MakeImage(ButtonState state, const QPalette &palette) const
 {
     const QSize size = GlyphSize();
     const int stripIndex = state < numGlyphs_ ? state : 0;
@@ -163,7 +163,7 @@ QImage TBtnGlyph::MakeImage(TButtonState state, const QPalette &palette) const
     return image;
 }
 
-void TBtnGlyph::Changed()
+void ButtonGlyph::Changed()
 {
     if (OnChange)
         OnChange();

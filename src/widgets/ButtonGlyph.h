@@ -9,20 +9,20 @@
 
 class QPainter;
 class QPalette;
-class TGlyphList;
+class GlyphList;
 
 // The looks of a panel button; the value is also the glyph strip image a look uses.
-enum TButtonState { psUp, psDisabled, psDown, psFlat };
+enum ButtonState { psUp, psDisabled, psDown, psFlat };
 
 // Holds a glyph strip of NumGlyphs equal-width images and makes, on first
 // use, the image shown in each button state. Made images live in the shared
-// TGlyphList of their size until the glyph, NumGlyphs or the palette changes.
-class TBtnGlyph {
+// GlyphList of their size until the glyph, NumGlyphs or the palette changes.
+class ButtonGlyph {
 public:
-    TBtnGlyph();
-    ~TBtnGlyph();
-    TBtnGlyph(const TBtnGlyph &) = delete;
-    TBtnGlyph &operator=(const TBtnGlyph &) = delete;
+    ButtonGlyph();
+    ~ButtonGlyph();
+    ButtonGlyph(const ButtonGlyph &) = delete;
+    ButtonGlyph &operator=(const ButtonGlyph &) = delete;
 
     const QImage &Glyph() const { return original_; }
     // Copies the strip; a square-image strip of up to four images sets NumGlyphs.
@@ -35,21 +35,21 @@ public:
     QSize GlyphSize() const;
 
     // The list slot of the image for state, made now if need be; -1 without a glyph.
-    int CreateButtonGlyph(TButtonState state, const QPalette &palette);
-    void DrawButtonGlyph(QPainter &painter, QPoint pos, TButtonState state, const QPalette &palette);
+    int CreateButtonGlyph(ButtonState state, const QPalette &palette);
+    void DrawButtonGlyph(QPainter &painter, QPoint pos, ButtonState state, const QPalette &palette);
     // Drops the made images and gives their slots back.
     void Invalidate();
-    const TGlyphList *GlyphList() const { return glyphList_; }
+    const GlyphList *Glyphs() const { return glyphList_; }
 
     // Called after a change that alters what the button shows.
     std::function<void()> OnChange;
 
 private:
-    QImage MakeImage(TButtonState state, const QPalette &palette) const;
+    QImage MakeImage(ButtonState state, const QPalette &palette) const;
     void Changed();
 
     QImage original_;
-    TGlyphList *glyphList_ = nullptr;
+    GlyphList *glyphList_ = nullptr;
     int indexes_[4] = {-1, -1, -1, -1};
     QColor transparentColor_{128, 128, 0};
     int numGlyphs_ = 1;

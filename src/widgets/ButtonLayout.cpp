@@ -1,7 +1,7 @@
 #include "widgets/ButtonLayout.h"
 
-ButtonPlacement CalcButtonLayout(const QRect &client, QSize glyphSize, QSize textSize, TButtonLayout layout,
-                                 int margin, int spacing)
+ButtonPlacement CalcButtonLayout(const QRect &client, QSize glyphSize, QSize textSize, GlyphSide layout, int margin,
+                                 int spacing)
 {
     const int w = client.width();
     const int h = client.height();

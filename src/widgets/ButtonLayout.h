@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QSize>
 
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+enum GlyphSide { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 struct ButtonPlacement {
     QPoint glyphPos;
@@ -15,5 +15,5 @@ struct ButtonPlacement {
 // Places a glyph of glyphSize and a caption of textSize in client. A margin
 // (edge to glyph) or spacing (glyph to caption) of -1 is worked out from the
 // free room; spacing is 0 when the glyph or the caption is empty.
-ButtonPlacement CalcButtonLayout(const QRect &client, QSize glyphSize, QSize textSize, TButtonLayout layout,
-                                 int margin, int spacing);
+ButtonPlacement CalcButtonLayout(const QRect &client, QSize glyphSize, QSize textSize, GlyphSide layout, int margin,
+                                 int spacing);

@@ -2,19 +2,19 @@
 
 #include "widgets/GlyphList.h"
 
-TGlyphCache::TGlyphCache() = default;
-TGlyphCache::~TGlyphCache() = default;
+GlyphCache::GlyphCache() = default;
+GlyphCache::~GlyphCache() = default;
 
-TGlyphList *TGlyphCache::GetList(int width, int height)
+GlyphList *GlyphCache::GetList(int width, int height)
 {
     for (const auto &list : lists_)
         if (list->ImageSize() == QSize(width, height))
             return list.get();
-    lists_.push_back(std::make_unique<TGlyphList>(width, height));
+    lists_.push_back(std::make_unique<GlyphList>(width, height));
     return lists_.back().get();
 }
 
-void TGlyphCache::ReturnList(TGlyphList *list)
+void GlyphCache::ReturnList(GlyphList *list)
 {
     if (!list || list->Count() != 0)
         return;

@@ -4,23 +4,23 @@
 #include <memory>
 #include <vector>
 
-class TGlyphList;
+class GlyphList;
 
-// Hands out the shared TGlyphList of a size and frees a list once its last
+// Hands out the shared GlyphList of a size and frees a list once its last
 // image is gone.
-class TGlyphCache {
+class GlyphCache {
 public:
-    TGlyphCache();
-    ~TGlyphCache();
-    TGlyphCache(const TGlyphCache &) = delete;
-    TGlyphCache &operator=(const TGlyphCache &) = delete;
+    GlyphCache();
+    ~GlyphCache();
+    GlyphCache(const GlyphCache &) = delete;
+    GlyphCache &operator=(const GlyphCache &) = delete;
 
     // The list for images of width x height, made and added when there is none.
-    TGlyphList *GetList(int width, int height);
+    GlyphList *GetList(int width, int height);
     // Called when a user stops using list: an empty list leaves the cache and is freed.
-    void ReturnList(TGlyphList *list);
+    void ReturnList(GlyphList *list);
     bool Empty() const { return lists_.empty(); }
 
 private:
-    std::vector<std::unique_ptr<TGlyphList>> lists_;
+    std::vector<std::unique_ptr<GlyphList>> lists_;
 };

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
-TGlyphList::TGlyphList(int width, int height)
-    : size_(width, height)
+GlyphList::GlyphList(int width, int height) : size_(width, height)
 {
 }
 
-int TGlyphList::Add(const QPixmap &image)
+int GlyphList::Add(const QPixmap &image)
 {
     const auto free = std::find(used_.begin(), used_.end(), false);
     const int index = static_cast<int>(free - used_.begin());
@@ -22,7 +21,7 @@ int TGlyphList::Add(const QPixmap &image)
     return index;
 }
 
-void TGlyphList::Delete(int index)
+void GlyphList::Delete(int index)
 {
     if (index < 0 || index >= static_cast<int>(used_.size()) || !used_[index])
         return;
@@ -31,7 +30,7 @@ void TGlyphList::Delete(int index)
     --count_;
 }
 
-QPixmap TGlyphList::Image(int index) const
+QPixmap GlyphList::Image(int index) const
 {
     if (index < 0 || index >= static_cast<int>(images_.size()))
         return QPixmap();

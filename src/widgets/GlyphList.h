@@ -8,9 +8,9 @@
 
 // A list of equal-size images in numbered slots. A new image takes the
 // lowest free slot; the list grows by one slot only when none is free.
-class TGlyphList {
+class GlyphList {
 public:
-    TGlyphList(int width, int height);
+    GlyphList(int width, int height);
 
     QSize ImageSize() const { return size_; }
     // The number of slots in use.

@@ -6,8 +6,7 @@
 #include <QPainter>
 #include <QToolTip>
 
-TPanelButton::TPanelButton(QWidget *parent)
-    : GraphicControl(parent), glyph_(std::make_unique<TBtnGlyph>())
+PanelButton::PanelButton(QWidget *parent) : GraphicControl(parent), glyph_(std::make_unique<ButtonGlyph>())
 {
     glyph_->OnChange = [this] { update(); };
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -15,9 +14,9 @@ TPanelButton::TPanelButton(QWidget *parent)
     resize(31, 31);
 }
 
-TPanelButton::~TPanelButton() = default;
+PanelButton::~PanelButton() = default;
 
-void TPanelButton::SetCaption(const QString &value)
+void PanelButton::SetCaption(const QString &value)
 {
     if (value == caption_)
         return;
@@ -29,17 +28,17 @@ void TPanelButton::SetCaption(const QString &value)
     update();
 }
 
-void TPanelButton::SetGlyph(const QImage &value)
+void PanelButton::SetGlyph(const QImage &value)
 {
     glyph_->SetGlyph(value);
 }
 
-void TPanelButton::SetNumGlyphs(int value)
+void PanelButton::SetNumGlyphs(int value)
 {
     glyph_->SetNumGlyphs(value);
 }
 
-void TPanelButton::SetLayout(TButtonLayout value)
+void PanelButton::SetLayout(GlyphSide value)
 {
     if (value == layout_)
         return;
@@ -47,7 +46,7 @@ void TPanelButton::SetLayout(TButtonLayout value)
     update();
 }
 
-void TPanelButton::SetMargin(int value)
+void PanelButton::SetMargin(int value)
 {
     if (value == margin_ || value < -1)
         return;
@@ -55,7 +54,7 @@ void TPanelButton::SetMargin(int value)
     update();
 }
 
-void TPanelButton::SetSpacing(int value)
+void PanelButton::SetSpacing(int value)
 {
     if (value == spacing_)
         return;
@@ -63,13 +62,13 @@ void TPanelButton::SetSpacing(int value)
     update();
 }
 
-void TPanelButton::click()
+void PanelButton::click()
 {
     if (isEnabled())
         emit OnClick();
 }
 
-bool TPanelButton::event(QEvent *event)
+bool PanelButton::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Shortcut:
@@ -87,7 +86,7 @@ bool TPanelButton::event(QEvent *event)
     return GraphicControl::event(event);
 }
 
-void TPanelButton::changeEvent(QEvent *event)
+void PanelButton::changeEvent(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::EnabledChange:
@@ -107,7 +106,7 @@ void TPanelButton::changeEvent(QEvent *event)
     GraphicControl::changeEvent(event);
 }
 
-void TPanelButton::enterEvent(QEnterEvent *event)
+void PanelButton::enterEvent(QEnterEvent *event)
 {
     if (state_ != psDisabled) {
         shownPressed_ = pressed_;
@@ -117,7 +116,7 @@ void TPanelButton::enterEvent(QEnterEvent *event)
     GraphicControl::enterEvent(event);
 }
 
-void TPanelButton::leaveEvent(QEvent *event)
+void PanelButton::leaveEvent(QEvent *event)
 {
     if (state_ != psDisabled) {
         pressed_ = shownPressed_;
@@ -127,7 +126,7 @@ void TPanelButton::leaveEvent(QEvent *event)
     GraphicControl::leaveEvent(event);
 }
 
-void TPanelButton::FollowEnabled()
+void PanelButton::FollowEnabled()
 {
     if (!isEnabled()) {
         state_ = psDisabled;
@@ -137,7 +136,7 @@ void TPanelButton::FollowEnabled()
     }
 }
 
-void TPanelButton::paintEvent(QPaintEvent *)
+void PanelButton::paintEvent(QPaintEvent *)
 {
     FollowEnabled();
     QPainter painter(this);
@@ -178,7 +177,7 @@ void TPanelButton::paintEvent(QPaintEvent *)
     painter.drawText(placement.textBounds, textFlags, caption_);
 }
 
-void TPanelButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
+void PanelButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
     emit OnMouseDown(button, modifiers, x, y);
     if (button != Qt::LeftButton || !isEnabled())
@@ -190,18 +189,18 @@ void TPanelButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modif
     pressed_ = shownPressed_ = true;
 }
 
-void TPanelButton::MouseMove(Qt::KeyboardModifiers modifiers, int x, int y)
+void PanelButton::MouseMove(Qt::KeyboardModifiers modifiers, int x, int y)
 {
     emit OnMouseMove(modifiers, x, y);
     const bool inside = x > 0 && x < width() && y > 0 && y < height();
-    const TButtonState next = !inside ? psFlat : shownPressed_ ? psDown : psUp;
+    const ButtonState next = !inside ? psFlat : shownPressed_ ? psDown : psUp;
     if (next != state_ && state_ != psDisabled) {
         state_ = next;
         repaint();
     }
 }
 
-void TPanelButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
+void PanelButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
     emit OnMouseUp(button, modifiers, x, y);
     if (!pressed_) {

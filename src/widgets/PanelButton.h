@@ -12,12 +12,12 @@
 // a thin sunken border, content one pixel down and right, while it is held.
 // OnClick fires when a left press on it is released over it, and for Alt with
 // the caption's accelerator letter.
-class TPanelButton : public GraphicControl {
+class PanelButton : public GraphicControl {
     Q_OBJECT
 
 public:
-    explicit TPanelButton(QWidget *parent = nullptr);
-    ~TPanelButton() override;
+    explicit PanelButton(QWidget *parent = nullptr);
+    ~PanelButton() override;
 
     QString Caption() const { return caption_; }
     void SetCaption(const QString &value);
@@ -25,8 +25,8 @@ public:
     void SetGlyph(const QImage &value);
     int NumGlyphs() const { return glyph_->NumGlyphs(); }
     void SetNumGlyphs(int value);
-    TButtonLayout Layout() const { return layout_; }
-    void SetLayout(TButtonLayout value);
+    GlyphSide Layout() const { return layout_; }
+    void SetLayout(GlyphSide value);
     // Edge to glyph; -1 centres the content. Values below -1 are ignored.
     int Margin() const { return margin_; }
     void SetMargin(int value);
@@ -36,7 +36,7 @@ public:
     // Whether the tool tip shows when the pointer rests on the button.
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool value) { showHint_ = value; }
-    TButtonState State() const { return state_; }
+    ButtonState State() const { return state_; }
 
     // Fires OnClick as a mouse click would; nothing while disabled.
     void click();
@@ -62,14 +62,14 @@ private:
     // A disabled button always looks disabled; an enabled one drops that look.
     void FollowEnabled();
 
-    std::unique_ptr<TBtnGlyph> glyph_;
+    std::unique_ptr<ButtonGlyph> glyph_;
     QString caption_;
     int shortcutId_ = 0;
-    TButtonLayout layout_ = blGlyphLeft;
+    GlyphSide layout_ = blGlyphLeft;
     int margin_ = -1;
     int spacing_ = 4;
     bool showHint_ = false;
-    TButtonState state_ = psFlat;
+    ButtonState state_ = psFlat;
     bool pressed_ = false;      // a left press on the button awaits its release
     bool shownPressed_ = false; // the press looks sunken when the pointer is over the button
 };

@@ -31,12 +31,12 @@ TEST_F(StartupTest, WithoutSettingsTheWindowSitsAtTheOriginWithTheDefaultFont)
     Start();
     EXPECT_EQ(Main().SettingsPath(), IniPath()) << "a writable program folder keeps the settings";
     EXPECT_EQ(Main().pos(), QPoint(0, 0));
-    EXPECT_EQ(Main().ListBox1->font().family(), "ＭＳ ゴシック");
-    EXPECT_EQ(Main().ListBox1->font().pointSize(), 10);
+    EXPECT_EQ(Main().lineList->font().family(), "ＭＳ ゴシック");
+    EXPECT_EQ(Main().lineList->font().pointSize(), 10);
     EXPECT_EQ(Main().size(), QSize(522, 335));
     EXPECT_EQ(Main().statusBar()->font().family(), "Arial");
     EXPECT_TRUE(Main().OpensPictureOnActivation());
-    EXPECT_FALSE(Main().Save1->isEnabled());
+    EXPECT_FALSE(Main().saveAction->isEnabled());
 }
 
 TEST_F(StartupTest, WindowSizeFollowsTheScreenResolution)
@@ -52,8 +52,8 @@ TEST_F(StartupTest, SettingsValuesAreReadByTheirRules)
              "FONTSIZE=abc\r\nJAPAN=1\r\n");
     Start();
     EXPECT_EQ(Main().pos(), QPoint(32, -2000)) << "a stored position is applied unchecked";
-    EXPECT_EQ(Main().ListBox1->font().family(), "Courier");
-    EXPECT_EQ(Main().ListBox1->font().pointSize(), 10);
+    EXPECT_EQ(Main().lineList->font().family(), "Courier");
+    EXPECT_EQ(Main().lineList->font().pointSize(), 10);
     EXPECT_EQ(Main().statusBar()->font().family(), "Arial") << "JAPAN is written, never read";
 }
 
@@ -77,7 +77,7 @@ TEST_F(StartupTest, FirstActivationOpensTheFirstMatchOfTheCommandLineOnly)
 
     Main().CloseMap();
     Activate();
-    EXPECT_EQ(Main().ListBox1->count(), 0) << "later activations open nothing";
+    EXPECT_EQ(Main().lineList->count(), 0) << "later activations open nothing";
 }
 
 TEST_F(StartupTest, CommandLineWithoutMatchSaysSoThroughTheLoadFailure)
@@ -104,9 +104,9 @@ TEST_F(StartupTest, ClosingWritesTheSettingsAndKeepsTheRestOfTheFile)
     WriteIni("; kept comment\r\n[other]\r\nA=1\r\n");
     Start();
     Main().move(40, 50);
-    QFont font = Main().ListBox1->font();
+    QFont font = Main().lineList->font();
     font.setPointSize(14);
-    Main().ListBox1->setFont(font);
+    Main().lineList->setFont(font);
 
     EXPECT_TRUE(Main().close());
     EXPECT_EQ(testpics::ReadBytes(IniPath()),
@@ -119,9 +119,9 @@ TEST_F(StartupTest, CancelledCloseKeepsSettingsButDeletesTheTestPage)
     ASSERT_TRUE(testpics::MakePicture(Path("one.gif"), 10, 10));
     Start();
     Main().show();
-    Main().OpenImage(Path("one.gif"));
+    Main().OpenPictureFile(Path("one.gif"));
     OpenedUrls opened;
-    Main().Test1->trigger();
+    Main().testAction->trigger();
     ASSERT_TRUE(QFileInfo::exists(Path("$$TEMP$$.HTML")));
     Document().MarkModified();
 
@@ -132,7 +132,7 @@ TEST_F(StartupTest, CancelledCloseKeepsSettingsButDeletesTheTestPage)
     EXPECT_TRUE(Main().isVisible());
     EXPECT_FALSE(QFileInfo::exists(IniPath()));
     EXPECT_FALSE(QFileInfo::exists(Path("$$TEMP$$.HTML")));
-    EXPECT_EQ(Main().ListBox1->count(), 3);
+    EXPECT_EQ(Main().lineList->count(), 3);
 
     ModalAnswerer no({"いいえ(&N)"});
     EXPECT_TRUE(Main().close());

@@ -13,8 +13,8 @@ TEST(AboutBox, EveryTextShowsWholeAtEachScreenDensityWithTheProjectVersion)
 {
     for (const int dpi : {96, 144}) {
         SCOPED_TRACE(dpi);
-        TAboutFrm about(dpi);
-        QList<QWidget *> texts{about.OKButton};
+        AboutBox about(dpi);
+        QList<QWidget *> texts{about.okButton};
         QStringList labels;
         for (QLabel *label : about.findChildren<QLabel *>()) {
             texts << label;

@@ -29,79 +29,80 @@ TEST_F(AreaDialogTest, NewAreasStartAtThePictureCornerInTheirDialog)
 {
     OpenMap();
     Main().move(30, 40);
-    Main().Rect1Click();
+    Main().NewRectangle();
     EXPECT_EQ(Rect().pos(), Main().pos());
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 50, 50));
-    EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Rectangle);
-    EXPECT_EQ(View().ResizeFrame1->CornerResize(), crAsPointed);
+    EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Rectangle);
+    EXPECT_EQ(View().resizeFrame->CornerResize(), crAsPointed);
     EXPECT_EQ(RectFields(), (QStringList{"0", "0", "49", "49"}));
     EXPECT_TRUE(Rect().isVisible());
     EXPECT_FALSE(Main().isVisible());
     EXPECT_TRUE(ShapeAttached());
-    Rect().BitBtn2Click();
+    Rect().Cancel();
     EXPECT_TRUE(Main().isVisible());
 
-    Main().Circle1Click();
+    Main().NewCircle();
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 49, 49));
-    EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Circle);
-    EXPECT_EQ(View().ResizeFrame1->CornerResize(), crEqualRatio);
+    EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Circle);
+    EXPECT_EQ(View().resizeFrame->CornerResize(), crEqualRatio);
     EXPECT_EQ(CircFields(), (QStringList{"24", "24", "25"}));
     EXPECT_TRUE(Circ().isVisible());
     EXPECT_FALSE(Main().Areas().EditMode());
     // The shape is covered once, however often a dialog is left by its close box.
     Circ().close();
-    Main().Circle1Click();
-    EXPECT_EQ(View().ResizeFrame1->Covers().size(), 1);
+    Main().NewCircle();
+    EXPECT_EQ(View().resizeFrame->Covers().size(), 1);
 }
 
 TEST_F(AreaDialogTest, TypingMovesTheShapeAndWrittenTextDoesNot)
 {
     // What unfinished typing gives is the text core's concern; here, that typing reaches the shape.
     OpenMap();
-    Main().Rect1Click();
+    Main().NewRectangle();
     Activate(&Rect());
-    Type(Rect().X0, "12a");
-    Type(Rect().Y1, "99");
+    Type(Rect().x0Field, "12a");
+    Type(Rect().y1Field, "99");
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 50, 100));
-    Type(Rect().X1, "");
+    Type(Rect().x1Field, "");
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 0, 100));
-    Rect().X0->setText("30");
+    Rect().x0Field->setText("30");
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 0, 100));
 
-    Rect().BitBtn2Click();
-    Main().Circle1Click();
+    Rect().Cancel();
+    Main().NewCircle();
     Activate(&Circ());
-    Type(Circ().X, "50");
-    Type(Circ().Y, "40");
-    Type(Circ().R, "10");
+    Type(Circ().xField, "50");
+    Type(Circ().yField, "40");
+    Type(Circ().radiusField, "10");
     EXPECT_EQ(ShapeBounds(), QRect(41, 31, 19, 19));
-    Type(Circ().R, "");
+    Type(Circ().radiusField, "");
     EXPECT_EQ(ShapeBounds(), QRect(51, 41, -1, -1));
 }
 
 TEST_F(AreaDialogTest, ExtremeTypedCoordinatesNeitherCrashNorChangeTheirText)
 {
     OpenMap();
-    Main().Rect1Click();
+    Main().NewRectangle();
     Activate(&Rect());
-    for (const auto &[field, text] : {std::pair{Rect().X0, "99999999999"}, std::pair{Rect().Y0, "-2147483648"},
-                                      std::pair{Rect().X1, "2147483647"}, std::pair{Rect().Y1, "x"}})
+    for (const auto &[field, text] :
+         {std::pair{Rect().x0Field, "99999999999"}, std::pair{Rect().y0Field, "-2147483648"},
+          std::pair{Rect().x1Field, "2147483647"}, std::pair{Rect().y1Field, "x"}})
         Type(field, text);
-    Rect().BitBtn1->click();
-    Main().Circle1Click();
+    Rect().setButton->click();
+    Main().NewCircle();
     Activate(&Circ());
-    for (const auto &[field, text] : {std::pair{Circ().X, "-2147483648"}, std::pair{Circ().Y, "-1"},
-                                      std::pair{Circ().R, "2147483647"}})
+    for (const auto &[field, text] : {std::pair{Circ().xField, "-2147483648"}, std::pair{Circ().yField, "-1"},
+                                      std::pair{Circ().radiusField, "2147483647"}})
         Type(field, text);
-    Circ().BitBtn1->click();
+    Circ().setButton->click();
 
-    const int last = Main().ListBox1->count() - 1;
+    const int last = Main().lineList->count() - 1;
     EXPECT_THAT(Document().LineAt(last - 2), ::testing::HasSubstr("COORDS=\"99999999999,-2147483648,2147483647,x\""));
     EXPECT_THAT(Document().LineAt(last - 1), ::testing::HasSubstr("COORDS=\"-2147483648,-1,2147483647\""));
     // Selecting the lines shows them again: the value past the integer range is reported.
     ModalAnswerer answerer;
-    Main().ListBox1->setCurrentRow(last - 2);
-    Main().ListBox1->setCurrentRow(last - 1);
+    Main().lineList->setCurrentRow(last - 2);
+    Main().lineList->setCurrentRow(last - 1);
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_THAT(answerer.Seen()[0].text.toStdString(), ::testing::HasSubstr("99999999999"));
     EXPECT_TRUE(View().isVisible());
@@ -110,26 +111,26 @@ TEST_F(AreaDialogTest, ExtremeTypedCoordinatesNeitherCrashNorChangeTheirText)
 TEST_F(AreaDialogTest, ReleasingTheShapeWritesItBack)
 {
     OpenMap();
-    Main().Rect1Click();
+    Main().NewRectangle();
     Activate(&View());
-    QTest::mousePress(ViewWindow(), Qt::LeftButton, {}, {10, 10});
-    QTest::mouseMove(ViewWindow(), {15, 20});
-    QTest::mouseMove(ViewWindow(), {20, 30});
-    QTest::mouseRelease(ViewWindow(), Qt::LeftButton, {}, {20, 30});
+    QTest::mousePress(ViewHandle(), Qt::LeftButton, {}, {10, 10});
+    QTest::mouseMove(ViewHandle(), {15, 20});
+    QTest::mouseMove(ViewHandle(), {20, 30});
+    QTest::mouseRelease(ViewHandle(), Qt::LeftButton, {}, {20, 30});
     EXPECT_EQ(ShapeBounds(), QRect(10, 20, 50, 50));
     EXPECT_EQ(RectFields(), (QStringList{"10", "20", "59", "69"}));
 
     // A circle pulled out of square by an edge handle is squared at its top-left corner.
-    Rect().BitBtn2Click();
-    Main().Circle1Click();
+    Rect().Cancel();
+    Main().NewCircle();
     Activate(&View());
-    QTest::mouseClick(ViewWindow(), Qt::LeftButton, {}, {20, 20});
-    const QList<QWidget *> handles = View().ResizeFrame1->Handles();
+    QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, {20, 20});
+    const QList<QWidget *> handles = View().resizeFrame->Handles();
     ASSERT_EQ(handles.size(), HandleCount);
     const QPoint bottomEdge = handles[3]->geometry().center();
-    QTest::mousePress(ViewWindow(), Qt::LeftButton, {}, bottomEdge);
-    QTest::mouseMove(ViewWindow(), bottomEdge - QPoint(0, 24));
-    QTest::mouseRelease(ViewWindow(), Qt::LeftButton, {}, bottomEdge - QPoint(0, 24));
+    QTest::mousePress(ViewHandle(), Qt::LeftButton, {}, bottomEdge);
+    QTest::mouseMove(ViewHandle(), bottomEdge - QPoint(0, 24));
+    QTest::mouseRelease(ViewHandle(), Qt::LeftButton, {}, bottomEdge - QPoint(0, 24));
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 25, 25));
     EXPECT_EQ(CircFields(), (QStringList{"12", "12", "13"}));
     EXPECT_EQ(handles[4]->geometry().center(), QPoint(24, 24));
@@ -156,20 +157,20 @@ TEST_F(AreaDialogTest, SetAndCancelInBothModes)
         OpenMapWithAreas({kTwoAreas[0], kTwoAreas[1]});
         if (c.editing) {
             SelectLine(2);
-            Main().PanelButton4Click();
+            Main().EditSelectedLine();
         } else {
-            Main().Rect1Click();
+            Main().NewRectangle();
         }
         // Texts go into the line exactly as typed, numbers or not.
-        Rect().X0->setText("7");
-        Rect().Y1->setText("abc");
-        Rect().FileLocate->setText("x.htm");
-        (c.set ? Rect().BitBtn1 : Rect().BitBtn2)->click();
+        Rect().x0Field->setText("7");
+        Rect().y1Field->setText("abc");
+        Rect().linkField->setText("x.htm");
+        (c.set ? Rect().setButton : Rect().cancelButton)->click();
 
         EXPECT_EQ(ListLines().mid(2, ListLines().size() - 3), c.lines);
-        EXPECT_EQ(Main().ListBox1->SelectedIndex(), c.selected);
+        EXPECT_EQ(Main().lineList->SelectedIndex(), c.selected);
         EXPECT_EQ(Document().Modified(), c.set);
-        EXPECT_EQ(View().Shape1->isVisible(), c.shapeShown);
+        EXPECT_EQ(View().shape->isVisible(), c.shapeShown);
         EXPECT_FALSE(ShapeAttached());
         EXPECT_FALSE(Rect().isVisible());
         EXPECT_TRUE(Main().isVisible());
@@ -181,25 +182,25 @@ TEST_F(AreaDialogTest, QuotesAndPastedBreaksStayInsideTheirAttributes)
 {
     OpenMapWithAreas({kTwoAreas[0]});
     SelectLine(2);
-    Main().PanelButton4Click();
-    Rect().FileLocate->setText("a\"b.htm");
-    Rect().Alt->setText("Say \"Hi\" & <b> café");
-    Rect().BitBtn1->click();
+    Main().EditSelectedLine();
+    Rect().linkField->setText("a\"b.htm");
+    Rect().altField->setText("Say \"Hi\" & <b> café");
+    Rect().setButton->click();
     const QString line = "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a&quot;b.htm\" ALT=\"Say &quot;Hi&quot; & <b> café\">";
     EXPECT_EQ(ListLines()[2], line);
 
     // Edit shows the texts as typed, and Set with nothing changed writes the same line.
-    Main().PanelButton4Click();
-    EXPECT_EQ(Texts({Rect().FileLocate, Rect().Alt}), (QStringList{"a\"b.htm", "Say \"Hi\" & <b> café"}));
-    Rect().BitBtn1->click();
+    Main().EditSelectedLine();
+    EXPECT_EQ(Texts({Rect().linkField, Rect().altField}), (QStringList{"a\"b.htm", "Say \"Hi\" & <b> café"}));
+    Rect().setButton->click();
     EXPECT_EQ(ListLines()[2], line);
 
     // A number pasted with its line end keeps the line whole, in a coordinate too.
-    Main().PanelButton4Click();
+    Main().EditSelectedLine();
     QApplication::clipboard()->setText("7\r\n");
-    Rect().X0->selectAll();
-    QTest::keySequence(Rect().X0, QKeySequence::Paste);
-    Rect().BitBtn1->click();
+    Rect().x0Field->selectAll();
+    QTest::keySequence(Rect().x0Field, QKeySequence::Paste);
+    Rect().setButton->click();
     EXPECT_EQ(ListLines().size(), 4);
     EXPECT_TRUE(ListLines()[2].startsWith("<AREA SHAPE=\"RECT\" COORDS=\"7 ,2,3,4\" HREF="));
 }
@@ -207,39 +208,39 @@ TEST_F(AreaDialogTest, QuotesAndPastedBreaksStayInsideTheirAttributes)
 TEST_F(AreaDialogTest, CircleAndRectSwitchesUseTheirOwnConversions)
 {
     OpenMap();
-    Main().Circle1Click();
+    Main().NewCircle();
     Activate(&Circ());
-    Type(Circ().X, "50");
-    Type(Circ().Y, "40");
-    Type(Circ().R, "10");
-    Circ().FileLocate->setText("c.htm");
-    Circ().Alt->setText("C");
+    Type(Circ().xField, "50");
+    Type(Circ().yField, "40");
+    Type(Circ().radiusField, "10");
+    Circ().linkField->setText("c.htm");
+    Circ().altField->setText("C");
 
-    Circ().BitBtn3->click();
+    Circ().switchButton->click();
     EXPECT_EQ(RectFields(), (QStringList{"41", "31", "59", "49"}));
     EXPECT_EQ(ShapeBounds(), QRect(41, 31, 19, 19));
-    EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Rectangle);
-    EXPECT_EQ(Texts({Rect().FileLocate, Rect().Alt}), (QStringList{"c.htm", "C"}));
+    EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Rectangle);
+    EXPECT_EQ(Texts({Rect().linkField, Rect().altField}), (QStringList{"c.htm", "C"}));
     EXPECT_FALSE(Document().Modified());
     EXPECT_TRUE(Rect().isVisible());
     EXPECT_FALSE(Circ().isVisible());
     EXPECT_FALSE(Main().isVisible());
 
     // Back again: the radius comes out one less, and the map counts as changed.
-    Rect().BitBtn3->click();
+    Rect().switchButton->click();
     EXPECT_EQ(CircFields(), (QStringList{"50", "40", "9"}));
-    EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Circle);
+    EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Circle);
     EXPECT_TRUE(Document().Modified());
     EXPECT_TRUE(ShapeAttached());
 
     // A wide rectangle becomes the square on its height.
-    Circ().BitBtn3->click();
+    Circ().switchButton->click();
     Activate(&Rect());
-    Type(Rect().X0, "10");
-    Type(Rect().Y0, "20");
-    Type(Rect().X1, "59");
-    Type(Rect().Y1, "49");
-    Rect().BitBtn3->click();
+    Type(Rect().x0Field, "10");
+    Type(Rect().y0Field, "20");
+    Type(Rect().x1Field, "59");
+    Type(Rect().y1Field, "49");
+    Rect().switchButton->click();
     EXPECT_EQ(ShapeBounds(), QRect(10, 20, 30, 30));
     EXPECT_EQ(CircFields(), (QStringList{"25", "35", "15"}));
 }
@@ -263,7 +264,7 @@ TEST_F(AreaDialogTest, ClosingTheViewClosesAnOpenDialog)
         SCOPED_TRACE(c.answers.first().toStdString());
         OpenMapWithAreas({});
         QFile::remove(Path("pic.vmo"));
-        Main().Rect1Click();
+        Main().NewRectangle();
         ModalAnswerer answerer(c.answers);
         View().close();
         ASSERT_EQ(answerer.Seen().size(), c.questions);
@@ -273,9 +274,9 @@ TEST_F(AreaDialogTest, ClosingTheViewClosesAnOpenDialog)
         EXPECT_EQ(Rect().isVisible(), !c.closed);
         EXPECT_EQ(ShapeAttached(), !c.closed);
         EXPECT_EQ(Main().isVisible(), c.closed);
-        EXPECT_EQ(Main().ListBox1->count(), c.closed ? 0 : 3);
+        EXPECT_EQ(Main().lineList->count(), c.closed ? 0 : 3);
         if (!c.closed)
-            Rect().BitBtn2Click();
+            Rect().Cancel();
     }
 }
 
@@ -283,18 +284,18 @@ TEST_F(AreaDialogTest, ReturnPressesTheFocusedButtonAndSetsOnlyFromAField)
 {
     // Both dialogs make their buttons in the shared base; the rectangle dialog stands for both.
     const struct {
-        QWidget *(*focus)(TRectFrm &);
+        QWidget *(*focus)(RectangleDialog &);
         bool set, switched, browsed;
     } cases[] = {
-        {[](TRectFrm &d) -> QWidget * { return d.BitBtn2; }, false, false, false},
-        {[](TRectFrm &d) -> QWidget * { return d.BitBtn3; }, false, true, false},
-        {[](TRectFrm &d) -> QWidget * { return d.BrowseBtn; }, false, false, true},
-        {[](TRectFrm &d) -> QWidget * { return d.Alt; }, true, false, false},
+        {[](RectangleDialog &d) -> QWidget * { return d.cancelButton; }, false, false, false},
+        {[](RectangleDialog &d) -> QWidget * { return d.switchButton; }, false, true, false},
+        {[](RectangleDialog &d) -> QWidget * { return d.browseButton; }, false, false, true},
+        {[](RectangleDialog &d) -> QWidget * { return d.altField; }, true, false, false},
     };
     for (const auto &c : cases) {
         Document().Close(); // dropped without the question
         OpenMap();
-        Main().Rect1Click();
+        Main().NewRectangle();
         Activate(&Rect());
         QWidget *focused = c.focus(Rect());
         SCOPED_TRACE(focused->property("text").toString().toStdString()); // a field's is empty
@@ -307,13 +308,13 @@ TEST_F(AreaDialogTest, ReturnPressesTheFocusedButtonAndSetsOnlyFromAField)
         });
         QTest::keyClick(focused, Qt::Key_Return);
 
-        EXPECT_EQ(Main().ListBox1->count(), c.set ? 4 : 3);
+        EXPECT_EQ(Main().lineList->count(), c.set ? 4 : 3);
         EXPECT_EQ(Circ().isVisible(), c.switched);
         EXPECT_EQ(browsed, c.browsed);
         EXPECT_EQ(Rect().isVisible(), c.browsed);
-        for (TAreaDialog *open : {static_cast<TAreaDialog *>(&Rect()), static_cast<TAreaDialog *>(&Circ())}) {
+        for (AreaDialog *open : {static_cast<AreaDialog *>(&Rect()), static_cast<AreaDialog *>(&Circ())}) {
             if (open->isVisible())
-                open->BitBtn2Click();
+                open->Cancel();
         }
     }
 }
@@ -322,11 +323,11 @@ TEST_F(AreaDialogTest, EveryWayOfCancellingShowsTheSelectedLineAgain)
 {
     const struct {
         const char *what;
-        void (*cancel)(TAreaDialog &);
+        void (*cancel)(AreaDialog &);
     } ways[] = {
-        {"Cancel", [](TAreaDialog &d) { d.BitBtn2->click(); }},
-        {"close box", [](TAreaDialog &d) { d.close(); }},
-        {"Escape", [](TAreaDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+        {"Cancel", [](AreaDialog &d) { d.cancelButton->click(); }},
+        {"close box", [](AreaDialog &d) { d.close(); }},
+        {"Escape", [](AreaDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); }},
     };
     for (const bool editing : {true, false}) {
         for (const auto &way : ways) {
@@ -334,19 +335,19 @@ TEST_F(AreaDialogTest, EveryWayOfCancellingShowsTheSelectedLineAgain)
             Document().Close(); // dropped without the question
             OpenMapWithAreas({kTwoAreas[0], kTwoAreas[1]});
             SelectLine(2);
-            editing ? Main().PanelButton4Click() : Main().Rect1Click();
+            editing ? Main().EditSelectedLine() : Main().NewRectangle();
             Activate(&Rect());
-            Type(Rect().X0, "100");
-            Rect().BitBtn3->click();
+            Type(Rect().x0Field, "100");
+            Rect().switchButton->click();
             way.cancel(Circ());
 
             EXPECT_FALSE(Circ().isVisible());
             EXPECT_TRUE(Main().isVisible());
             EXPECT_FALSE(ShapeAttached());
             EXPECT_EQ(ListLines().mid(2, 2), (QStringList{kTwoAreas[0], kTwoAreas[1]}));
-            EXPECT_EQ(View().Shape1->isVisible(), editing);
+            EXPECT_EQ(View().shape->isVisible(), editing);
             if (editing) {
-                EXPECT_EQ(View().Shape1->ShapeKind(), Shape::Kind::Rectangle);
+                EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Rectangle);
                 EXPECT_EQ(ShapeBounds(), QRect(1, 2, 3, 3));
             }
         }
@@ -375,17 +376,18 @@ TEST_F(AreaDialogTest, EveryDialogAndMessageComesUpAboveTheViewOverAShownWindow)
         shown->reject();
         return false;
     });
-    Main().Open1->trigger();
-    Main().About1Click();
-    Main().PanelButton9Click();
-    Main().Circle1Click();
+    Main().openAction->trigger();
+    Main().ShowAbout();
+    Main().EditImageProperties();
+    Main().NewCircle();
     EXPECT_TRUE(Circ().windowFlags() & Qt::WindowStaysOnTopHint);
-    Circ().BrowseBtn->click();
+    Circ().browseButton->click();
     Document().MarkModified();
     View().close(); // asks about the region, then about the map
-    Main().OpenImage(Path("missing.gif"));
-    EXPECT_EQ(seen, (QStringList{"QFileDialog", "TAboutFrm", "TImgPropFrm", "QFileDialog", "QMessageBox",
-                                 "QMessageBox", "QMessageBox"}));
+    Main().OpenPictureFile(Path("missing.gif"));
+    EXPECT_EQ(seen,
+              (QStringList{"QFileDialog", "AboutBox", "ImagePropertiesDialog", "QFileDialog", "QMessageBox",
+                           "QMessageBox", "QMessageBox"}));
 }
 
 TEST_F(AreaDialogTest, BrowseOffersTheLinkFiltersAndWritesARelativeLink)
@@ -393,7 +395,7 @@ TEST_F(AreaDialogTest, BrowseOffersTheLinkFiltersAndWritesARelativeLink)
     OpenMap();
     ASSERT_TRUE(QDir(dir.path()).mkpath("pages"));
     ASSERT_TRUE(testpics::WriteBytes(Path("pages/a.htm"), "<HTML>"));
-    Main().Circle1Click();
+    Main().NewCircle();
     QStringList filters;
     QString folder;
     // The file name is typed, as a user would, so the choice does not wait for the chooser to
@@ -408,11 +410,11 @@ TEST_F(AreaDialogTest, BrowseOffersTheLinkFiltersAndWritesARelativeLink)
         static_cast<QDialog *>(chooser)->accept(); // the chooser's own accept reads the typed name
         return true;
     });
-    Circ().BrowseBtn->click();
+    Circ().browseButton->click();
     ASSERT_EQ(filters.size(), 4);
     EXPECT_EQ(filters[0], "HTML (*.HTM,*.HTML) (*.htm* *.HTM* .html .HTML)");
     EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
-    EXPECT_EQ(Circ().FileLocate->text(), "pages/a.htm");
+    EXPECT_EQ(Circ().linkField->text(), "pages/a.htm");
 }
 
 } // namespace

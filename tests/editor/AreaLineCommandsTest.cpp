@@ -30,30 +30,29 @@ TEST_F(AreaLineCommandsTest, EditOpensTheDialogOfTheLinesKind)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.line);
         // A new area given up leaves edit mode off.
-        Main().Rect1Click();
-        Rect().BitBtn2->click();
+        Main().NewRectangle();
+        Rect().cancelButton->click();
         ASSERT_FALSE(Main().Areas().EditMode());
         SelectLine(c.line);
-        Main().PanelButton4Click();
+        Main().EditSelectedLine();
         EXPECT_TRUE(Main().Areas().EditMode());
         if (!c.dialog) {
             EXPECT_TRUE(Main().isVisible());
             EXPECT_FALSE(Rect().isVisible() || Circ().isVisible());
             continue;
         }
-        const QStringList fields = c.dialog == &Rect()
-            ? RectFields() + Texts({Rect().FileLocate, Rect().Alt})
-            : CircFields() + Texts({Circ().FileLocate, Circ().Alt});
+        const QStringList fields = c.dialog == &Rect() ? RectFields() + Texts({Rect().linkField, Rect().altField})
+                                                       : CircFields() + Texts({Circ().linkField, Circ().altField});
         EXPECT_EQ(fields, c.fields);
         EXPECT_EQ(ShapeBounds(), c.bounds);
         EXPECT_TRUE(c.dialog->isVisible());
         EXPECT_FALSE(Main().isVisible());
-        EXPECT_EQ(View().ResizeFrame1->CornerResize(), crAsPointed);
+        EXPECT_EQ(View().resizeFrame->CornerResize(), crAsPointed);
         EXPECT_TRUE(ShapeAttached());
-        (c.dialog == &Rect() ? Rect().BitBtn2 : Circ().BitBtn2)->click();
+        (c.dialog == &Rect() ? Rect().cancelButton : Circ().cancelButton)->click();
     }
     // After an edit that opened nothing, a new area is still added, not written over the line.
-    Main().Rect1Click();
+    Main().NewRectangle();
     EXPECT_FALSE(Main().Areas().EditMode());
 }
 
@@ -77,9 +76,9 @@ TEST_F(AreaLineCommandsTest, SelectingALineShowsItsRegionWithoutHandingItToTheFr
         SCOPED_TRACE(c.line);
         SelectLine(2);
         SelectLine(c.line);
-        EXPECT_EQ(View().Shape1->isVisible(), c.shown);
+        EXPECT_EQ(View().shape->isVisible(), c.shown);
         if (c.shown) {
-            EXPECT_EQ(View().Shape1->ShapeKind(), c.kind);
+            EXPECT_EQ(View().shape->ShapeKind(), c.kind);
             EXPECT_EQ(ShapeBounds(), c.bounds);
         }
         EXPECT_FALSE(ShapeAttached());
@@ -91,21 +90,21 @@ TEST_F(AreaLineCommandsTest, OnlyAreaLinesCanBeDeletedAndDeletingIsAChange)
     OpenMapWithAreas({kRectLine});
     for (int line : {0, 1, 3}) {
         SelectLine(line);
-        Main().Delete1Click();
+        Main().DeleteSelectedLine();
     }
-    EXPECT_EQ(Main().ListBox1->count(), 4);
+    EXPECT_EQ(Main().lineList->count(), 4);
     EXPECT_FALSE(Document().Modified());
 
     SelectLine(2);
-    Main().Delete1Click();
+    Main().DeleteSelectedLine();
     EXPECT_EQ(ListLines(), (QStringList{"<IMG SRC=\"pic.gif\" USEMAP=\"#pic\">", "<MAP NAME=\"pic\">", "</MAP>"}));
-    EXPECT_EQ(Main().ListBox1->SelectedIndex(), -1);
+    EXPECT_EQ(Main().lineList->SelectedIndex(), -1);
     EXPECT_TRUE(Document().Modified());
     for (int line : {0, 1, 2}) {
         SelectLine(line);
-        Main().Delete1Click();
+        Main().DeleteSelectedLine();
     }
-    EXPECT_EQ(Main().ListBox1->count(), 3);
+    EXPECT_EQ(Main().lineList->count(), 3);
 }
 
 TEST_F(AreaLineCommandsTest, AShortSideFileKeepsItsLinesAndTakesNewAreas)
@@ -114,21 +113,21 @@ TEST_F(AreaLineCommandsTest, AShortSideFileKeepsItsLinesAndTakesNewAreas)
     OpenMap({"<IMG SRC=\"pic.gif\">", "<MAP NAME=\"pic\">"});
     for (int line : {0, 1}) {
         SelectLine(line);
-        Main().Delete1Click();
+        Main().DeleteSelectedLine();
     }
-    EXPECT_EQ(Main().ListBox1->count(), 2);
-    Main().Rect1Click();
-    Rect().BitBtn1->click();
+    EXPECT_EQ(Main().lineList->count(), 2);
+    Main().NewRectangle();
+    Rect().setButton->click();
     EXPECT_EQ(ListLines(), (QStringList{"<IMG SRC=\"pic.gif\">",
                                         "<AREA SHAPE=\"RECT\" COORDS=\"0,0,49,49\" HREF=\"\" ALT=\"\">",
                                         "<MAP NAME=\"pic\">"}));
-    EXPECT_EQ(Main().ListBox1->SelectedIndex(), 1);
+    EXPECT_EQ(Main().lineList->SelectedIndex(), 1);
 }
 
 TEST_F(AreaLineCommandsTest, ABadStoredCoordinateStopsTheCommandWhereItFailed)
 {
     OpenMapWithAreas({"<AREA SHAPE=\"RECT\" COORDS=\"30,4x,50,60\" HREF=\"\" ALT=\"\">"});
-    View().Shape1->setGeometry(1, 1, 5, 5);
+    View().shape->setGeometry(1, 1, 5, 5);
     {
         ModalAnswerer ok;
         SelectLine(2);
@@ -139,7 +138,7 @@ TEST_F(AreaLineCommandsTest, ABadStoredCoordinateStopsTheCommandWhereItFailed)
     EXPECT_EQ(ShapeBounds(), QRect(30, 1, 5, 5));
     {
         ModalAnswerer ok;
-        Main().EditLine1->trigger();
+        Main().lineMenuEdit->trigger();
         EXPECT_EQ(ok.Seen().size(), 1);
     }
     EXPECT_TRUE(Main().Areas().EditMode());

@@ -63,12 +63,12 @@ TEST_F(FullDiskTest, FailedSaveKeepsTheSideFileAndTheMapModified)
     ASSERT_TRUE(testpics::MakePicture(disk.Path("pic.gif"), 30, 20));
     ASSERT_TRUE(testpics::WriteBytes(disk.Path("pic.vmo"), "<IMG SRC=\"pic.gif\">\r\n<MAP NAME=\"pic\">\r\n</MAP>\r\n"));
     Start();
-    Main().OpenImage(disk.Path("pic.gif"));
+    Main().OpenPictureFile(disk.Path("pic.gif"));
     Document().ReplaceLine(1, "<MAP NAME=\"changed\">");
     ASSERT_TRUE(FillDisk());
 
     ModalAnswerer answerer;
-    Main().Save1->trigger();
+    Main().saveAction->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + disk.Path("pic.vmo") + ".");
     EXPECT_TRUE(Document().Modified());
@@ -97,26 +97,26 @@ TEST_F(FullDiskTest, AJpegThatDoesNotFitIsReportedAndOpensNothing)
     ASSERT_TRUE(FillDisk());
 
     ModalAnswerer answerer;
-    RunGuarded(&Main(), [&] { Main().OpenImage(disk.Path("photo.bmp")); });
+    RunGuarded(&Main(), [&] { Main().OpenPictureFile(disk.Path("photo.bmp")); });
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_TRUE(answerer.Seen()[0].text.contains(disk.Path("photo.jpg"))) << answerer.Seen()[0].text.toStdString();
     EXPECT_EQ(Files(), before);
     EXPECT_EQ(Document().PicturePath(), "");
-    EXPECT_EQ(Main().ListBox1->count(), 0);
-    EXPECT_FALSE(editor->ViewFrm().isVisible());
-    EXPECT_FALSE(Main().Save1->isEnabled());
+    EXPECT_EQ(Main().lineList->count(), 0);
+    EXPECT_FALSE(editor->View().isVisible());
+    EXPECT_FALSE(Main().saveAction->isEnabled());
 }
 
 TEST_F(FullDiskTest, ATestPageThatDoesNotFitIsReportedAndNotOpened)
 {
     ASSERT_TRUE(testpics::MakePicture(disk.Path("pic.gif"), 30, 20));
     Start();
-    Main().OpenImage(disk.Path("pic.gif"));
+    Main().OpenPictureFile(disk.Path("pic.gif"));
     ASSERT_TRUE(FillDisk());
 
     OpenedUrls opened;
     ModalAnswerer answerer;
-    Main().Test1->trigger();
+    Main().testAction->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + disk.Path("$$TEMP$$.HTML") + ".");
     EXPECT_TRUE(opened.Urls().isEmpty());
@@ -136,19 +136,19 @@ TEST_F(FullDiskTest, AReadOnlyFolderRefusesEveryWriteAndLosesNothing)
     {
         SCOPED_TRACE("the JPEG beside a BMP");
         ModalAnswerer answerer;
-        RunGuarded(&Main(), [&] { Main().OpenImage(disk.Path("photo.bmp")); });
+        RunGuarded(&Main(), [&] { Main().OpenPictureFile(disk.Path("photo.bmp")); });
         ASSERT_EQ(answerer.Seen().size(), 1);
         EXPECT_TRUE(answerer.Seen()[0].text.contains(disk.Path("photo.jpg")));
-        EXPECT_EQ(Main().ListBox1->count(), 0);
+        EXPECT_EQ(Main().lineList->count(), 0);
     }
 
-    Main().OpenImage(disk.Path("pic.gif"));
-    ASSERT_EQ(Main().ListBox1->count(), 3);
+    Main().OpenPictureFile(disk.Path("pic.gif"));
+    ASSERT_EQ(Main().lineList->count(), 3);
     Document().ReplaceLine(1, "<MAP NAME=\"changed\">");
     const struct {
         QAction *command;
         const char *file;
-    } writes[] = {{Main().Save1, "pic.vmo"}, {Main().Test1, "$$TEMP$$.HTML"}};
+    } writes[] = {{Main().saveAction, "pic.vmo"}, {Main().testAction, "$$TEMP$$.HTML"}};
     for (const auto &write : writes) {
         SCOPED_TRACE(write.file);
         ModalAnswerer answerer;

@@ -16,22 +16,22 @@ const QString kArea = "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\" AL
 
 class ImagePropertyTest : public AreaEditingFixture {
 protected:
-    TImgPropFrm &Dialog() { return Main().ImagePropertyDialog(); }
+    ImagePropertiesDialog &Dialog() { return Main().ImageProperties(); }
 
     // Runs the command; while the dialog is up, records its fields, lets edit change them,
     // and closes it with Set or Cancel.
-    QStringList RunDialog(bool set, const std::function<void(TImgPropFrm *)> &edit = {})
+    QStringList RunDialog(bool set, const std::function<void(ImagePropertiesDialog *)> &edit = {})
     {
         QStringList shown;
-        WhenShown<TImgPropFrm> answer([&](TImgPropFrm *dialog) {
-            shown = {dialog->ImgFile->text(), dialog->Border->text(), dialog->MapName->text(),
-                     dialog->AltValue->text()};
+        WhenShown<ImagePropertiesDialog> answer([&](ImagePropertiesDialog *dialog) {
+            shown = {dialog->pictureField->text(), dialog->borderField->text(), dialog->mapNameField->text(),
+                     dialog->pictureAltField->text()};
             if (edit)
                 edit(dialog);
-            (set ? dialog->BitBtn1 : dialog->BitBtn2)->click();
+            (set ? dialog->setButton : dialog->cancelButton)->click();
             return true;
         });
-        Main().PanelButton9Click();
+        Main().EditImageProperties();
         return shown;
     }
 };
@@ -39,20 +39,20 @@ protected:
 TEST_F(ImagePropertyTest, SetRewritesTheImageAndMapStartLinesOnly)
 {
     OpenMap();
-    Main().Rect1Click();
-    Rect().BitBtn1->click();
+    Main().NewRectangle();
+    Rect().setButton->click();
     ASSERT_TRUE(Document().Save());
-    const QStringList shown = RunDialog(true, [](TImgPropFrm *dialog) {
-        dialog->Border->setValue(2);
-        dialog->MapName->setText("nav");
-        dialog->AltValue->setText("Menu");
+    const QStringList shown = RunDialog(true, [](ImagePropertiesDialog *dialog) {
+        dialog->borderField->setValue(2);
+        dialog->mapNameField->setText("nav");
+        dialog->pictureAltField->setText("Menu");
     });
     EXPECT_EQ(shown, (QStringList{Path("pic.gif"), "0", "pic", "pic.gif"}));
     EXPECT_EQ(ListLines(),
               (QStringList{"<IMG SRC=\"pic.gif\" ALT=\"Menu\" BORDER=\"2\" WIDTH=200 HEIGHT=150 USEMAP=\"#nav\">",
                            "<MAP NAME=\"nav\">", "<AREA SHAPE=\"RECT\" COORDS=\"0,0,49,49\" HREF=\"\" ALT=\"\">",
                            "</MAP>"}));
-    EXPECT_EQ(Main().ListBox1->SelectedIndex(), 2);
+    EXPECT_EQ(Main().lineList->SelectedIndex(), 2);
     EXPECT_TRUE(Document().Modified());
     EXPECT_EQ(Document().Border(), 2);
     EXPECT_EQ(Document().MapName(), "nav");
@@ -62,13 +62,13 @@ TEST_F(ImagePropertyTest, ReturnOnAFocusedCancelCancels)
 {
     OpenMap();
     const QStringList before = ListLines();
-    WhenShown<TImgPropFrm> answer([](TImgPropFrm *dialog) {
-        dialog->MapName->setText("nav");
-        dialog->BitBtn2->setFocus();
-        QTest::keyClick(dialog->BitBtn2, Qt::Key_Return);
+    WhenShown<ImagePropertiesDialog> answer([](ImagePropertiesDialog *dialog) {
+        dialog->mapNameField->setText("nav");
+        dialog->cancelButton->setFocus();
+        QTest::keyClick(dialog->cancelButton, Qt::Key_Return);
         return true;
     });
-    Main().PanelButton9Click();
+    Main().EditImageProperties();
     EXPECT_EQ(ListLines(), before);
     EXPECT_FALSE(Document().Modified());
 }
@@ -87,12 +87,12 @@ TEST_F(ImagePropertyTest, StoredValuesComeBackClampedWithTheirCaseAndThePictures
     EXPECT_EQ(ListLines().mid(0, 2),
               (QStringList{"<IMG SRC=\"pic.gif\" ALT=\"the view\" BORDER=\"999\" WIDTH=200 HEIGHT=150 USEMAP=\"#mainMap\">",
                            "<MAP NAME=\"mainMap\">"}));
-    EXPECT_EQ(Main().ListBox1->count(), 4);
+    EXPECT_EQ(Main().lineList->count(), 4);
 }
 
 TEST_F(ImagePropertyTest, BorderFieldTakesDigitsOnlyAndClampsWhatIsTyped)
 {
-    ClampingSpinBox &border = *Dialog().Border;
+    ClampingSpinBox &border = *Dialog().borderField;
     const struct {
         QString typed;
         QString kept;
@@ -110,8 +110,8 @@ TEST_F(ImagePropertyTest, APastedLineBreakStaysInItsLineAndTheMapReopens)
 {
     OpenMap();
     QApplication::clipboard()->setText("Menu\r\nBar");
-    RunDialog(true, [](TImgPropFrm *dialog) {
-        for (QLineEdit *field : std::initializer_list<QLineEdit *>{dialog->AltValue, dialog->MapName}) {
+    RunDialog(true, [](ImagePropertiesDialog *dialog) {
+        for (QLineEdit *field : std::initializer_list<QLineEdit *>{dialog->pictureAltField, dialog->mapNameField}) {
             field->selectAll();
             QTest::keySequence(field, QKeySequence::Paste);
             EXPECT_EQ(field->text(), "Menu\r\nBar");
@@ -121,10 +121,10 @@ TEST_F(ImagePropertyTest, APastedLineBreakStaysInItsLineAndTheMapReopens)
               (QStringList{"<IMG SRC=\"pic.gif\" ALT=\"Menu Bar\" BORDER=\"0\" WIDTH=200 HEIGHT=150 USEMAP=\"#Menu Bar\">",
                            "<MAP NAME=\"Menu Bar\">"}));
 
-    Main().Save1Click();
-    Main().Close1Click();
-    Main().OpenImage(Path("pic.gif"));
-    EXPECT_EQ(Main().ListBox1->count(), 3);
+    Main().SaveMap();
+    Main().ClosePicture();
+    Main().OpenPictureFile(Path("pic.gif"));
+    EXPECT_EQ(Main().lineList->count(), 3);
     EXPECT_EQ(RunDialog(false), (QStringList{Path("pic.gif"), "0", "Menu Bar", "Menu Bar"}));
 }
 
@@ -132,7 +132,7 @@ TEST_F(ImagePropertyTest, AnUnreadableBorderStopsBeforeTheDialog)
 {
     OpenMap({"<IMG SRC=\"pic.gif\" BORDER=\"1;\">", "<MAP NAME=\"pic\">", "</MAP>"});
     ModalAnswerer ok;
-    Main().ImageProperty->trigger();
+    Main().imagePropertiesAction->trigger();
     ASSERT_EQ(ok.Seen().size(), 1);
     EXPECT_EQ(ok.Seen()[0].text, "'1;' は整数ではありません.");
     EXPECT_FALSE(Dialog().isVisible());

@@ -21,21 +21,21 @@ protected:
         const QByteArray lines = "<IMG SRC=\"big.gif\" USEMAP=\"#big\">\r\n<MAP NAME=\"big\">\r\n"
                                  "<AREA SHAPE=\"RECT\" COORDS=\"1400,1000,1449,1049\" HREF=\"\" ALT=\"\">\r\n</MAP>\r\n";
         ASSERT_TRUE(testpics::WriteBytes(Path("big.vmo"), lines));
-        Main().OpenImage(Path("big.gif"));
+        Main().OpenPictureFile(Path("big.gif"));
         ASSERT_TRUE(View().isVisible());
     }
     QRect Visible() const
     {
-        const vemo::Box part = editor->ViewFrm().VisiblePart();
+        const vemo::Box part = editor->View().VisiblePart();
         return {part.left, part.top, part.width, part.height};
     }
     // Drags the attached shape from a point of the view window by a distance in screen pixels.
     void Drag(QPoint from, QPoint by)
     {
-        QTest::mousePress(ViewWindow(), Qt::LeftButton, {}, from);
-        QTest::mouseMove(ViewWindow(), from + by / 2);
-        QTest::mouseMove(ViewWindow(), from + by);
-        QTest::mouseRelease(ViewWindow(), Qt::LeftButton, {}, from + by);
+        QTest::mousePress(ViewHandle(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(ViewHandle(), from + by / 2);
+        QTest::mouseMove(ViewHandle(), from + by);
+        QTest::mouseRelease(ViewHandle(), Qt::LeftButton, {}, from + by);
     }
     QString Zoomed(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
     {
@@ -60,18 +60,18 @@ TEST_F(LargePictureTest, ViewStaysOnTheScreenAndADragOrATypedValueGivesPictureCo
         // A new area starts at the top-left of what is in sight; a drag moves it by the same
         // picture pixels at any zoom.
         const QPoint seen = Visible().topLeft();
-        Main().Rect1Click();
+        Main().NewRectangle();
         Activate(&View());
         Drag({10, 10}, QPoint(20, 30) * zoom);
         EXPECT_EQ(RectFields(), (QStringList{QString::number(seen.x() + 20), QString::number(seen.y() + 30),
                                              QString::number(seen.x() + 69), QString::number(seen.y() + 79)}));
         Activate(&Rect());
-        Type(Rect().X0, "20");
-        Type(Rect().Y0, "30");
-        Type(Rect().X1, "1501");
-        Type(Rect().Y1, "1101");
+        Type(Rect().x0Field, "20");
+        Type(Rect().y0Field, "30");
+        Type(Rect().x1Field, "1501");
+        Type(Rect().y1Field, "1101");
         EXPECT_EQ(View().ShapeBox(), (vemo::Box{20, 30, 1482, 1072}));
-        Rect().BitBtn1->click();
+        Rect().setButton->click();
         EXPECT_EQ(ListLines().value(3), "<AREA SHAPE=\"RECT\" COORDS=\"20,30,1501,1101\" HREF=\"\" ALT=\"\">");
 
         // Selecting a line scrolls its region into sight.
@@ -98,36 +98,36 @@ TEST_F(LargePictureTest, ZoomKeysWheelAndPositionPanel)
     View().SetZoom(1.0);
     // Ctrl+wheel zooms about the mouse: the picture pixel under it stays under it.
     const QPoint mouse(300, 200);
-    QTest::mouseMove(ViewWindow(), mouse);
+    QTest::mouseMove(ViewHandle(), mouse);
     const QString underMouse = View().StatusPanel(0);
     QWheelEvent notch(mouse, View().mapToGlobal(mouse), {}, {0, 120}, Qt::NoButton, Qt::ControlModifier,
                       Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(ViewWindow(), &notch);
+    QCoreApplication::sendEvent(ViewHandle(), &notch);
     EXPECT_EQ(View().StatusPanel(2), "200 %");
-    QTest::mouseMove(ViewWindow(), mouse);
+    QTest::mouseMove(ViewHandle(), mouse);
     EXPECT_EQ(View().StatusPanel(0), underMouse);
     // At 200 % each picture pixel is two screen pixels, during a drag too.
     const auto pictureAt = [this](QPoint windowPoint) {
-        const QPoint shown = View().Image1->mapFrom(&View(), windowPoint);
+        const QPoint shown = View().picture->mapFrom(&View(), windowPoint);
         return QStringLiteral("( %1 , %2 )").arg(shown.x() / 2).arg(shown.y() / 2);
     };
-    QTest::mouseMove(ViewWindow(), mouse + QPoint(3, 2));
+    QTest::mouseMove(ViewHandle(), mouse + QPoint(3, 2));
     EXPECT_EQ(View().StatusPanel(0), pictureAt(mouse + QPoint(3, 2)));
     EXPECT_NE(View().StatusPanel(0), underMouse);
-    Main().Rect1Click();
+    Main().NewRectangle();
     Activate(&View());
-    const QPoint onShape = View().mapFromGlobal(View().Shape1->mapToGlobal(QPoint(10, 10)));
-    QTest::mousePress(ViewWindow(), Qt::LeftButton, {}, onShape);
-    QTest::mouseMove(ViewWindow(), onShape + QPoint(41, 21));
+    const QPoint onShape = View().mapFromGlobal(View().shape->mapToGlobal(QPoint(10, 10)));
+    QTest::mousePress(ViewHandle(), Qt::LeftButton, {}, onShape);
+    QTest::mouseMove(ViewHandle(), onShape + QPoint(41, 21));
     EXPECT_EQ(View().StatusPanel(0), pictureAt(onShape + QPoint(41, 21)));
-    QTest::mouseRelease(ViewWindow(), Qt::LeftButton, {}, onShape + QPoint(41, 21));
+    QTest::mouseRelease(ViewHandle(), Qt::LeftButton, {}, onShape + QPoint(41, 21));
 
     // At 50 % an odd typed value has no screen pixel of its own, and is written as typed.
     View().SetZoom(0.5);
     Activate(&Rect());
-    Type(Rect().X0, "11");
-    Type(Rect().X1, "1333");
-    Rect().BitBtn1->click();
+    Type(Rect().x0Field, "11");
+    Type(Rect().x1Field, "1333");
+    Rect().setButton->click();
     EXPECT_THAT(ListLines().value(3).toStdString(), ::testing::HasSubstr("COORDS=\"11,"));
     EXPECT_THAT(ListLines().value(3).toStdString(), ::testing::HasSubstr(",1333,"));
 }
@@ -135,16 +135,16 @@ TEST_F(LargePictureTest, ZoomKeysWheelAndPositionPanel)
 TEST_F(LargePictureTest, ADragHeldAtTheEdgeScrollsAndTheMouseStaysOnThePicture)
 {
     OpenLargeMap();
-    Main().Rect1Click();
+    Main().NewRectangle();
     Activate(&View());
     const QWidget *port = View().findChild<QScrollArea *>()->viewport();
     const QPoint edge(port->width() - 2, port->height() - 2);
-    QTest::mousePress(ViewWindow(), Qt::LeftButton, {}, {10, 10});
-    QTest::mouseMove(ViewWindow(), {200, 200});
-    QTest::mouseMove(ViewWindow(), edge);
+    QTest::mousePress(ViewHandle(), Qt::LeftButton, {}, {10, 10});
+    QTest::mouseMove(ViewHandle(), {200, 200});
+    QTest::mouseMove(ViewHandle(), edge);
     // Held there, the picture scrolls on to its far corner.
     QTRY_COMPARE_WITH_TIMEOUT(Visible().bottomRight(), QPoint(1599, 1199), 20000);
-    QTest::mouseRelease(ViewWindow(), Qt::LeftButton, {}, edge);
+    QTest::mouseRelease(ViewHandle(), Qt::LeftButton, {}, edge);
     // The shape went along, and the picture point held at the press stayed on the picture.
     const QStringList corners = RectFields();
     EXPECT_GT(corners[0].toInt(), 1000);

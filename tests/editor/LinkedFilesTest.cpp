@@ -30,8 +30,8 @@ protected:
     {
         ASSERT_TRUE(QDir(dir.path()).mkpath(folder));
         ASSERT_TRUE(testpics::MakePicture(Path(folder + "/pic.gif"), 20, 10));
-        Main().OpenImage(Path(folder + "/pic.gif"));
-        ASSERT_EQ(Main().ListBox1->count(), 3);
+        Main().OpenPictureFile(Path(folder + "/pic.gif"));
+        ASSERT_EQ(Main().lineList->count(), 3);
     }
 };
 
@@ -56,7 +56,7 @@ TEST_F(LinkedFilesTest, TestNeverWritesThroughALinkNorOverAnythingButAPlainFile)
         const QFileInfo planted(page);
 
         ModalAnswerer answerer;
-        Main().Test1->trigger();
+        Main().testAction->trigger();
         ASSERT_EQ(answerer.Seen().size(), 1);
         EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + page + ": it is a link or not a regular file.");
         EXPECT_TRUE(opened.Urls().isEmpty());
@@ -72,9 +72,9 @@ TEST_F(LinkedFilesTest, ClosingRemovesOnlyThePagesThisRunWroteThatStillHoldWhatI
 {
     OpenedUrls opened;
     OpenPictureIn("tested");
-    Main().Test1->trigger();
+    Main().testAction->trigger();
     OpenPictureIn("changed");
-    Main().Test1->trigger();
+    Main().testAction->trigger();
     ASSERT_TRUE(testpics::WriteBytes(Path("changed/" + kPage), "the user's page now"));
     OpenPictureIn("users");
     ASSERT_TRUE(testpics::WriteBytes(Path("users/" + kPage), "the user's own page"));
@@ -92,8 +92,8 @@ TEST_F(LinkedFilesTest, SideFileAndJpegFollowALinkTheUserMade)
     ASSERT_TRUE(testpics::WriteBytes(Path("kept/pic.vmo"), "<IMG>\n<MAP>\n</MAP>\n"));
     ASSERT_TRUE(QFile::link(Path("kept/pic.vmo"), Path("pic.vmo")));
     ASSERT_TRUE(testpics::MakePicture(Path("pic.gif"), 20, 10));
-    Main().OpenImage(Path("pic.gif"));
-    Main().Save1->trigger();
+    Main().OpenPictureFile(Path("pic.gif"));
+    Main().saveAction->trigger();
     EXPECT_TRUE(QFileInfo(Path("pic.vmo")).isSymLink());
     EXPECT_EQ(testpics::ReadBytes(Path("kept/pic.vmo")), "<IMG>\r\n<MAP>\r\n</MAP>\r\n");
 
@@ -101,7 +101,7 @@ TEST_F(LinkedFilesTest, SideFileAndJpegFollowALinkTheUserMade)
     ASSERT_TRUE(QFile::link(Path("kept/photo.jpg"), Path("photo.jpg")));
     ASSERT_TRUE(testpics::MakePicture(Path("photo.bmp"), 20, 10));
     ModalAnswerer replace({"はい(&Y)"});
-    Main().OpenImage(Path("photo.bmp"));
+    Main().OpenPictureFile(Path("photo.bmp"));
     ASSERT_EQ(replace.Seen().size(), 1) << "the JPEG there is not one of ours";
     EXPECT_TRUE(QFileInfo(Path("photo.jpg")).isSymLink());
     EXPECT_TRUE(testpics::ReadBytes(Path("kept/photo.jpg")).startsWith("\xff\xd8"));

@@ -83,15 +83,15 @@ TEST_F(MapDocumentTest, SideFileIsLoadedLineForLineAndSavedWithCrLf)
                                 "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\" ALT=\"\x95\x5C\x8E\xA6\">\r\n"
                                 "</MAP>";
     ASSERT_TRUE(testpics::WriteBytes(Path("one.vmo"), sideFile));
-    Main().OpenImage(Path("one.gif"));
+    Main().OpenPictureFile(Path("one.gif"));
 
-    ASSERT_EQ(Main().ListBox1->count(), 5);
+    ASSERT_EQ(Main().lineList->count(), 5);
     EXPECT_EQ(Document().LineAt(1), "");
     EXPECT_EQ(Document().LineAt(2), "<MAP NAME=\"one\">");
     EXPECT_EQ(Document().LineAt(4), "</MAP>");
 
     Document().MarkModified();
-    Main().Save1Click();
+    Main().SaveMap();
     EXPECT_FALSE(Document().Modified());
     EXPECT_EQ(testpics::ReadBytes(Path("one.vmo")),
               QByteArray("<IMG SRC=\"one.gif\">\r\n\r\n<MAP NAME=\"one\">\r\n"
@@ -101,26 +101,26 @@ TEST_F(MapDocumentTest, SideFileIsLoadedLineForLineAndSavedWithCrLf)
 
 TEST_F(MapDocumentTest, CopyPutsEveryLineWithCrLfOnTheClipboard)
 {
-    Main().OpenImage(Path("one.gif"));
-    Main().Copy1Click();
+    Main().OpenPictureFile(Path("one.gif"));
+    Main().CopyMap();
     EXPECT_EQ(QApplication::clipboard()->text(),
               "<IMG SRC=\"one.gif\" ALT=\"one.gif\" BORDER=\"0\" WIDTH=30 HEIGHT=20 USEMAP=\"#one\">\r\n"
               "<MAP NAME=\"one\">\r\n</MAP>\r\n");
     EXPECT_FALSE(Document().Modified());
 
     Main().CloseMap();
-    Main().Copy1Click();
+    Main().CopyMap();
     EXPECT_EQ(QApplication::clipboard()->text(), "");
 }
 
 TEST_F(MapDocumentTest, SaveQuestionOnOpeningAnotherPicture)
 {
-    Main().OpenImage(Path("one.gif"));
+    Main().OpenPictureFile(Path("one.gif"));
     Document().ReplaceLine(1, "<MAP NAME=\"changed\">");
 
     {
         ModalAnswerer cancel({kCancel});
-        Main().OpenImage(Path("two.gif"));
+        Main().OpenPictureFile(Path("two.gif"));
         ASSERT_EQ(cancel.Seen().size(), 1);
         EXPECT_EQ(cancel.Seen()[0].title, "警告");
         EXPECT_EQ(cancel.Seen()[0].text, "This image map is changed!!\r\nDo you save now?");
@@ -136,7 +136,7 @@ TEST_F(MapDocumentTest, SaveQuestionOnOpeningAnotherPicture)
 
     {
         ModalAnswerer no({kNo});
-        Main().OpenImage(Path("two.gif"));
+        Main().OpenPictureFile(Path("two.gif"));
         EXPECT_EQ(no.Seen().size(), 1);
     }
     EXPECT_FALSE(QFileInfo::exists(Path("one.vmo"))) << "No discards the changes";
@@ -146,7 +146,7 @@ TEST_F(MapDocumentTest, SaveQuestionOnOpeningAnotherPicture)
     Document().MarkModified();
     {
         ModalAnswerer yes({kYes});
-        Main().OpenImage(Path("one.gif"));
+        Main().OpenPictureFile(Path("one.gif"));
         EXPECT_EQ(yes.Seen().size(), 1);
     }
     EXPECT_TRUE(QFileInfo::exists(Path("two.vmo"))) << "Yes saves before closing";
@@ -157,7 +157,7 @@ TEST_F(MapDocumentTest, SaveQuestionIsAskedInJapanese)
 {
     environment.japanese = true;
     Start();
-    Main().OpenImage(Path("one.gif"));
+    Main().OpenPictureFile(Path("one.gif"));
     Document().MarkModified();
     ModalAnswerer no({kNo});
     EXPECT_TRUE(Main().CloseMap());
@@ -167,9 +167,9 @@ TEST_F(MapDocumentTest, SaveQuestionIsAskedInJapanese)
 
 TEST_F(MapDocumentTest, AfterSavingCloseAsksNothing)
 {
-    Main().OpenImage(Path("one.gif"));
+    Main().OpenPictureFile(Path("one.gif"));
     Document().MarkModified();
-    Main().Save1Click();
+    Main().SaveMap();
     ModalAnswerer answerer({kCancel});
     EXPECT_TRUE(Main().CloseMap());
     EXPECT_TRUE(answerer.Seen().isEmpty());
@@ -177,12 +177,12 @@ TEST_F(MapDocumentTest, AfterSavingCloseAsksNothing)
 
 TEST_F(MapDocumentTest, FailedSaveIsReportedAndKeepsTheMapModified)
 {
-    Main().OpenImage(Path("one.gif"));
+    Main().OpenPictureFile(Path("one.gif"));
     Document().MarkModified();
     ASSERT_TRUE(QDir(dir.path()).mkdir("one.vmo")); // a folder where the side file goes
 
     ModalAnswerer answerer;
-    Main().Save1->trigger();
+    Main().saveAction->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].title, "Vemo-Editor");
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + Document().MapFilePath() + ".");
@@ -191,24 +191,24 @@ TEST_F(MapDocumentTest, FailedSaveIsReportedAndKeepsTheMapModified)
 
 TEST_F(MapDocumentTest, FailedSaveWhileClosingKeepsTheDocument)
 {
-    Main().OpenImage(Path("one.gif"));
+    Main().OpenPictureFile(Path("one.gif"));
     Document().MarkModified();
     ASSERT_TRUE(QDir(dir.path()).mkdir("one.vmo")); // a folder where the side file goes
 
     ModalAnswerer answerer({kYes, "OK"});
-    Main().Close1->trigger();
+    Main().closeAction->trigger();
     EXPECT_EQ(answerer.Seen().size(), 2);
-    EXPECT_EQ(Main().ListBox1->count(), 3);
-    EXPECT_TRUE(editor->ViewFrm().isVisible());
+    EXPECT_EQ(Main().lineList->count(), 3);
+    EXPECT_TRUE(editor->View().isVisible());
     EXPECT_TRUE(Document().Modified());
 }
 
 TEST_F(MapDocumentTest, SaveReplacesTheOldFileWhole)
 {
     ASSERT_TRUE(testpics::WriteBytes(Path("one.vmo"), QByteArray(5000, 'x') + "\r\n"));
-    Main().OpenImage(Path("one.gif"));
+    Main().OpenPictureFile(Path("one.gif"));
     Document().ReplaceLine(0, "short"); // the file's one line
-    Main().Save1Click();
+    Main().SaveMap();
     EXPECT_EQ(testpics::ReadBytes(Path("one.vmo")), QByteArray("short\r\n"));
 }
 
@@ -230,38 +230,39 @@ TEST_F(MapDocumentTest, OddSideFilesComeBackByteForByte)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(testpics::WriteBytes(Path("one.vmo"), c.bytes));
-        Main().OpenImage(Path("one.gif"));
-        EXPECT_EQ(Main().ListBox1->count(), c.lines);
+        Main().OpenPictureFile(Path("one.gif"));
+        EXPECT_EQ(Main().lineList->count(), c.lines);
         Document().MarkModified();
-        Main().Save1Click();
+        Main().SaveMap();
         EXPECT_EQ(testpics::ReadBytes(Path("one.vmo")), c.bytes);
-        Main().Close1Click();
+        Main().ClosePicture();
     }
 }
 
 TEST_F(MapDocumentTest, DocumentCommandsFollowTheDocument)
 {
-    const QList<TPanelButton *> buttons{Main().PanelButton2, Main().PanelButton3, Main().PanelButton4,
-                                   Main().PanelButton5, Main().PanelButton6, Main().PanelButton7,
-                                   Main().PanelButton9};
-    const QList<QAction *> items{Main().Close1,  Main().Save1,  Main().Copy1,     Main().Edit2,
-                                 Main().Delete1, Main().ImageProperty, Main().Test1, Main().Rect1,
-                                 Main().Circle1, Main().EditLine1, Main().Delete2, Main().TestImageMap1};
-    const QList<QAction *> alwaysOn{Main().Open1, Main().Exit1,  Main().Font1,  Main().Color1,
-                                    Main().Topics, Main().About1, Main().FontChange1};
+    const QList<PanelButton *> buttons{Main().saveButton,      Main().clipButton,   Main().editButton,
+                                       Main().rectangleButton, Main().circleButton, Main().testButton,
+                                       Main().imageButton};
+    const QList<QAction *> items{Main().closeAction,  Main().saveAction,         Main().copyAction,
+                                 Main().editAction,   Main().deleteAction,       Main().imagePropertiesAction,
+                                 Main().testAction,   Main().newRectangleAction, Main().newCircleAction,
+                                 Main().lineMenuEdit, Main().lineMenuDelete,     Main().lineMenuTest};
+    const QList<QAction *> alwaysOn{Main().openAction, Main().exitAction,  Main().fontAction,  Main().colourAction,
+                                    Main().helpAction, Main().aboutAction, Main().lineMenuFont};
     auto expectDocumentCommands = [&](bool enabled) {
-        for (TPanelButton *button : buttons)
+        for (PanelButton *button : buttons)
             EXPECT_EQ(button->isEnabled(), enabled) << qPrintable(button->Caption());
         for (QAction *item : items)
             EXPECT_EQ(item->isEnabled(), enabled) << qPrintable(item->text());
         for (QAction *item : alwaysOn)
             EXPECT_TRUE(item->isEnabled()) << qPrintable(item->text());
-        EXPECT_TRUE(Main().PanelButton1->isEnabled());
-        EXPECT_TRUE(Main().PanelButton8->isEnabled());
+        EXPECT_TRUE(Main().openButton->isEnabled());
+        EXPECT_TRUE(Main().helpButton->isEnabled());
     };
 
     expectDocumentCommands(false);
-    Main().OpenImage(Path("one.gif"));
+    Main().OpenPictureFile(Path("one.gif"));
     expectDocumentCommands(true);
     Main().CloseMap();
     expectDocumentCommands(false);
@@ -271,12 +272,12 @@ TEST_F(MapDocumentTest, DocumentCommandsFollowTheDocument)
 
 TEST_F(MapDocumentTest, ToolButtonsStandInARowAndTheStripHasNoMenu)
 {
-    const TPanelButton *row[] = {Main().PanelButton1, Main().PanelButton2, Main().PanelButton3,
-                                 Main().PanelButton9, Main().PanelButton4, Main().PanelButton5,
-                                 Main().PanelButton6, Main().PanelButton7, Main().PanelButton8};
-    EXPECT_EQ(Main().Panel1->height(), 56);
+    const PanelButton *row[]
+        = {Main().openButton,      Main().saveButton,   Main().clipButton, Main().imageButton, Main().editButton,
+           Main().rectangleButton, Main().circleButton, Main().testButton, Main().helpButton};
+    EXPECT_EQ(Main().toolStrip->height(), 56);
     for (int i = 0; i < 9; ++i) {
-        const TPanelButton *button = row[i];
+        const PanelButton *button = row[i];
         SCOPED_TRACE(button->Caption().toStdString());
         EXPECT_EQ(button->geometry(), QRect(4 + 56 * i, 3, i == 8 ? 54 : 53, 46));
         EXPECT_EQ(button->Layout(), blGlyphTop);
@@ -284,7 +285,7 @@ TEST_F(MapDocumentTest, ToolButtonsStandInARowAndTheStripHasNoMenu)
         EXPECT_EQ(button->Glyph().size(), QSize(32, 16));
         EXPECT_EQ(button->Glyph().pixelColor(0, 15), QColor(128, 128, 0)); // olive: see-through
         EXPECT_TRUE(button->ShowHint());
-        EXPECT_EQ(button->font().bold(), button == Main().PanelButton5 || button == Main().PanelButton6);
+        EXPECT_EQ(button->font().bold(), button == Main().rectangleButton || button == Main().circleButton);
     }
     // Nothing offers to hide the tool bar.
     EXPECT_EQ(Main().createPopupMenu(), nullptr);
@@ -292,24 +293,24 @@ TEST_F(MapDocumentTest, ToolButtonsStandInARowAndTheStripHasNoMenu)
 
 TEST_F(MapDocumentTest, ClosingTheViewClosesTheMap)
 {
-    Main().OpenImage(Path("one.gif"));
+    Main().OpenPictureFile(Path("one.gif"));
     Document().MarkModified();
     {
         ModalAnswerer cancel({kCancel});
-        editor->ViewFrm().close();
+        editor->View().close();
     }
-    EXPECT_TRUE(editor->ViewFrm().isVisible());
+    EXPECT_TRUE(editor->View().isVisible());
     {
         ModalAnswerer no({kNo});
-        editor->ViewFrm().close();
+        editor->View().close();
     }
-    EXPECT_FALSE(editor->ViewFrm().isVisible());
-    EXPECT_EQ(Main().ListBox1->count(), 0);
+    EXPECT_FALSE(editor->View().isVisible());
+    EXPECT_EQ(Main().lineList->count(), 0);
 }
 
 TEST_F(MapDocumentTest, OpenOffersThePictureFiltersAndCancelChangesNothing)
 {
-    Main().OpenImage(Path("one.gif"));
+    Main().OpenPictureFile(Path("one.gif"));
     QStringList filters;
     QTimer::singleShot(50, [&] {
         if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
@@ -317,13 +318,13 @@ TEST_F(MapDocumentTest, OpenOffersThePictureFiltersAndCancelChangesNothing)
             dialog->reject();
         }
     });
-    Main().PanelButton1->click();
+    Main().openButton->click();
     ASSERT_EQ(filters.size(), 4);
     EXPECT_EQ(filters[0], "All Picture (*.gif *.GIF *.jpg *.JPG *.bmp *.BMP *.pcx *.PCX *.jif *.JIF *.dib *.DIB "
                           "*.rle *.RLE *.tga *.TGA)");
     EXPECT_EQ(filters[3], "Picture(BMP) (*.bmp *.BMP)");
     EXPECT_EQ(Document().PicturePath(), Path("one.gif"));
-    EXPECT_EQ(Main().ListBox1->count(), 3);
+    EXPECT_EQ(Main().lineList->count(), 3);
 }
 
 TEST_F(MapDocumentTest, MenusCarryTheirCaptions)
@@ -332,12 +333,12 @@ TEST_F(MapDocumentTest, MenusCarryTheirCaptions)
     for (QAction *menu : Main().menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Create", "&Option", "&Help"}));
-    EXPECT_EQ(Main().Close1->text(), "&Close ");
+    EXPECT_EQ(Main().closeAction->text(), "&Close ");
     QStringList popup;
-    for (QAction *item : Main().PopupMenu1->actions())
+    for (QAction *item : Main().lineMenu->actions())
         popup << (item->isSeparator() ? "-" : item->text());
     EXPECT_EQ(popup, (QStringList{"&Edit this line", "&Delete this line", "-", "Test Image Map", "-", "&Font Change"}));
-    EXPECT_EQ(Main().PanelButton7->toolTip(), "ＷＷＷブラウザを起動しイメージマップのテストをします");
+    EXPECT_EQ(Main().testButton->toolTip(), "ＷＷＷブラウザを起動しイメージマップのテストをします");
 }
 
 } // namespace

@@ -42,9 +42,9 @@ TEST(MapLineModelTest, EditsKeepTheBytesAndRowsOutsideTheListDoNothing)
 TEST(MapListBoxTest, TheUsersSelectionIsReportedAndTheProgramsIsNot)
 {
     MapLineModel lines;
-    TMapListBox list(&lines);
+    MapListBox list(&lines);
     lines.SetLines({"0", "1", "2", "3"});
-    QSignalSpy reported(&list, &TMapListBox::itemSelectionChanged);
+    QSignalSpy reported(&list, &MapListBox::itemSelectionChanged);
 
     list.setCurrentRow(1);
     EXPECT_EQ(reported.count(), 1);
@@ -75,7 +75,7 @@ TEST(MapListBoxTest, TheUsersSelectionIsReportedAndTheProgramsIsNot)
 TEST(MapListBoxTest, TheLongestLinesFitTheScrollRangeWhereverTheyStand)
 {
     MapLineModel lines;
-    TMapListBox list(&lines);
+    MapListBox list(&lines);
     list.resize(200, 120);
     std::vector<std::string> many(1000, "<AREA>");
     many[500] = std::string(150, 'W');
@@ -109,23 +109,23 @@ class MapListMouseTest : public AreaEditingFixture {};
 TEST_F(MapListMouseTest, ClickDoubleClickAndContextMenuOnALine)
 {
     OpenMapWithAreas({"<AREA SHAPE=\"RECT\" COORDS=\"10,20,59,69\" HREF=\"a.htm\" ALT=\"A\">"});
-    TMapListBox *list = Main().ListBox1;
+    MapListBox *list = Main().lineList;
     const QPoint onArea = list->visualRect(list->model()->index(2, 0)).center();
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onArea);
     EXPECT_EQ(list->SelectedIndex(), 2);
-    EXPECT_TRUE(View().Shape1->isVisible());
+    EXPECT_TRUE(View().shape->isVisible());
     EXPECT_EQ(ShapeBounds(), QRect(10, 20, 50, 50));
 
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onArea);
     EXPECT_TRUE(Rect().isVisible());
     EXPECT_TRUE(Main().Areas().EditMode());
-    Rect().BitBtn2->click();
+    Rect().cancelButton->click();
 
     QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, onArea, list->viewport()->mapToGlobal(onArea));
     QApplication::sendEvent(list->viewport(), &menuAsked);
-    EXPECT_TRUE(Main().PopupMenu1->isVisible());
-    Main().PopupMenu1->hide();
+    EXPECT_TRUE(Main().lineMenu->isVisible());
+    Main().lineMenu->hide();
 }
 
 } // namespace

@@ -24,7 +24,7 @@ TEST_F(OpenImageTest, GifWithoutSideFileGetsThreeLinesAndStaysAsItIs)
 {
     const QString gif = Path("photo.gif");
     ASSERT_TRUE(testpics::MakePicture(gif, 320, 200));
-    Main().OpenImage(gif);
+    Main().OpenPictureFile(gif);
 
     EXPECT_EQ(ListLines(), (QStringList{
                                R"(<IMG SRC="photo.gif" ALT="photo.gif" BORDER="0" WIDTH=320 HEIGHT=200 USEMAP="#photo">)",
@@ -34,29 +34,29 @@ TEST_F(OpenImageTest, GifWithoutSideFileGetsThreeLinesAndStaysAsItIs)
     EXPECT_EQ(Document().MapFilePath(), Path("photo.vmo"));
     EXPECT_FALSE(Document().Modified());
     EXPECT_FALSE(QFileInfo::exists(Path("photo.jpg")));
-    EXPECT_TRUE(editor->ViewFrm().isVisible());
-    EXPECT_EQ(editor->ViewFrm().windowTitle(), "photo.gif in " + dir.path());
-    EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "GIF 320 x 200");
+    EXPECT_TRUE(editor->View().isVisible());
+    EXPECT_EQ(editor->View().windowTitle(), "photo.gif in " + dir.path());
+    EXPECT_EQ(editor->View().StatusPanel(1), "GIF 320 x 200");
     EXPECT_EQ(Main().StatusPanel(1), dir.path() + "/");
-    EXPECT_TRUE(Main().Save1->isEnabled());
-    EXPECT_EQ(Main().ListBox1->SelectedIndex(), -1);
+    EXPECT_TRUE(Main().saveAction->isEnabled());
+    EXPECT_EQ(Main().lineList->SelectedIndex(), -1);
 }
 
 TEST_F(OpenImageTest, MapNameStopsAtTheFirstDot)
 {
     const QString gif = Path("a.b.GIF");
     ASSERT_TRUE(testpics::MakePicture("GIF:" + gif, 8, 6));
-    Main().OpenImage(gif);
+    Main().OpenPictureFile(gif);
     EXPECT_EQ(Document().MapName(), "a");
     EXPECT_EQ(ListLines().value(1), R"(<MAP NAME="a">)");
-    EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "GIF 8 x 6");
+    EXPECT_EQ(editor->View().StatusPanel(1), "GIF 8 x 6");
 }
 
 TEST_F(OpenImageTest, AQuoteInTheFileNameStaysInsideTheNewLinesAttributes)
 {
     const QString gif = Path("say\"hi\".gif");
     ASSERT_TRUE(testpics::MakePicture(gif, 8, 6));
-    Main().OpenImage(gif);
+    Main().OpenPictureFile(gif);
     EXPECT_EQ(ListLines().mid(0, 2),
               (QStringList{R"(<IMG SRC="say&quot;hi&quot;.gif" ALT="say&quot;hi&quot;.gif" BORDER="0" WIDTH=8 HEIGHT=6 USEMAP="#say&quot;hi&quot;">)",
                            R"(<MAP NAME="say&quot;hi&quot;">)"}));
@@ -73,7 +73,7 @@ TEST_P(ConvertedFormatTest, IsWrittenAsJpegBesideTheSourceAndTheMapRefersToIt)
 {
     const QString source = Path(GetParam().fileName);
     ASSERT_TRUE(testpics::MakePicture(QString::fromLatin1(GetParam().convertTarget) + ":" + source, 40, 30));
-    Main().OpenImage(source);
+    Main().OpenPictureFile(source);
 
     const QString expectedJpeg = Path(QFileInfo(source).fileName().section('.', 0, -2) + ".jpg");
     ASSERT_TRUE(QFileInfo::exists(expectedJpeg));
@@ -81,10 +81,10 @@ TEST_P(ConvertedFormatTest, IsWrittenAsJpegBesideTheSourceAndTheMapRefersToIt)
     EXPECT_EQ(Document().PicturePath(), expectedJpeg);
     EXPECT_EQ(Document().MapFilePath(), Path(QFileInfo(expectedJpeg).completeBaseName() + ".vmo"));
     EXPECT_TRUE(ListLines().value(0).startsWith("<IMG SRC=\"" + QFileInfo(expectedJpeg).fileName() + "\""));
-    EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "JPEG 40 x 30");
+    EXPECT_EQ(editor->View().StatusPanel(1), "JPEG 40 x 30");
 
     ImageLibrary reader;
-    const QImage written = reader.NViewLibLoad(expectedJpeg, 1);
+    const QImage written = reader.Load(expectedJpeg, 1);
     EXPECT_EQ(written.size(), QSize(40, 30));
 }
 
@@ -106,10 +106,10 @@ TEST_F(OpenImageTest, UpperCaseJpgIsNeverRewritten)
     const QString jpg = Path("PHOTO.JPG");
     ASSERT_TRUE(testpics::MakePicture("JPEG:" + jpg, 20, 10));
     const QByteArray before = testpics::ReadBytes(jpg);
-    Main().OpenImage(jpg);
+    Main().OpenPictureFile(jpg);
     EXPECT_EQ(testpics::ReadBytes(jpg), before);
     EXPECT_FALSE(QFileInfo::exists(Path("PHOTO.jpg")));
-    EXPECT_EQ(editor->ViewFrm().StatusPanel(1), "JPEG 20 x 10");
+    EXPECT_EQ(editor->View().StatusPanel(1), "JPEG 20 x 10");
 }
 
 TEST_F(OpenImageTest, AnUnrelatedJpegOfTheSameNameIsReplacedOnlyWithConsent)
@@ -122,18 +122,18 @@ TEST_F(OpenImageTest, AnUnrelatedJpegOfTheSameNameIsReplacedOnlyWithConsent)
 
     {
         ModalAnswerer answerer({"いいえ(&N)"});
-        Main().OpenImage(bmp);
+        Main().OpenPictureFile(bmp);
         ASSERT_EQ(answerer.Seen().size(), 1);
         EXPECT_EQ(answerer.Seen()[0].title, "警告");
         EXPECT_TRUE(answerer.Seen()[0].text.startsWith("photo.jpg already exists!"));
     }
     EXPECT_EQ(testpics::ReadBytes(jpg), usersJpeg);
-    EXPECT_EQ(Main().ListBox1->count(), 0);
-    EXPECT_FALSE(Main().Save1->isEnabled());
+    EXPECT_EQ(Main().lineList->count(), 0);
+    EXPECT_FALSE(Main().saveAction->isEnabled());
 
     {
         ModalAnswerer answerer({"はい(&Y)"});
-        Main().OpenImage(bmp);
+        Main().OpenPictureFile(bmp);
         EXPECT_EQ(answerer.Seen().size(), 1);
     }
     EXPECT_NE(testpics::ReadBytes(jpg), usersJpeg);
@@ -141,9 +141,9 @@ TEST_F(OpenImageTest, AnUnrelatedJpegOfTheSameNameIsReplacedOnlyWithConsent)
 
     // Opening the same picture again replaces our own conversion without asking.
     ModalAnswerer answerer({"いいえ(&N)"});
-    Main().OpenImage(bmp);
+    Main().OpenPictureFile(bmp);
     EXPECT_TRUE(answerer.Seen().isEmpty());
-    EXPECT_EQ(Main().ListBox1->count(), 3);
+    EXPECT_EQ(Main().lineList->count(), 3);
 }
 
 TEST_F(OpenImageTest, AJpegThatCannotBeWrittenIsReportedAndLeavesNoDocument)
@@ -153,13 +153,13 @@ TEST_F(OpenImageTest, AJpegThatCannotBeWrittenIsReportedAndLeavesNoDocument)
     ASSERT_TRUE(QDir(dir.path()).mkdir("photo.jpg")); // a folder where the JPEG should go
 
     ModalAnswerer answerer({"はい(&Y)", "OK"});
-    RunGuarded(&Main(), [&] { Main().OpenImage(bmp); });
+    RunGuarded(&Main(), [&] { Main().OpenPictureFile(bmp); });
     ASSERT_EQ(answerer.Seen().size(), 2);
     EXPECT_EQ(answerer.Seen()[1].title, "Vemo-Editor");
     EXPECT_TRUE(answerer.Seen()[1].text.contains(Path("photo.jpg")));
-    EXPECT_EQ(Main().ListBox1->count(), 0);
-    EXPECT_FALSE(editor->ViewFrm().isVisible());
-    EXPECT_FALSE(Main().Save1->isEnabled());
+    EXPECT_EQ(Main().lineList->count(), 0);
+    EXPECT_FALSE(editor->View().isVisible());
+    EXPECT_FALSE(Main().saveAction->isEnabled());
 }
 
 TEST_F(OpenImageTest, ASideFileThatCannotBeReadIsReportedAndLeavesNoDocument)
@@ -169,12 +169,12 @@ TEST_F(OpenImageTest, ASideFileThatCannotBeReadIsReportedAndLeavesNoDocument)
     ASSERT_TRUE(QDir(dir.path()).mkdir("photo.vmo")); // named like the side file, but no file
 
     ModalAnswerer answerer;
-    RunGuarded(&Main(), [&] { Main().OpenImage(gif); });
+    RunGuarded(&Main(), [&] { Main().OpenPictureFile(gif); });
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot read " + Path("photo.vmo") + ".");
-    EXPECT_EQ(Main().ListBox1->count(), 0);
-    EXPECT_FALSE(editor->ViewFrm().isVisible());
-    EXPECT_FALSE(Main().Close1->isEnabled());
+    EXPECT_EQ(Main().lineList->count(), 0);
+    EXPECT_FALSE(editor->View().isVisible());
+    EXPECT_FALSE(Main().closeAction->isEnabled());
     EXPECT_EQ(Document().PicturePath(), "");
     EXPECT_EQ(Document().MapFilePath(), "");
 }
@@ -190,20 +190,20 @@ TEST_P(LoadFailureTest, ShowsTheLoadFailureAndLeavesNoDocument)
 {
     const QString good = Path("good.gif");
     ASSERT_TRUE(testpics::MakePicture(good, 10, 10));
-    Main().OpenImage(good);
+    Main().OpenPictureFile(good);
 
     const QString broken = Path(GetParam().name);
     ASSERT_TRUE(testpics::WriteBytes(broken, GetParam().bytes));
     ModalAnswerer answerer;
-    Main().OpenImage(broken);
+    Main().OpenPictureFile(broken);
 
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].title, "ｴﾗｰ");
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot load this Graphic file!");
     EXPECT_EQ(answerer.Seen()[0].buttons, QStringList{"OK"});
-    EXPECT_EQ(Main().ListBox1->count(), 0);
-    EXPECT_FALSE(editor->ViewFrm().isVisible());
-    EXPECT_FALSE(Main().Close1->isEnabled());
+    EXPECT_EQ(Main().lineList->count(), 0);
+    EXPECT_FALSE(editor->View().isVisible());
+    EXPECT_FALSE(Main().closeAction->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(Path("broken.jpg")));
 }
 
@@ -218,7 +218,7 @@ TEST_F(OpenImageTest, LoadFailureIsSaidInJapaneseToo)
     environment.japanese = true;
     Start();
     ModalAnswerer answerer;
-    Main().OpenImage(dir.path()); // a folder is not a picture
+    Main().OpenPictureFile(dir.path()); // a folder is not a picture
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "画像ファイルが読み込めませんでした。");
 }

@@ -13,9 +13,9 @@ class OptionsTest : public AreaEditingFixture {};
 
 TEST_F(OptionsTest, FontDialogStartsWithTheListFontAndCancelKeepsIt)
 {
-    QFont start = Main().ListBox1->font();
+    QFont start = Main().lineList->font();
     start.setPointSize(13);
-    Main().ListBox1->setFont(start);
+    Main().lineList->setFont(start);
     QFont offered;
     {
         WhenShown<QFontDialog> cancel([&](QFontDialog *dialog) {
@@ -23,10 +23,10 @@ TEST_F(OptionsTest, FontDialogStartsWithTheListFontAndCancelKeepsIt)
             dialog->reject();
             return true;
         });
-        Main().Font1Click();
+        Main().ChooseListFont();
     }
     EXPECT_EQ(offered.pointSize(), 13);
-    EXPECT_EQ(Main().ListBox1->font(), start);
+    EXPECT_EQ(Main().lineList->font(), start);
 
     WhenShown<QFontDialog> confirm([&](QFontDialog *dialog) {
         QFont bigger = dialog->currentFont();
@@ -35,8 +35,8 @@ TEST_F(OptionsTest, FontDialogStartsWithTheListFontAndCancelKeepsIt)
         dialog->accept();
         return true;
     });
-    Main().Font1Click();
-    EXPECT_EQ(Main().ListBox1->font().pointSize(), 20);
+    Main().ChooseListFont();
+    EXPECT_EQ(Main().lineList->font().pointSize(), 20);
 }
 
 TEST_F(OptionsTest, ColourGoesToShapeAndHandlesTogetherAndCancelKeepsIt)
@@ -52,34 +52,34 @@ TEST_F(OptionsTest, ColourGoesToShapeAndHandlesTogetherAndCancelKeepsIt)
             }
             return true;
         });
-        Main().Color1Click();
+        Main().ChooseShapeColour();
     };
     chooseColour(Qt::red);
-    EXPECT_EQ(View().Shape1->PenColor(), QColor(Qt::red));
-    EXPECT_EQ(View().ResizeFrame1->HandleColor(), QColor(Qt::red));
+    EXPECT_EQ(View().shape->PenColor(), QColor(Qt::red));
+    EXPECT_EQ(View().resizeFrame->HandleColor(), QColor(Qt::red));
     chooseColour(QColor());
-    EXPECT_EQ(View().Shape1->PenColor(), QColor(Qt::red));
-    EXPECT_EQ(View().ResizeFrame1->HandleColor(), QColor(Qt::red));
+    EXPECT_EQ(View().shape->PenColor(), QColor(Qt::red));
+    EXPECT_EQ(View().resizeFrame->HandleColor(), QColor(Qt::red));
 
     // Handles on screen take the new colour at once.
     OpenMap();
-    Main().Rect1Click();
-    View().ResizeFrame1->SelectControl(View().Shape1);
+    Main().NewRectangle();
+    View().resizeFrame->SelectControl(View().shape);
     chooseColour(Qt::blue);
-    QWidget *handle = View().ResizeFrame1->Handles().value(0);
+    QWidget *handle = View().resizeFrame->Handles().value(0);
     ASSERT_NE(handle, nullptr);
     EXPECT_EQ(handle->grab().toImage().pixelColor(2, 2), QColor(Qt::blue));
 }
 
 TEST_F(OptionsTest, AboutBoxClosesWithItsButton)
 {
-    WhenShown<TAboutFrm> close([](TAboutFrm *about) {
-        about->OKButton->click();
+    WhenShown<AboutBox> close([](AboutBox *about) {
+        about->okButton->click();
         return true;
     });
-    Main().About1Click();
-    EXPECT_EQ(Main().AboutBox().result(), QDialog::Accepted);
-    EXPECT_EQ(Main().AboutBox().OKButton->text(), "O             K");
+    Main().ShowAbout();
+    EXPECT_EQ(Main().About().result(), QDialog::Accepted);
+    EXPECT_EQ(Main().About().okButton->text(), "O             K");
 }
 
 } // namespace

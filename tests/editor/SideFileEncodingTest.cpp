@@ -44,47 +44,47 @@ TEST_F(SideFileEncodingTest, UntouchedValuesKeepTheirBytesAndTypedOnesTakeTheFil
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(testpics::MakePicture(Path("pic.gif"), 200, 150));
         ASSERT_TRUE(testpics::WriteBytes(Path("pic.vmo"), SideFile(c.alt, c.map, c.href, c.alt, "0", "1")));
-        Main().OpenImage(Path("pic.gif"));
+        Main().OpenPictureFile(Path("pic.gif"));
         const bool readable = !c.shownAlt.isEmpty();
         if (readable) {
             const QString inLine = QString(c.shownAlt).replace("\"", "&quot;");
             const QString text = SideFile(inLine, c.shownMap, c.shownHref, inLine, "0", "1");
-            Main().Copy1Click();
+            Main().CopyMap();
             EXPECT_EQ(QApplication::clipboard()->text(), text);
-            EXPECT_EQ(Main().ListBox1->model()->index(2, 0).data().toString(), text.split("\r\n")[2]);
+            EXPECT_EQ(Main().lineList->model()->index(2, 0).data().toString(), text.split("\r\n")[2]);
         }
 
         // Image Property: only the border changes.
         QStringList shown;
-        WhenShown<TImgPropFrm> answer([&](TImgPropFrm *dialog) {
-            shown = {dialog->MapName->text(), dialog->AltValue->text()};
-            dialog->Border->setValue(2);
-            dialog->BitBtn1->click();
+        WhenShown<ImagePropertiesDialog> answer([&](ImagePropertiesDialog *dialog) {
+            shown = {dialog->mapNameField->text(), dialog->pictureAltField->text()};
+            dialog->borderField->setValue(2);
+            dialog->setButton->click();
             return true;
         });
-        Main().PanelButton9Click();
+        Main().EditImageProperties();
         if (readable) {
             EXPECT_EQ(shown, (QStringList{c.shownMap, c.shownAlt}));
         }
 
         // The rectangle: only a coordinate changes.
         SelectLine(2);
-        Main().PanelButton4Click();
+        Main().EditSelectedLine();
         if (readable) {
-            EXPECT_EQ(Texts({Rect().FileLocate, Rect().Alt}), (QStringList{c.shownHref, c.shownAlt}));
+            EXPECT_EQ(Texts({Rect().linkField, Rect().altField}), (QStringList{c.shownHref, c.shownAlt}));
         }
-        Type(Rect().X0, "5");
-        Rect().BitBtn1->click();
+        Type(Rect().x0Field, "5");
+        Rect().setButton->click();
 
         // The circle: a new ALT text, with a character Shift-JIS has no code for.
         SelectLine(3);
-        Main().PanelButton4Click();
-        Circ().Alt->setText("ソ十 café");
-        Circ().BitBtn1->click();
+        Main().EditSelectedLine();
+        Circ().altField->setText("ソ十 café");
+        Circ().setButton->click();
 
-        Main().Save1Click();
+        Main().SaveMap();
         EXPECT_EQ(testpics::ReadBytes(Path("pic.vmo")), SideFile(c.alt, c.map, c.href, c.typed, "2", "5"));
-        Main().Close1Click();
+        Main().ClosePicture();
     }
 }
 

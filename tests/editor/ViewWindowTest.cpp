@@ -15,10 +15,10 @@ TEST_F(ViewWindowTest, ClientAreaIsThePictureAboveTheStatusBarEvenForSmallPictur
 {
     for (const QSize picture : {QSize(97, 61), QSize(320, 200)}) {
         ASSERT_TRUE(testpics::MakePicture(Path("small.gif"), picture.width(), picture.height()));
-        Main().OpenImage(Path("small.gif"));
+        Main().OpenPictureFile(Path("small.gif"));
         EXPECT_EQ(View().size(), picture + QSize(0, 19));
         EXPECT_EQ(View().minimumSize(), View().maximumSize());
-        EXPECT_EQ(View().Image1->geometry(), QRect(QPoint(0, 0), picture));
+        EXPECT_EQ(View().picture->geometry(), QRect(QPoint(0, 0), picture));
     }
     const QList<QLabel *> panels = View().findChildren<QLabel *>();
     ASSERT_EQ(panels.size(), 3);
@@ -39,7 +39,7 @@ TEST_F(ViewWindowTest, CentredWhenFirstShownThenLeftWhereItIs)
     EXPECT_LE((View().geometry().center() - screen.center()).manhattanLength(), 4);
     View().move(10, 20);
     ASSERT_TRUE(testpics::MakePicture(Path("other.gif"), 40, 30));
-    Main().OpenImage(Path("other.gif"));
+    Main().OpenPictureFile(Path("other.gif"));
     EXPECT_EQ(View().pos(), QPoint(10, 20));
 }
 
@@ -47,27 +47,27 @@ TEST_F(ViewWindowTest, StatusBarShowsThePicturePositionAlsoOverAShownShape)
 {
     OpenMapWithAreas({"<AREA SHAPE=\"RECT\" COORDS=\"30,40,79,89\" HREF=\"\" ALT=\"\">"});
     EXPECT_EQ(View().StatusPanel(0), "(640,480)");
-    QTest::mouseMove(ViewWindow(), {120, 45});
+    QTest::mouseMove(ViewHandle(), {120, 45});
     EXPECT_EQ(View().StatusPanel(0), "( 120 , 45 )");
     SelectLine(2);
-    QTest::mouseMove(ViewWindow(), {35, 46});
+    QTest::mouseMove(ViewHandle(), {35, 46});
     EXPECT_EQ(View().StatusPanel(0), "( 35 , 46 )");
     // Over the status bar the last position stays.
-    QTest::mouseMove(ViewWindow(), {10, 160});
+    QTest::mouseMove(ViewHandle(), {10, 160});
     EXPECT_EQ(View().StatusPanel(0), "( 35 , 46 )");
 }
 
 TEST_F(ViewWindowTest, TheDeleteKeyNeverDestroysTheShape)
 {
     OpenMap();
-    Main().Rect1Click();
+    Main().NewRectangle();
     Activate(&View());
-    QTest::mouseClick(ViewWindow(), Qt::LeftButton, {}, {20, 20});
-    QTest::keyClick(ViewWindow(), Qt::Key_Delete);
+    QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, {20, 20});
+    QTest::keyClick(ViewHandle(), Qt::Key_Delete);
     ASSERT_NE(View().findChild<Shape *>(), nullptr);
     EXPECT_TRUE(ShapeAttached());
-    Rect().BitBtn1->click();
-    EXPECT_EQ(Main().ListBox1->count(), 4);
+    Rect().setButton->click();
+    EXPECT_EQ(Main().lineList->count(), 4);
 }
 
 } // namespace

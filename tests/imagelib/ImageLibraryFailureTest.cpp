@@ -30,7 +30,7 @@ protected:
     // A decoder that set out to fill a huge claimed picture would run into the tests' time limit.
     void ExpectLoadFailure(const QString &path)
     {
-        EXPECT_THROW(library.NViewLibLoad(path, 1), ImageLoadError) << path.toStdString();
+        EXPECT_THROW(library.Load(path, 1), ImageLoadError) << path.toStdString();
     }
 
     QTemporaryDir folder;
@@ -82,9 +82,9 @@ TEST_F(ImageLibraryFailures, CompletePicturesWithOddEndsStillOpen)
     const QByteArray jpeg = testpics::ReadBytes(Made("whole.jpg"));
     ASSERT_EQ(gif.back(), '\x3B');
     // Some writers leave the GIF trailer out; some cameras append data after a JPEG's end.
-    EXPECT_EQ(library.NViewLibLoad(Write("no-trailer.gif", gif.chopped(1)), 1).size(), QSize(64, 48));
-    EXPECT_EQ(library.NViewLibLoad(Write("appended.jpg", jpeg + QByteArray(300, '\x42')), 1).size(), QSize(64, 48));
-    EXPECT_EQ(library.NViewLibLoad(Write("appended.gif", gif + "trailing"), 1).size(), QSize(64, 48));
+    EXPECT_EQ(library.Load(Write("no-trailer.gif", gif.chopped(1)), 1).size(), QSize(64, 48));
+    EXPECT_EQ(library.Load(Write("appended.jpg", jpeg + QByteArray(300, '\x42')), 1).size(), QSize(64, 48));
+    EXPECT_EQ(library.Load(Write("appended.gif", gif + "trailing"), 1).size(), QSize(64, 48));
 }
 
 TEST_F(ImageLibraryFailures, CorruptPictures)
@@ -136,11 +136,11 @@ TEST_F(ImageLibraryFailures, SideLongerThanTheLimitIsRefused)
 
 TEST_F(ImageLibraryFailures, FailedLoadForgetsThePreviousPicture)
 {
-    library.NViewLibLoad(Made("good.bmp"), 1);
+    library.Load(Made("good.bmp"), 1);
     ExpectLoadFailure(Write("bad.bmp", "BM"));
 
     const QString jpeg = folder.filePath("good.jpg");
-    EXPECT_THROW(library.NViewLibSaveAsJPG(80, jpeg), std::runtime_error);
+    EXPECT_THROW(library.SaveAsJpeg(80, jpeg), std::runtime_error);
     EXPECT_FALSE(QFileInfo::exists(jpeg));
 }
 

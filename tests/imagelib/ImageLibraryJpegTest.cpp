@@ -41,13 +41,13 @@ protected:
 TEST_F(ImageLibraryJpeg, WritesTheLastDecodedPictureAtTheGivenQuality)
 {
     // A noisy picture, so that the quality setting shows in the file size.
-    library.NViewLibLoad(Made("photo.bmp", 160, 120, {"-attenuate", "0.5", "+noise", "Gaussian"}), 1);
+    library.Load(Made("photo.bmp", 160, 120, {"-attenuate", "0.5", "+noise", "Gaussian"}), 1);
     const QString at75 = folder.filePath("q75.jpg");
     const QString at80 = folder.filePath("photo.jpg");
     const QString at100 = folder.filePath("q100.jpg");
-    library.NViewLibSaveAsJPG(75, at75);
-    library.NViewLibSaveAsJPG(80, at80);
-    library.NViewLibSaveAsJPG(100, at100);
+    library.SaveAsJpeg(75, at75);
+    library.SaveAsJpeg(80, at80);
+    library.SaveAsJpeg(100, at100);
 
     const QImage written = Decoded(at80);
     ASSERT_EQ(written.size(), QSize(160, 120));
@@ -61,8 +61,8 @@ TEST_F(ImageLibraryJpeg, TransparencyIsFlattenedOntoWhite)
     const QString path = folder.filePath("clear.tga");
     ASSERT_TRUE(testpics::Convert({"-size", "40x20", "xc:none", "-fill", "red",
                                    "-draw", "rectangle 0,0 19,19", path}, path));
-    library.NViewLibLoad(path, 1);
-    library.NViewLibSaveAsJPG(80, folder.filePath("clear.jpg"));
+    library.Load(path, 1);
+    library.SaveAsJpeg(80, folder.filePath("clear.jpg"));
 
     const QImage written = Decoded(folder.filePath("clear.jpg"));
     EXPECT_TRUE(ColourNear(written, 8, 10, Qt::red, 16));
@@ -71,11 +71,11 @@ TEST_F(ImageLibraryJpeg, TransparencyIsFlattenedOntoWhite)
 
 TEST_F(ImageLibraryJpeg, WriteFailureNamesTheFileInTheChosenLanguage)
 {
-    library.NViewLibLoad(Made("pic.pcx"), 1);
+    library.Load(Made("pic.pcx"), 1);
     const QString unreachable = folder.filePath("no-such-folder/pic.jpg");
 
     try {
-        library.NViewLibSaveAsJPG(80, unreachable);
+        library.SaveAsJpeg(80, unreachable);
         FAIL() << "a write into a missing folder reported success";
     } catch (const ImageLoadError &) {
         FAIL() << "a write failure must not look like a load failure";
@@ -85,9 +85,9 @@ TEST_F(ImageLibraryJpeg, WriteFailureNamesTheFileInTheChosenLanguage)
         EXPECT_TRUE(text.startsWith(QStringLiteral("Cannot write"))) << error.what();
     }
 
-    library.NViewLibSetLanguage(QStringLiteral("Japanese"));
+    library.SetLanguage(QStringLiteral("Japanese"));
     try {
-        library.NViewLibSaveAsJPG(80, unreachable);
+        library.SaveAsJpeg(80, unreachable);
         FAIL() << "a write into a missing folder reported success";
     } catch (const std::runtime_error &error) {
         const QString text = QString::fromUtf8(error.what());
@@ -99,7 +99,7 @@ TEST_F(ImageLibraryJpeg, WriteFailureNamesTheFileInTheChosenLanguage)
 TEST_F(ImageLibraryJpeg, NothingLoadedNothingWritten)
 {
     const QString target = folder.filePath("never.jpg");
-    EXPECT_THROW(library.NViewLibSaveAsJPG(80, target), std::runtime_error);
+    EXPECT_THROW(library.SaveAsJpeg(80, target), std::runtime_error);
     EXPECT_FALSE(QFileInfo::exists(target));
 }
 
@@ -114,10 +114,10 @@ TEST_F(ImageLibraryJpeg, FullDiskKeepsTheOldFileWhole)
 
     const QString target = disk.Path("photo.jpg");
     ASSERT_TRUE(testpics::WriteBytes(target, "the earlier JPEG"));
-    library.NViewLibLoad(Made("photo.bmp", 400, 300, {"+noise", "Random"}), 1);
+    library.Load(Made("photo.bmp", 400, 300, {"+noise", "Random"}), 1);
     ASSERT_TRUE(disk.Fill(8192)); // room for the start of the JPEG only
 
-    EXPECT_THROW(library.NViewLibSaveAsJPG(80, target), std::runtime_error);
+    EXPECT_THROW(library.SaveAsJpeg(80, target), std::runtime_error);
     EXPECT_EQ(testpics::ReadBytes(target), QByteArray("the earlier JPEG"));
     EXPECT_EQ(QDir(disk.Folder()).entryList(QDir::Files), (QStringList{"filler", "photo.jpg"}));
 }
@@ -125,9 +125,9 @@ TEST_F(ImageLibraryJpeg, FullDiskKeepsTheOldFileWhole)
 TEST_F(ImageLibraryJpeg, MarkerTellsOwnConversionsApart)
 {
     const QString source = Made("写真 1.bmp");
-    library.NViewLibLoad(source, 1);
+    library.Load(source, 1);
     const QString converted = folder.filePath("写真 1.jpg");
-    library.NViewLibSaveAsJPG(80, converted);
+    library.SaveAsJpeg(80, converted);
     EXPECT_EQ(ImageLibrary::ConvertedFrom(converted), QStringLiteral("写真 1.bmp"));
 
     // A JPEG from elsewhere, a missing file and a non-JPEG carry no marker.

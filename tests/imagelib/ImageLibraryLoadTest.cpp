@@ -42,7 +42,7 @@ TEST_P(ImageLibraryFormats, DecodesSizeAndColours)
     const QString path = folder.filePath(QString::fromLatin1(picture.fileName));
     ASSERT_TRUE(testpics::MakePicture(QString::fromLatin1(picture.coder) + path, kWidth, kHeight, picture.options));
 
-    const QImage image = library.NViewLibLoad(path, 1);
+    const QImage image = library.Load(path, 1);
 
     ASSERT_EQ(image.size(), QSize(kWidth, kHeight));
     EXPECT_TRUE(ColourNear(image, 2, 2, Qt::yellow));
@@ -119,7 +119,7 @@ TEST_F(ImageLibraryHandMade, Rle8SkippedPixelsTakePaletteEntryZero)
     const QByteArray topRow("\x01\x02" "\x00\x00", 4);                            // blue
     const QByteArray end("\x00\x01", 2);
     const auto load = [this](const QString &name, const QByteArray &rle) {
-        return library.NViewLibLoad(Write(name, picturebytes::Bmp(8, 3, 8, 1, kThreeColours, rle)), 1);
+        return library.Load(Write(name, picturebytes::Bmp(8, 3, 8, 1, kThreeColours, rle)), 1);
     };
 
     EXPECT_TRUE(RowsAre(load("complete.bmp", bottomRow + middleRow + topRow + end),
@@ -143,7 +143,7 @@ TEST_F(ImageLibraryHandMade, Rle4DecodesRunsAndAbsoluteNibbles)
     // 6 x 2: bottom row a run of 2,1,2,1,2,1 ; top row absolute 0,1,2,1.
     const QByteArray rle = QByteArray("\x06\x21" "\x00\x00"
                                       "\x00\x04\x01\x21" "\x00\x00" "\x00\x01", 12);
-    const QImage image = library.NViewLibLoad(Write("nibbles.rle", picturebytes::Bmp(6, 2, 4, 2, kThreeColours, rle)), 1);
+    const QImage image = library.Load(Write("nibbles.rle", picturebytes::Bmp(6, 2, 4, 2, kThreeColours, rle)), 1);
 
     EXPECT_TRUE(RowsAre(image, {{kRed, kGreen, kBlue, kGreen, kRed, kRed},
                                 {kBlue, kGreen, kBlue, kGreen, kBlue, kGreen}}));
@@ -160,8 +160,8 @@ TEST_F(ImageLibraryHandMade, TrueColourBmpRowsInBothOrders)
     const QList<QRgb> firstRow{kRed, kGreen, kBlue, kWhite, kGrey};
     const QList<QRgb> secondRow{kGrey, kWhite, kBlue, kGreen, kRed};
 
-    const QImage bottomUp = library.NViewLibLoad(Write("up.bmp", picturebytes::Bmp(5, 2, 24, 0, {}, first + second)), 1);
-    const QImage topDown = library.NViewLibLoad(Write("down.bmp", picturebytes::Bmp(5, -2, 24, 0, {}, first + second)), 1);
+    const QImage bottomUp = library.Load(Write("up.bmp", picturebytes::Bmp(5, 2, 24, 0, {}, first + second)), 1);
+    const QImage topDown = library.Load(Write("down.bmp", picturebytes::Bmp(5, -2, 24, 0, {}, first + second)), 1);
 
     EXPECT_TRUE(RowsAre(bottomUp, {secondRow, firstRow}));
     EXPECT_TRUE(RowsAre(topDown, {firstRow, secondRow}));
@@ -171,8 +171,8 @@ TEST_F(ImageLibraryHandMade, TgaOriginDecidesWhichRowComesFirst)
 {
     // Two rows of two pixels: first row in the file red, second green (B, G, R).
     const QByteArray rows = QByteArray("\x00\x00\xFF" "\x00\x00\xFF" "\x00\xFF\x00" "\x00\xFF\x00", 12);
-    const QImage bottomUp = library.NViewLibLoad(Write("up.tga", picturebytes::Tga24(2, 2, false, rows)), 1);
-    const QImage topDown = library.NViewLibLoad(Write("down.tga", picturebytes::Tga24(2, 2, true, rows)), 1);
+    const QImage bottomUp = library.Load(Write("up.tga", picturebytes::Tga24(2, 2, false, rows)), 1);
+    const QImage topDown = library.Load(Write("down.tga", picturebytes::Tga24(2, 2, true, rows)), 1);
 
     EXPECT_EQ(bottomUp.pixel(0, 0), qRgb(0, 255, 0));
     EXPECT_EQ(bottomUp.pixel(1, 1), qRgb(255, 0, 0));
@@ -183,7 +183,7 @@ TEST_F(ImageLibraryHandMade, TgaOriginDecidesWhichRowComesFirst)
 TEST_F(ImageLibraryHandMade, FormatComesFromContentNotName)
 {
     const QByteArray rows = QByteArray("\xFF\x00\x00", 3);
-    const QImage image = library.NViewLibLoad(Write("really-a-tga.gif", picturebytes::Tga24(1, 1, false, rows)), 1);
+    const QImage image = library.Load(Write("really-a-tga.gif", picturebytes::Tga24(1, 1, false, rows)), 1);
     EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 255));
 }
 
@@ -203,7 +203,7 @@ TEST_F(ImageLibraryHandMade, JpegIsTurnedByItsExifOrientation)
     QByteArray jpeg = testpics::ReadBytes(made);
     jpeg.insert(2, app1);
 
-    const QImage image = library.NViewLibLoad(Write("turned.jpg", jpeg), 1);
+    const QImage image = library.Load(Write("turned.jpg", jpeg), 1);
 
     ASSERT_EQ(image.size(), QSize(30, 40));
     EXPECT_TRUE(ColourNear(image, 27, 2, Qt::yellow));
@@ -215,7 +215,7 @@ TEST_F(ImageLibraryHandMade, TransparencyOfA32BitTgaSurvives)
     const QString path = folder.filePath("clear.tga");
     ASSERT_TRUE(testpics::Convert({"-size", "20x10", "xc:none", "-fill", "red",
                                    "-draw", "rectangle 0,0 9,9", path}, path));
-    const QImage image = library.NViewLibLoad(path, 1);
+    const QImage image = library.Load(path, 1);
 
     ASSERT_EQ(image.size(), QSize(20, 10));
     EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::red));

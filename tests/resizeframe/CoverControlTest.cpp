@@ -22,7 +22,7 @@ protected:
 TEST_F(FrameTest, AWindowlessControlIsCoveredByASiblingAbove)
 {
     frame->AttachControl(shapeA);
-    TCoverControl *cover = frame->Covers()[0];
+    CoverControl *cover = frame->Covers()[0];
     EXPECT_EQ(cover->parentWidget(), form.get());
     EXPECT_EQ(cover->geometry(), shapeA->geometry());
     EXPECT_EQ(form->childAt(30, 30), cover);
@@ -37,7 +37,7 @@ TEST_F(FrameTest, AWindowedControlIsEnabledAndSilencedWhileCovered)
     edit->setEnabled(false);
     edit->show();
     frame->AttachControl(edit);
-    TCoverControl *cover = frame->Covers()[0];
+    CoverControl *cover = frame->Covers()[0];
     EXPECT_EQ(cover->parentWidget(), edit);
     EXPECT_EQ(cover->geometry(), QRect(0, 0, 60, 20));
     EXPECT_TRUE(edit->isEnabled());
@@ -45,7 +45,7 @@ TEST_F(FrameTest, AWindowedControlIsEnabledAndSilencedWhileCovered)
     // A press takes the focus through the control to the key catcher.
     click(at(edit, {5, 5}));
     EXPECT_EQ(frame->GetSelectedControls(), QList<QWidget *>{edit});
-    EXPECT_TRUE(qobject_cast<TKeyCatchWin *>(QApplication::focusWidget()));
+    EXPECT_TRUE(qobject_cast<KeyCatcher *>(QApplication::focusWidget()));
     edit->setFocus();
     EXPECT_EQ(edit->focusEvents, 0);
 
@@ -116,7 +116,7 @@ void Draw(QImage &image, const EdgeRect &outline, const OutlinePen &pen, const Q
     QPainter painter(&image);
     if (clip.isValid())
         painter.setClipRect(clip);
-    TOutlineOverlay::PaintNotXor(painter, outline, pen);
+    OutlineOverlay::PaintNotXor(painter, outline, pen);
 }
 
 TEST(NotXorOutline, DrawingTwiceRestoresEveryPixel)
@@ -240,7 +240,7 @@ TEST_F(FrameTest, AnOutlineStepRepaintsOnlyTheOutlinesBands)
     move(at(shape, {15, 8}));
     QCoreApplication::processEvents();
     const OutlinePen pen{frame->LineColor(), Qt::SolidLine, frame->LineWidth()};
-    const QRegion bands = TOutlineOverlay::Band({20, 20, 60, 60}, pen) + TOutlineOverlay::Band({30, 23, 70, 63}, pen);
+    const QRegion bands = OutlineOverlay::Band({20, 20, 60, 60}, pen) + OutlineOverlay::Band({30, 23, 70, 63}, pen);
     EXPECT_FALSE(picture->painted.isEmpty());
     EXPECT_EQ(picture->painted.subtracted(bands), QRegion());
     EXPECT_FALSE(picture->painted.contains(QPoint(45, 40)));

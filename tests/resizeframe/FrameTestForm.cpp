@@ -11,33 +11,32 @@ QString Name(QWidget *w)
 
 } // namespace
 
-EventLog::EventLog(TResizeFrame *frame)
+EventLog::EventLog(ResizeFrame *frame)
 {
     auto point = [](int x, int y) { return QStringLiteral(" %1,%2").arg(x).arg(y); };
-    QObject::connect(frame, &TResizeFrame::OnClick, frame, [this](QWidget *w) { events << "Click(" + Name(w) + ")"; });
-    QObject::connect(frame, &TResizeFrame::OnDblClick, frame,
+    QObject::connect(frame, &ResizeFrame::OnClick, frame, [this](QWidget *w) { events << "Click(" + Name(w) + ")"; });
+    QObject::connect(frame, &ResizeFrame::OnDblClick, frame,
                      [this](QWidget *w) { events << "DblClick(" + Name(w) + ")"; });
-    QObject::connect(frame, &TResizeFrame::OnMouseDown, frame,
+    QObject::connect(frame, &ResizeFrame::OnMouseDown, frame,
                      [this, point](QWidget *w, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
                          events << "MouseDown(" + Name(w) + point(x, y) + ")";
                      });
-    QObject::connect(frame, &TResizeFrame::OnMouseMove, frame,
+    QObject::connect(frame, &ResizeFrame::OnMouseMove, frame,
                      [this, point](QWidget *w, Qt::KeyboardModifiers, int x, int y) {
                          events << "MouseMove(" + Name(w) + point(x, y) + ")";
                      });
-    QObject::connect(frame, &TResizeFrame::OnMouseUp, frame,
+    QObject::connect(frame, &ResizeFrame::OnMouseUp, frame,
                      [this, point](QWidget *w, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
                          events << "MouseUp(" + Name(w) + point(x, y) + ")";
                      });
-    QObject::connect(frame, &TResizeFrame::OnHandleMouseDown, frame,
+    QObject::connect(frame, &ResizeFrame::OnHandleMouseDown, frame,
                      [this](QWidget *w, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
                          events << "HandleMouseDown(" + Name(w) + ")";
                      });
-    QObject::connect(frame, &TResizeFrame::OnHandleMouseMove, frame,
-                     [this](QWidget *w, Qt::KeyboardModifiers, int, int) {
-                         events << "HandleMouseMove(" + Name(w) + ")";
-                     });
-    QObject::connect(frame, &TResizeFrame::OnHandleMouseUp, frame,
+    QObject::connect(
+        frame, &ResizeFrame::OnHandleMouseMove, frame,
+        [this](QWidget *w, Qt::KeyboardModifiers, int, int) { events << "HandleMouseMove(" + Name(w) + ")"; });
+    QObject::connect(frame, &ResizeFrame::OnHandleMouseUp, frame,
                      [this](QWidget *w, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
                          events << "HandleMouseUp(" + Name(w) + ")";
                      });
@@ -73,7 +72,7 @@ void FrameTest::SetUp()
     inPanel = new Shape(panel);
     inPanel->setObjectName("inPanel");
     inPanel->setGeometry(10, 10, 30, 30);
-    frame = new TResizeFrame(form.get(), false);
+    frame = new ResizeFrame(form.get(), false);
     log = std::make_unique<EventLog>(frame);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));

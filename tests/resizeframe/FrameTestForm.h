@@ -23,7 +23,7 @@ inline void PrintTo(const EdgeRect &r, std::ostream *out)
 // Records the frame's eight events as "Event(name x,y)" strings.
 class EventLog {
 public:
-    explicit EventLog(TResizeFrame *frame);
+    explicit EventLog(ResizeFrame *frame);
     QStringList events;
     void clear() { events.clear(); }
     // The events without the mouse moves, which Qt also sends as the pointer
@@ -64,6 +64,6 @@ protected:
     QPushButton *button = nullptr; // (200, 20) 80 x 30
     QWidget *panel = nullptr; // (20, 150) 200 x 100
     Shape *inPanel = nullptr; // (10, 10) 30 x 30 inside the panel
-    TResizeFrame *frame = nullptr;
+    ResizeFrame *frame = nullptr;
     std::unique_ptr<EventLog> log;
 };

@@ -48,10 +48,11 @@ TEST_F(FrameTest, MouseUpIsReportedWithTheNewBoundsInPlace)
     AttachFormControls();
     QRect boundsAtMouseUp;
     bool handlesAtMouseUp = false;
-    QObject::connect(frame, &TResizeFrame::OnMouseUp, frame, [&](QWidget *sender, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-        boundsAtMouseUp = sender->geometry();
-        handlesAtMouseUp = handlesVisible();
-    });
+    QObject::connect(frame, &ResizeFrame::OnMouseUp, frame,
+                     [&](QWidget *sender, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+                         boundsAtMouseUp = sender->geometry();
+                         handlesAtMouseUp = handlesVisible();
+                     });
     drag(at(shapeA, {5, 5}), at(shapeA, {11, 8}));
     EXPECT_EQ(boundsAtMouseUp, QRect(26, 23, 50, 50));
     EXPECT_TRUE(handlesAtMouseUp);
@@ -64,7 +65,7 @@ TEST_F(FrameTest, AWindowedControlMovesInItsParentWithItsCoverInside)
     AttachFormControls();
     drag(at(button, {5, 5}), at(button, {20, 35}));
     EXPECT_EQ(button->geometry(), QRect(215, 50, 80, 30));
-    TCoverControl *cover = frame->Covers()[2];
+    CoverControl *cover = frame->Covers()[2];
     EXPECT_EQ(cover->parentWidget(), button);
     EXPECT_EQ(cover->geometry(), QRect(0, 0, 80, 30));
     EXPECT_EQ(handle(0)->parentWidget(), form.get());
@@ -159,7 +160,7 @@ TEST_F(FrameTest, ADragWhoseReleaseGoesElsewhereIsAbandoned)
 
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QObject::connect(frame, &TResizeFrame::OnMouseDown, &menu, [&] { menu.popup(form->mapToGlobal(QPoint(300, 200))); });
+    QObject::connect(frame, &ResizeFrame::OnMouseDown, &menu, [&] { menu.popup(form->mapToGlobal(QPoint(300, 200))); });
     press(at(shapeA, {5, 5}));
     expectAbandoned("the host opens a popup on the press");
     menu.close();
@@ -223,7 +224,7 @@ TEST_F(FrameTest, TheDragStaysInsideTheParentAndIsFreeAfterTheRelease)
     const QRect panelOnScreen(panel->mapToGlobal(QPoint(0, 0)), panel->size());
     press(at(inPanel, {5, 5}));
     EXPECT_EQ(frame->CursorConfinement(), panelOnScreen);
-    QSignalSpy moves(frame, &TResizeFrame::OnMouseMove);
+    QSignalSpy moves(frame, &ResizeFrame::OnMouseMove);
     // Far beyond the panel's bottom-right corner: the drag sees the corner.
     move(at(inPanel, {5, 5}) + QPoint(300, 300));
     ASSERT_GE(moves.count(), 1);
@@ -282,9 +283,9 @@ TEST_F(FrameTest, AHostThatSquaresTheControlAtTheReleaseGetsHandlesAroundTheSqua
         const int side = std::min(control->width(), control->height());
         frame->SetControlBounds(control, control->x(), control->y(), side, side);
     };
-    QObject::connect(frame, &TResizeFrame::OnMouseUp, frame,
+    QObject::connect(frame, &ResizeFrame::OnMouseUp, frame,
                      [square](QWidget *control, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { square(control); });
-    QObject::connect(frame, &TResizeFrame::OnHandleMouseUp, frame,
+    QObject::connect(frame, &ResizeFrame::OnHandleMouseUp, frame,
                      [square](QWidget *control, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { square(control); });
     click(at(shapeB, {5, 5}));
     EXPECT_EQ(shapeB->geometry(), QRect(100, 20, 20, 20));

@@ -55,13 +55,13 @@ TEST_F(FrameTest, AHostThatDetachesOnAClickOrDoubleClickGetsNothingMore)
 {
     const auto detachAll = [this](QWidget *) { frame->DetachAll(); };
     AttachFormControls();
-    QMetaObject::Connection detacher = QObject::connect(frame, &TResizeFrame::OnClick, frame, detachAll);
+    QMetaObject::Connection detacher = QObject::connect(frame, &ResizeFrame::OnClick, frame, detachAll);
     click(at(shapeA, {5, 5}));
     EXPECT_EQ(log->withoutMoves(), (QStringList{"MouseDown(A 5,5)", "Click(A)"}));
     QObject::disconnect(detacher);
 
     AttachFormControls();
-    QObject::connect(frame, &TResizeFrame::OnDblClick, frame, detachAll);
+    QObject::connect(frame, &ResizeFrame::OnDblClick, frame, detachAll);
     log->clear();
     QTest::mouseDClick(window(), Qt::LeftButton, {}, at(shapeB, {5, 5}));
     EXPECT_EQ(log->withoutMoves(), (QStringList{"MouseDown(B 5,5)", "Click(B)", "MouseUp(B 5,5)", "DblClick(B)"}));
@@ -139,7 +139,7 @@ TEST_F(FrameTest, RightClickOnlyMovesTheFocus)
     EXPECT_EQ(log->withoutMoves(), QStringList{});
     EXPECT_EQ(frame->GetSelectedControls(), QList<QWidget *>{shapeA});
     EXPECT_TRUE(handlesVisible());
-    EXPECT_TRUE(qobject_cast<TKeyCatchWin *>(QApplication::focusWidget()));
+    EXPECT_TRUE(qobject_cast<KeyCatcher *>(QApplication::focusWidget()));
     EXPECT_EQ(opened.count(), 1);
     menu.close();
 }
@@ -242,7 +242,7 @@ TEST(ResizeFrameForm, DetachAllWithoutAttachAllLeavesTheFormsHandlersAlone)
     };
     CountingForm form;
     form.resize(100, 100);
-    TResizeFrame frame(&form);
+    ResizeFrame frame(&form);
     frame.SetAutoAttach(false);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -256,7 +256,7 @@ TEST(ResizeFrameForm, AutoAttachCoversEveryControlOfTheOwnerOnceLoaded)
     QWidget form;
     auto *label = new QWidget(&form);
     auto *shape = new Shape(&form);
-    TResizeFrame frame(&form);
+    ResizeFrame frame(&form);
     EXPECT_TRUE(frame.Covers().isEmpty());
     QCoreApplication::processEvents();
     ASSERT_EQ(frame.Covers().size(), 2);
@@ -268,7 +268,7 @@ TEST(ResizeFrameForm, AFrameMadeWithoutAutoAttachNeverAttachesByItself)
 {
     QWidget form;
     new Shape(&form);
-    TResizeFrame frame(&form, false);
+    ResizeFrame frame(&form, false);
     QCoreApplication::processEvents();
     EXPECT_FALSE(frame.AutoAttach());
     EXPECT_TRUE(frame.Covers().isEmpty());
@@ -278,7 +278,7 @@ TEST(ResizeFrameForm, AFrameOutsideAnyFormAttachesNothing)
 {
     QObject owner;
     Shape loose;
-    TResizeFrame frame(&owner);
+    ResizeFrame frame(&owner);
     EXPECT_EQ(frame.GetOwnerForm(), nullptr);
     frame.AttachControl(&loose);
     frame.AttachAll();
@@ -295,7 +295,7 @@ TEST_F(FrameTest, FormActivationGivesTheKeyCatcherTheFocusAfterAttachAll)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    EXPECT_TRUE(qobject_cast<TKeyCatchWin *>(QApplication::focusWidget()));
+    EXPECT_TRUE(qobject_cast<KeyCatcher *>(QApplication::focusWidget()));
 }
 
 TEST_F(FrameTest, TabStepsForwardAndWraps)
@@ -315,7 +315,7 @@ TEST_F(FrameTest, TabWithOneControlSelectsItAgain)
 {
     frame->AttachControl(shapeA);
     click(at(shapeA, {5, 5}));
-    QSignalSpy downs(frame, &TResizeFrame::OnMouseDown);
+    QSignalSpy downs(frame, &ResizeFrame::OnMouseDown);
     key(Qt::Key_Tab);
     ASSERT_EQ(downs.count(), 1);
     EXPECT_EQ(downs[0][2].value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);

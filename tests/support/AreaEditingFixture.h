@@ -9,9 +9,9 @@
 
 #include "EditorFixture.h"
 #include "TestPictures.h"
+#include "editor/AreaEditor.h"
 #include "editor/CircleDialog.h"
 #include "editor/RectangleDialog.h"
-#include "editor/AreaEditor.h"
 #include "resizeframe/ResizeFrame.h"
 
 class AreaEditingFixture : public EditorFixture {
@@ -30,7 +30,7 @@ protected:
         if (!lines.isEmpty()) {
             ASSERT_TRUE(testpics::WriteBytes(Path("pic.vmo"), (lines.join("\r\n") + "\r\n").toUtf8()));
         }
-        Main().OpenImage(Path("pic.gif"));
+        Main().OpenPictureFile(Path("pic.gif"));
         ASSERT_TRUE(View().isVisible());
     }
     // A map holding the given area lines between its start and end lines.
@@ -40,11 +40,11 @@ protected:
                 + QStringList{"</MAP>"});
     }
 
-    TViewFrm &View() { return editor->ViewFrm(); }
-    TRectFrm &Rect() { return Main().Areas().RectangleDialog(); }
-    TCircFrm &Circ() { return Main().Areas().CircleDialog(); }
-    QRect ShapeBounds() { return View().Shape1->geometry(); }
-    bool ShapeAttached() { return !View().ResizeFrame1->Covers().isEmpty(); }
+    ViewWindow &View() { return editor->View(); }
+    RectangleDialog &Rect() { return Main().Areas().Rectangle(); }
+    CircleDialog &Circ() { return Main().Areas().Circle(); }
+    QRect ShapeBounds() { return View().shape->geometry(); }
+    bool ShapeAttached() { return !View().resizeFrame->Covers().isEmpty(); }
 
     static QStringList Texts(std::initializer_list<QLineEdit *> fields)
     {
@@ -53,11 +53,11 @@ protected:
             texts << field->text();
         return texts;
     }
-    QStringList RectFields() { return Texts({Rect().X0, Rect().Y0, Rect().X1, Rect().Y1}); }
-    QStringList CircFields() { return Texts({Circ().X, Circ().Y, Circ().R}); }
+    QStringList RectFields() { return Texts({Rect().x0Field, Rect().y0Field, Rect().x1Field, Rect().y1Field}); }
+    QStringList CircFields() { return Texts({Circ().xField, Circ().yField, Circ().radiusField}); }
 
     // Selects a line as the user does, so the list reports the change.
-    void SelectLine(int index) { Main().ListBox1->setCurrentRow(index); }
+    void SelectLine(int index) { Main().lineList->setCurrentRow(index); }
 
     static void Activate(QWidget *window)
     {
@@ -74,5 +74,5 @@ protected:
             QTest::keyClicks(field, text);
     }
 
-    QWindow *ViewWindow() { return View().windowHandle(); }
+    QWindow *ViewHandle() { return View().windowHandle(); }
 };

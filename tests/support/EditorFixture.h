@@ -7,9 +7,9 @@
 
 #include "QtPrinters.h"
 #include "app/EditorApp.h"
+#include "editor/MainWindow.h"
 #include "editor/MapDocument.h"
 #include "editor/MapListBox.h"
-#include "editor/MainWindow.h"
 #include "editor/ViewWindow.h"
 
 class EditorFixture : public ::testing::Test {
@@ -26,7 +26,7 @@ protected:
     void Start() { editor = std::make_unique<EditorApp>(environment); }
 
     QString Path(const QString &name) const { return dir.filePath(name); }
-    TMainFrm &Main() { return editor->MainFrm(); }
+    MainWindow &Main() { return editor->Main(); }
     MapDocument &Document() { return editor->Document(); }
     QStringList ListLines()
     {

@@ -31,13 +31,13 @@ QImage Strip(int width, int height, const QColor &fill = kOlive)
     return strip;
 }
 
-QColor Pixel(TBtnGlyph &glyph, TButtonState state, QPoint at)
+QColor Pixel(ButtonGlyph &glyph, ButtonState state, QPoint at)
 {
     const int index = glyph.CreateButtonGlyph(state, TestPalette());
-    return glyph.GlyphList()->Image(index).toImage().pixelColor(at);
+    return glyph.Glyphs()->Image(index).toImage().pixelColor(at);
 }
 
-TEST(BtnGlyphTest, AssignedStripSetsImageCountAndTransparentColour)
+TEST(ButtonGlyphTest, AssignedStripSetsImageCountAndTransparentColour)
 {
     struct Row {
         QSize strip;
@@ -48,7 +48,7 @@ TEST(BtnGlyphTest, AssignedStripSetsImageCountAndTransparentColour)
         {{32, 16}, 2, {16, 16}}, {{64, 16}, 4, {16, 16}}, {{96, 16}, 1, {96, 16}}, {{30, 16}, 3, {10, 16}},
     };
     for (const Row &row : rows) {
-        TBtnGlyph glyph;
+        ButtonGlyph glyph;
         glyph.SetNumGlyphs(3);
         QImage strip = Strip(row.strip.width(), row.strip.height(), Qt::red);
         strip.setPixelColor(0, row.strip.height() - 1, Qt::blue);
@@ -58,26 +58,26 @@ TEST(BtnGlyphTest, AssignedStripSetsImageCountAndTransparentColour)
         EXPECT_EQ(glyph.TransparentColor(), QColor(Qt::blue));
     }
 
-    TBtnGlyph twoColour;
+    ButtonGlyph twoColour;
     EXPECT_EQ(twoColour.TransparentColor(), kOlive);
     QImage mono(16, 16, QImage::Format_Mono);
     mono.fill(0);
     twoColour.SetGlyph(mono);
     EXPECT_EQ(twoColour.TransparentColor(), QColor(Qt::white));
 
-    TBtnGlyph empty;
+    ButtonGlyph empty;
     empty.SetGlyph(QImage());
     EXPECT_EQ(empty.GlyphSize(), QSize(0, 0));
     EXPECT_EQ(empty.CreateButtonGlyph(psUp, TestPalette()), -1);
 }
 
-TEST(BtnGlyphTest, ALoneImageIsEmbossedWhenDisabled)
+TEST(ButtonGlyphTest, ALoneImageIsEmbossedWhenDisabled)
 {
     // Dark pixels in highlight one pixel down and right, then in shadow; light ones vanish.
     QImage single = Strip(16, 16);
     single.setPixelColor(3, 3, Qt::black);
     single.setPixelColor(8, 8, Qt::yellow);
-    TBtnGlyph glyph;
+    ButtonGlyph glyph;
     glyph.SetGlyph(single);
     EXPECT_EQ(Pixel(glyph, psDisabled, {3, 3}), kShadow);
     EXPECT_EQ(Pixel(glyph, psDisabled, {4, 4}), kLight);
@@ -86,24 +86,24 @@ TEST(BtnGlyphTest, ALoneImageIsEmbossedWhenDisabled)
     EXPECT_EQ(Pixel(glyph, psDown, {3, 3}), QColor(Qt::black));
 }
 
-TEST(BtnGlyphTest, EqualSizesShareOneListAndReuseFreedSlots)
+TEST(ButtonGlyphTest, EqualSizesShareOneListAndReuseFreedSlots)
 {
-    TBtnGlyph a, b, c, wide;
-    for (TBtnGlyph *glyph : {&a, &b, &c})
+    ButtonGlyph a, b, c, wide;
+    for (ButtonGlyph *glyph : {&a, &b, &c})
         glyph->SetGlyph(Strip(32, 16));
     wide.SetGlyph(Strip(20, 10));
 
     EXPECT_EQ(a.CreateButtonGlyph(psFlat, TestPalette()), 0);
     EXPECT_EQ(b.CreateButtonGlyph(psFlat, TestPalette()), 1);
     EXPECT_EQ(a.CreateButtonGlyph(psUp, TestPalette()), 2);
-    EXPECT_EQ(b.GlyphList(), a.GlyphList());
+    EXPECT_EQ(b.Glyphs(), a.Glyphs());
     wide.CreateButtonGlyph(psUp, TestPalette());
-    EXPECT_NE(wide.GlyphList(), a.GlyphList());
-    EXPECT_EQ(a.GlyphList()->Count(), 3);
+    EXPECT_NE(wide.Glyphs(), a.Glyphs());
+    EXPECT_EQ(a.Glyphs()->Count(), 3);
 
     a.SetGlyph(Strip(32, 16)); // drops a's images
-    EXPECT_EQ(a.GlyphList(), nullptr);
-    EXPECT_EQ(b.GlyphList()->Count(), 1);
+    EXPECT_EQ(a.Glyphs(), nullptr);
+    EXPECT_EQ(b.Glyphs()->Count(), 1);
     EXPECT_EQ(c.CreateButtonGlyph(psFlat, TestPalette()), 0);
     EXPECT_EQ(a.CreateButtonGlyph(psFlat, TestPalette()), 2);
 }

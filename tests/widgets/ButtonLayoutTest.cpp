@@ -13,7 +13,7 @@ TEST(ButtonLayoutTest, PlacesGlyphAndCaption)
         const char *name;
         QRect client;
         QSize glyph, text;
-        TButtonLayout layout;
+        GlyphSide layout;
         int margin, spacing;
         QPoint glyphPos, textPos;
     };

@@ -45,7 +45,7 @@ protected:
         colours.setColor(QPalette::Dark, kShadow);
         colours.setColor(QPalette::ButtonText, Qt::black);
         form->setPalette(colours);
-        button = new TPanelButton(form.get());
+        button = new PanelButton(form.get());
         button->setGeometry(20, 20, 53, 46);
         button->SetCaption("Go");
         button->SetLayout(blGlyphTop);
@@ -69,7 +69,7 @@ protected:
     }
 
     std::unique_ptr<QWidget> form;
-    TPanelButton *button = nullptr;
+    PanelButton *button = nullptr;
 };
 
 TEST_F(PanelButtonTest, PressAndReleaseFollowThePointer)
@@ -78,7 +78,7 @@ TEST_F(PanelButtonTest, PressAndReleaseFollowThePointer)
     struct Step {
         Action action;
         QPoint at; // in the button's coordinates
-        TButtonState state;
+        ButtonState state;
     };
     struct Row {
         const char *name;
@@ -102,7 +102,7 @@ TEST_F(PanelButtonTest, PressAndReleaseFollowThePointer)
         button->setEnabled(row.enabled);
         QTest::mouseMove(window(), {190, 140});
         button->grab(); // a paint settles the disabled look
-        QSignalSpy clicks(button, &TPanelButton::OnClick);
+        QSignalSpy clicks(button, &PanelButton::OnClick);
         for (const Step &step : row.steps) {
             const QPoint at = on(step.at);
             switch (step.action) {
@@ -185,7 +185,7 @@ TEST_F(PanelButtonTest, TheAcceleratorClicksAnEnabledButton)
     button->SetCaption("&Go");
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QSignalSpy clicks(button, &TPanelButton::OnClick);
+    QSignalSpy clicks(button, &PanelButton::OnClick);
     QTest::keyClick(form.get(), Qt::Key_G, Qt::AltModifier);
     EXPECT_EQ(clicks.count(), 1);
     button->setEnabled(false);
