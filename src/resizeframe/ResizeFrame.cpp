@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr std::array<Qt::CursorShape, HandleCount> HandleCursors = {
-    Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
-    Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor};
-
 QRect ClientAreaOnScreen(const QWidget *widget)
 {
     return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
@@ -36,8 +32,6 @@ ResizeFrame::~ResizeFrame()
         delete cover->data();
     delete rubberBand_.data();
     delete overlay_.data();
-    for (const QPointer<QWidget> &handle : handles_)
-        delete handle.data();
     delete keyCatcher_.data();
 }
 
@@ -69,12 +63,7 @@ QList<CoverControl *> ResizeFrame::Covers() const
 
 QList<QWidget *> ResizeFrame::Handles() const
 {
-    QList<QWidget *> live;
-    for (const QPointer<QWidget> &handle : handles_) {
-        if (handle)
-            live.append(handle);
-    }
-    return live;
+    return handles_.Live();
 }
 
 CoverControl *ResizeFrame::FindCover(const QWidget *control) const
@@ -88,11 +77,7 @@ CoverControl *ResizeFrame::FindCover(const QWidget *control) const
 
 int ResizeFrame::HandleIndex(const QObject *widget) const
 {
-    for (int i = 0; i < HandleCount; ++i) {
-        if (handles_[i] && handles_[i] == widget)
-            return i;
-    }
-    return -1;
+    return handles_.IndexOf(widget);
 }
 
 bool ResizeFrame::IsFramePart(const QWidget *widget) const
@@ -311,39 +296,24 @@ bool ResizeFrame::IsDeleteProtected(const QWidget *control) const
 void ResizeFrame::SetHandleColor(const QColor &color)
 {
     handleColor_ = color;
-    QPalette palette;
-    palette.setColor(QPalette::Window, color);
-    for (const QPointer<QWidget> &handle : handles_) {
-        if (handle)
-            handle->setPalette(palette);
-    }
+    handles_.SetColour(color);
     for (CoverControl *cover : Covers())
         cover->update();
 }
 
 void ResizeFrame::CreateHandles()
 {
-    for (QPointer<QWidget> &handle : handles_) {
-        delete handle.data();
-        handle = new QWidget;
-        handle->setAutoFillBackground(true);
-        handle->installEventFilter(this);
-        handle->hide();
-    }
+    handles_.Create(this);
 }
 
 void ResizeFrame::HideHandles()
 {
-    for (const QPointer<QWidget> &handle : handles_) {
-        if (handle)
-            handle->hide();
-    }
+    handles_.Hide();
 }
 
 bool ResizeFrame::HandlesShown() const
 {
-    return std::any_of(handles_.begin(), handles_.end(),
-                       [](const QPointer<QWidget> &handle) { return handle && !handle->isHidden(); });
+    return handles_.Shown();
 }
 
 void ResizeFrame::ShowHandles()
@@ -356,19 +326,7 @@ void ResizeFrame::ShowHandles()
     // The cover of a windowed control sits inside it; mapping its corner to
     // the control's parent places the handles alike for both kinds.
     const QRect bounds(currentCover_->mapTo(parent, QPoint(0, 0)), currentCover_->size());
-    QPalette palette;
-    palette.setColor(QPalette::Window, handleColor_);
-    for (int i = 0; i < HandleCount; ++i) {
-        QWidget *handle = handles_[i];
-        if (handle->parentWidget() != parent)
-            handle->setParent(parent);
-        handle->setPalette(palette);
-        handle->setAutoFillBackground(true);
-        handle->setGeometry(QRect(HandleTopLeft(i, bounds, handleSize_), QSize(handleSize_, handleSize_)));
-        handle->setCursor(HandleCursors[i]);
-        handle->raise();
-        handle->show();
-    }
+    handles_.ShowAround(parent, bounds, handleSize_, handleColor_);
 }
 
 QRect ResizeFrame::CursorConfinement() const
@@ -532,14 +490,7 @@ void ResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::K
     emit OnHandleMouseDown(cover->AttachedControl(), button, shift, x, y);
     if (!cover || !cover->AttachedParent() || mouseTaken_)
         return;
-    // A hidden widget loses the press's mouse grab in Qt, so the pressed
-    // handle stays shown for the drag but stops painting; the others hide.
-    for (const QPointer<QWidget> &each : handles_) {
-        if (each == handle)
-            each->setAutoFillBackground(false);
-        else if (each)
-            each->hide();
-    }
+    handles_.KeepForDrag(handle);
     handleDragging_ = true;
     BeginDragIn(cover->AttachedParent());
     cover->BeginOutline(x, y, overlay_);

@@ -5,6 +5,7 @@
 #include "resizeframe/KeyCatcher.h"
 #include "resizeframe/OutlineGeometry.h"
 #include "resizeframe/OutlineOverlay.h"
+#include "resizeframe/SizingHandles.h"
 
 #include <QColor>
 #include <QList>
@@ -14,7 +15,6 @@
 #include <QRect>
 #include <QWidget>
 
-#include <array>
 #include <vector>
 
 // ResizeFrame makes controls of a form movable and resizable with the mouse.
@@ -181,7 +181,7 @@ private:
     QPointer<QWidget> dragParent_; // the parent whose client area confines the drag
     QPointer<KeyCatcher> keyCatcher_;
     QPointer<QWidget> filteredForm_; // the owner form while AttachAll holds it
-    std::array<QPointer<QWidget>, HandleCount> handles_;
+    SizingHandles handles_;
     QPointer<CoverControl> rubberBand_;
     QPointer<OutlineOverlay> overlay_;
     std::vector<QPointer<QWidget>> deleteProtected_;
