@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -19,9 +18,7 @@
 
 #include <stdexcept>
 #include <utility>
-#include <vector>
 
-#include "core/AreaGeometry.h"
 #include "core/AsciiText.h"
 #include "core/FileFilter.h"
 #include "core/IntConv.h"
