@@ -12,4 +12,10 @@ int NewAreaLineIndex(int count)
     return count > 0 ? count - 1 : 0;
 }
 
+int MovedLineIndex(int index, int step, int count)
+{
+    const int target = index + step;
+    return IsProtectedLine(index, count) || IsProtectedLine(target, count) ? -1 : target;
+}
+
 } // namespace vemo

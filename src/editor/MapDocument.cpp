@@ -2,13 +2,36 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <utility>
 
 #include "core/MapFile.h"
 #include "editor/MapLineModel.h"
 #include "imagelib/SafeSaveFile.h"
 
-MapDocument::MapDocument(QObject *parent) : QObject(parent), lines_(new MapLineModel(this)) {}
+namespace {
+
+// One step of the history: the change and how to take it back.
+class MapChange : public QUndoCommand {
+public:
+    MapChange(const char *name, std::function<void()> change, std::function<void()> undo)
+        : QUndoCommand(QString::fromLatin1(name)), change_(std::move(change)), undo_(std::move(undo))
+    {
+    }
+    void redo() override { change_(); }
+    void undo() override { undo_(); }
+
+private:
+    std::function<void()> change_;
+    std::function<void()> undo_;
+};
+
+} // namespace
+
+MapDocument::MapDocument(QObject *parent) : QObject(parent), lines_(new MapLineModel(this))
+{
+    connect(&history_, &QUndoStack::indexChanged, this, &MapDocument::Changed);
+}
 
 const std::vector<std::string> &MapDocument::Lines() const
 {
@@ -45,13 +68,15 @@ void MapDocument::Load(const QString &picturePath, const QString &mapFilePath, c
     codec_ = text.codec;
     lines_->SetTextCodec(text.codec);
     lines_->SetLines(std::move(text.lines));
-    modified_ = false;
+    history_.clear();
+    marked_ = false;
 }
 
 void MapDocument::Close()
 {
     lines_->SetLines({});
-    modified_ = false;
+    history_.clear();
+    marked_ = false;
 }
 
 bool MapDocument::Save()
@@ -59,40 +84,71 @@ bool MapDocument::Save()
     // Written beside the old file and renamed over it, so a failed write never loses the old one.
     if (!SafeSaveFile::Replace(mapFilePath_, QByteArray::fromStdString(vemo::JoinMapFileLines(Lines()))))
         return false;
-    modified_ = false;
+    history_.setClean();
+    marked_ = false;
     return true;
 }
 
 void MapDocument::InsertLine(int index, const std::string &line)
 {
-    lines_->InsertLine(index, line);
-    Touch();
+    const int at = std::clamp(index, 0, LineCount());
+    Apply("New Area", [=, this] { lines_->InsertLine(at, line); }, [=, this] { lines_->RemoveLine(at); });
 }
 
 void MapDocument::ReplaceLine(int index, const std::string &line)
 {
-    lines_->SetLineAt(index, line);
-    Touch();
+    const std::string before = LineAt(index);
+    Apply("Edit Area", [=, this] { lines_->SetLineAt(index, line); },
+          [=, this] { lines_->SetLineAt(index, before); });
 }
 
 void MapDocument::RemoveLine(int index)
 {
-    lines_->RemoveLine(index);
-    Touch();
+    if (index < 0 || index >= LineCount()) {
+        // Nothing to remove, but the user asked for a change: closing still asks, as it always has.
+        Apply("Delete Area", [] {}, [] {});
+        return;
+    }
+    const std::string removed = LineAt(index);
+    Apply("Delete Area", [=, this] { lines_->RemoveLine(index); },
+          [=, this] { lines_->InsertLine(index, removed); });
+}
+
+void MapDocument::MoveLine(int from, int to)
+{
+    const std::string moved = LineAt(from);
+    const auto move = [this, moved](int out, int in) {
+        lines_->RemoveLine(out);
+        lines_->InsertLine(in, moved);
+    };
+    Apply(to < from ? "Move Area Up" : "Move Area Down", [=] { move(from, to); }, [=] { move(to, from); });
 }
 
 void MapDocument::ReplaceImageAndMapLines(const std::string &imageLine, const std::string &mapStartLine)
 {
-    lines_->RemoveLine(0);
-    lines_->RemoveLine(0);
-    lines_->InsertLine(0, imageLine);
-    lines_->InsertLine(1, mapStartLine);
-    Touch();
+    // Written as two removals and two insertions, so a map of fewer than two lines gets both.
+    const int kept = std::min(LineCount(), 2);
+    const std::vector<std::string> before(Lines().begin(), Lines().begin() + kept);
+    Apply(
+        "Image Property",
+        [=, this] {
+            for (int i = 0; i < kept; ++i)
+                lines_->RemoveLine(0);
+            lines_->InsertLine(0, imageLine);
+            lines_->InsertLine(1, mapStartLine);
+        },
+        [=, this] {
+            lines_->RemoveLine(0);
+            lines_->RemoveLine(0);
+            for (int i = kept - 1; i >= 0; --i)
+                lines_->InsertLine(0, before[static_cast<std::size_t>(i)]);
+        });
 }
 
 void MapDocument::MarkModified()
 {
-    Touch();
+    marked_ = true;
+    emit Changed();
 }
 
 void MapDocument::KeepImageProperties(int border, const QString &mapName)
@@ -101,8 +157,8 @@ void MapDocument::KeepImageProperties(int border, const QString &mapName)
     mapName_ = mapName;
 }
 
-void MapDocument::Touch()
+void MapDocument::Apply(const char *name, std::function<void()> change, std::function<void()> undo)
 {
-    modified_ = true;
-    emit Changed();
+    // Pushing runs the change.
+    history_.push(new MapChange(name, std::move(change), std::move(undo)));
 }

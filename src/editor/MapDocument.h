@@ -2,10 +2,13 @@
 // The open image map: its lines (as exact bytes, in a list model that views show), the picture
 // and side file it belongs to, the encoding of its text, and whether it changed since it was
 // opened or saved. Every change to the lines goes through the verbs below, so there is one place
-// where the map changes; the rules that make the lines live in the text core.
+// where the map changes, and each one can be undone; the rules that make the lines live in the
+// text core.
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,8 +38,12 @@ public:
     int Border() const { return border_; }
     // The encoding of the map's lines: its side file's, or UTF-8 for a new map.
     const TextCodec &Codec() const { return codec_; }
-    // The map has changed since it was opened or saved.
-    bool Modified() const { return modified_; }
+    // The map has changed since it was opened or saved: a change not undone since then, or a
+    // change marked.
+    bool Modified() const { return marked_ || !history_.isClean(); }
+    // The changes since the map was opened, for undo and redo. Opening, closing and saving
+    // never touch it except to mark where the saved state is.
+    QUndoStack &History() { return history_; }
 
     struct MapText {
         std::vector<std::string> lines;
@@ -45,33 +52,37 @@ public:
     // The lines and encoding of the side file at path; nothing when it cannot be read.
     static std::optional<MapText> ReadSideFile(const QString &path);
 
-    // Makes text the open map, unmodified, for the picture at picturePath.
+    // Makes text the open map, unmodified and with nothing to undo, for the picture at picturePath.
     void Load(const QString &picturePath, const QString &mapFilePath, const QString &mapName, MapText text);
-    // Empties the map; it is no longer modified.
+    // Empties the map; it is no longer modified and there is nothing to undo.
     void Close();
     // Writes the lines to the side file whole, or leaves the old file as it was and returns
-    // false. A written map is no longer modified.
+    // false. A written map is no longer modified, until a change or an undo.
     bool Save();
 
-    // The changes. Each one marks the map modified and reports Changed.
+    // The changes, each one undoable as one step named for what the user did. Each marks the
+    // map modified and reports Changed, as do its undo and redo.
     void InsertLine(int index, const std::string &line);
     void ReplaceLine(int index, const std::string &line);
     void RemoveLine(int index);
+    // Moves the line at from so that it stands at to (both inside the map).
+    void MoveLine(int from, int to);
     // The image line and the map start line, the first two lines, rewritten together.
     void ReplaceImageAndMapLines(const std::string &imageLine, const std::string &mapStartLine);
     // A change the lines do not show yet (a region turned into another kind in its dialog):
-    // closing must still ask about the map.
+    // closing must still ask about the map. It is not a step of its own to undo.
     void MarkModified();
 
     // Keeps the values the image property dialog was left with.
     void KeepImageProperties(int border, const QString &mapName);
 
 signals:
-    // The lines or the modified mark changed through one of the verbs above.
+    // The lines or the modified mark changed through one of the verbs above, an undo or a redo.
     void Changed();
 
 private:
-    void Touch();
+    // Runs change now as one undoable step called name; undo takes it back.
+    void Apply(const char *name, std::function<void()> change, std::function<void()> undo);
 
     MapLineModel *lines_;
     QString picturePath_;
@@ -79,5 +90,6 @@ private:
     QString mapName_;
     int border_ = 0;
     TextCodec codec_;
-    bool modified_ = false;
+    QUndoStack history_;
+    bool marked_ = false;
 };

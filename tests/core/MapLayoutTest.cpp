@@ -28,4 +28,15 @@ TEST(MapLayoutTest, NewAreasGoBeforeTheLastLine)
     EXPECT_EQ(vemo::NewAreaLineIndex(0), 0);
 }
 
+TEST(MapLayoutTest, AreaLinesMoveOnlyAmongAreaLines)
+{
+    // A map of six lines: the area lines are 2, 3 and 4.
+    const struct {
+        int index, step, expected;
+    } cases[] = {{2, -1, -1}, {2, +1, 3}, {3, -1, 2}, {4, +1, -1}, {1, +1, -1}, {5, -1, -1}, {-1, +1, -1}, {9, -1, -1}};
+    for (const auto &c : cases)
+        EXPECT_EQ(vemo::MovedLineIndex(c.index, c.step, 6), c.expected) << c.index << " by " << c.step;
+    EXPECT_EQ(vemo::MovedLineIndex(2, +1, 4), -1) << "a lone area line stays";
+}
+
 } // namespace

@@ -64,6 +64,49 @@ TEST(MapDocumentVerbsTest, EveryChangeMarksTheMapModifiedAndIsReported)
     EXPECT_FALSE(MapDocument::ReadSideFile(folder.filePath("blocked.vmo")));
 }
 
+// Each change is one step of the history: undo takes it back, redo does it again, and the map
+// is modified exactly when it differs from what was loaded or saved.
+TEST(MapDocumentVerbsTest, EveryChangeUndoesAndRedoesAndUndoingToTheSaveClearsTheMark)
+{
+    QTemporaryDir folder;
+    const std::vector<std::string> loaded{"<IMG>", "<MAP>", "<A1>", "<A2>", "</MAP>"};
+    const struct {
+        const char *undoText;
+        std::function<void(MapDocument &)> change;
+    } cases[] = {
+        {"New Area", [](MapDocument &d) { d.InsertLine(4, "<A3>"); }},
+        {"Edit Area", [](MapDocument &d) { d.ReplaceLine(2, "<B1>"); }},
+        {"Delete Area", [](MapDocument &d) { d.RemoveLine(3); }},
+        {"Move Area Down", [](MapDocument &d) { d.MoveLine(2, 3); }},
+        {"Move Area Up", [](MapDocument &d) { d.MoveLine(3, 2); }},
+        {"Image Property", [](MapDocument &d) { d.ReplaceImageAndMapLines("<IMG B>", "<MAP B>"); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.undoText);
+        MapDocument document;
+        document.Load(folder.filePath("pic.gif"), folder.filePath("pic.vmo"), "pic", {loaded, TextCodec()});
+        EXPECT_FALSE(document.History().canUndo());
+        c.change(document);
+        const std::vector<std::string> changed = document.Lines();
+        EXPECT_NE(changed, loaded);
+        EXPECT_EQ(document.History().undoText(), c.undoText);
+
+        document.History().undo();
+        EXPECT_EQ(document.Lines(), loaded);
+        EXPECT_FALSE(document.Modified());
+        document.History().redo();
+        EXPECT_EQ(document.Lines(), changed);
+        EXPECT_TRUE(document.Modified());
+
+        ASSERT_TRUE(document.Save());
+        document.History().undo();
+        EXPECT_TRUE(document.Modified()) << "the loaded lines are not the saved ones";
+        document.History().redo();
+        EXPECT_FALSE(document.Modified()) << "back at the save";
+        EXPECT_EQ(MapDocument::ReadSideFile(folder.filePath("pic.vmo"))->lines, changed) << "undo never writes";
+    }
+}
+
 class MapDocumentTest : public EditorFixture {
 protected:
     void SetUp() override
