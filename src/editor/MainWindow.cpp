@@ -19,7 +19,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "core/AsciiText.h"
 #include "core/FileFilter.h"
 #include "core/IntConv.h"
 #include "core/MapFile.h"
@@ -40,23 +39,19 @@
 #include "editor/ImagePropertiesDialog.h"
 #include "editor/MapDocument.h"
 #include "editor/MapListBox.h"
+#include "editor/PictureOpener.h"
 #include "editor/ToolGlyphs.h"
 #include "editor/ViewWindow.h"
 #include "imagelib/ImageLibrary.h"
-#include "imagelib/ImageLoadError.h"
 #include "widgets/ClampingSpinBox.h"
 #include "widgets/PictureBox.h"
 
 namespace {
 
-constexpr UiText kCannotLoad{"画像ファイルが読み込めませんでした。", "Cannot load this Graphic file!"};
 constexpr UiText kSaveChanges{"イメージマップに変更が加えられました。\r\n今ここで保存しますか？",
                               "This image map is changed!!\r\nDo you save now?"};
 constexpr UiText kRegionNotSet{"領域がまだ設定されていません。\r\n今ここで設定しますか？",
                                "This region is not set yet!!\r\nDo you set it now?"};
-constexpr UiText kReplaceJpeg{"%1 は既に存在します。\r\n変換した画像で上書きしますか？",
-                              "%1 already exists!\r\nDo you replace it with the converted picture?"};
-constexpr UiText kCannotReadMap{"%1 が読み込めません", "Cannot read %1"};
 constexpr UiText kCannotWriteMap{"%1 に書き込めません", "Cannot write %1"};
 constexpr UiText kTestPageNotPlainFile{"%1 はリンクか通常のファイルではないため書き込めません",
                                        "Cannot write %1: it is a link or not a regular file"};
@@ -82,7 +77,8 @@ const vemo::PathStyle kPaths = vemo::NativePathStyle();
 
 MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &imageLibrary,
                        const StartupEnvironment &environment, QWidget *parent)
-    : QMainWindow(parent), document_(document), view_(view), imageLibrary_(imageLibrary), environment_(environment)
+    : QMainWindow(parent), document_(document), view_(view), imageLibrary_(imageLibrary), environment_(environment),
+      opener_(imageLibrary, view, *this, environment.japanese)
 {
     setWindowTitle(QStringLiteral("Vemo-Editor"));
     // On top like the view, so that a view as large as the screen never buries the commands:
@@ -364,67 +360,21 @@ void MainWindow::OpenPictureFile(const QString &openedPath)
 {
     if (!CloseMap())
         return;
-
-    try {
-        view_.ShowPicture(QPixmap::fromImage(imageLibrary_.Load(openedPath, 1)));
-    } catch (const ImageLoadError &) {
-        MessageDlg(this, MessageKind::Error, kCannotLoad.In(environment_.japanese), static_cast<int>(MessageButton::Ok));
+    std::optional<PictureOpener::Opened> opened = opener_.Open(openedPath);
+    if (!opened)
         return;
-    }
 
-    std::string path = Bytes(openedPath);
-    const std::string extension = vemo::UpperAscii(vemo::ExtensionPart(path, kPaths));
-    const char *kind = "JPEG";
-    if (extension == ".GIF") {
-        kind = "GIF";
-    } else if (extension != ".JPG") {
-        path = vemo::ChangeExtension(path, ".jpg", kPaths);
-        if (!ConvertToJpeg(openedPath, Text(path)))
-            return;
-    }
-
-    const int width = view_.picture->PictureWidth();
-    const int height = view_.picture->PictureHeight();
-    const std::string fileName = vemo::FileNamePart(path, kPaths);
-    const QString mapName = Text(vemo::MapNameFromFileName(fileName));
-    const QString mapFileName = Text(vemo::ChangeExtension(path, vemo::kMapFileExtension, kPaths));
-    // Read before the document shows, so a side file that cannot be read leaves none open.
-    MapDocument::MapText text;
-    if (QFileInfo::exists(mapFileName)) {
-        std::optional<MapDocument::MapText> read = MapDocument::ReadSideFile(mapFileName);
-        if (!read)
-            throw std::runtime_error(Bytes(kCannotReadMap.In(environment_.japanese).arg(mapFileName)));
-        text = std::move(*read);
-    } else {
-        // The names are attribute values of the new lines like any other.
-        text.lines = vemo::NewMapLines(text.codec.AttributeValue(Text(fileName)), width, height,
-                                       text.codec.AttributeValue(mapName));
-    }
-
-    view_.setWindowTitle(Text(fileName + " in " + vemo::FolderForDisplay(path, kPaths)));
+    const std::string path = Bytes(opened->picturePath);
+    view_.setWindowTitle(Text(vemo::FileNamePart(path, kPaths) + " in " + vemo::FolderForDisplay(path, kPaths)));
     view_.FitToPicture();
-    view_.SetStatusPanel(1, QStringLiteral("%1 %2 x %3").arg(QLatin1String(kind)).arg(width).arg(height));
+    view_.SetStatusPanel(
+        1, QStringLiteral("%1 %2 x %3").arg(QLatin1String(opened->kind)).arg(opened->width).arg(opened->height));
     view_.show();
     view_.raise();
     EnableCommands();
 
-    document_.Load(Text(path), mapFileName, mapName, std::move(text));
+    document_.Load(opened->picturePath, opened->mapFilePath, opened->mapName, std::move(opened->text));
     statusPanels_[1]->setText(Text(vemo::LinkBaseFolder(path, kPaths)));
-}
-
-bool MainWindow::ConvertToJpeg(const QString &sourcePath, const QString &jpegPath)
-{
-    // A JPEG of the same name that we did not convert from this picture is the user's own
-    // picture: replacing it needs their consent.
-    const QString sourceName = QFileInfo(sourcePath).fileName();
-    if (QFileInfo::exists(jpegPath) && ImageLibrary::ConvertedFrom(jpegPath) != sourceName) {
-        const QString question = kReplaceJpeg.In(environment_.japanese).arg(QFileInfo(jpegPath).fileName());
-        const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No);
-        if (MessageDlg(this, MessageKind::Warning, question, buttons) != MessageButton::Yes)
-            return false;
-    }
-    imageLibrary_.SaveAsJpeg(80, jpegPath);
-    return true;
 }
 
 void MainWindow::WriteMapFile()

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "desktop/StartupEnvironment.h"
+#include "editor/PictureOpener.h"
 #include "editor/TestPageFiles.h"
 #include "widgets/PanelButton.h"
 
@@ -89,8 +90,6 @@ private:
     void Guarded(void (MainWindow::*handler)());
     QAction *NewAction(QMenu *menu, const char *caption, void (MainWindow::*handler)());
 
-    // Writes the picture as JPEG beside it; false when the user keeps an unrelated JPEG there.
-    bool ConvertToJpeg(const QString &sourcePath, const QString &jpegPath);
     // Writes the side file whole, or raises "Cannot write <path>" leaving the old file as it was.
     void WriteMapFile();
     QString TestPagePath() const;
@@ -102,6 +101,7 @@ private:
     ViewWindow &view_;
     ImageLibrary &imageLibrary_;
     StartupEnvironment environment_;
+    PictureOpener opener_;
     QString settingsPath_;
     bool firstActivation_ = false;
     TestPageFiles testPages_;

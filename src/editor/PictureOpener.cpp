@@ -1,0 +1,89 @@
+#include "editor/PictureOpener.h"
+
+#include <QFileInfo>
+#include <QPixmap>
+
+#include <stdexcept>
+#include <utility>
+
+#include "core/AsciiText.h"
+#include "core/MapFile.h"
+#include "core/MapLines.h"
+#include "core/PathRules.h"
+#include "desktop/LocalText.h"
+#include "desktop/MessageDialogs.h"
+#include "desktop/UiText.h"
+#include "editor/ViewWindow.h"
+#include "imagelib/ImageLibrary.h"
+#include "imagelib/ImageLoadError.h"
+#include "widgets/PictureBox.h"
+
+namespace {
+
+constexpr UiText kCannotLoad{"画像ファイルが読み込めませんでした。", "Cannot load this Graphic file!"};
+constexpr UiText kReplaceJpeg{"%1 は既に存在します。\r\n変換した画像で上書きしますか？",
+                              "%1 already exists!\r\nDo you replace it with the converted picture?"};
+constexpr UiText kCannotReadMap{"%1 が読み込めません", "Cannot read %1"};
+
+const vemo::PathStyle kPaths = vemo::NativePathStyle();
+
+} // namespace
+
+PictureOpener::PictureOpener(ImageLibrary &library, ViewWindow &view, QWidget &asker, bool japanese)
+    : library_(library), view_(view), asker_(asker), japanese_(japanese)
+{
+}
+
+std::optional<PictureOpener::Opened> PictureOpener::Open(const QString &openedPath)
+{
+    try {
+        view_.ShowPicture(QPixmap::fromImage(library_.Load(openedPath, 1)));
+    } catch (const ImageLoadError &) {
+        MessageDlg(&asker_, MessageKind::Error, kCannotLoad.In(japanese_), static_cast<int>(MessageButton::Ok));
+        return std::nullopt;
+    }
+
+    std::string path = Bytes(openedPath);
+    const std::string extension = vemo::UpperAscii(vemo::ExtensionPart(path, kPaths));
+    const char *kind = "JPEG";
+    if (extension == ".GIF") {
+        kind = "GIF";
+    } else if (extension != ".JPG") {
+        path = vemo::ChangeExtension(path, ".jpg", kPaths);
+        if (!ConvertToJpeg(openedPath, Text(path)))
+            return std::nullopt;
+    }
+
+    const int width = view_.picture->PictureWidth();
+    const int height = view_.picture->PictureHeight();
+    const std::string fileName = vemo::FileNamePart(path, kPaths);
+    const QString mapName = Text(vemo::MapNameFromFileName(fileName));
+    const QString mapFilePath = Text(vemo::ChangeExtension(path, vemo::kMapFileExtension, kPaths));
+    MapDocument::MapText text;
+    if (QFileInfo::exists(mapFilePath)) {
+        std::optional<MapDocument::MapText> read = MapDocument::ReadSideFile(mapFilePath);
+        if (!read)
+            throw std::runtime_error(Bytes(kCannotReadMap.In(japanese_).arg(mapFilePath)));
+        text = std::move(*read);
+    } else {
+        // The names are attribute values of the new lines like any other.
+        text.lines = vemo::NewMapLines(text.codec.AttributeValue(Text(fileName)), width, height,
+                                       text.codec.AttributeValue(mapName));
+    }
+    return Opened{Text(path), kind, width, height, mapFilePath, mapName, std::move(text)};
+}
+
+bool PictureOpener::ConvertToJpeg(const QString &sourcePath, const QString &jpegPath)
+{
+    // A JPEG of the same name that we did not convert from this picture is the user's own
+    // picture: replacing it needs their consent.
+    const QString sourceName = QFileInfo(sourcePath).fileName();
+    if (QFileInfo::exists(jpegPath) && ImageLibrary::ConvertedFrom(jpegPath) != sourceName) {
+        const QString question = kReplaceJpeg.In(japanese_).arg(QFileInfo(jpegPath).fileName());
+        const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No);
+        if (MessageDlg(&asker_, MessageKind::Warning, question, buttons) != MessageButton::Yes)
+            return false;
+    }
+    library_.SaveAsJpeg(80, jpegPath);
+    return true;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Opening a picture for its map: the picture decoded onto the view, a picture that is neither
+// GIF nor JPEG written as a JPEG beside it (the map then refers to the JPEG), and the side file
+// read, or three new lines made for a picture that has none.
+#include <QString>
+
+#include <optional>
+
+#include "editor/MapDocument.h"
+
+class ImageLibrary;
+class QWidget;
+class ViewWindow;
+
+class PictureOpener {
+public:
+    // asker is the window the questions and messages are shown over.
+    PictureOpener(ImageLibrary &library, ViewWindow &view, QWidget &asker, bool japanese);
+
+    struct Opened {
+        QString picturePath; // the JPEG written, after a conversion
+        const char *kind;    // "GIF" or "JPEG"
+        int width;
+        int height;
+        QString mapFilePath;
+        QString mapName;
+        MapDocument::MapText text;
+    };
+    // The picture at path and its map. Nothing when the picture cannot be loaded (said in a
+    // message) or the user keeps a JPEG of the same name; a side file that cannot be read is
+    // raised as an error, before anything is opened.
+    std::optional<Opened> Open(const QString &path);
+
+private:
+    // Writes the picture as JPEG beside it; false when the user keeps an unrelated JPEG there.
+    bool ConvertToJpeg(const QString &sourcePath, const QString &jpegPath);
+
+    ImageLibrary &library_;
+    ViewWindow &view_;
+    QWidget &asker_;
+    bool japanese_;
+};
