@@ -36,6 +36,19 @@ std::string ReadQuotedAttribute(const std::string &line, const std::string &key)
     return TextBefore(line.substr(at + key.size()), '"');
 }
 
+// The value after `key` in line: up to the closing quote when it opens with one, else up to the
+// next space or '>' or the line's end; nothing when the key is absent.
+std::optional<std::string> ReadBareOrQuotedAttribute(const std::string &line, const std::string &key)
+{
+    const std::size_t at = UpperAscii(line).find(key);
+    if (at == std::string::npos)
+        return std::nullopt;
+    const std::string rest = line.substr(at + key.size());
+    if (!rest.empty() && rest.front() == '"')
+        return TextBefore(rest.substr(1), '"');
+    return rest.substr(0, rest.find_first_of(" >"));
+}
+
 // Drops everything up to and including `key`; an absent key still drops key-length-minus-one
 // bytes from the start, which is how lines without the key have always been read.
 std::string AfterImageKey(const std::string &source, const std::string &upper, const std::string &key)
@@ -131,6 +144,11 @@ std::string ReadAlt(const std::string &line)
     return ReadQuotedAttribute(line, "ALT=\"");
 }
 
+std::string ReadMapName(const std::string &line)
+{
+    return ReadQuotedAttribute(line, "NAME=\"");
+}
+
 ImageLineValues ReadImageLine(const std::string &line)
 {
     const std::string upper = UpperAscii(line);
@@ -139,6 +157,11 @@ ImageLineValues ReadImageLine(const std::string &line)
     values.alt = AfterImageKey(line, upper, "ALT=\"");
     values.map = AfterImageKey(line, upper, "USEMAP=\"#");
     return values;
+}
+
+ImageSizeTexts ReadImageSize(const std::string &line)
+{
+    return {ReadBareOrQuotedAttribute(line, " WIDTH="), ReadBareOrQuotedAttribute(line, " HEIGHT=")};
 }
 
 } // namespace vemo

@@ -3,6 +3,7 @@
 // Writers insert values unchanged; readers work on fixed positions and key texts, so only
 // lines written by these templates (or typed exactly like them) read back correctly.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,9 @@ std::vector<std::string> CoordTexts(const std::string &line, AreaKind kind);
 std::string ReadHref(const std::string &line);
 std::string ReadAlt(const std::string &line);
 
+// The value of NAME="..." in a map start line; empty when the key is absent.
+std::string ReadMapName(const std::string &line);
+
 struct ImageLineValues {
     std::int32_t border = 0;
     std::string alt;
@@ -46,5 +50,15 @@ struct ImageLineValues {
 // Reads BORDER, ALT and USEMAP from an image line. A missing BORDER key fails the conversion;
 // a missing ALT or USEMAP key yields a fragment of the line's start.
 ImageLineValues ReadImageLine(const std::string &line);
+
+struct ImageSizeTexts {
+    std::optional<std::string> width;
+    std::optional<std::string> height;
+};
+
+// The WIDTH and HEIGHT texts of an image line: bare as ImageLine writes them (up to the next space
+// or '>') or between double quotes. An absent key gives no text. Each key is looked for with the
+// space before it, so that a longer attribute name ending in WIDTH= is not taken for it.
+ImageSizeTexts ReadImageSize(const std::string &line);
 
 } // namespace vemo

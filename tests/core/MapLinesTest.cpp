@@ -3,6 +3,7 @@
 #include "core/IntConv.h"
 #include "core/MapLines.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -154,14 +155,16 @@ struct AttributeCase {
     std::string line;
     std::string href;
     std::string alt;
+    std::string mapName = {};
 };
 
 class AttributeReader : public ::testing::TestWithParam<AttributeCase> {};
 
-TEST_P(AttributeReader, ReadsHrefAndAlt)
+TEST_P(AttributeReader, ReadsHrefAltAndMapName)
 {
     EXPECT_EQ(ReadHref(GetParam().line), GetParam().href);
     EXPECT_EQ(ReadAlt(GetParam().line), GetParam().alt);
+    EXPECT_EQ(ReadMapName(GetParam().line), GetParam().mapName);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -185,7 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
         AttributeCase{"NoKeys", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4">)", "", ""},
         AttributeCase{"NoClosingQuote", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="a.htm)", "", ""},
         AttributeCase{"KeyAtEnd", R"(HREF=")", "", ""},
-        AttributeCase{"SpaceBeforeEquals", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF ="a" ALT= "b">)", "", ""}),
+        AttributeCase{"SpaceBeforeEquals", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF ="a" ALT= "b">)", "", ""},
+        AttributeCase{"MapStartKeepsSpaces", R"(<map name=" Nav Bar ">)", "", "", " Nav Bar "}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct ImageCase {
@@ -194,35 +198,43 @@ struct ImageCase {
     std::int32_t border;
     std::string alt;
     std::string map;
+    std::optional<std::string> width = {}, height = {};
 };
 
 class ImageLineReader : public ::testing::TestWithParam<ImageCase> {};
 
-TEST_P(ImageLineReader, ReadsBorderAltAndMap)
+TEST_P(ImageLineReader, ReadsBorderAltMapAndSize)
 {
     const ImageLineValues values = ReadImageLine(GetParam().line);
     EXPECT_EQ(values.border, GetParam().border);
     EXPECT_EQ(values.alt, GetParam().alt);
     EXPECT_EQ(values.map, GetParam().map);
+    const ImageSizeTexts size = ReadImageSize(GetParam().line);
+    EXPECT_EQ(size.width, GetParam().width);
+    EXPECT_EQ(size.height, GetParam().height);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ImageLineReader,
     ::testing::Values(
         ImageCase{"Written", R"(<IMG SRC="photo.gif" ALT="photo.gif" BORDER="0" WIDTH=320 HEIGHT=200 USEMAP="#photo">)",
-                  0, "photo.gif", "photo"},
+                  0, "photo.gif", "photo", "320", "200"},
         ImageCase{"LowerCaseKeepsCase", R"(<img src="a.gif" alt="Nice Pic" border="$1f" width=1 height=1 usemap="#Map1">)",
-                  31, "Nice Pic", "Map1"},
+                  31, "Nice Pic", "Map1", "1", "1"},
         ImageCase{"BorderWithLeadingSpace", R"(<IMG SRC="a.gif" ALT="" BORDER=" -2" USEMAP="#">)", -2, "", ""},
         ImageCase{"Utf8AndShiftJis",
                   "<IMG SRC=\"a.gif\" ALT=\"\xe5\x86\x99\xe7\x9c\x9f\" BORDER=\"1\" USEMAP=\"#\x95\x5C\">", 1,
                   "\xe5\x86\x99\xe7\x9c\x9f", "\x95\x5C"},
         // Without ALT=" the reader drops four bytes and takes what comes before the next quote.
-        ImageCase{"NoAlt", R"(<IMG SRC="a.gif" BORDER="2" WIDTH=1 HEIGHT=1 USEMAP="#m">)", 2, " SRC=", "m"},
+        ImageCase{"NoAlt", R"(<IMG SRC="a.gif" BORDER="2" WIDTH=1 HEIGHT=1 USEMAP="#m">)", 2, " SRC=", "m", "1", "1"},
         // Without USEMAP="# it drops eight bytes.
         ImageCase{"NoUsemap", R"(<IMG SRC="a.gif" ALT="x" BORDER="3">)", 3, "x", "="},
         // The first ALT=" wins, even inside the file name.
-        ImageCase{"AltInsideSrc", R"(<IMG SRC="xALT="y" ALT="z" BORDER="0" USEMAP="#m">)", 0, "y", "m"}),
+        ImageCase{"AltInsideSrc", R"(<IMG SRC="xALT="y" ALT="z" BORDER="0" USEMAP="#m">)", 0, "y", "m"},
+        // A quoted size, a bare one ended by the tag's '>', and BORDERWIDTH= not taken for WIDTH=.
+        ImageCase{"QuotedSizeAtTagEnd",
+                  R"(<IMG SRC="a.gif" ALT="" BORDER="0" USEMAP="#m" BORDERWIDTH=9 WIDTH="64" HEIGHT=48>)", 0, "", "m",
+                  "64", "48"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ImageLineReader, BadOrMissingBorderFailsTheConversion)

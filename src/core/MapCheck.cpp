@@ -1,0 +1,175 @@
+#include "core/MapCheck.h"
+
+#include "core/IntConv.h"
+#include "core/MapLines.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+
+namespace vemo {
+
+namespace {
+
+// An area that reads and covers at least one pixel. Bounds and offsets are held in 64 bits: the
+// coordinates may fill the 32-bit range, and a bounding square or a difference of two of them
+// does not fit in it.
+struct Region {
+    int line = 0;
+    AreaKind kind = AreaKind::None;
+    std::vector<std::int32_t> coords;                      // as read, for the duplicate check
+    std::int64_t left = 0, top = 0, right = 0, bottom = 0; // the rectangle, or the circle's bounding square
+    std::int64_t x = 0, y = 0, r = 0;                      // the circle's centre and radius
+};
+
+// The region of an area's coordinates; nothing when it covers no pixel.
+std::optional<Region> RegionOf(int line, AreaKind kind, const std::vector<std::int32_t> &coords)
+{
+    Region region{line, kind, coords};
+    if (kind == AreaKind::Rect) {
+        if (coords[2] < coords[0] || coords[3] < coords[1])
+            return std::nullopt;
+        region.left = coords[0];
+        region.top = coords[1];
+        region.right = coords[2];
+        region.bottom = coords[3];
+    } else {
+        if (coords[2] <= 0)
+            return std::nullopt;
+        region.x = coords[0];
+        region.y = coords[1];
+        region.r = coords[2];
+        region.left = region.x - region.r + 1;
+        region.top = region.y - region.r + 1;
+        region.right = region.x + region.r - 1;
+        region.bottom = region.y + region.r - 1;
+    }
+    return region;
+}
+
+// Whether the circle covers the pixel, that is, the pixel is closer to its centre than r. An
+// offset of r or more settles it before squaring, which keeps each square below 2^62 and their
+// sum below 2^63.
+bool CircleCovers(const Region &circle, std::int64_t px, std::int64_t py)
+{
+    const std::int64_t dx = std::abs(px - circle.x);
+    const std::int64_t dy = std::abs(py - circle.y);
+    if (dx >= circle.r || dy >= circle.r)
+        return false;
+    return dx * dx + dy * dy < circle.r * circle.r;
+}
+
+bool BoundsWithin(const Region &inner, std::int64_t left, std::int64_t top, std::int64_t right,
+                  std::int64_t bottom)
+{
+    return inner.left >= left && inner.top >= top && inner.right <= right && inner.bottom <= bottom;
+}
+
+// Whether every pixel of inner is a pixel of outer. The circle-in-circle test is exact for
+// circles in the plane and errs towards "not inside" for the pixels at their rims.
+bool LiesWithin(const Region &inner, const Region &outer)
+{
+    if (outer.kind == AreaKind::Rect)
+        return BoundsWithin(inner, outer.left, outer.top, outer.right, outer.bottom);
+    if (inner.kind == AreaKind::Rect) {
+        return CircleCovers(outer, inner.left, inner.top) && CircleCovers(outer, inner.right, inner.top)
+               && CircleCovers(outer, inner.left, inner.bottom) && CircleCovers(outer, inner.right, inner.bottom);
+    }
+    // Distance plus inner radius at most the outer radius, squared; the offsets are bounded by the
+    // room left before they are squared.
+    const std::int64_t room = outer.r - inner.r;
+    const std::int64_t dx = std::abs(inner.x - outer.x);
+    const std::int64_t dy = std::abs(inner.y - outer.y);
+    return room >= 0 && dx <= room && dy <= room && dx * dx + dy * dy <= room * room;
+}
+
+// Where the region lies on the picture: no finding, partly outside or wholly outside.
+std::optional<FindingKind> PlaceOnPicture(const Region &region, std::int64_t width, std::int64_t height)
+{
+    if (width <= 0 || height <= 0)
+        return FindingKind::OutsidePicture;
+    const std::int64_t right = width - 1;
+    const std::int64_t bottom = height - 1;
+    if (BoundsWithin(region, 0, 0, right, bottom))
+        return std::nullopt;
+    // A circle reaches the picture when it covers the picture's pixel nearest to its centre; its
+    // bounding square may clip a corner of the picture that the circle itself misses.
+    const bool reaches = region.kind == AreaKind::Rect
+                             ? region.left <= right && region.right >= 0 && region.top <= bottom && region.bottom >= 0
+                             : CircleCovers(region, std::clamp<std::int64_t>(region.x, 0, right),
+                                            std::clamp<std::int64_t>(region.y, 0, bottom));
+    return reaches ? FindingKind::PartlyOutsidePicture : FindingKind::OutsidePicture;
+}
+
+// A size attribute differs unless it is absent or reads as the picture's size.
+bool SizeDiffers(const std::optional<std::string> &text, int size)
+{
+    if (!text)
+        return false;
+    const std::optional<std::int32_t> value = TryStrToInt(*text);
+    return !value || *value != size;
+}
+
+// HTML's white space: space, tab, line feed, form feed and carriage return.
+bool IsBadMapName(const std::string &name)
+{
+    return name.empty() || name.find_first_of(" \t\n\f\r") != std::string::npos;
+}
+
+} // namespace
+
+std::vector<Finding> CheckMap(const std::vector<std::string> &lines, int pictureWidth, int pictureHeight)
+{
+    std::vector<Finding> findings;
+    if (!lines.empty()) {
+        const ImageSizeTexts size = ReadImageSize(lines[0]);
+        if (SizeDiffers(size.width, pictureWidth) || SizeDiffers(size.height, pictureHeight))
+            findings.push_back({0, FindingKind::ImageSizeMismatch});
+    }
+    if (lines.size() > 1 && IsBadMapName(ReadMapName(lines[1])))
+        findings.push_back({1, FindingKind::BadMapName});
+
+    // Earlier areas in line order, so that the first one found is the earliest.
+    std::vector<Region> regions;
+    for (std::size_t index = 2; index < lines.size(); ++index) {
+        const std::string &text = lines[index];
+        const int line = static_cast<int>(index);
+        const AreaKind kind = GetAreaKind(text);
+        if (kind == AreaKind::None)
+            continue;
+
+        std::optional<std::vector<std::int32_t>> coords;
+        try {
+            coords = ReadCoords(text, kind);
+        } catch (const ConvertError &) {
+            findings.push_back({line, FindingKind::UnreadableCoordinates});
+        }
+        const std::optional<Region> region = coords ? RegionOf(line, kind, *coords) : std::nullopt;
+        if (coords && !region)
+            findings.push_back({line, FindingKind::EmptyArea});
+
+        if (region) {
+            if (const auto place = PlaceOnPicture(*region, pictureWidth, pictureHeight))
+                findings.push_back({line, *place});
+            const auto same = std::find_if(regions.begin(), regions.end(), [&](const Region &earlier) {
+                return earlier.kind == kind && earlier.coords == region->coords;
+            });
+            if (same != regions.end()) {
+                findings.push_back({line, FindingKind::DuplicateArea, same->line});
+            } else {
+                const auto cover = std::find_if(regions.begin(), regions.end(),
+                                                [&](const Region &earlier) { return LiesWithin(*region, earlier); });
+                if (cover != regions.end())
+                    findings.push_back({line, FindingKind::HiddenArea, cover->line});
+            }
+            regions.push_back(*region);
+        }
+
+        if (!ReadHref(text).empty() && ReadAlt(text).empty())
+            findings.push_back({line, FindingKind::MissingAlt});
+    }
+    return findings;
+}
+
+} // namespace vemo
