@@ -8,6 +8,7 @@
 #include "core/MapLines.h"
 #include "editor/CircleDialog.h"
 #include "editor/MapDocument.h"
+#include "editor/MapLineModel.h"
 #include "editor/MapListBox.h"
 #include "editor/RectangleDialog.h"
 #include "editor/ViewWindow.h"
@@ -30,6 +31,7 @@ AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list
         connect(dialog, &AreaDialog::AreaSet, this, &AreaEditor::PutAreaLine);
         connect(dialog, &AreaDialog::Cancelled, this, &AreaEditor::Cancel);
     }
+    connect(&document_, &MapDocument::Changed, this, &AreaEditor::CancelEditOfChangedLine);
 }
 
 AreaEditor::~AreaEditor() = default;
@@ -96,6 +98,8 @@ void AreaEditor::EditSelectedLine()
         return;
     }
     dialog->ShowLinkAndAlt(vemo::ReadHref(line), vemo::ReadAlt(line), document_.Codec());
+    editedLine_ = QPersistentModelIndex(document_.Model()->index(index));
+    editedText_ = line;
     OpenAreaDialog(*dialog);
 }
 
@@ -156,6 +160,15 @@ void AreaEditor::Cancel()
         ShowSelectedArea();
     else
         view_.shape->hide();
+}
+
+void AreaEditor::CancelEditOfChangedLine()
+{
+    AreaDialog *dialog = OpenDialog();
+    if (!dialog || !editMode_)
+        return;
+    if (!editedLine_.isValid() || document_.LineAt(editedLine_.row()) != editedText_)
+        dialog->Cancel();
 }
 
 AreaDialog *AreaEditor::OpenDialog() const

@@ -3,6 +3,7 @@
 // dialogs, and the AREA line a Set puts into the map. A dialog takes the place of the window it
 // stands in for while the user places the region.
 #include <QObject>
+#include <QPersistentModelIndex>
 
 #include <memory>
 #include <string>
@@ -50,6 +51,8 @@ private:
     // under way, else as a new line before the map end line. Selects it.
     void PutAreaLine(const std::string &line);
     void Cancel();
+    // An edit whose line an undo or redo took away or rewrote has nothing left to set.
+    void CancelEditOfChangedLine();
 
     MapDocument &document_;
     ViewWindow &view_;
@@ -58,4 +61,8 @@ private:
     std::unique_ptr<RectangleDialog> rectangle_;
     std::unique_ptr<CircleDialog> circle_;
     bool editMode_ = false;
+    // The line being edited, followed through insertions and removals above it, and its bytes
+    // when the edit began.
+    QPersistentModelIndex editedLine_;
+    std::string editedText_;
 };

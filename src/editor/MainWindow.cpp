@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <QUrl>
@@ -21,6 +22,7 @@
 
 #include "core/FileFilter.h"
 #include "core/IntConv.h"
+#include "core/MapCheck.h"
 #include "core/MapFile.h"
 #include "core/MapLayout.h"
 #include "core/MapLines.h"
@@ -37,6 +39,7 @@
 #include "editor/AreaDialog.h"
 #include "editor/AreaEditor.h"
 #include "editor/ImagePropertiesDialog.h"
+#include "editor/MapCheckWindow.h"
 #include "editor/MapDocument.h"
 #include "editor/MapListBox.h"
 #include "editor/PictureOpener.h"
@@ -56,6 +59,12 @@ constexpr UiText kCannotWriteMap{"%1 に書き込めません", "Cannot write %1
 constexpr UiText kTestPageNotPlainFile{"%1 はリンクか通常のファイルではないため書き込めません",
                                        "Cannot write %1: it is a link or not a regular file"};
 constexpr UiText kHelpMissing{"ヘルプが見つかりません: %1", "Help pages not found: %1"};
+constexpr UiText kOfferCheck{"マップの検査で %1 件の問題が見つかりました。\r\nテストの前に一覧を見ますか？",
+                             "The map check found %1 problems.\r\nDo you see them before the test?"};
+constexpr UiText kSaved{"%1 に保存しました", "Saved %1"};
+constexpr UiText kCopied{"%1 行をクリップボードにコピーしました", "Copied %1 lines to the clipboard"};
+// How long the status bar tells what Save and Clip did.
+constexpr int kReportMilliseconds = 4000;
 
 constexpr const char *kPictureFilter =
     "All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|Picture(GIF)|*.GIF|Picture(JPEG)|*.JPG|"
@@ -102,11 +111,20 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
             [this](const QPoint &at) { lineMenu->popup(lineList->viewport()->mapToGlobal(at)); });
     connect(lineList, &MapListBox::itemSelectionChanged, this, [this] { Guarded(&MainWindow::ShowSelectedArea); });
     connect(lineList, &QAbstractItemView::doubleClicked, this, [this] { Guarded(&MainWindow::EditSelectedLine); });
+    auto *deleteKey = new QShortcut(QKeySequence::Delete, lineList, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, [this] { Guarded(&MainWindow::DeleteSelectedLine); });
 
     // The dialogs take this window's place while they are up.
     areas_ = std::make_unique<AreaEditor>(document_, view_, *lineList, *this, environment_.japanese);
     imagePropertiesDialog_ = std::make_unique<ImagePropertiesDialog>(environment_.japanese);
     aboutBox_ = std::make_unique<AboutBox>(environment_.logicalDpi);
+    checkWindow_ = std::make_unique<MapCheckWindow>(environment_.japanese);
+    // A finding chosen selects its line, as a click on it would.
+    connect(checkWindow_.get(), &MapCheckWindow::LineChosen, this, [this](int line) {
+        lineList->setCurrentRow(line);
+        raise();
+        activateWindow();
+    });
     // Closing the view closes the map, reported over the view.
     connect(&view_, &ViewWindow::CloseRequested, this, [this] { RunGuarded(&view_, [this] { CloseMap(); }); });
 
@@ -131,20 +149,36 @@ void MainWindow::CreateMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     openAction = NewAction(file, "&Open Graphic", &MainWindow::OpenPicture);
+    openAction->setShortcut(QKeySequence::Open);
     closeAction = NewAction(file, "&Close ", &MainWindow::ClosePicture);
     file->addSeparator();
     saveAction = NewAction(file, "&Save Source", &MainWindow::SaveMap);
+    saveAction->setShortcut(QKeySequence::Save);
     file->addSeparator();
     exitAction = NewAction(file, "E&xit", &MainWindow::Exit);
+    exitAction->setShortcut(Qt::CTRL | Qt::Key_Q);
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    // Undo and redo name the step they take ("Undo Delete Area"); the view hears their keys too.
+    undoAction = document_.History().createUndoAction(this, QStringLiteral("&Undo"));
+    undoAction->setShortcut(QKeySequence::Undo);
+    redoAction = document_.History().createRedoAction(this, QStringLiteral("&Redo"));
+    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addActions({undoAction, redoAction});
+    view_.addActions({undoAction, redoAction});
+    edit->addSeparator();
     copyAction = NewAction(edit, "&Copy to Clipboard", &MainWindow::CopyMap);
     edit->addSeparator();
     editAction = NewAction(edit, "&Edit select item", &MainWindow::EditSelectedLine);
     deleteAction = NewAction(edit, "&Delete select item", &MainWindow::DeleteSelectedLine);
+    moveUpAction = NewAction(edit, "Move U&p", &MainWindow::MoveSelectedLineUp);
+    moveUpAction->setShortcut(Qt::CTRL | Qt::Key_Up);
+    moveDownAction = NewAction(edit, "Move Do&wn", &MainWindow::MoveSelectedLineDown);
+    moveDownAction->setShortcut(Qt::CTRL | Qt::Key_Down);
     edit->addSeparator();
     imagePropertiesAction = NewAction(edit, "&Image Property", &MainWindow::EditImageProperties);
     edit->addSeparator();
+    checkAction = NewAction(edit, "Chec&k Map", &MainWindow::CheckMap);
     testAction = NewAction(edit, "&Test Image Map", &MainWindow::TestInBrowser);
 
     QMenu *create = menuBar()->addMenu(QStringLiteral("&Create"));
@@ -243,8 +277,9 @@ void MainWindow::SetDocumentCommandsEnabled(bool enabled)
     for (PanelButton *button :
          {saveButton, clipButton, editButton, rectangleButton, circleButton, testButton, imageButton})
         button->setEnabled(enabled);
-    for (QAction *item : {closeAction, saveAction, copyAction, editAction, deleteAction, imagePropertiesAction,
-                          testAction, newRectangleAction, newCircleAction, lineMenuEdit, lineMenuDelete, lineMenuTest})
+    for (QAction *item : {closeAction, saveAction, copyAction, editAction, deleteAction, moveUpAction,
+                          moveDownAction, imagePropertiesAction, checkAction, testAction, newRectangleAction,
+                          newCircleAction, lineMenuEdit, lineMenuDelete, lineMenuTest})
         item->setEnabled(enabled);
 }
 
@@ -423,11 +458,33 @@ void MainWindow::ClosePicture()
 void MainWindow::SaveMap()
 {
     WriteMapFile();
+    statusBar()->showMessage(kSaved.In(environment_.japanese).arg(document_.MapFilePath()), kReportMilliseconds);
 }
 
 void MainWindow::CopyMap()
 {
     QApplication::clipboard()->setText(document_.Codec().Text(vemo::JoinMapFileLines(document_.Lines())));
+    statusBar()->showMessage(kCopied.In(environment_.japanese).arg(document_.LineCount()), kReportMilliseconds);
+}
+
+void MainWindow::MoveSelectedLine(int step)
+{
+    const int index = lineList->SelectedIndex();
+    const int target = vemo::MovedLineIndex(index, step, document_.LineCount());
+    if (target < 0)
+        return;
+    document_.MoveLine(index, target);
+    lineList->SelectLine(target);
+}
+
+void MainWindow::MoveSelectedLineUp()
+{
+    MoveSelectedLine(-1);
+}
+
+void MainWindow::MoveSelectedLineDown()
+{
+    MoveSelectedLine(+1);
 }
 
 void MainWindow::Exit()
@@ -512,8 +569,28 @@ void MainWindow::ShowAbout()
     aboutBox_->exec();
 }
 
+void MainWindow::CheckMap()
+{
+    checkWindow_->ShowFindings(
+        vemo::CheckMap(document_.Lines(), view_.picture->PictureWidth(), view_.picture->PictureHeight()));
+    checkWindow_->show();
+    checkWindow_->raise();
+}
+
 void MainWindow::TestInBrowser()
 {
+    // A map that the check finds fault with is offered the check first: it says why the test
+    // may not behave as the user expects.
+    const std::vector<vemo::Finding> findings =
+        vemo::CheckMap(document_.Lines(), view_.picture->PictureWidth(), view_.picture->PictureHeight());
+    if (!findings.empty()) {
+        const QString question = kOfferCheck.In(environment_.japanese).arg(findings.size());
+        const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No);
+        if (MessageDlg(this, MessageKind::Confirmation, question, buttons) == MessageButton::Yes) {
+            CheckMap();
+            return;
+        }
+    }
     const QString page = TestPagePath();
     switch (testPages_.Write(page, QByteArray::fromStdString(vemo::TestPageText(document_.Lines())))) {
     case TestPageFiles::WriteResult::Written:

@@ -17,6 +17,7 @@ class QLabel;
 class QMenu;
 class AboutBox;
 class ImagePropertiesDialog;
+class MapCheckWindow;
 class MapListBox;
 class ViewWindow;
 
@@ -43,6 +44,11 @@ public:
     void ShowSelectedArea();
     void EditSelectedLine();
     void DeleteSelectedLine();
+    // Moves the selected area line one line up or down among the area lines.
+    void MoveSelectedLineUp();
+    void MoveSelectedLineDown();
+    // Lists what is wrong with the map in the check window.
+    void CheckMap();
     void EditImageProperties();
     void NewRectangle();
     void NewCircle();
@@ -57,6 +63,7 @@ public:
     AreaEditor &Areas() { return *areas_; }
     ImagePropertiesDialog &ImageProperties() { return *imagePropertiesDialog_; }
     AboutBox &About() { return *aboutBox_; }
+    MapCheckWindow &CheckWindow() { return *checkWindow_; }
     // Where the settings are read from and written to.
     const QString &SettingsPath() const { return settingsPath_; }
     // The picture named on the command line is still to be opened, at the first activation.
@@ -69,6 +76,8 @@ public:
                 *rectangleButton = nullptr, *circleButton = nullptr, *testButton = nullptr, *helpButton = nullptr,
                 *imageButton = nullptr;
     QAction *openAction = nullptr, *closeAction = nullptr, *saveAction = nullptr, *exitAction = nullptr;
+    QAction *undoAction = nullptr, *redoAction = nullptr, *moveUpAction = nullptr, *moveDownAction = nullptr;
+    QAction *checkAction = nullptr;
     QAction *copyAction = nullptr, *editAction = nullptr, *deleteAction = nullptr, *imagePropertiesAction = nullptr,
             *testAction = nullptr;
     QAction *newRectangleAction = nullptr, *newCircleAction = nullptr;
@@ -93,6 +102,7 @@ private:
     // Writes the side file whole, or raises "Cannot write <path>" leaving the old file as it was.
     void WriteMapFile();
     QString TestPagePath() const;
+    void MoveSelectedLine(int step);
     void ReadSettings();
     void WriteSettings();
     void DeleteTestPage();
@@ -109,6 +119,7 @@ private:
     std::unique_ptr<AreaEditor> areas_;
     std::unique_ptr<ImagePropertiesDialog> imagePropertiesDialog_;
     std::unique_ptr<AboutBox> aboutBox_;
+    std::unique_ptr<MapCheckWindow> checkWindow_;
 };
 
 // The name of the first directory entry matching path (which may hold wildcards), as stored

@@ -1,0 +1,145 @@
+// The main window's undo and redo, area order, keys, status reports and the map check, driven
+// as the user drives them.
+#include <QApplication>
+#include <QListWidget>
+#include <QStatusBar>
+
+#include <functional>
+
+#include "AreaEditingFixture.h"
+#include "ModalAnswerer.h"
+#include "editor/MapCheckWindow.h"
+
+namespace {
+
+const QString kFirst = "<AREA SHAPE=\"RECT\" COORDS=\"10,20,59,69\" HREF=\"a.htm\" ALT=\"A\">";
+const QString kSecond = "<AREA SHAPE=\"CIRCLE\" COORDS=\"100,100,30\" HREF=\"b.htm\" ALT=\"B\">";
+
+class UndoAndCheckTest : public AreaEditingFixture {
+protected:
+    // A key pressed in widget, its window active and widget holding the focus, as the user has it.
+    void Press(QWidget *widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        Activate(widget->window());
+        widget->setFocus();
+        QTest::keyClick(widget, static_cast<Qt::Key>(key), modifiers);
+    }
+};
+
+TEST_F(UndoAndCheckTest, EveryCommandUndoesAndRedoesByItsName)
+{
+    const struct {
+        const char *undoText;
+        std::function<void()> act;
+    } cases[] = {
+        {"&Undo Delete Area",
+         [this] {
+             SelectLine(2);
+             Press(Main().lineList, Qt::Key_Delete);
+         }},
+        {"&Undo Move Area Down",
+         [this] {
+             SelectLine(2);
+             Press(Main().lineList, Qt::Key_Down, Qt::ControlModifier);
+         }},
+        {"&Undo New Area",
+         [this] {
+             Main().NewRectangle();
+             Rect().setButton->click();
+         }},
+        {"&Undo Edit Area",
+         [this] {
+             SelectLine(3);
+             Main().EditSelectedLine();
+             Circ().altField->setText("changed");
+             Circ().setButton->click();
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.undoText);
+        Document().Close(); // dropped without the save question
+        OpenMapWithAreas({kFirst, kSecond});
+        const QStringList opened = ListLines();
+        EXPECT_FALSE(Main().undoAction->isEnabled());
+        c.act();
+        const QStringList changed = ListLines();
+        ASSERT_NE(changed, opened);
+        EXPECT_EQ(Main().undoAction->text(), c.undoText);
+
+        Press(Main().lineList, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(ListLines(), opened);
+        EXPECT_FALSE(Document().Modified());
+        Press(Main().lineList, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(ListLines(), changed);
+        EXPECT_TRUE(Document().Modified());
+    }
+}
+
+TEST_F(UndoAndCheckTest, AreaLinesMoveAmongAreaLinesOnly)
+{
+    OpenMapWithAreas({kFirst, kSecond});
+    SelectLine(2);
+    Main().MoveSelectedLineUp(); // the map start line stays where it is
+    Main().MoveSelectedLineDown();
+    Main().MoveSelectedLineDown(); // and so does the map end line
+    EXPECT_EQ(ListLines().mid(2, 3), (QStringList{kSecond, kFirst, "</MAP>"}));
+    EXPECT_EQ(Main().lineList->SelectedIndex(), 3);
+}
+
+TEST_F(UndoAndCheckTest, UndoingTheEditedLineClosesItsDialog)
+{
+    OpenMapWithAreas({kFirst, kSecond});
+    SelectLine(2);
+    Main().MoveSelectedLineDown();
+    Main().EditSelectedLine();
+    ASSERT_TRUE(Rect().isVisible());
+    Main().undoAction->trigger(); // the move is taken back: the line being edited is another now
+    EXPECT_FALSE(Rect().isVisible());
+    EXPECT_TRUE(Main().isVisible());
+    EXPECT_EQ(ListLines().mid(2, 2), (QStringList{kFirst, kSecond}));
+}
+
+TEST_F(UndoAndCheckTest, SaveAndClipSayWhatTheyDid)
+{
+    OpenMapWithAreas({kFirst});
+    Press(Main().lineList, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Main().statusBar()->currentMessage(), "Saved " + Path("pic.vmo"));
+    Main().copyAction->trigger();
+    EXPECT_EQ(Main().statusBar()->currentMessage(), "Copied 4 lines to the clipboard");
+}
+
+TEST_F(UndoAndCheckTest, TheCheckListsFindingsAndChoosingOneSelectsItsLine)
+{
+    OpenMapWithAreas({kFirst, kFirst, "<AREA SHAPE=\"RECT\" COORDS=\"150,10,250,20\" HREF=\"c.htm\">"});
+    Main().checkAction->trigger();
+    QListWidget *findings = Main().CheckWindow().findingList;
+    ASSERT_TRUE(Main().CheckWindow().isVisible());
+    ASSERT_EQ(findings->count(), 3);
+    EXPECT_EQ(findings->item(0)->text(), "Line 4: the same area as line 3");
+    EXPECT_EQ(findings->item(1)->text(), "Line 5: the area lies partly outside the picture");
+    EXPECT_EQ(findings->item(2)->text(), "Line 5: a link without ALT text, which screen readers cannot name");
+
+    emit findings->itemActivated(findings->item(1));
+    EXPECT_EQ(Main().lineList->SelectedIndex(), 4);
+    EXPECT_TRUE(View().shape->isVisible()) << "the chosen line's region is shown";
+
+    // Test offers the check first; No tests all the same, Yes shows the findings instead.
+    Main().CheckWindow().hide();
+    for (const char *answer : {"いいえ(&N)", "はい(&Y)"}) {
+        ModalAnswerer answerer({QString::fromUtf8(answer)});
+        Main().testAction->trigger();
+        ASSERT_EQ(answerer.Seen().size(), 1);
+        EXPECT_EQ(answerer.Seen()[0].text, "The map check found 3 problems.\r\nDo you see them before the test?");
+    }
+    EXPECT_TRUE(Main().CheckWindow().isVisible());
+}
+
+TEST_F(UndoAndCheckTest, ACleanMapHasNoFinding)
+{
+    OpenMapWithAreas({kFirst, kSecond});
+    Main().CheckMap();
+    ASSERT_EQ(Main().CheckWindow().findingList->count(), 1);
+    EXPECT_EQ(Main().CheckWindow().findingList->item(0)->text(), "No problems found.");
+}
+
+} // namespace
