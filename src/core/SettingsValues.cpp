@@ -1,5 +1,7 @@
 #include "core/SettingsValues.h"
 
+#include <algorithm>
+
 #include "core/IntConv.h"
 
 namespace vemo {
@@ -32,6 +34,22 @@ int KeptFontSize(int stored, int fallback)
 {
     constexpr int kLargestFontSize = 72;
     return stored >= 1 && stored <= kLargestFontSize ? stored : fallback;
+}
+
+std::vector<std::string> RememberRecent(const std::vector<std::string> &recent, const std::string &path,
+                                        std::size_t kept)
+{
+    if (path.empty() || path.find_first_of("\r\n") != std::string::npos)
+        return recent;
+    std::vector<std::string> remembered{path};
+    for (const std::string &entry : recent) {
+        if (remembered.size() >= kept)
+            break;
+        if (entry != path)
+            remembered.push_back(entry);
+    }
+    remembered.resize(std::min(remembered.size(), kept));
+    return remembered;
 }
 
 } // namespace vemo

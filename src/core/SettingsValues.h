@@ -1,7 +1,9 @@
 #pragma once
 // How the values of the settings file are read and written.
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/PathRules.h"
 
@@ -20,6 +22,11 @@ std::string KeptFontName(const std::string &name, PathStyle style);
 // A stored font size as used: one that is not positive or too large to read a line in
 // (a damaged or hand-edited file) gives the default.
 int KeptFontSize(int stored, int fallback);
+
+// The recent pictures after opening path: path first, no entry twice, at most kept entries.
+// An empty path, or one holding a line break, cannot be kept in a settings line and changes nothing.
+std::vector<std::string> RememberRecent(const std::vector<std::string> &recent, const std::string &path,
+                                        std::size_t kept);
 
 // The designed size of the main window scaled to the screen's pixels per inch.
 int ScaleForDpi(int designed, int pixelsPerInch);

@@ -31,7 +31,6 @@
 #include "core/TestPage.h"
 #include "desktop/LocalText.h"
 #include "desktop/MessageDialogs.h"
-#include "desktop/SettingsFile.h"
 #include "desktop/SettingsLocation.h"
 #include "desktop/UiFonts.h"
 #include "desktop/UiText.h"
@@ -39,11 +38,13 @@
 #include "editor/AreaDialog.h"
 #include "editor/AreaEditor.h"
 #include "editor/ImagePropertiesDialog.h"
+#include "editor/EditorSettings.h"
 #include "editor/MapCheckWindow.h"
 #include "editor/MapDocument.h"
 #include "editor/MapListBox.h"
+#include "editor/RecentPictureMenu.h"
 #include "editor/PictureOpener.h"
-#include "editor/ToolGlyphs.h"
+#include "editor/ToolStrip.h"
 #include "editor/ViewWindow.h"
 #include "imagelib/ImageLibrary.h"
 #include "widgets/ClampingSpinBox.h"
@@ -69,9 +70,6 @@ constexpr int kReportMilliseconds = 4000;
 constexpr const char *kPictureFilter =
     "All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|Picture(GIF)|*.GIF|Picture(JPEG)|*.JPG|"
     "Picture(BMP)|*.BMP";
-constexpr const char *kSettingsSection = "MAIN";
-constexpr const char *kDefaultListFont = "ＭＳ ゴシック";
-constexpr int kDefaultListFontSize = 10;
 constexpr int kDesignWidth = 522;
 constexpr int kDesignHeight = 335;
 constexpr int kBasePanelWidth = 35;
@@ -97,7 +95,7 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     auto *column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    toolStrip = new QWidget(client);
+    toolStrip = new ToolStrip(client);
     lineList = new MapListBox(document_.Model(), client);
     column->addWidget(toolStrip);
     column->addWidget(lineList);
@@ -155,6 +153,9 @@ void MainWindow::CreateMenus()
     saveAction = NewAction(file, "&Save Source", &MainWindow::SaveMap);
     saveAction->setShortcut(QKeySequence::Save);
     file->addSeparator();
+    // The recent pictures go between here and the separator before Exit.
+    recentPictures = new RecentPictureMenu(*file, file->addSeparator(), *this, environment_.japanese);
+    connect(recentPictures, &RecentPictureMenu::PictureChosen, this, &MainWindow::OpenPictureFile);
     exitAction = NewAction(file, "E&xit", &MainWindow::Exit);
     exitAction->setShortcut(Qt::CTRL | Qt::Key_Q);
 
@@ -229,27 +230,9 @@ void MainWindow::CreateToolBar()
          &MainWindow::TestInBrowser},
         {&MainWindow::helpButton, "Help", "取扱説明を表示します", ToolGlyph::Help, &MainWindow::ShowHelp},
     };
-    // The buttons stand in a row at fixed places; the last one is a pixel wider.
-    constexpr int kStripHeight = 56, kTop = 3, kFirstLeft = 4, kStep = 56, kWidth = 53, kLastWidth = 54,
-                  kHeight = 46;
-    toolStrip->setFixedHeight(kStripHeight);
-    QFont shapeFont = FontWithHint(QStringLiteral("Times New Roman"), QFont::Serif);
-    shapeFont.setPixelSize(12);
-    shapeFont.setBold(true);
-    int left = kFirstLeft;
     for (const ButtonInfo &info : buttons) {
-        auto *button = new PanelButton(toolStrip);
         const bool last = &info == &buttons[std::size(buttons) - 1];
-        button->setGeometry(left, kTop, last ? kLastWidth : kWidth, kHeight);
-        left += kStep;
-        button->SetCaption(QString::fromUtf8(info.caption));
-        button->setToolTip(QString::fromUtf8(info.hint));
-        button->SetShowHint(true);
-        button->SetLayout(blGlyphTop);
-        button->SetGlyph(MakeToolGlyph(info.glyph));
-        button->SetNumGlyphs(2);
-        if (info.glyph == ToolGlyph::Rect || info.glyph == ToolGlyph::Circle)
-            button->setFont(shapeFont);
+        PanelButton *button = toolStrip->AddButton(info.caption, info.hint, info.glyph, last);
         connect(button, &PanelButton::OnClick, this, [this, handler = info.handler] { Guarded(handler); });
         this->*info.button = button;
     }
@@ -308,29 +291,17 @@ void MainWindow::SetUpAtStart()
 
 void MainWindow::ReadSettings()
 {
-    const SettingsFile settings(settingsPath_);
-    auto readInt = [&](const char *key, int fallback) {
-        return vemo::ReadSettingInt(settings.Read(kSettingsSection, key).value_or(""), fallback);
-    };
-    move(readInt("LEFT", 0), readInt("TOP", 0));
-
-    QFont font = FontWithHint(QString::fromUtf8(kDefaultListFont), QFont::Monospace);
-    const std::string faceName = vemo::KeptFontName(settings.Read(kSettingsSection, "FONTNAME").value_or(""), kPaths);
-    if (!faceName.empty())
-        font.setFamily(Text(faceName));
-    font.setPointSize(vemo::KeptFontSize(readInt("FONTSIZE", kDefaultListFontSize), kDefaultListFontSize));
-    lineList->setFont(font);
+    const EditorSettings::Values values = EditorSettings(settingsPath_).Read();
+    move(values.windowPosition);
+    lineList->setFont(values.listFont);
+    recentPictures->SetPictures(values.recentPictures);
 }
 
 void MainWindow::WriteSettings()
 {
-    SettingsFile settings(settingsPath_);
-    settings.Write(kSettingsSection, "LEFT", vemo::IntToStr(x()));
-    settings.Write(kSettingsSection, "TOP", vemo::IntToStr(y()));
-    settings.Write(kSettingsSection, "FONTNAME", Bytes(lineList->font().family()));
-    settings.Write(kSettingsSection, "FONTSIZE", vemo::IntToStr(lineList->font().pointSize()));
-    settings.Write(kSettingsSection, "JAPAN", environment_.japanese ? "1" : "0");
+    EditorSettings(settingsPath_).Write({pos(), lineList->font(), recentPictures->Pictures()}, environment_.japanese);
 }
+
 
 bool MainWindow::event(QEvent *event)
 {
@@ -409,6 +380,7 @@ void MainWindow::OpenPictureFile(const QString &openedPath)
     EnableCommands();
 
     document_.Load(opened->picturePath, opened->mapFilePath, opened->mapName, std::move(opened->text));
+    recentPictures->Remember(openedPath);
     statusPanels_[1]->setText(Text(vemo::LinkBaseFolder(path, kPaths)));
 }
 

@@ -19,6 +19,8 @@ class AboutBox;
 class ImagePropertiesDialog;
 class MapCheckWindow;
 class MapListBox;
+class RecentPictureMenu;
+class ToolStrip;
 class ViewWindow;
 
 class MainWindow : public QMainWindow {
@@ -71,7 +73,8 @@ public:
 
     MapListBox *lineList = nullptr;
     QMenu *lineMenu = nullptr;
-    QWidget *toolStrip = nullptr; // the tool bar strip above the list
+    RecentPictureMenu *recentPictures = nullptr; // in the File menu
+    ToolStrip *toolStrip = nullptr; // the tool bar above the list
     PanelButton *openButton = nullptr, *saveButton = nullptr, *clipButton = nullptr, *editButton = nullptr,
                 *rectangleButton = nullptr, *circleButton = nullptr, *testButton = nullptr, *helpButton = nullptr,
                 *imageButton = nullptr;
@@ -103,6 +106,7 @@ private:
     void WriteMapFile();
     QString TestPagePath() const;
     void MoveSelectedLine(int step);
+
     void ReadSettings();
     void WriteSettings();
     void DeleteTestPage();
@@ -120,6 +124,7 @@ private:
     std::unique_ptr<ImagePropertiesDialog> imagePropertiesDialog_;
     std::unique_ptr<AboutBox> aboutBox_;
     std::unique_ptr<MapCheckWindow> checkWindow_;
+
 };
 
 // The name of the first directory entry matching path (which may hold wildcards), as stored

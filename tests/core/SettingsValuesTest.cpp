@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vemo {
 namespace {
@@ -89,4 +90,22 @@ TEST(KeptFontSize, UnreadableSizesGiveTheDefault)
 }
 
 } // namespace
+TEST(RememberRecent, PutsTheLatestFirstOnceAndKeepsTheNewest)
+{
+    using List = std::vector<std::string>;
+    const struct {
+        List before;
+        std::string opened;
+        List after;
+    } cases[] = {
+        {{}, "/a.gif", {"/a.gif"}},
+        {{"/a.gif", "/b.gif", "/c.gif"}, "/c.gif", {"/c.gif", "/a.gif", "/b.gif"}},
+        {{"/a.gif", "/b.gif", "/c.gif"}, "/d.gif", {"/d.gif", "/a.gif", "/b.gif"}},
+        {{"/a.gif"}, "", {"/a.gif"}},
+        {{"/a.gif"}, "/x\ny.gif", {"/a.gif"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(vemo::RememberRecent(c.before, c.opened, 3), c.after) << c.opened;
+}
+
 } // namespace vemo

@@ -9,6 +9,7 @@
 #include "app/EditorApp.h"
 #include "editor/MainWindow.h"
 #include "editor/MapDocument.h"
+#include "editor/ToolStrip.h"
 #include "editor/MapListBox.h"
 #include "editor/ViewWindow.h"
 

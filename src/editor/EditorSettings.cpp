@@ -1,0 +1,69 @@
+#include "editor/EditorSettings.h"
+
+#include <utility>
+
+#include "core/IntConv.h"
+#include "core/PathRules.h"
+#include "core/SettingsValues.h"
+#include "desktop/LocalText.h"
+#include "desktop/SettingsFile.h"
+#include "desktop/UiFonts.h"
+
+namespace {
+
+constexpr const char *kMainSection = "MAIN";
+// The recent pictures, as FILE1 (the latest) to FILE8.
+constexpr const char *kRecentSection = "RECENT";
+constexpr const char *kDefaultListFont = "ＭＳ ゴシック";
+constexpr int kDefaultListFontSize = 10;
+
+const vemo::PathStyle kPaths = vemo::NativePathStyle();
+
+std::string RecentKey(int index)
+{
+    return "FILE" + vemo::IntToStr(index + 1);
+}
+
+} // namespace
+
+EditorSettings::EditorSettings(QString path) : path_(std::move(path)) {}
+
+EditorSettings::Values EditorSettings::Read() const
+{
+    const SettingsFile settings(path_);
+    auto readInt = [&](const char *key, int fallback) {
+        return vemo::ReadSettingInt(settings.Read(kMainSection, key).value_or(""), fallback);
+    };
+    Values values;
+    values.windowPosition = QPoint(readInt("LEFT", 0), readInt("TOP", 0));
+
+    values.listFont = FontWithHint(QString::fromUtf8(kDefaultListFont), QFont::Monospace);
+    const std::string faceName = vemo::KeptFontName(settings.Read(kMainSection, "FONTNAME").value_or(""), kPaths);
+    if (!faceName.empty())
+        values.listFont.setFamily(Text(faceName));
+    values.listFont.setPointSize(
+        vemo::KeptFontSize(readInt("FONTSIZE", kDefaultListFontSize), kDefaultListFontSize));
+
+    for (int i = 0; i < kRecentPictures; ++i) {
+        const std::string path = settings.Read(kRecentSection, RecentKey(i)).value_or("");
+        if (!path.empty())
+            values.recentPictures << Text(path);
+    }
+    return values;
+}
+
+void EditorSettings::Write(const Values &values, bool japanese) const
+{
+    SettingsFile settings(path_);
+    settings.Write(kMainSection, "LEFT", vemo::IntToStr(values.windowPosition.x()));
+    settings.Write(kMainSection, "TOP", vemo::IntToStr(values.windowPosition.y()));
+    settings.Write(kMainSection, "FONTNAME", Bytes(values.listFont.family()));
+    settings.Write(kMainSection, "FONTSIZE", vemo::IntToStr(values.listFont.pointSize()));
+    settings.Write(kMainSection, "JAPAN", japanese ? "1" : "0");
+    // Entries past the list are emptied only where they were kept before: a program that never
+    // opened a picture leaves the file without the section.
+    for (int i = 0; i < kRecentPictures; ++i) {
+        if (i < values.recentPictures.size() || settings.Read(kRecentSection, RecentKey(i)))
+            settings.Write(kRecentSection, RecentKey(i), Bytes(values.recentPictures.value(i)));
+    }
+}

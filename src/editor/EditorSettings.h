@@ -1,0 +1,31 @@
+#pragma once
+// What the editor keeps between runs in its settings file: the main window's place, the map
+// list's font, the interface language (written for other tools, never read), and the pictures
+// opened last.
+#include <QFont>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+class EditorSettings {
+public:
+    // How many recent pictures the File menu lists.
+    static constexpr int kRecentPictures = 8;
+
+    struct Values {
+        QPoint windowPosition;
+        QFont listFont;
+        QStringList recentPictures; // the latest first
+    };
+
+    explicit EditorSettings(QString path);
+    const QString &Path() const { return path_; }
+
+    // The stored values; what is missing or unreadable gives the default.
+    Values Read() const;
+    // Stores values; raises std::runtime_error when the file cannot be written.
+    void Write(const Values &values, bool japanese) const;
+
+private:
+    QString path_;
+};
