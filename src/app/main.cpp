@@ -1,6 +1,7 @@
 // Vemo-Editor: an editor for HTML client-side image maps.
 #include <QApplication>
 
+#include "app/CommandLine.h"
 #include "app/EditorApp.h"
 #include "app/StartupClock.h"
 #include "editor/MainWindow.h"
@@ -9,6 +10,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> answered = AnswerHelpOrVersion(argc, argv))
+        return *answered;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vemo-Editor"));
 
