@@ -7,16 +7,12 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QShortcut>
-#include <QTimer>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <QUrl>
@@ -46,6 +42,7 @@
 #include "editor/MapCheckWindow.h"
 #include "editor/MapDocument.h"
 #include "editor/MapListBox.h"
+#include "editor/PictureDropTarget.h"
 #include "editor/RecentPictureMenu.h"
 #include "editor/PictureOpener.h"
 #include "editor/ToolStrip.h"
@@ -129,9 +126,12 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     });
     // Closing the view closes the map, reported over the view.
     connect(&view_, &ViewWindow::CloseRequested, this, [this] { RunGuarded(&view_, [this] { CloseMap(); }); });
-    setAcceptDrops(true);
-    view_.setAcceptDrops(true);
-    view_.installEventFilter(this);
+    // A picture dropped on either window opens as Open Graphic opens it.
+    auto *drops = new PictureDropTarget(this);
+    drops->Watch(*this);
+    drops->Watch(view_);
+    connect(drops, &PictureDropTarget::Dropped, this,
+            [this](const QString &path) { RunGuarded(this, [&] { OpenPictureFile(path); }); });
 
     SetUpAtStart();
 }
@@ -352,38 +352,6 @@ QString MainWindow::TestPagePath() const
 void MainWindow::DeleteTestPage()
 {
     testPages_.RemoveUnchanged();
-}
-
-bool MainWindow::TakeDrop(QEvent *event)
-{
-    if (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop)
-        return false;
-    auto *drop = static_cast<QDropEvent *>(event);
-    const QList<QUrl> urls = drop->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile())
-        return false;
-    drop->acceptProposedAction();
-    if (event->type() == QEvent::Drop) {
-        // Opened once the drop is over: the save question and messages must not run inside it.
-        const QString path = QFileInfo(urls.first().toLocalFile()).absoluteFilePath();
-        QTimer::singleShot(0, this, [this, path] { RunGuarded(this, [this, path] { OpenPictureFile(path); }); });
-    }
-    return true;
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    TakeDrop(event);
-}
-
-void MainWindow::dropEvent(QDropEvent *event)
-{
-    TakeDrop(event);
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    return watched == &view_ && TakeDrop(event);
 }
 
 void MainWindow::OpenPicture()

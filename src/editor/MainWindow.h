@@ -90,10 +90,6 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
-    // A picture file dropped on this window or on the view opens as Open Graphic opens it.
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void SetUpAtStart();
@@ -110,8 +106,6 @@ private:
     void WriteMapFile();
     QString TestPagePath() const;
     void MoveSelectedLine(int step);
-    // Takes a drop of one local file (the first, of several): true when the event was one.
-    bool TakeDrop(QEvent *event);
 
     void ReadSettings();
     void WriteSettings();
