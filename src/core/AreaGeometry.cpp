@@ -1,6 +1,7 @@
 #include "core/AreaGeometry.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace vemo {
@@ -52,6 +53,22 @@ CircleArea CircleFromRectSquare(const Box &square)
 {
     const std::int64_t half = std::int64_t{square.width} / 2;
     return {Saturated(square.left + half), Saturated(square.top + half), Saturated(half)};
+}
+
+bool RegionHolds(const Box &box, bool circle, std::int32_t x, std::int32_t y)
+{
+    if (x < box.left || y < box.top || x >= std::int64_t{box.left} + box.width
+        || y >= std::int64_t{box.top} + box.height)
+        return false;
+    if (!circle)
+        return true;
+    const CircleArea round = CircleFromSquare(box);
+    const std::int64_t dx = std::abs(std::int64_t{x} - round.x);
+    const std::int64_t dy = std::abs(std::int64_t{y} - round.y);
+    // An offset of r or more settles it before squaring, which keeps the sum of squares in range.
+    if (dx >= round.r || dy >= round.r)
+        return false;
+    return dx * dx + dy * dy < std::int64_t{round.r} * round.r;
 }
 
 } // namespace vemo

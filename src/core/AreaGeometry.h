@@ -42,4 +42,9 @@ CircleArea CircleFromSquare(const Box &square);
 // y = top + s div 2. For a 49-pixel square it gives r = 24 where CircleFromSquare gives 25.
 CircleArea CircleFromRectSquare(const Box &square);
 
+// Whether the pixel (x, y) lies in the region a box stands for: the box itself, or for a circle
+// the pixels closer than r to the centre of the circle CircleFromSquare reads from the box, as a
+// browser takes them. An empty box holds no pixel.
+bool RegionHolds(const Box &box, bool circle, std::int32_t x, std::int32_t y);
+
 } // namespace vemo

@@ -50,5 +50,28 @@ TEST(AreaGeometry, SquaresToCircles)
     }
 }
 
+TEST(AreaGeometry, RegionsHoldThePixelsABrowserGivesThem)
+{
+    const Box rect{10, 20, 101, 51};  // corners 10,20 to 110,70
+    const Box circle{51, 51, 99, 99}; // centre 100,100, radius 50
+    const Box huge{kMin, kMin, kMax, kMax};
+    const std::int32_t hugeCentre = kMin + (1 << 30) - 1;
+    const struct {
+        Box box;
+        bool circle;
+        std::int32_t x, y;
+        bool held;
+    } cases[] = {
+        {rect, false, 10, 20, true},    {rect, false, 110, 70, true},   {rect, false, 111, 70, false},
+        {rect, false, 110, 71, false},  {circle, false, 51, 51, true},  {circle, true, 51, 51, false},
+        {circle, true, 100, 51, true},  {circle, true, 135, 135, true}, {circle, true, 136, 136, false},
+        {{6, 6, -1, -1}, true, 5, 5, false}, // radius 0
+        {huge, true, hugeCentre, hugeCentre, true},
+        {huge, true, kMin, kMin, false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(RegionHolds(c.box, c.circle, c.x, c.y), c.held) << c.box.width << " " << c.x << "," << c.y;
+}
+
 } // namespace
 } // namespace vemo
