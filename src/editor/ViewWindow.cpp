@@ -14,6 +14,8 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
@@ -79,7 +81,12 @@ ViewWindow::ViewWindow(QWidget *parent)
     shapeBox_ = {kShapeDesignBounds.x(), kShapeDesignBounds.y(), kShapeDesignBounds.width(),
                  kShapeDesignBounds.height()};
     shownGeometry_ = kShapeDesignBounds;
+    // The shape takes no mouse input of its own: while it is edited, the frame's cover over it
+    // takes the mouse; while it only shows the selected line, a click on it is a click on the
+    // areas beneath, so a double click can open the line it has just selected.
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     shape->hide();
+    picture->installEventFilter(this);
 
     // The bar is laid out by hand: a layout would widen the window past a picture narrower
     // than the panels.
@@ -304,7 +311,61 @@ void ViewWindow::ClearShape()
 void ViewWindow::SetShapeColor(const QColor &color)
 {
     shape->SetPenColor(color);
+    picture->SetOutlineColor(color);
     resizeFrame->SetHandleColor(color);
+}
+
+void ViewWindow::ShowMapAreas(const std::vector<std::string> &lines)
+{
+    areas_.clear();
+    std::vector<PictureOutline> outlines;
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (const std::optional<vemo::AreaRegion> region = vemo::ReadAreaRegion(lines[index])) {
+            areas_.push_back({static_cast<int>(index), *region});
+            outlines.push_back({region->box, region->kind == vemo::AreaKind::Circle});
+        }
+    }
+    picture->SetOutlines(std::move(outlines));
+    // A press on the old areas must not become a click on whatever line now has its index.
+    pressedAreaLine_ = -1;
+}
+
+int ViewWindow::AreaLineAt(QPoint onPicture) const
+{
+    const int x = vemo::PicturePixel(onPicture.x(), Zoom());
+    const int y = vemo::PicturePixel(onPicture.y(), Zoom());
+    for (const ShownArea &area : areas_) {
+        if (vemo::RegionHolds(area.region.box, area.region.kind == vemo::AreaKind::Circle, x, y))
+            return area.line;
+    }
+    return -1;
+}
+
+void ViewWindow::FollowAreaClicks(const QMouseEvent &mouse)
+{
+    if (mouse.button() != Qt::LeftButton)
+        return;
+    const int line = AreaLineAt(mouse.position().toPoint());
+    switch (mouse.type()) {
+    case QEvent::MouseButtonPress:
+        pressedAreaLine_ = line;
+        break;
+    case QEvent::MouseButtonRelease: {
+        // A click is a press and a release in the same area.
+        const int pressed = std::exchange(pressedAreaLine_, -1);
+        if (line >= 0 && line == pressed)
+            emit AreaClicked(line);
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        // The release that ends a double click is no click of its own.
+        pressedAreaLine_ = -1;
+        if (line >= 0)
+            emit AreaDoubleClicked(line);
+        break;
+    default:
+        break;
+    }
 }
 
 void ViewWindow::ChangeShape()
@@ -362,6 +423,16 @@ void ViewWindow::AutoScrollStep()
 
 bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == picture) {
+        // Only presses on the bare picture come here: the shape's cover and the handles lie above.
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
+            || type == QEvent::MouseButtonDblClick) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            RunGuarded(this, [&] { FollowAreaClicks(*mouse); });
+        }
+        return false;
+    }
     if (watched != windowHandle())
         return false;
     switch (event->type()) {
