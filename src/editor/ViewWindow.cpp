@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -39,6 +40,8 @@ constexpr int kAutoScrollMaxStep = 48;
 constexpr int kAutoScrollIntervalMs = 30;
 // One notch of a mouse wheel.
 constexpr int kWheelNotch = 120;
+// Picture pixels an arrow key moves the shape by with Shift held, against 1 without.
+constexpr int kLargeNudge = 10;
 
 QLabel *NewPanel(QWidget *bar, QFrame::Shadow bevel, const char *designText)
 {
@@ -57,6 +60,23 @@ int AutoScrollDistance(int at, int length)
     if (at >= length - kAutoScrollEdge)
         return std::min(kAutoScrollMaxStep, at - (length - kAutoScrollEdge) + 1);
     return 0;
+}
+
+// The way an arrow key points; none for any other key.
+QPoint ArrowDirection(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return {-1, 0};
+    case Qt::Key_Right:
+        return {1, 0};
+    case Qt::Key_Up:
+        return {0, -1};
+    case Qt::Key_Down:
+        return {0, 1};
+    default:
+        return {};
+    }
 }
 
 QString ZoomText(double zoom)
@@ -383,6 +403,26 @@ void ViewWindow::ChangeShape()
     emit ShapeChanged(Shape::Kind::Circle, square);
 }
 
+bool ViewWindow::NudgeShape(const QKeyEvent &key)
+{
+    const QPoint direction = ArrowDirection(key.key());
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const bool otherModifiers = modifiers & ~(Qt::ShiftModifier | Qt::AltModifier);
+    if (direction.isNull() || otherModifiers || resizeFrame->Covers().isEmpty())
+        return false;
+    // The mouse holds the shape: a step now would move it from under the drag's outline.
+    if (resizeFrame->DragInProgress())
+        return true;
+    const int step = modifiers.testFlag(Qt::ShiftModifier) ? kLargeNudge : 1;
+    const vemo::NudgeTarget target =
+        modifiers.testFlag(Qt::AltModifier) ? vemo::NudgeTarget::FarEdges : vemo::NudgeTarget::Position;
+    const bool round = shape->ShapeKind() == Shape::Kind::Circle;
+    SetShapeBox(vemo::NudgedBox(ShapeBox(), direction.x() * step, direction.y() * step, target, round,
+                                picture->PictureWidth(), picture->PictureHeight()));
+    ChangeShape();
+    return true;
+}
+
 void ViewWindow::FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons)
 {
     const QPoint at = windowPos.toPoint();
@@ -448,6 +488,12 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
         autoScroll_.stop();
         return false;
+    case QEvent::KeyPress: {
+        // Seen before the focused widget, so that the scroll area does not take the arrows.
+        bool nudged = false;
+        RunGuarded(this, [&] { nudged = NudgeShape(*static_cast<QKeyEvent *>(event)); });
+        return nudged;
+    }
     case QEvent::Wheel: {
         auto *wheel = static_cast<QWheelEvent *>(event);
         if (!wheel->modifiers().testFlag(Qt::ControlModifier))

@@ -17,6 +17,7 @@
 #include "widgets/Shape.h"
 
 class PictureBox;
+class QKeyEvent;
 class QLabel;
 class QMouseEvent;
 class QScrollArea;
@@ -105,6 +106,11 @@ private:
     // near or beyond the visible edge.
     void FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons);
     void AutoScrollStep();
+    // While the shape is being edited, an arrow key moves it by one picture pixel, whatever the
+    // zoom, and Alt with an arrow moves its right or bottom edge (a circle grows or shrinks as a
+    // whole); Shift makes the step 10. The shape stays inside the picture and at least one pixel
+    // large, and is reported as after a drag. Returns whether the key was such a step.
+    bool NudgeShape(const QKeyEvent &key);
     // The first area line whose region holds the picture pixel under a point of the picture
     // control; -1 for none.
     int AreaLineAt(QPoint onPicture) const;
