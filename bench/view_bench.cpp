@@ -3,8 +3,11 @@
 //
 // Each iteration is one drag of 200 mouse steps sent through the view's window as real mouse
 // events, each step's repaint done before the next; only the steps are timed. Counter: step_us,
-// the time per step.
+// the time per step. BM_ViewDragOverAreas is the same drag with 200 areas of a map outlined on
+// the picture, a grid of rectangles and circles over all of it.
 #include "app/EditorApp.h"
+#include "core/IntConv.h"
+#include "core/MapLines.h"
 #include "editor/MainWindow.h"
 #include "editor/ViewWindow.h"
 
@@ -19,6 +22,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -51,7 +56,26 @@ struct Editor {
 
 Editor *TheEditor = nullptr;
 
-void BM_ViewDrag(benchmark::State &state)
+// 200 areas over the 4000 x 3000 picture, in a grid of 20 x 10 cells: rectangles and circles in
+// turn, each nearly filling its cell.
+std::vector<std::string> GridOfAreas()
+{
+    using vemo::IntToStr;
+    std::vector<std::string> lines{"<IMG SRC=\"picture.jpg\" USEMAP=\"#picture\">", "<MAP NAME=\"picture\">"};
+    for (int row = 0; row < 10; ++row) {
+        for (int column = 0; column < 20; ++column) {
+            const int x = column * 200, y = row * 300;
+            lines.push_back((row + column) % 2 == 0
+                                ? vemo::RectAreaLine(IntToStr(x + 20), IntToStr(y + 20), IntToStr(x + 179),
+                                                     IntToStr(y + 279), "", "")
+                                : vemo::CircleAreaLine(IntToStr(x + 100), IntToStr(y + 150), "90", "", ""));
+        }
+    }
+    lines.push_back("</MAP>");
+    return lines;
+}
+
+void DragShape(benchmark::State &state)
 {
     ViewWindow &view = TheEditor->app->View();
     const double zoom = state.range(0) / 100.0;
@@ -82,7 +106,21 @@ void BM_ViewDrag(benchmark::State &state)
     state.counters["step_us"] = seconds / (double(state.iterations()) * Steps) * 1e6;
 }
 
+void BM_ViewDrag(benchmark::State &state)
+{
+    DragShape(state);
+}
+
+void BM_ViewDragOverAreas(benchmark::State &state)
+{
+    ViewWindow &view = TheEditor->app->View();
+    view.ShowMapAreas(GridOfAreas());
+    DragShape(state);
+    view.ShowMapAreas({});
+}
+
 BENCHMARK(BM_ViewDrag)->Arg(25)->Arg(100)->Arg(800)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ViewDragOverAreas)->Arg(25)->Arg(100)->Arg(800)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,7 +5,8 @@
 #     cjpeg and gm convert on the same files, and the memory the open adds beside gm's peak;
 #   - start to main window shown under Xvfb, beside a bare Qt main window (bench/startup_baseline);
 #   - one drag step over a 12 MP picture (bench/frame_bench), beside repainting the whole picture,
-#     and in the real view window at 25, 100 and 800 % (bench/view_bench);
+#     and in the real view window at 25, 100 and 800 %, alone and with 200 areas of a map
+#     outlined on the picture (bench/view_bench);
 #   - opening a 12 MP BMP until its view is painted, as a whole process under Xvfb on a
 #     1280 x 1024 screen, beside the same for a 64 x 48 BMP and beside cjpeg on the same file;
 #   - opening a 100 000-line side file and the list's everyday steps on it (bench/maplist_bench),
@@ -63,7 +64,7 @@ echo "== Drag steps beside repainting the whole picture"
 QT_QPA_PLATFORM=offscreen "$build/bench/frame_bench" --benchmark_filter='BM_Move' \
   --benchmark_out="$build/frame.json" --benchmark_out_format=json
 
-echo "== Drag steps in the view window at 25, 100 and 800 %"
+echo "== Drag steps in the view window at 25, 100 and 800 %, alone and over 200 outlined areas"
 QT_QPA_PLATFORM=offscreen "$build/bench/view_bench" \
   --benchmark_out="$build/view.json" --benchmark_out_format=json
 
@@ -232,6 +233,12 @@ for zoom in (25, 100, 800):
     step = views["BM_ViewDrag/%d" % zoom]["step_us"] / 1000
     row("Drag step in the view at %d %% over a 12 MP picture" % zoom, "%.2f ms" % step, "", "", "",
         "< 1 ms", verdict(step, 1.0, "ms"))
+for zoom in (25, 100, 800):
+    bare = views["BM_ViewDrag/%d" % zoom]["step_us"] / 1000
+    step = views["BM_ViewDragOverAreas/%d" % zoom]["step_us"] / 1000
+    row("Drag step in the view at %d %% with 200 areas outlined" % zoom, "%.2f ms" % step,
+        "the same drag without areas: %.2f ms" % bare, "%.2f" % (step / bare), "", "< 1 ms",
+        verdict(step, 1.0, "ms"))
 
 # maplist_bench: CPU per iteration in its cpu_ms counter, memory growth in fresh processes.
 bare, side = lists["BM_Open/bare"]["cpu_ms"], lists["BM_Open/side_file"]["cpu_ms"]

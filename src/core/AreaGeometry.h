@@ -42,4 +42,20 @@ CircleArea CircleFromSquare(const Box &square);
 // y = top + s div 2. For a 49-pixel square it gives r = 24 where CircleFromSquare gives 25.
 CircleArea CircleFromRectSquare(const Box &square);
 
+// Whether the pixel (x, y) lies in the region a box stands for: the box itself, or for a circle
+// the pixels closer than r to the centre of the circle CircleFromSquare reads from the box, as a
+// browser takes them. An empty box holds no pixel.
+bool RegionHolds(const Box &box, bool circle, std::int32_t x, std::int32_t y);
+
+// What an arrow-key step changes: where the box lies, or where its right and bottom edges lie.
+enum class NudgeTarget { Position, FarEdges };
+
+// The box after an arrow-key step of (dx, dy) picture pixels. Position moves the box; FarEdges
+// moves its right edge by dx and its bottom edge by dy, or for a round box changes its width and
+// height together by dx + dy, cut to a square first, so that a circle stays round. The box is
+// kept inside a picture of pictureWidth x pictureHeight and at least 1 pixel wide and high: a
+// step that would cross a limit stops at it, and a box already past a limit is never taken
+// further past it, nor pulled back more than the step.
+Box NudgedBox(const Box &box, int dx, int dy, NudgeTarget target, bool round, int pictureWidth, int pictureHeight);
+
 } // namespace vemo

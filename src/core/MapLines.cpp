@@ -134,6 +134,23 @@ std::vector<std::int32_t> ReadCoords(const std::string &line, AreaKind kind)
     return values;
 }
 
+std::optional<AreaRegion> ReadAreaRegion(const std::string &line)
+{
+    const AreaKind kind = GetAreaKind(line);
+    std::vector<std::int32_t> values;
+    for (const std::string &text : CoordTexts(line, kind)) {
+        const std::optional<std::int32_t> value = TryStrToInt(text);
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    if (kind == AreaKind::Rect)
+        return AreaRegion{kind, BoxFromCorners({values[0], values[1], values[2], values[3]})};
+    if (kind == AreaKind::Circle)
+        return AreaRegion{kind, BoxFromCircle({values[0], values[1], values[2]})};
+    return std::nullopt;
+}
+
 std::string ReadHref(const std::string &line)
 {
     return ReadQuotedAttribute(line, "HREF=\"");

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/AreaGeometry.h"
+
 namespace vemo {
 
 enum class AreaKind { None, Rect, Circle };
@@ -33,6 +35,17 @@ std::vector<std::int32_t> ReadCoords(const std::string &line, AreaKind kind);
 
 // The raw texts ReadCoords converts, in order; empty where a separator is missing.
 std::vector<std::string> CoordTexts(const std::string &line, AreaKind kind);
+
+struct AreaRegion {
+    AreaKind kind = AreaKind::None;
+    Box box; // BoxFromCorners of a rectangle's corners, BoxFromCircle of a circle
+    friend bool operator==(const AreaRegion &, const AreaRegion &) = default;
+};
+
+// The kind and box (picture pixels) of an area line; nothing for a line GetAreaKind takes for no
+// area or whose coordinates do not all read. A region that covers no pixel still reads, with
+// an empty box.
+std::optional<AreaRegion> ReadAreaRegion(const std::string &line);
 
 // The value of HREF="..." or ALT="..." in an area line; empty when the key is absent.
 std::string ReadHref(const std::string &line);

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -14,6 +15,8 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
@@ -37,6 +40,8 @@ constexpr int kAutoScrollMaxStep = 48;
 constexpr int kAutoScrollIntervalMs = 30;
 // One notch of a mouse wheel.
 constexpr int kWheelNotch = 120;
+// Picture pixels an arrow key moves the shape by with Shift held, against 1 without.
+constexpr int kLargeNudge = 10;
 
 QLabel *NewPanel(QWidget *bar, QFrame::Shadow bevel, const char *designText)
 {
@@ -55,6 +60,23 @@ int AutoScrollDistance(int at, int length)
     if (at >= length - kAutoScrollEdge)
         return std::min(kAutoScrollMaxStep, at - (length - kAutoScrollEdge) + 1);
     return 0;
+}
+
+// The way an arrow key points; none for any other key.
+QPoint ArrowDirection(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return {-1, 0};
+    case Qt::Key_Right:
+        return {1, 0};
+    case Qt::Key_Up:
+        return {0, -1};
+    case Qt::Key_Down:
+        return {0, 1};
+    default:
+        return {};
+    }
 }
 
 QString ZoomText(double zoom)
@@ -79,7 +101,12 @@ ViewWindow::ViewWindow(QWidget *parent)
     shapeBox_ = {kShapeDesignBounds.x(), kShapeDesignBounds.y(), kShapeDesignBounds.width(),
                  kShapeDesignBounds.height()};
     shownGeometry_ = kShapeDesignBounds;
+    // The shape takes no mouse input of its own: while it is edited, the frame's cover over it
+    // takes the mouse; while it only shows the selected line, a click on it is a click on the
+    // areas beneath, so a double click can open the line it has just selected.
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     shape->hide();
+    picture->installEventFilter(this);
 
     // The bar is laid out by hand: a layout would widen the window past a picture narrower
     // than the panels.
@@ -304,7 +331,61 @@ void ViewWindow::ClearShape()
 void ViewWindow::SetShapeColor(const QColor &color)
 {
     shape->SetPenColor(color);
+    picture->SetOutlineColor(color);
     resizeFrame->SetHandleColor(color);
+}
+
+void ViewWindow::ShowMapAreas(const std::vector<std::string> &lines)
+{
+    areas_.clear();
+    std::vector<PictureOutline> outlines;
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (const std::optional<vemo::AreaRegion> region = vemo::ReadAreaRegion(lines[index])) {
+            areas_.push_back({static_cast<int>(index), *region});
+            outlines.push_back({region->box, region->kind == vemo::AreaKind::Circle});
+        }
+    }
+    picture->SetOutlines(std::move(outlines));
+    // A press on the old areas must not become a click on whatever line now has its index.
+    pressedAreaLine_ = -1;
+}
+
+int ViewWindow::AreaLineAt(QPoint onPicture) const
+{
+    const int x = vemo::PicturePixel(onPicture.x(), Zoom());
+    const int y = vemo::PicturePixel(onPicture.y(), Zoom());
+    for (const ShownArea &area : areas_) {
+        if (vemo::RegionHolds(area.region.box, area.region.kind == vemo::AreaKind::Circle, x, y))
+            return area.line;
+    }
+    return -1;
+}
+
+void ViewWindow::FollowAreaClicks(const QMouseEvent &mouse)
+{
+    if (mouse.button() != Qt::LeftButton)
+        return;
+    const int line = AreaLineAt(mouse.position().toPoint());
+    switch (mouse.type()) {
+    case QEvent::MouseButtonPress:
+        pressedAreaLine_ = line;
+        break;
+    case QEvent::MouseButtonRelease: {
+        // A click is a press and a release in the same area.
+        const int pressed = std::exchange(pressedAreaLine_, -1);
+        if (line >= 0 && line == pressed)
+            emit AreaClicked(line);
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        // The release that ends a double click is no click of its own.
+        pressedAreaLine_ = -1;
+        if (line >= 0)
+            emit AreaDoubleClicked(line);
+        break;
+    default:
+        break;
+    }
 }
 
 void ViewWindow::ChangeShape()
@@ -320,6 +401,26 @@ void ViewWindow::ChangeShape()
     if (square != shapeBox_)
         PlaceShape(square);
     emit ShapeChanged(Shape::Kind::Circle, square);
+}
+
+bool ViewWindow::NudgeShape(const QKeyEvent &key)
+{
+    const QPoint direction = ArrowDirection(key.key());
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const bool otherModifiers = modifiers & ~(Qt::ShiftModifier | Qt::AltModifier);
+    if (direction.isNull() || otherModifiers || resizeFrame->Covers().isEmpty())
+        return false;
+    // The mouse holds the shape: a step now would move it from under the drag's outline.
+    if (resizeFrame->DragInProgress())
+        return true;
+    const int step = modifiers.testFlag(Qt::ShiftModifier) ? kLargeNudge : 1;
+    const vemo::NudgeTarget target =
+        modifiers.testFlag(Qt::AltModifier) ? vemo::NudgeTarget::FarEdges : vemo::NudgeTarget::Position;
+    const bool round = shape->ShapeKind() == Shape::Kind::Circle;
+    SetShapeBox(vemo::NudgedBox(ShapeBox(), direction.x() * step, direction.y() * step, target, round,
+                                picture->PictureWidth(), picture->PictureHeight()));
+    ChangeShape();
+    return true;
 }
 
 void ViewWindow::FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons)
@@ -362,6 +463,16 @@ void ViewWindow::AutoScrollStep()
 
 bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == picture) {
+        // Only presses on the bare picture come here: the shape's cover and the handles lie above.
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
+            || type == QEvent::MouseButtonDblClick) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            RunGuarded(this, [&] { FollowAreaClicks(*mouse); });
+        }
+        return false;
+    }
     if (watched != windowHandle())
         return false;
     switch (event->type()) {
@@ -377,6 +488,12 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
         autoScroll_.stop();
         return false;
+    case QEvent::KeyPress: {
+        // Seen before the focused widget, so that the scroll area does not take the arrows.
+        bool nudged = false;
+        RunGuarded(this, [&] { nudged = NudgeShape(*static_cast<QKeyEvent *>(event)); });
+        return nudged;
+    }
     case QEvent::Wheel: {
         auto *wheel = static_cast<QWheelEvent *>(event);
         if (!wheel->modifiers().testFlag(Qt::ControlModifier))

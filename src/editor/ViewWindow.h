@@ -1,18 +1,25 @@
 #pragma once
 // The view window: the current picture at a zoom, in a scroll area when it is larger than the
-// screen allows; the hatched shape that marks the region being made, edited or shown; and a
-// status bar below the picture with the mouse position, the picture's kind and size, and the zoom.
+// screen allows; a faint outline of every area of the map; the hatched shape that marks the
+// region being made, edited or shown; and a status bar below the picture with the mouse position,
+// the picture's kind and size, and the zoom.
 #include <QPoint>
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
 
+#include <string>
+#include <vector>
+
 #include "core/AreaGeometry.h"
+#include "core/MapLines.h"
 #include "resizeframe/OutlineGeometry.h"
 #include "widgets/Shape.h"
 
 class PictureBox;
+class QKeyEvent;
 class QLabel;
+class QMouseEvent;
 class QScrollArea;
 class ResizeFrame;
 
@@ -60,7 +67,12 @@ public:
     // Takes the shape back from the frame and hides it.
     void ClearShape();
 
-    // The outline colour of the shape and the colour of the frame's handles, which go together.
+    // Outlines the region of every line of the map that is a RECT or CIRCLE area whose
+    // coordinates read; clicks on them are reported with the line's index. Other lines are skipped.
+    void ShowMapAreas(const std::vector<std::string> &lines);
+
+    // The outline colour of the shape, of the map's areas and of the frame's handles, which go
+    // together.
     void SetShapeColor(const QColor &color);
 
     // Takes the shape's box from where a drag left it, squares a circle, and reports the box.
@@ -71,6 +83,11 @@ signals:
     void ShapeChanged(Shape::Kind kind, const vemo::Box &box);
     // The user asked to close the window; it hides when whoever closes the map agrees.
     void CloseRequested();
+    // A click or double click on the picture, away from the shape being edited, fell in the
+    // region of line: of all the areas holding the point, the first in the map, as a browser
+    // takes it.
+    void AreaClicked(int line);
+    void AreaDoubleClicked(int line);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -89,6 +106,16 @@ private:
     // near or beyond the visible edge.
     void FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons);
     void AutoScrollStep();
+    // While the shape is being edited, an arrow key moves it by one picture pixel, whatever the
+    // zoom, and Alt with an arrow moves its right or bottom edge (a circle grows or shrinks as a
+    // whole); Shift makes the step 10. The shape stays inside the picture and at least one pixel
+    // large, and is reported as after a drag. Returns whether the key was such a step.
+    bool NudgeShape(const QKeyEvent &key);
+    // The first area line whose region holds the picture pixel under a point of the picture
+    // control; -1 for none.
+    int AreaLineAt(QPoint onPicture) const;
+    // Turns the picture's own presses, releases and double clicks into clicks on areas.
+    void FollowAreaClicks(const QMouseEvent &mouse);
 
     QScrollArea *scrollArea_ = nullptr;
     QWidget *statusBar_ = nullptr;
@@ -104,4 +131,11 @@ private:
     QPoint autoScrollStep_;
     QPointF lastMousePos_; // in window coordinates
     Qt::KeyboardModifiers lastModifiers_;
+
+    struct ShownArea {
+        int line;
+        vemo::AreaRegion region;
+    };
+    std::vector<ShownArea> areas_; // in line order, which is the order clicks are tried in
+    int pressedAreaLine_ = -1;      // the area line under the left press awaiting its release
 };

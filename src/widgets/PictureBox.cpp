@@ -2,10 +2,76 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPolygon>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 #include "core/ZoomMapping.h"
+
+namespace {
+
+// Outlines are drawn at this share of the outline colour's opacity: there to be seen, not to
+// hide the picture.
+constexpr double kOutlineOpacity = 0.45;
+// A circle whose box is wider than this on the display is drawn from its rim within the
+// repainted area: QPainter's ellipse takes time in proportion to its size and draws very large
+// ones in the wrong place.
+constexpr int kLargestPaintedEllipse = 2048;
+// Along each axis the rim is walked where it is flatter than 45°, so that every pixel of it is
+// set once and none is left out.
+const double kHalfSqrt2 = std::sqrt(0.5);
+
+// Where a circle's rim crosses a line `offset` from its centre, as the distance in from the near
+// side of its box; nothing when the line misses the circle. Worked out as offset² / (r + along)
+// rather than r - along, which would lose every digit for a radius of millions of pixels.
+std::optional<double> RimInset(double offset, double r)
+{
+    if (std::abs(offset) > r * kHalfSqrt2)
+        return std::nullopt;
+    const double along = std::sqrt((r - offset) * (r + offset));
+    return offset * offset / (r + along);
+}
+
+// The pixels of the rim of the circle inscribed in the box (left, top, side) that lie in area.
+QPolygon RimPixels(const QRect &area, double left, double top, double side)
+{
+    const double r = (side - 1) / 2;
+    QPolygon pixels;
+    const auto add = [&](int x, double y, bool across) {
+        const double at = std::round(y);
+        const int low = across ? area.top() : area.left();
+        const int high = across ? area.bottom() : area.right();
+        if (at >= low && at <= high)
+            pixels << (across ? QPoint(x, int(at)) : QPoint(int(at), x));
+    };
+    for (int x = area.left(); x <= area.right(); ++x) {
+        if (const std::optional<double> inset = RimInset(x - (left + r), r)) {
+            add(x, top + *inset, true);
+            add(x, top + 2 * r - *inset, true);
+        }
+    }
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        if (const std::optional<double> inset = RimInset(y - (top + r), r)) {
+            add(y, left + *inset, false);
+            add(y, left + 2 * r - *inset, false);
+        }
+    }
+    return pixels;
+}
+
+// The square in a frame where the shape draws its circle, so that an outline lies exactly under
+// the shape that shows the same region.
+QRect CircleFrame(const QRect &bounds)
+{
+    const QRect frame = bounds.adjusted(0, 0, -1, -1);
+    const int side = std::min(frame.width(), frame.height());
+    return QRect(frame.left() + (frame.width() - side) / 2, frame.top() + (frame.height() - side) / 2, side, side);
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
@@ -35,21 +101,73 @@ void PictureBox::ShowAt(double zoom)
                    ? picture_.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                    : QPixmap();
     setFixedSize(picture_.isNull() ? QSize(0, 0) : shown);
+    PlaceOutlines();
     update();
+}
+
+void PictureBox::SetOutlines(std::vector<PictureOutline> outlines)
+{
+    outlines_ = std::move(outlines);
+    PlaceOutlines();
+    update();
+}
+
+void PictureBox::SetOutlineColor(const QColor &color)
+{
+    outlineColor_ = color;
+    update();
+}
+
+void PictureBox::PlaceOutlines()
+{
+    shownOutlines_.clear();
+    // Edges beyond the control are never seen: bounds are cut to one pixel beyond it, which also
+    // keeps typed extremes within QRect's range.
+    const std::int64_t across = width(), down = height();
+    const auto cut = [](std::int64_t value, std::int64_t length) {
+        return int(std::clamp<std::int64_t>(value, -1, length));
+    };
+    for (const PictureOutline &outline : outlines_) {
+        const vemo::Box shown = vemo::ToDisplayBox(outline.box, zoom_);
+        const std::int64_t right = std::int64_t{shown.left} + shown.width - 1;
+        const std::int64_t bottom = std::int64_t{shown.top} + shown.height - 1;
+        if (shown.width < 1 || shown.height < 1 || right < 0 || bottom < 0 || shown.left >= across || shown.top >= down)
+            continue;
+        ShownOutline placed;
+        placed.bounds = QRect(QPoint(cut(shown.left, across), cut(shown.top, down)),
+                              QPoint(cut(right, across), cut(bottom, down)));
+        placed.round = outline.round;
+        placed.large = outline.round && std::min(shown.width, shown.height) > kLargestPaintedEllipse;
+        if (placed.large) {
+            placed.left = outline.box.left * zoom_;
+            placed.top = outline.box.top * zoom_;
+            placed.side = std::min(outline.box.width, outline.box.height) * zoom_;
+        } else if (placed.round) {
+            // Whole, as the shape draws it: small enough to lie near the control.
+            placed.bounds = QRect(shown.left, shown.top, shown.width, shown.height);
+        }
+        shownOutlines_.push_back(placed);
+    }
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    PaintPicture(painter, event->region());
+    PaintOutlines(painter, event->region());
+}
+
+void PictureBox::PaintPicture(QPainter &painter, const QRegion &exposed) const
+{
     if (zoom_ <= 1.0) {
         const QPixmap &shown = zoom_ < 1.0 ? reduced_ : picture_;
-        for (const QRect &area : event->region())
+        for (const QRect &area : exposed)
             painter.drawPixmap(area, shown, area);
         return;
     }
     // Enlarged without smoothing: each picture pixel is a sharp block, so the user sees exactly
     // which pixel an edge falls on. Only the picture pixels under the repainted area are drawn.
-    for (const QRect &area : event->region()) {
+    for (const QRect &area : exposed) {
         const int left = static_cast<int>(std::floor(area.left() / zoom_));
         const int top = static_cast<int>(std::floor(area.top() / zoom_));
         const int right = static_cast<int>(std::ceil((area.right() + 1) / zoom_));
@@ -58,5 +176,35 @@ void PictureBox::paintEvent(QPaintEvent *event)
         const QRectF target(left * zoom_, top * zoom_, source.width() * zoom_, source.height() * zoom_);
         painter.setClipRect(area);
         painter.drawPixmap(target, picture_, QRectF(source));
+    }
+    painter.setClipping(false);
+}
+
+void PictureBox::PaintOutlines(QPainter &painter, const QRegion &exposed) const
+{
+    if (shownOutlines_.empty())
+        return;
+    QColor faint = outlineColor_;
+    faint.setAlphaF(faint.alphaF() * kOutlineOpacity);
+    painter.setPen(QPen(faint, 1));
+    painter.setBrush(Qt::NoBrush);
+    // Only the outlines that cross the repainted area are drawn: a drag step repaints thin bands.
+    const QRect reach = exposed.boundingRect();
+    for (const ShownOutline &outline : shownOutlines_) {
+        if (!outline.bounds.intersects(reach) || !exposed.intersects(outline.bounds))
+            continue;
+        if (outline.large) {
+            for (const QRect &area : exposed)
+                painter.drawPoints(RimPixels(area & outline.bounds, outline.left, outline.top, outline.side));
+        } else if (outline.round) {
+            painter.drawEllipse(CircleFrame(outline.bounds));
+        } else if (!outline.bounds.adjusted(1, 1, -1, -1).contains(reach)) {
+            // The 1-pixel pen runs along the outermost pixel rows and columns, as on the shape.
+            const QRect frame = outline.bounds.adjusted(0, 0, -1, -1);
+            if (frame.width() > 0 && frame.height() > 0)
+                painter.drawRect(frame);
+            else
+                painter.drawLine(outline.bounds.topLeft(), outline.bounds.bottomRight());
+        }
     }
 }

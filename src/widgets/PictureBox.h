@@ -1,7 +1,23 @@
 #pragma once
-// A picture control: owns one picture and shows it at a zoom, sized to the zoomed picture.
+// A picture control: owns one picture and shows it at a zoom, sized to the zoomed picture, with
+// faint outlines of regions drawn over it.
+#include <QColor>
 #include <QPixmap>
+#include <QRect>
 #include <QWidget>
+
+#include <vector>
+
+#include "core/AreaGeometry.h"
+
+class QPainter;
+
+// A region outlined over the picture: a box in picture pixels, drawn as a rectangle or as the
+// circle inscribed in it.
+struct PictureOutline {
+    vemo::Box box;
+    bool round = false;
+};
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -18,16 +34,38 @@ public:
     void SetZoom(double zoom);
     double Zoom() const { return zoom_; }
 
+    // Replaces the outlines drawn over the picture. They stay in picture pixels whatever the zoom,
+    // and are drawn faintly in the outline colour, beneath any child widget.
+    void SetOutlines(std::vector<PictureOutline> outlines);
+    QColor OutlineColor() const { return outlineColor_; }
+    void SetOutlineColor(const QColor &color);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // An outline on the display at the current zoom.
+    struct ShownOutline {
+        QRect bounds; // the pixels it may touch, cut to just beyond the control
+        bool round = false;
+        bool large = false; // a circle too large for QPainter's ellipse, drawn from its rim
+        double left = 0, top = 0, side = 0; // a large circle's box on the display
+    };
+
     // Sizes the control to the picture at zoom and repaints it.
     void ShowAt(double zoom);
+    // Works out where the outlines lie at the current zoom and size.
+    void PlaceOutlines();
+    void PaintPicture(QPainter &painter, const QRegion &exposed) const;
+    void PaintOutlines(QPainter &painter, const QRegion &exposed) const;
 
     QPixmap picture_;
     // Below 100 % the picture is reduced once, smoothly, and painted from that copy, so a drag
     // step repaints no more pixels than at 100 %.
     QPixmap reduced_;
     double zoom_ = 1.0;
+
+    std::vector<PictureOutline> outlines_;
+    std::vector<ShownOutline> shownOutlines_; // only those that reach the control
+    QColor outlineColor_ = Qt::black;
 };

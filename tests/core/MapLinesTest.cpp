@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vemo {
@@ -148,6 +149,21 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CoordReader, NotAnAreaGivesNoTexts)
 {
     EXPECT_TRUE(CoordTexts("</MAP>", AreaKind::None).empty());
+}
+
+TEST(AreaRegionReader, GivesTheKindAndBoxOfAnAreaThatReads)
+{
+    const std::pair<std::string, std::optional<AreaRegion>> cases[] = {
+        {R"(<AREA SHAPE="RECT" COORDS="10,20,110,70" HREF="" ALT="">)", AreaRegion{AreaKind::Rect, {10, 20, 101, 51}}},
+        {R"(<area shape="circle" coords="100,100,50" href="" alt="">)", AreaRegion{AreaKind::Circle, {51, 51, 99, 99}}},
+        // Covers no pixel, but reads.
+        {R"(<AREA SHAPE="CIRCLE" COORDS="5,5,0" HREF="" ALT="">)", AreaRegion{AreaKind::Circle, {6, 6, -1, -1}}},
+        {R"(<AREA SHAPE="RECT" COORDS="1,2,3,x" HREF="" ALT="">)", std::nullopt},
+        {R"(<IMG SRC="dirrect.gif" ALT="" BORDER="0">)", std::nullopt},
+        {"</MAP>", std::nullopt},
+    };
+    for (const auto &[line, region] : cases)
+        EXPECT_EQ(ReadAreaRegion(line), region) << line;
 }
 
 struct AttributeCase {
