@@ -126,6 +126,14 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     });
     // Closing the view closes the map, reported over the view.
     connect(&view_, &ViewWindow::CloseRequested, this, [this] { RunGuarded(&view_, [this] { CloseMap(); }); });
+    // Every area of the map is outlined on the picture; a click on one selects its line, a
+    // double click opens it for editing.
+    connect(&document_, &MapDocument::Changed, this, [this] { view_.ShowMapAreas(document_.Lines()); });
+    connect(&view_, &ViewWindow::AreaClicked, this, [this](int line) { lineList->setCurrentRow(line); });
+    connect(&view_, &ViewWindow::AreaDoubleClicked, this, [this](int line) {
+        lineList->setCurrentRow(line);
+        Guarded(&MainWindow::EditSelectedLine);
+    });
     // A picture dropped on either window opens as Open Graphic opens it.
     auto *drops = new PictureDropTarget(this);
     drops->Watch(*this);

@@ -70,6 +70,7 @@ void MapDocument::Load(const QString &picturePath, const QString &mapFilePath, c
     lines_->SetLines(std::move(text.lines));
     history_.clear();
     marked_ = false;
+    emit Changed();
 }
 
 void MapDocument::Close()
@@ -77,6 +78,7 @@ void MapDocument::Close()
     lines_->SetLines({});
     history_.clear();
     marked_ = false;
+    emit Changed();
 }
 
 bool MapDocument::Save()

@@ -77,7 +77,7 @@ public:
     void KeepImageProperties(int border, const QString &mapName);
 
 signals:
-    // The lines or the modified mark changed through one of the verbs above, an undo or a redo.
+    // The lines or the modified mark changed: a map loaded or closed, a change, an undo or a redo.
     void Changed();
 
 private:

@@ -1,5 +1,5 @@
-// The main window's undo and redo, area order, keys, status reports and the map check, driven
-// as the user drives them.
+// The main window's undo and redo, area order, keys, status reports, the map check and clicks on
+// the areas in the view, driven as the user drives them.
 #include <QApplication>
 #include <QListWidget>
 #include <QStatusBar>
@@ -140,6 +140,17 @@ TEST_F(UndoAndCheckTest, ACleanMapHasNoFinding)
     Main().CheckMap();
     ASSERT_EQ(Main().CheckWindow().findingList->count(), 1);
     EXPECT_EQ(Main().CheckWindow().findingList->item(0)->text(), "No problems found.");
+}
+
+TEST_F(UndoAndCheckTest, AClickOnAnAreaOfThePictureSelectsItsLineAndADoubleClickEditsIt)
+{
+    OpenMapWithAreas({kFirst, kSecond});
+    QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, {30, 40});
+    EXPECT_EQ(Main().lineList->SelectedIndex(), 2);
+    QTest::mouseDClick(ViewHandle(), Qt::LeftButton, {}, {100, 100});
+    EXPECT_EQ(Main().lineList->SelectedIndex(), 3);
+    EXPECT_TRUE(Circ().isVisible());
+    EXPECT_EQ(CircFields(), (QStringList{"100", "100", "30"}));
 }
 
 } // namespace
