@@ -40,12 +40,13 @@ QPolygon RimPixels(const QRect &area, double left, double top, double side)
 {
     const double r = (side - 1) / 2;
     QPolygon pixels;
-    const auto add = [&](int x, double y, bool across) {
-        const double at = std::round(y);
-        const int low = across ? area.top() : area.left();
-        const int high = across ? area.bottom() : area.right();
+    // The pixel where the rim crosses a column (or a row) at `crossing` along it, if in area.
+    const auto add = [&](int line, double crossing, bool column) {
+        const double at = std::round(crossing);
+        const int low = column ? area.top() : area.left();
+        const int high = column ? area.bottom() : area.right();
         if (at >= low && at <= high)
-            pixels << (across ? QPoint(x, int(at)) : QPoint(int(at), x));
+            pixels << (column ? QPoint(line, int(at)) : QPoint(int(at), line));
     };
     for (int x = area.left(); x <= area.right(); ++x) {
         if (const std::optional<double> inset = RimInset(x - (left + r), r)) {
