@@ -556,10 +556,14 @@ void MainWindow::ShowAbout()
     aboutBox_->exec();
 }
 
+std::vector<vemo::Finding> MainWindow::Findings() const
+{
+    return vemo::CheckMap(document_.Lines(), view_.picture->PictureWidth(), view_.picture->PictureHeight());
+}
+
 void MainWindow::CheckMap()
 {
-    checkWindow_->ShowFindings(
-        vemo::CheckMap(document_.Lines(), view_.picture->PictureWidth(), view_.picture->PictureHeight()));
+    checkWindow_->ShowFindings(Findings());
     checkWindow_->show();
     checkWindow_->raise();
 }
@@ -568,8 +572,7 @@ void MainWindow::TestInBrowser()
 {
     // A map that the check finds fault with is offered the check first: it says why the test
     // may not behave as the user expects.
-    const std::vector<vemo::Finding> findings =
-        vemo::CheckMap(document_.Lines(), view_.picture->PictureWidth(), view_.picture->PictureHeight());
+    const std::vector<vemo::Finding> findings = Findings();
     if (!findings.empty()) {
         const QString question = kOfferCheck.In(environment_.japanese).arg(findings.size());
         const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No);

@@ -3,7 +3,9 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <vector>
 
+#include "core/MapCheck.h"
 #include "desktop/StartupEnvironment.h"
 #include "editor/PictureOpener.h"
 #include "editor/TestPageFiles.h"
@@ -106,6 +108,8 @@ private:
     void WriteMapFile();
     QString TestPagePath() const;
     void MoveSelectedLine(int step);
+    // What the map check finds in the open map, against the picture's size.
+    std::vector<vemo::Finding> Findings() const;
 
     void ReadSettings();
     void WriteSettings();
