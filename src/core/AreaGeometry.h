@@ -18,6 +18,12 @@ struct RectCorners {
     friend bool operator==(const RectCorners &, const RectCorners &) = default;
 };
 
+// A polygon's vertex, or any point, in picture pixels.
+struct Point {
+    std::int32_t x = 0, y = 0;
+    friend bool operator==(const Point &, const Point &) = default;
+};
+
 struct CircleArea {
     std::int32_t x = 0, y = 0, r = 0;
     friend bool operator==(const CircleArea &, const CircleArea &) = default;

@@ -136,7 +136,7 @@ std::vector<Finding> CheckMap(const std::vector<std::string> &lines, int picture
         const std::string &text = lines[index];
         const int line = static_cast<int>(index);
         const AreaKind kind = GetAreaKind(text);
-        if (kind == AreaKind::None)
+        if (kind == AreaKind::None || kind == AreaKind::Poly || kind == AreaKind::Default)
             continue;
 
         std::optional<std::vector<std::int32_t>> coords;

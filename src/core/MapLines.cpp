@@ -2,13 +2,16 @@
 
 #include "core/AsciiText.h"
 #include "core/IntConv.h"
+#include "core/PolygonGeometry.h"
+
+#include <utility>
 
 namespace vemo {
 
 namespace {
 
-// Where the coordinates start, 0-based: right after `<AREA SHAPE="RECT" COORDS="` (27 bytes)
-// or `<AREA SHAPE="CIRCLE" COORDS="` (29 bytes).
+// Where the coordinates start, 0-based: right after `<AREA SHAPE="RECT" COORDS="` or
+// `<AREA SHAPE="POLY" COORDS="` (27 bytes), or `<AREA SHAPE="CIRCLE" COORDS="` (29 bytes).
 constexpr std::size_t kRectCoordsStart = 27;
 constexpr std::size_t kCircleCoordsStart = 29;
 // The shape word occupies characters 14 to 17 (1-based) of an area line.
@@ -59,7 +62,39 @@ std::string AfterImageKey(const std::string &source, const std::string &upper, c
     return TextBefore(tail, '"');
 }
 
+// Every comma-separated text of coords; one empty text for an empty coords.
+std::vector<std::string> SplitAtCommas(const std::string &coords)
+{
+    std::vector<std::string> texts;
+    std::size_t from = 0;
+    for (std::size_t comma = coords.find(','); comma != std::string::npos; comma = coords.find(',', from)) {
+        texts.push_back(coords.substr(from, comma - from));
+        from = comma + 1;
+    }
+    texts.push_back(coords.substr(from));
+    return texts;
+}
+
+std::vector<Point> PointsFromValues(const std::vector<std::int32_t> &values)
+{
+    if (values.size() % 2 != 0)
+        throw PolygonError(PolygonError::Fault::OddCount);
+    if (values.size() < 6)
+        throw PolygonError(PolygonError::Fault::TooFewPoints);
+    std::vector<Point> points;
+    for (std::size_t i = 0; i < values.size(); i += 2)
+        points.push_back({values[i], values[i + 1]});
+    return points;
+}
+
 } // namespace
+
+PolygonError::PolygonError(Fault fault)
+    : std::runtime_error(fault == Fault::OddCount ? "A polygon's coordinates must come in x,y pairs"
+                                                  : "A polygon needs at least three points"),
+      fault_(fault)
+{
+}
 
 std::string ImageLine(const std::string &file, const std::string &alt, const std::string &border,
                       const std::string &width, const std::string &height, const std::string &map)
@@ -92,6 +127,24 @@ std::string CircleAreaLine(const std::string &x, const std::string &y, const std
            + alt + "\">";
 }
 
+std::string PolyAreaLine(const std::string &coords, const std::string &href, const std::string &alt)
+{
+    return "<AREA SHAPE=\"POLY\" COORDS=\"" + coords + "\" HREF=\"" + href + "\" ALT=\"" + alt + "\">";
+}
+
+std::string DefaultAreaLine(const std::string &href, const std::string &alt)
+{
+    return "<AREA SHAPE=\"DEFAULT\" HREF=\"" + href + "\" ALT=\"" + alt + "\">";
+}
+
+std::string PolygonCoordsText(const std::vector<Point> &points)
+{
+    std::string text;
+    for (const Point &point : points)
+        text += (text.empty() ? "" : ",") + IntToStr(point.x) + "," + IntToStr(point.y);
+    return text;
+}
+
 std::vector<std::string> NewMapLines(const std::string &fileName, int width, int height,
                                      const std::string &mapName)
 {
@@ -107,13 +160,19 @@ AreaKind GetAreaKind(const std::string &line)
         return AreaKind::Rect;
     if (word == "CIRC")
         return AreaKind::Circle;
+    if (word == "POLY")
+        return AreaKind::Poly;
+    if (word == "DEFA")
+        return AreaKind::Default;
     return AreaKind::None;
 }
 
 std::vector<std::string> CoordTexts(const std::string &line, AreaKind kind)
 {
-    if (kind == AreaKind::None)
+    if (kind == AreaKind::None || kind == AreaKind::Default)
         return {};
+    if (kind == AreaKind::Poly)
+        return SplitAtCommas(line.size() > kRectCoordsStart ? TextBefore(line.substr(kRectCoordsStart), '"') : "");
     const std::size_t start = kind == AreaKind::Rect ? kRectCoordsStart : kCircleCoordsStart;
     const std::size_t count = kind == AreaKind::Rect ? 4 : 3;
     // From the first coordinate up to, not including, the line's last character.
@@ -131,7 +190,17 @@ std::vector<std::int32_t> ReadCoords(const std::string &line, AreaKind kind)
     std::vector<std::int32_t> values;
     for (const std::string &text : CoordTexts(line, kind))
         values.push_back(StrToInt(text));
+    if (kind == AreaKind::Poly)
+        PointsFromValues(values);
     return values;
+}
+
+std::vector<Point> ReadPolygonPoints(const std::string &coords)
+{
+    std::vector<std::int32_t> values;
+    for (const std::string &text : SplitAtCommas(coords))
+        values.push_back(StrToInt(text));
+    return PointsFromValues(values);
 }
 
 std::optional<AreaRegion> ReadAreaRegion(const std::string &line)
@@ -145,9 +214,14 @@ std::optional<AreaRegion> ReadAreaRegion(const std::string &line)
         values.push_back(*value);
     }
     if (kind == AreaKind::Rect)
-        return AreaRegion{kind, BoxFromCorners({values[0], values[1], values[2], values[3]})};
+        return AreaRegion{kind, BoxFromCorners({values[0], values[1], values[2], values[3]}), {}};
     if (kind == AreaKind::Circle)
-        return AreaRegion{kind, BoxFromCircle({values[0], values[1], values[2]})};
+        return AreaRegion{kind, BoxFromCircle({values[0], values[1], values[2]}), {}};
+    if (kind == AreaKind::Poly && values.size() % 2 == 0 && values.size() >= 6) {
+        std::vector<Point> points = PointsFromValues(values);
+        const Box bounds = PolygonBounds(points);
+        return AreaRegion{kind, bounds, std::move(points)};
+    }
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 // lines written by these templates (or typed exactly like them) read back correctly.
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,18 @@
 
 namespace vemo {
 
-enum class AreaKind { None, Rect, Circle };
+enum class AreaKind { None, Rect, Circle, Poly, Default };
+
+// Why the coordinates of a POLY line make no polygon although every number reads.
+class PolygonError : public std::runtime_error {
+public:
+    enum class Fault { OddCount, TooFewPoints };
+    explicit PolygonError(Fault fault);
+    Fault Which() const { return fault_; }
+
+private:
+    Fault fault_;
+};
 
 std::string ImageLine(const std::string &file, const std::string &alt, const std::string &border,
                       const std::string &width, const std::string &height, const std::string &map);
@@ -21,29 +33,43 @@ std::string RectAreaLine(const std::string &x0, const std::string &y0, const std
                          const std::string &y1, const std::string &href, const std::string &alt);
 std::string CircleAreaLine(const std::string &x, const std::string &y, const std::string &r,
                            const std::string &href, const std::string &alt);
+// The coordinates text is written as given: "x1,y1,x2,y2,...".
+std::string PolyAreaLine(const std::string &coords, const std::string &href, const std::string &alt);
+// The area that takes the clicks no other area takes.
+std::string DefaultAreaLine(const std::string &href, const std::string &alt);
+// A polygon's vertices as a POLY line's coordinates text: "x1,y1,x2,y2,...".
+std::string PolygonCoordsText(const std::vector<Point> &points);
 
 // The three lines of a new map for a picture file name of the given size.
 std::vector<std::string> NewMapLines(const std::string &fileName, int width, int height,
                                      const std::string &mapName);
 
-// Looks only at characters 14 to 17 of the line: "RECT" or "CIRC" in any case.
+// Looks only at characters 14 to 17 of the line: "RECT", "CIRC", "POLY" or "DEFA" in any case.
 AreaKind GetAreaKind(const std::string &line);
 
-// The coordinates of an area line of the given kind: x0, y0, x1, y1 or x, y, r.
-// A coordinate that does not convert raises ConvertError; earlier ones are not returned.
+// The coordinates of an area line of the given kind: x0, y0, x1, y1, or x, y, r, or the polygon's
+// x1, y1, ..., xn, yn; none for a default area. A coordinate that does not convert raises
+// ConvertError; earlier ones are not returned. A polygon's count that is odd or below six raises
+// PolygonError once every number has read.
 std::vector<std::int32_t> ReadCoords(const std::string &line, AreaKind kind);
 
-// The raw texts ReadCoords converts, in order; empty where a separator is missing.
+// The raw texts ReadCoords converts, in order; empty where a separator is missing. A polygon's
+// are its comma-separated texts up to the closing quote, however many.
 std::vector<std::string> CoordTexts(const std::string &line, AreaKind kind);
+
+// The vertices a polygon's coordinates text stands for: numbers read as ReadCoords reads them,
+// in x, y pairs. Raises ConvertError or PolygonError as ReadCoords does.
+std::vector<Point> ReadPolygonPoints(const std::string &coords);
 
 struct AreaRegion {
     AreaKind kind = AreaKind::None;
-    Box box; // BoxFromCorners of a rectangle's corners, BoxFromCircle of a circle
+    Box box; // BoxFromCorners of a rectangle's corners, BoxFromCircle of a circle, a polygon's bounds
+    std::vector<Point> points; // a polygon's vertices
     friend bool operator==(const AreaRegion &, const AreaRegion &) = default;
 };
 
 // The kind and box (picture pixels) of an area line; nothing for a line GetAreaKind takes for no
-// area or whose coordinates do not all read. A region that covers no pixel still reads, with
+// area, for a default area, or for coordinates that do not all read or make no polygon. A region that covers no pixel still reads, with
 // an empty box.
 std::optional<AreaRegion> ReadAreaRegion(const std::string &line);
 

@@ -94,6 +94,8 @@ void AreaEditor::EditSelectedLine()
         dialog = circle_.get();
         break;
     }
+    case vemo::AreaKind::Poly:
+    case vemo::AreaKind::Default:
     case vemo::AreaKind::None:
         return;
     }
@@ -133,6 +135,8 @@ void AreaEditor::ShowSelectedArea()
         view_.shape->show();
         break;
     }
+    case vemo::AreaKind::Poly:
+    case vemo::AreaKind::Default:
     case vemo::AreaKind::None:
         view_.shape->hide();
         break;

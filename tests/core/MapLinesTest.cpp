@@ -22,6 +22,9 @@ TEST(MapLineWriters, NewMapAndAreaLinesHaveTheExactText)
     EXPECT_EQ(RectAreaLine("10", "20", "59", "69", "a.htm", "A"),
               R"(<AREA SHAPE="RECT" COORDS="10,20,59,69" HREF="a.htm" ALT="A">)");
     EXPECT_EQ(CircleAreaLine("100", "80", "30", "", ""), R"(<AREA SHAPE="CIRCLE" COORDS="100,80,30" HREF="" ALT="">)");
+    EXPECT_EQ(PolyAreaLine(PolygonCoordsText({{0, 0}, {90, 0}, {-5, 2147483647}}), "p.htm", "P"),
+              R"(<AREA SHAPE="POLY" COORDS="0,0,90,0,-5,2147483647" HREF="p.htm" ALT="P">)");
+    EXPECT_EQ(DefaultAreaLine("rest.htm", "Rest"), R"(<AREA SHAPE="DEFAULT" HREF="rest.htm" ALT="Rest">)");
 }
 
 TEST(MapLineWriters, ValuesAreInsertedUnchanged)
@@ -51,6 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"Circle", R"(<AREA SHAPE="CIRCLE" COORDS="1,2,3" HREF="" ALT="">)", AreaKind::Circle},
         KindCase{"LowerCase", R"(<area shape="rect" coords="1,2,3,4" href="" alt="">)", AreaKind::Rect},
         KindCase{"MixedCase", R"(<Area Shape="Circ")", AreaKind::Circle},
+        KindCase{"Poly", R"(<AREA SHAPE="POLY" COORDS="1,2,3,4,5,6" HREF="" ALT="">)", AreaKind::Poly},
+        KindCase{"Default", R"(<area shape="default" href="" alt="">)", AreaKind::Default},
         KindCase{"MapEnd", "</MAP>", AreaKind::None},
         KindCase{"Empty", "", AreaKind::None},
         KindCase{"EndsInsideWord", R"(<AREA SHAPE="REC)", AreaKind::None},
@@ -149,16 +154,62 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CoordReader, NotAnAreaGivesNoTexts)
 {
     EXPECT_TRUE(CoordTexts("</MAP>", AreaKind::None).empty());
+    EXPECT_TRUE(CoordTexts(DefaultAreaLine("a", "b"), AreaKind::Default).empty());
+}
+
+// A polygon written by the editor reads back as the same points; a coordinates text that reads but
+// makes no polygon, or does not read, fails with the reason.
+TEST(PolygonReader, ReadsWhatIsWrittenAndNamesWhatMakesNoPolygon)
+{
+    enum class Outcome { Reads, OddCount, TooFewPoints, NotANumber };
+    const struct {
+        std::string coords;
+        Outcome outcome;
+    } cases[] = {
+        {"10,10,90,10,90,90,50,90,50,50,10,50", Outcome::Reads},
+        {"-2147483648,0,2147483647,0,0,$10", Outcome::Reads},
+        {"0,0,5,5,0,0", Outcome::Reads}, // a repeated point still reads; the map check reports it
+        {"1,2,3,4,5", Outcome::OddCount},
+        {"1,2,3,4", Outcome::TooFewPoints},
+        {"", Outcome::NotANumber},
+        {"1,2,3,4,5,x", Outcome::NotANumber},
+        {"1,2,3,4,5,6,", Outcome::NotANumber},
+        {"1 2,3,4,5,6", Outcome::NotANumber},
+    };
+    for (const auto &c : cases) {
+        const std::string line = PolyAreaLine(c.coords, "", "");
+        EXPECT_EQ(GetAreaKind(line), AreaKind::Poly);
+        try {
+            const std::vector<Point> points = ReadPolygonPoints(c.coords);
+            EXPECT_EQ(c.outcome, Outcome::Reads) << c.coords;
+            EXPECT_EQ(ReadPolygonPoints(PolygonCoordsText(points)), points) << c.coords;
+            EXPECT_EQ(ReadCoords(line, AreaKind::Poly).size(), points.size() * 2) << c.coords;
+            EXPECT_EQ(ReadAreaRegion(line)->points, points) << c.coords;
+        } catch (const PolygonError &error) {
+            EXPECT_EQ(c.outcome, error.Which() == PolygonError::Fault::OddCount ? Outcome::OddCount
+                                                                                 : Outcome::TooFewPoints)
+                << c.coords;
+            EXPECT_THROW(ReadCoords(line, AreaKind::Poly), PolygonError) << c.coords;
+            EXPECT_FALSE(ReadAreaRegion(line)) << c.coords;
+        } catch (const ConvertError &) {
+            EXPECT_EQ(c.outcome, Outcome::NotANumber) << c.coords;
+            EXPECT_THROW(ReadCoords(line, AreaKind::Poly), ConvertError) << c.coords;
+            EXPECT_FALSE(ReadAreaRegion(line)) << c.coords;
+        }
+    }
 }
 
 TEST(AreaRegionReader, GivesTheKindAndBoxOfAnAreaThatReads)
 {
     const std::pair<std::string, std::optional<AreaRegion>> cases[] = {
-        {R"(<AREA SHAPE="RECT" COORDS="10,20,110,70" HREF="" ALT="">)", AreaRegion{AreaKind::Rect, {10, 20, 101, 51}}},
-        {R"(<area shape="circle" coords="100,100,50" href="" alt="">)", AreaRegion{AreaKind::Circle, {51, 51, 99, 99}}},
+        {R"(<AREA SHAPE="RECT" COORDS="10,20,110,70" HREF="" ALT="">)", AreaRegion{AreaKind::Rect, {10, 20, 101, 51}, {}}},
+        {R"(<area shape="circle" coords="100,100,50" href="" alt="">)", AreaRegion{AreaKind::Circle, {51, 51, 99, 99}, {}}},
         // Covers no pixel, but reads.
-        {R"(<AREA SHAPE="CIRCLE" COORDS="5,5,0" HREF="" ALT="">)", AreaRegion{AreaKind::Circle, {6, 6, -1, -1}}},
+        {R"(<AREA SHAPE="CIRCLE" COORDS="5,5,0" HREF="" ALT="">)", AreaRegion{AreaKind::Circle, {6, 6, -1, -1}, {}}},
+        {R"(<AREA SHAPE="POLY" COORDS="10,0,20,30,0,5" HREF="" ALT="">)",
+         AreaRegion{AreaKind::Poly, {0, 0, 21, 31}, {{10, 0}, {20, 30}, {0, 5}}}},
         {R"(<AREA SHAPE="RECT" COORDS="1,2,3,x" HREF="" ALT="">)", std::nullopt},
+        {R"(<AREA SHAPE="DEFAULT" HREF="" ALT="">)", std::nullopt},
         {R"(<IMG SRC="dirrect.gif" ALT="" BORDER="0">)", std::nullopt},
         {"</MAP>", std::nullopt},
     };

@@ -1,0 +1,157 @@
+#include "core/PolygonGeometry.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <set>
+#include <utility>
+
+namespace vemo {
+
+namespace {
+
+// The product of two magnitudes as a 128-bit number (high, low), from their 32-bit halves.
+std::pair<std::uint64_t, std::uint64_t> WideProduct(std::uint64_t a, std::uint64_t b)
+{
+    const std::uint64_t aLow = a & 0xFFFFFFFFu, aHigh = a >> 32, bLow = b & 0xFFFFFFFFu, bHigh = b >> 32;
+    const std::uint64_t lowLow = aLow * bLow, highLow = aHigh * bLow, lowHigh = aLow * bHigh;
+    const std::uint64_t middle = (lowLow >> 32) + (highLow & 0xFFFFFFFFu) + (lowHigh & 0xFFFFFFFFu);
+    const std::uint64_t high = aHigh * bHigh + (highLow >> 32) + (lowHigh >> 32) + (middle >> 32);
+    return {high, (middle << 32) | (lowLow & 0xFFFFFFFFu)};
+}
+
+int Sign(std::int64_t value)
+{
+    return value > 0 ? 1 : value < 0 ? -1 : 0;
+}
+
+std::uint64_t Magnitude(std::int64_t value)
+{
+    return value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+}
+
+// The sign of p * q - r * s, exact: differences of 32-bit coordinates need 33 bits, and their
+// products 66, more than any built-in integer holds on every compiler.
+int CompareProducts(std::int64_t p, std::int64_t q, std::int64_t r, std::int64_t s)
+{
+    const int left = Sign(p) * Sign(q), right = Sign(r) * Sign(s);
+    if (left != right)
+        return left > right ? 1 : -1;
+    if (left == 0)
+        return 0;
+    const auto a = WideProduct(Magnitude(p), Magnitude(q)), b = WideProduct(Magnitude(r), Magnitude(s));
+    const int byMagnitude = a > b ? 1 : a < b ? -1 : 0;
+    return left > 0 ? byMagnitude : -byMagnitude;
+}
+
+std::int64_t Difference(std::int32_t a, std::int32_t b)
+{
+    return static_cast<std::int64_t>(a) - b;
+}
+
+// The sign of the cross product (b - a) x (c - a): which side of the line a-b the point c lies.
+int Turn(const Point &a, const Point &b, const Point &c)
+{
+    return CompareProducts(Difference(b.x, a.x), Difference(c.y, a.y), Difference(b.y, a.y), Difference(c.x, a.x));
+}
+
+// Whether b and c lie on the same side of a along one line, that is, a-b and a-c point the same way.
+bool SameWay(const Point &a, const Point &b, const Point &c)
+{
+    return CompareProducts(Difference(b.x, a.x), Difference(c.x, a.x), -Difference(b.y, a.y), Difference(c.y, a.y)) > 0;
+}
+
+// Whether c, on the line through a and b, lies between them.
+bool WithinSpan(const Point &a, const Point &b, const Point &c)
+{
+    return std::min(a.x, b.x) <= c.x && c.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= c.y
+           && c.y <= std::max(a.y, b.y);
+}
+
+// Whether the closed segments a-b and c-d have a point in common.
+bool SegmentsMeet(const Point &a, const Point &b, const Point &c, const Point &d)
+{
+    const int abc = Turn(a, b, c), abd = Turn(a, b, d), cda = Turn(c, d, a), cdb = Turn(c, d, b);
+    if (abc * abd < 0 && cda * cdb < 0)
+        return true;
+    return (abc == 0 && WithinSpan(a, b, c)) || (abd == 0 && WithinSpan(a, b, d))
+           || (cda == 0 && WithinSpan(c, d, a)) || (cdb == 0 && WithinSpan(c, d, b));
+}
+
+} // namespace
+
+Box PolygonBounds(const std::vector<Point> &points)
+{
+    if (points.empty())
+        return {};
+    std::int64_t left = points[0].x, top = points[0].y, right = left, bottom = top;
+    for (const Point &point : points) {
+        left = std::min<std::int64_t>(left, point.x);
+        top = std::min<std::int64_t>(top, point.y);
+        right = std::max<std::int64_t>(right, point.x);
+        bottom = std::max<std::int64_t>(bottom, point.y);
+    }
+    return BoxFromCorners({static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
+                           static_cast<std::int32_t>(right), static_cast<std::int32_t>(bottom)});
+}
+
+bool PolygonHolds(const std::vector<Point> &points, std::int32_t x, std::int32_t y)
+{
+    if (points.size() < 3)
+        return false;
+    // Counts the edges that a ray from (x, y) towards +x crosses; an edge holds its lower end
+    // and not its upper one, so a ray through a vertex counts once.
+    bool inside = false;
+    const Point here{x, y};
+    for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+        const Point &a = points[j], &b = points[i];
+        if ((a.y > y) == (b.y > y))
+            continue;
+        // The crossing lies right of x when (x, y) is on the left of the edge taken upwards.
+        const Point &low = a.y < b.y ? a : b, &high = a.y < b.y ? b : a;
+        if (Turn(low, high, here) > 0)
+            inside = !inside;
+    }
+    return inside;
+}
+
+int DistinctPointCount(const std::vector<Point> &points)
+{
+    std::set<std::pair<std::int32_t, std::int32_t>> seen;
+    for (const Point &point : points)
+        seen.insert({point.x, point.y});
+    return static_cast<int>(seen.size());
+}
+
+bool EdgesCross(const std::vector<Point> &outline)
+{
+    // A vertex repeated at once adds an edge of no length, which touches both its neighbours.
+    std::vector<Point> points;
+    for (const Point &point : outline) {
+        if (points.empty() || !(points.back() == point))
+            points.push_back(point);
+    }
+    while (points.size() > 1 && points.back() == points.front())
+        points.pop_back();
+    const std::size_t n = points.size();
+    if (n < 3)
+        return false;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point &a = points[i], &b = points[(i + 1) % n];
+        for (std::size_t k = i + 1; k < n; ++k) {
+            const Point &c = points[k], &d = points[(k + 1) % n];
+            const bool follows = k == i + 1, precedes = (k + 1) % n == i;
+            if (!follows && !precedes) {
+                if (SegmentsMeet(a, b, c, d))
+                    return true;
+                continue;
+            }
+            // Neighbours share a vertex; they are a fault only when they fold back along each other.
+            const Point &shared = follows ? b : a, &far1 = follows ? a : b, &far2 = follows ? d : c;
+            if (!(far1 == shared) && !(far2 == shared) && Turn(shared, far1, far2) == 0 && SameWay(shared, far1, far2))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace vemo
