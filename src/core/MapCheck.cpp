@@ -2,6 +2,7 @@
 
 #include "core/IntConv.h"
 #include "core/MapLines.h"
+#include "core/PolygonGeometry.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -21,13 +22,27 @@ struct Region {
     std::vector<std::int32_t> coords;                      // as read, for the duplicate check
     std::int64_t left = 0, top = 0, right = 0, bottom = 0; // the rectangle, or the circle's bounding square
     std::int64_t x = 0, y = 0, r = 0;                      // the circle's centre and radius
+    std::vector<Point> points;                             // the polygon's vertices
 };
 
 // The region of an area's coordinates; nothing when it covers no pixel.
 std::optional<Region> RegionOf(int line, AreaKind kind, const std::vector<std::int32_t> &coords)
 {
-    Region region{line, kind, coords};
-    if (kind == AreaKind::Rect) {
+    Region region;
+    region.line = line;
+    region.kind = kind;
+    region.coords = coords;
+    if (kind == AreaKind::Poly) {
+        for (std::size_t i = 0; i + 1 < coords.size(); i += 2)
+            region.points.push_back({coords[i], coords[i + 1]});
+        if (DistinctPointCount(region.points) < 3)
+            return std::nullopt;
+        const Box bounds = PolygonBounds(region.points);
+        region.left = bounds.left;
+        region.top = bounds.top;
+        region.right = static_cast<std::int64_t>(bounds.left) + bounds.width - 1;
+        region.bottom = static_cast<std::int64_t>(bounds.top) + bounds.height - 1;
+    } else if (kind == AreaKind::Rect) {
         if (coords[2] < coords[0] || coords[3] < coords[1])
             return std::nullopt;
         region.left = coords[0];
@@ -70,8 +85,14 @@ bool BoundsWithin(const Region &inner, std::int64_t left, std::int64_t top, std:
 // circles in the plane and errs towards "not inside" for the pixels at their rims.
 bool LiesWithin(const Region &inner, const Region &outer)
 {
+    if (outer.kind == AreaKind::Poly)
+        return false;
     if (outer.kind == AreaKind::Rect)
         return BoundsWithin(inner, outer.left, outer.top, outer.right, outer.bottom);
+    if (inner.kind == AreaKind::Poly) {
+        return std::all_of(inner.points.begin(), inner.points.end(),
+                           [&](const Point &point) { return CircleCovers(outer, point.x, point.y); });
+    }
     if (inner.kind == AreaKind::Rect) {
         return CircleCovers(outer, inner.left, inner.top) && CircleCovers(outer, inner.right, inner.top)
                && CircleCovers(outer, inner.left, inner.bottom) && CircleCovers(outer, inner.right, inner.bottom);
@@ -95,7 +116,7 @@ std::optional<FindingKind> PlaceOnPicture(const Region &region, std::int64_t wid
         return std::nullopt;
     // A circle reaches the picture when it covers the picture's pixel nearest to its centre; its
     // bounding square may clip a corner of the picture that the circle itself misses.
-    const bool reaches = region.kind == AreaKind::Rect
+    const bool reaches = region.kind != AreaKind::Circle
                              ? region.left <= right && region.right >= 0 && region.top <= bottom && region.bottom >= 0
                              : CircleCovers(region, std::clamp<std::int64_t>(region.x, 0, right),
                                             std::clamp<std::int64_t>(region.y, 0, bottom));
@@ -132,22 +153,36 @@ std::vector<Finding> CheckMap(const std::vector<std::string> &lines, int picture
 
     // Earlier areas in line order, so that the first one found is the earliest.
     std::vector<Region> regions;
+    int openDefault = -1; // a default area not yet followed by another area
     for (std::size_t index = 2; index < lines.size(); ++index) {
         const std::string &text = lines[index];
         const int line = static_cast<int>(index);
         const AreaKind kind = GetAreaKind(text);
-        if (kind == AreaKind::None || kind == AreaKind::Poly || kind == AreaKind::Default)
+        if (kind == AreaKind::None)
             continue;
+        if (openDefault >= 0) {
+            // Its other findings are in already, and no line since has any.
+            findings.push_back({openDefault, FindingKind::DefaultNotLast});
+            openDefault = -1;
+        }
+        if (kind == AreaKind::Default)
+            openDefault = line;
 
         std::optional<std::vector<std::int32_t>> coords;
         try {
             coords = ReadCoords(text, kind);
         } catch (const ConvertError &) {
             findings.push_back({line, FindingKind::UnreadableCoordinates});
+        } catch (const PolygonError &error) {
+            const bool tooFew = error.Which() == PolygonError::Fault::TooFewPoints;
+            findings.push_back({line, tooFew ? FindingKind::TooFewPoints : FindingKind::UnreadableCoordinates});
         }
-        const std::optional<Region> region = coords ? RegionOf(line, kind, *coords) : std::nullopt;
-        if (coords && !region)
-            findings.push_back({line, FindingKind::EmptyArea});
+        const std::optional<Region> region =
+            coords && kind != AreaKind::Default ? RegionOf(line, kind, *coords) : std::nullopt;
+        if (coords && kind != AreaKind::Default && !region)
+            findings.push_back({line, kind == AreaKind::Poly ? FindingKind::TooFewPoints : FindingKind::EmptyArea});
+        if (region && kind == AreaKind::Poly && EdgesCross(region->points))
+            findings.push_back({line, FindingKind::CrossingEdges});
 
         if (region) {
             if (const auto place = PlaceOnPicture(*region, pictureWidth, pictureHeight))

@@ -13,7 +13,9 @@
 // A later area is hidden behind an earlier one, which takes every click on it first, when it lies
 // wholly inside it: a rectangle or circle in a rectangle when its rectangle or bounding square lies
 // inside; a rectangle in a circle when the circle covers its four corners; a circle in a circle
-// when the distance between the centres plus its radius is at most the earlier radius.
+// when the distance between the centres plus its radius is at most the earlier radius. A polygon
+// counts by its bounds on the picture, lies in a rectangle when its bounds do and in a circle when
+// the circle covers every vertex; nothing is taken as hidden behind a polygon.
 #include <string>
 #include <vector>
 
@@ -22,6 +24,8 @@ namespace vemo {
 enum class FindingKind {
     UnreadableCoordinates, // an area line whose coordinates StrToInt refuses
     EmptyArea,             // an area that covers no pixel
+    TooFewPoints,          // a polygon with fewer than three different points, which covers nothing
+    CrossingEdges,         // a polygon whose edges cross or fold back on each other
     OutsidePicture,        // an area that covers no pixel of the picture
     PartlyOutsidePicture,  // an area that covers pixels both on and off the picture
     DuplicateArea,         // the same shape and coordinates as an earlier area
@@ -29,6 +33,7 @@ enum class FindingKind {
     MissingAlt,            // an area with a link but no ALT text, which a screen reader cannot name
     BadMapName,            // the map start line's NAME is empty or holds white space
     ImageSizeMismatch,     // the image line's WIDTH or HEIGHT is not the picture's
+    DefaultNotLast,        // a default area followed by another area, which it hides wholly
 };
 
 struct Finding {
@@ -42,6 +47,7 @@ struct Finding {
 // GetAreaKind takes for an area is checked as one and every other line is skipped. Areas that do
 // not read or cover nothing take no part in the picture, duplicate and hidden checks. An image
 // line without a WIDTH or HEIGHT key is not a mismatch: the browser then uses the picture's size.
+// A default area covers the whole picture: it is checked only for being last and for its ALT.
 // Findings come in line order, and for one line in the order of FindingKind.
 std::vector<Finding> CheckMap(const std::vector<std::string> &lines, int pictureWidth, int pictureHeight);
 

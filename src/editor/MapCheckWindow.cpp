@@ -20,6 +20,10 @@ UiText FindingText(vemo::FindingKind kind)
     case vemo::FindingKind::EmptyArea:
         return {"%1 行目: 領域が空です (x1 < x0, y1 < y0 または r ≦ 0)",
                 "Line %1: the area is empty (x1 < x0, y1 < y0 or r <= 0)"};
+    case vemo::FindingKind::TooFewPoints:
+        return {"%1 行目: 多角形の点が 3 つ未満です", "Line %1: the polygon has fewer than three different points"};
+    case vemo::FindingKind::CrossingEdges:
+        return {"%1 行目: 多角形の辺が交差しています", "Line %1: the polygon's edges cross"};
     case vemo::FindingKind::OutsidePicture:
         return {"%1 行目: 領域が画像の外にあります", "Line %1: the area lies outside the picture"};
     case vemo::FindingKind::PartlyOutsidePicture:
@@ -37,6 +41,9 @@ UiText FindingText(vemo::FindingKind kind)
     case vemo::FindingKind::ImageSizeMismatch:
         return {"%1 行目: WIDTH と HEIGHT が画像の大きさと違います",
                 "Line %1: WIDTH and HEIGHT are not the picture's size"};
+    case vemo::FindingKind::DefaultNotLast:
+        return {"%1 行目: 既定の領域が最後になく、後の領域がクリックできません",
+                "Line %1: the default area is not the last, so the areas after it are never reached"};
     }
     return {"", ""};
 }

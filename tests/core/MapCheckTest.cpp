@@ -25,6 +25,11 @@ std::string Circle(long long x, long long y, long long r)
     return CircleAreaLine(IntToStr(x), IntToStr(y), IntToStr(r), "a.htm", "A");
 }
 
+std::string Poly(const std::string &coords)
+{
+    return PolyAreaLine(coords, "a.htm", "A");
+}
+
 // A new map of a 100 x 50 picture with the given area lines from line 2 on.
 std::vector<std::string> Map(const std::vector<std::string> &areas, const std::string &name = "p")
 {
@@ -94,7 +99,21 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"HugeCoordinates", Map({Circle(kMin, kMin, kMax), Rect(kMin, kMin, kMax, kMax), Circle(0, 0, kMax),
                                           Circle(kMax, kMax, kMax)}),
                   {{2, K::OutsidePicture}, {3, K::PartlyOutsidePicture}, {4, K::PartlyOutsidePicture},
-                   {4, K::HiddenArea, 3}, {5, K::OutsidePicture}}}),
+                   {4, K::HiddenArea, 3}, {5, K::OutsidePicture}}},
+        // An L in the picture; one reaching past its right edge; a bowtie; one drawn back on itself;
+        // the same L again; a triangle in a circle and one in a rectangle; nothing hides behind a polygon.
+        CheckCase{"Polygons",
+                  Map({Poly("0,0,20,0,20,10,10,10,10,20,0,20"), Poly("90,0,120,0,90,10"), Poly("30,0,40,10,40,0,30,10"),
+                       Poly("0,0,5,5,0,0"), Poly("0,0,20,0,20,10,10,10,10,20,0,20"), Circle(60, 25, 20),
+                       Poly("55,20,65,20,60,30"), Rect(0, 30, 30, 49), Poly("1,31,9,31,5,39"), Rect(11, 11, 12, 12),
+                       Poly("1,2,3,4,5"), Poly("1,2,3,4")}),
+                  {{3, K::PartlyOutsidePicture}, {4, K::CrossingEdges}, {5, K::TooFewPoints}, {6, K::DuplicateArea, 2},
+                   {8, K::HiddenArea, 7}, {10, K::HiddenArea, 9}, {12, K::UnreadableCoordinates}, {13, K::TooFewPoints}}},
+        // A default area hides every area after it; one that is last, or an unreadable line after it, is fine.
+        CheckCase{"DefaultNotLast",
+                  Map({DefaultAreaLine("d.htm", ""), Rect(0, 0, 9, 9), DefaultAreaLine("", ""), "<!-- note -->",
+                       DefaultAreaLine("e.htm", "E")}),
+                  {{2, K::MissingAlt}, {2, K::DefaultNotLast}, {4, K::DefaultNotLast}}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
