@@ -34,7 +34,10 @@ void ReadLine(const std::string &line)
 {
     const AreaKind kind = GetAreaKind(line);
     const std::vector<std::string> texts = CoordTexts(line, kind);
-    FUZZ_REQUIRE(texts.size() == (kind == AreaKind::Rect ? 4u : kind == AreaKind::Circle ? 3u : 0u));
+    if (kind == AreaKind::Poly)
+        FUZZ_REQUIRE(!texts.empty());
+    else
+        FUZZ_REQUIRE(texts.size() == (kind == AreaKind::Rect ? 4u : kind == AreaKind::Circle ? 3u : 0u));
     for (const std::string &text : texts)
         ReadNumber(text);
     try {
@@ -43,6 +46,8 @@ void ReadLine(const std::string &line)
         for (std::size_t i = 0; i < values.size(); ++i)
             FUZZ_REQUIRE(TryStrToInt(texts[i]) == values[i]);
     } catch (const ConvertError &) {
+    } catch (const PolygonError &) {
+        FUZZ_REQUIRE(kind == AreaKind::Poly && (texts.size() % 2 != 0 || texts.size() < 6));
     }
     for (const std::string &value : {ReadHref(line), ReadAlt(line)})
         FUZZ_REQUIRE(value.find('"') == std::string::npos && line.find(value) != std::string::npos);
@@ -82,6 +87,12 @@ void WriteAndReadBack(FuzzedDataProvider &input)
     FUZZ_REQUIRE(GetAreaKind(circle) == AreaKind::Circle);
     FUZZ_REQUIRE(ReadCoords(circle, AreaKind::Circle) == (std::vector<std::int32_t>{x0, y0, x1}));
     FUZZ_REQUIRE(ReadHref(circle) == href);
+
+    const std::vector<Point> points{{x0, y0}, {x1, y1}, {y0, x1}};
+    const std::string poly = PolyAreaLine(PolygonCoordsText(points), href, alt);
+    FUZZ_REQUIRE(GetAreaKind(poly) == AreaKind::Poly);
+    FUZZ_REQUIRE(ReadAreaRegion(poly)->points == points);
+    FUZZ_REQUIRE(ReadAlt(DefaultAreaLine(href, alt)) == alt);
 
     const std::string image = ImageLine(href, alt, IntToStr(y1), "1", "1", href);
     FUZZ_REQUIRE(ReadImageLine(image).border == y1);

@@ -24,7 +24,11 @@ void ShowRegion(const std::string &line)
             BoxFromCorners({c.at(0), c.at(1), c.at(2), c.at(3)});
         else if (kind == AreaKind::Circle)
             CircleFromSquare(SquaredBox(BoxFromCircle({c.at(0), c.at(1), c.at(2)})));
+        else if (kind == AreaKind::Poly)
+            FUZZ_REQUIRE(ReadAreaRegion(line).has_value());
     } catch (const ConvertError &) {
+    } catch (const PolygonError &) {
+        FUZZ_REQUIRE(kind == AreaKind::Poly && !ReadAreaRegion(line));
     }
     ReadHref(line);
     ReadAlt(line);
@@ -44,7 +48,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int count = static_cast<int>(lines.size());
     for (int index = -1; index <= count; ++index)
         IsProtectedLine(index, count);
-    FUZZ_REQUIRE(NewAreaLineIndex(count) >= 0 && NewAreaLineIndex(count) <= count);
+    const int newLine = NewAreaLineIndex(lines);
+    FUZZ_REQUIRE(newLine >= 0 && newLine <= count);
+    for (int index = 0; index < count; ++index) {
+        for (int step : {-1, +1}) {
+            const int moved = MovedLineIndex(index, step, lines);
+            FUZZ_REQUIRE(moved == -1 || (moved == index + step && !IsProtectedLine(moved, count)));
+        }
+    }
 
     for (const std::string &line : lines)
         ShowRegion(line);

@@ -150,7 +150,7 @@ void AreaEditor::PutAreaLine(const std::string &line)
     if (editMode_ && selected >= 0) {
         document_.ReplaceLine(selected, line);
     } else {
-        index = vemo::NewAreaLineIndex(document_.LineCount());
+        index = vemo::NewAreaLineIndex(document_.Lines());
         document_.InsertLine(index, line);
     }
     list_.SelectLine(index);

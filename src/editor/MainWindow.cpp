@@ -457,7 +457,7 @@ void MainWindow::CopyMap()
 void MainWindow::MoveSelectedLine(int step)
 {
     const int index = lineList->SelectedIndex();
-    const int target = vemo::MovedLineIndex(index, step, document_.LineCount());
+    const int target = vemo::MovedLineIndex(index, step, document_.Lines());
     if (target < 0)
         return;
     document_.MoveLine(index, target);

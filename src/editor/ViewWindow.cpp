@@ -18,6 +18,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/PolygonGeometry.h"
 #include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
 #include "resizeframe/ResizeFrame.h"
@@ -342,7 +343,7 @@ void ViewWindow::ShowMapAreas(const std::vector<std::string> &lines)
     for (std::size_t index = 0; index < lines.size(); ++index) {
         if (const std::optional<vemo::AreaRegion> region = vemo::ReadAreaRegion(lines[index])) {
             areas_.push_back({static_cast<int>(index), *region});
-            outlines.push_back({region->box, region->kind == vemo::AreaKind::Circle});
+            outlines.push_back({region->box, region->kind == vemo::AreaKind::Circle, region->points});
         }
     }
     picture->SetOutlines(std::move(outlines));
@@ -355,7 +356,10 @@ int ViewWindow::AreaLineAt(QPoint onPicture) const
     const int x = vemo::PicturePixel(onPicture.x(), Zoom());
     const int y = vemo::PicturePixel(onPicture.y(), Zoom());
     for (const ShownArea &area : areas_) {
-        if (vemo::RegionHolds(area.region.box, area.region.kind == vemo::AreaKind::Circle, x, y))
+        const bool holds = area.region.kind == vemo::AreaKind::Poly
+                               ? vemo::PolygonHolds(area.region.points, x, y)
+                               : vemo::RegionHolds(area.region.box, area.region.kind == vemo::AreaKind::Circle, x, y);
+        if (holds)
             return area.line;
     }
     return -1;

@@ -67,7 +67,7 @@ public:
     // Takes the shape back from the frame and hides it.
     void ClearShape();
 
-    // Outlines the region of every line of the map that is a RECT or CIRCLE area whose
+    // Outlines the region of every line of the map that is a RECT, CIRCLE or POLY area whose
     // coordinates read; clicks on them are reported with the line's index. Other lines are skipped.
     void ShowMapAreas(const std::vector<std::string> &lines);
 

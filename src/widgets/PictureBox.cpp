@@ -138,6 +138,8 @@ void PictureBox::PlaceOutlines()
         placed.bounds = QRect(QPoint(cut(shown.left, across), cut(shown.top, down)),
                               QPoint(cut(right, across), cut(bottom, down)));
         placed.round = outline.round;
+        for (const vemo::Point &point : outline.points)
+            placed.polygon << QPointF((point.x + 0.5) * zoom_, (point.y + 0.5) * zoom_);
         placed.large = outline.round && std::min(shown.width, shown.height) > kLargestPaintedEllipse;
         if (placed.large) {
             placed.left = outline.box.left * zoom_;
@@ -194,7 +196,9 @@ void PictureBox::PaintOutlines(QPainter &painter, const QRegion &exposed) const
     for (const ShownOutline &outline : shownOutlines_) {
         if (!outline.bounds.intersects(reach) || !exposed.intersects(outline.bounds))
             continue;
-        if (outline.large) {
+        if (!outline.polygon.isEmpty()) {
+            painter.drawPolygon(outline.polygon);
+        } else if (outline.large) {
             for (const QRect &area : exposed)
                 painter.drawPoints(RimPixels(area & outline.bounds, outline.left, outline.top, outline.side));
         } else if (outline.round) {

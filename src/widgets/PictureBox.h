@@ -3,6 +3,7 @@
 // faint outlines of regions drawn over it.
 #include <QColor>
 #include <QPixmap>
+#include <QPolygonF>
 #include <QRect>
 #include <QWidget>
 
@@ -13,10 +14,11 @@
 class QPainter;
 
 // A region outlined over the picture: a box in picture pixels, drawn as a rectangle or as the
-// circle inscribed in it.
+// circle inscribed in it, or, when it has points, the polygon through them (the box its bounds).
 struct PictureOutline {
     vemo::Box box;
     bool round = false;
+    std::vector<vemo::Point> points;
 };
 
 class PictureBox : public QWidget {
@@ -50,6 +52,7 @@ private:
         bool round = false;
         bool large = false; // a circle too large for QPainter's ellipse, drawn from its rim
         double left = 0, top = 0, side = 0; // a large circle's box on the display
+        QPolygonF polygon;                  // a polygon's vertices on the display, through pixel centres
     };
 
     // Sizes the control to the picture at zoom and repaints it.
