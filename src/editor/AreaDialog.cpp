@@ -64,14 +64,18 @@ AreaDialog::AreaDialog(ViewWindow &view, MapDocument &document, QWidget &standIn
     linkField->setFont(ProportionalUiFont(japanese));
     altField->setFont(ProportionalUiFont(japanese));
 
-    setButton = NewButton(this, "Set", {64, 162, 85, 25});
+    // Two buttons stand where three would leave them centred.
+    const int buttonsLeft = switchCaption ? 64 : 112;
+    setButton = NewButton(this, "Set", {buttonsLeft, 162, 85, 25});
     setButton->setDefault(true);
-    cancelButton = NewButton(this, "Cancel", {161, 162, 85, 25});
-    switchButton = NewButton(this, switchCaption, {258, 162, 85, 25});
+    cancelButton = NewButton(this, "Cancel", {buttonsLeft + 97, 162, 85, 25});
+    if (switchCaption) {
+        switchButton = NewButton(this, switchCaption, {258, 162, 85, 25});
+        connect(switchButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::SwitchKind); });
+    }
 
     connect(setButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::Set); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::Cancel); });
-    connect(switchButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::SwitchKind); });
     connect(browseButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::BrowseForLink); });
     // A shape let go in the view is written into the dialog of its kind, shown or not.
     connect(&view_, &ViewWindow::ShapeChanged, this, [this](Shape::Kind kind, const vemo::Box &box) {
@@ -91,10 +95,15 @@ QLineEdit *AreaDialog::NewCoordinateField(QGroupBox *group, const char *label, i
     caption->setGeometry(x, 22, 20, 20);
     auto *field = new QLineEdit(QStringLiteral("0"), group);
     field->setGeometry(x + 22, 20, 60, 22);
+    FollowTyping(field);
+    return field;
+}
+
+void AreaDialog::FollowTyping(QLineEdit *field)
+{
     // Only the user's own typing moves the shape: texts written by the view's write-back or by
     // the commands never feed back into it.
     connect(field, &QLineEdit::textEdited, this, [this] { Guarded(&AreaDialog::FollowTypedCoordinates); });
-    return field;
 }
 
 void AreaDialog::FollowTypedCoordinates()

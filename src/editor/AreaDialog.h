@@ -1,11 +1,12 @@
 #pragma once
-// What the rectangle and circle dialogs share: the link and ALT fields with the link chooser,
-// the Set, Cancel and switch buttons, and the way a dialog takes the place of the window it
-// stands in for. Each dialog adds its coordinate fields, the AREA line they make, and the
-// switch to the other. The dialogs move the view's shape; the map hears of them only through
+// What the area dialogs share: the link and ALT fields with the link chooser, the Set and Cancel
+// buttons (and for a rectangle or circle the switch to the other kind), and the way a dialog
+// takes the place of the window it stands in for. Each dialog adds its coordinate fields and the
+// AREA line they make. The dialogs move the view's shape; the map hears of them only through
 // their signals.
 #include <QDialog>
 
+#include <optional>
 #include <string>
 
 #include "core/AreaGeometry.h"
@@ -26,7 +27,7 @@ public:
     QPushButton *browseButton = nullptr;
     QPushButton *setButton = nullptr;
     QPushButton *cancelButton = nullptr;
-    QPushButton *switchButton = nullptr; // switch to the other kind of area
+    QPushButton *switchButton = nullptr; // switch to the other kind of area; none where there is no other
 
     // The link chooser's filter, in the chooser's "Name|patterns|..." form.
     static constexpr const char *kLinkFilter =
@@ -37,7 +38,7 @@ public:
     void Set();
     // Cancel: lets the shape go and reports that nothing is to be set.
     void Cancel();
-    virtual void SwitchKind() = 0;
+    virtual void SwitchKind() {}
     // Browse: picks the link target and writes it relative to the picture's folder.
     void BrowseForLink();
 
@@ -52,23 +53,26 @@ signals:
     void Cancelled();
 
 protected:
-    // standIn is the window this dialog takes the place of while it is shown.
+    // standIn is the window this dialog takes the place of while it is shown. Without a switch
+    // caption the dialog has no switch button.
     AreaDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese, const char *caption,
                const char *switchCaption);
 
     // A coordinate field at x in a group; typing into it moves the shape.
     QLineEdit *NewCoordinateField(QGroupBox *group, const char *label, int x);
+    // Typing into field moves the shape.
+    void FollowTyping(QLineEdit *field);
     // The AREA line the fields make: the link and ALT values as read while unchanged, every
     // typed text by the attribute rule.
     virtual std::string AreaLine() const = 0;
     // A coordinate field's text as it goes into the line.
     std::string CoordinateValue(const QLineEdit *field) const;
     // Moves the view's shape to the typed coordinates.
-    virtual void MoveShape() = 0;
+    virtual void MoveShape() {}
     // Writes a box of the view's shape, let go by the user, into the coordinate fields.
-    virtual void ShowShape(const vemo::Box &box) = 0;
-    // The kind of shape this dialog edits.
-    virtual Shape::Kind Kind() const = 0;
+    virtual void ShowShape(const vemo::Box &) {}
+    // The kind of box-shaped region this dialog edits; none for a polygon or a default area.
+    virtual std::optional<Shape::Kind> Kind() const { return std::nullopt; }
     // Hands the link and ALT values over to other, and shows it in this dialog's place.
     void SwitchTo(AreaDialog *other);
 

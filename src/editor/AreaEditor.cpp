@@ -1,5 +1,6 @@
 #include "editor/AreaEditor.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "core/MapLayout.h"
 #include "core/MapLines.h"
 #include "editor/CircleDialog.h"
+#include "editor/DefaultAreaDialog.h"
 #include "editor/MapDocument.h"
 #include "editor/MapLineModel.h"
 #include "editor/MapListBox.h"
@@ -25,9 +27,10 @@ constexpr vemo::Box kNewCircleBox{0, 0, 49, 49};
 AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list, QWidget &standIn, bool japanese)
     : document_(document), view_(view), list_(list), standIn_(standIn),
       rectangle_(std::make_unique<RectangleDialog>(view, document, standIn, japanese)),
-      circle_(std::make_unique<CircleDialog>(*rectangle_, view, document, standIn, japanese))
+      circle_(std::make_unique<CircleDialog>(*rectangle_, view, document, standIn, japanese)),
+      defaultArea_(std::make_unique<DefaultAreaDialog>(view, document, standIn, japanese))
 {
-    for (AreaDialog *dialog : {static_cast<AreaDialog *>(rectangle_.get()), static_cast<AreaDialog *>(circle_.get())}) {
+    for (AreaDialog *dialog : Dialogs()) {
         connect(dialog, &AreaDialog::AreaSet, this, &AreaEditor::PutAreaLine);
         connect(dialog, &AreaDialog::Cancelled, this, &AreaEditor::Cancel);
     }
@@ -35,6 +38,11 @@ AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list
 }
 
 AreaEditor::~AreaEditor() = default;
+
+std::vector<AreaDialog *> AreaEditor::Dialogs() const
+{
+    return {rectangle_.get(), circle_.get(), defaultArea_.get()};
+}
 
 void AreaEditor::OpenAreaDialog(AreaDialog &dialog)
 {
@@ -66,6 +74,22 @@ void AreaEditor::NewCircle()
     StartNewArea(Shape::Kind::Circle, kNewCircleBox, crEqualRatio, *circle_);
 }
 
+void AreaEditor::NewOrOpenDefaultArea()
+{
+    const std::vector<std::string> &lines = document_.Lines();
+    for (std::size_t index = 2; index < lines.size(); ++index) {
+        if (vemo::GetAreaKind(lines[index]) == vemo::AreaKind::Default) {
+            list_.SelectLine(static_cast<int>(index));
+            EditSelectedLine();
+            return;
+        }
+    }
+    editMode_ = false;
+    view_.ClearShape();
+    defaultArea_->ShowLinkAndAlt({}, {}, document_.Codec());
+    OpenAreaDialog(*defaultArea_);
+}
+
 void AreaEditor::EditSelectedLine()
 {
     const int index = list_.SelectedIndex();
@@ -94,8 +118,11 @@ void AreaEditor::EditSelectedLine()
         dialog = circle_.get();
         break;
     }
-    case vemo::AreaKind::Poly:
     case vemo::AreaKind::Default:
+        view_.ClearShape();
+        dialog = defaultArea_.get();
+        break;
+    case vemo::AreaKind::Poly:
     case vemo::AreaKind::None:
         return;
     }
@@ -150,7 +177,9 @@ void AreaEditor::PutAreaLine(const std::string &line)
     if (editMode_ && selected >= 0) {
         document_.ReplaceLine(selected, line);
     } else {
-        index = vemo::NewAreaLineIndex(document_.Lines());
+        // A new default area goes last, after every other area, which it would hide.
+        const bool defaultArea = vemo::GetAreaKind(line) == vemo::AreaKind::Default;
+        index = defaultArea ? std::max(document_.LineCount() - 1, 0) : vemo::NewAreaLineIndex(document_.Lines());
         document_.InsertLine(index, line);
     }
     list_.SelectLine(index);
@@ -177,7 +206,7 @@ void AreaEditor::CancelEditOfChangedLine()
 
 AreaDialog *AreaEditor::OpenDialog() const
 {
-    for (AreaDialog *dialog : {static_cast<AreaDialog *>(rectangle_.get()), static_cast<AreaDialog *>(circle_.get())}) {
+    for (AreaDialog *dialog : Dialogs()) {
         if (dialog->isVisible())
             return dialog;
     }
@@ -187,7 +216,7 @@ AreaDialog *AreaEditor::OpenDialog() const
 void AreaEditor::Abandon()
 {
     // A dialog left open would otherwise write into the next map, or into none.
-    rectangle_->hide();
-    circle_->hide();
+    for (AreaDialog *dialog : Dialogs())
+        dialog->hide();
     view_.ClearShape();
 }

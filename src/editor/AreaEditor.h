@@ -1,12 +1,13 @@
 #pragma once
-// The making and editing of one region at a time: the view's shape, the rectangle and circle
-// dialogs, and the AREA line a Set puts into the map. A dialog takes the place of the window it
+// The making and editing of one area at a time: the view's shape, the area dialogs, and the AREA
+// line a Set puts into the map. A dialog takes the place of the window it
 // stands in for while the user places the region.
 #include <QObject>
 #include <QPersistentModelIndex>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/AreaGeometry.h"
 #include "resizeframe/OutlineGeometry.h"
@@ -15,6 +16,7 @@
 class MapDocument;
 class AreaDialog;
 class CircleDialog;
+class DefaultAreaDialog;
 class MapListBox;
 class RectangleDialog;
 class ViewWindow;
@@ -28,6 +30,8 @@ public:
     // Puts a new rectangle or circle on the view, with its dialog.
     void NewRectangle();
     void NewCircle();
+    // Opens the map's default area, or a new one, in its dialog. A map has at most one.
+    void NewOrOpenDefaultArea();
     // Opens the selected AREA line in the dialog of its kind, its region on the view.
     void EditSelectedLine();
     // Shows the selected line's region on the view, or no shape for a line that is no area.
@@ -43,10 +47,12 @@ public:
 
     RectangleDialog &Rectangle() { return *rectangle_; }
     CircleDialog &Circle() { return *circle_; }
+    DefaultAreaDialog &DefaultArea() { return *defaultArea_; }
 
 private:
     void StartNewArea(Shape::Kind kind, const vemo::Box &box, CornerResizeStyle cornerResize, AreaDialog &dialog);
     void OpenAreaDialog(AreaDialog &dialog);
+    std::vector<AreaDialog *> Dialogs() const;
     // Puts a dialog's AREA line into the map: in place of the selected line when an edit is
     // under way, else as a new line before the map end line. Selects it.
     void PutAreaLine(const std::string &line);
@@ -60,6 +66,7 @@ private:
     QWidget &standIn_;
     std::unique_ptr<RectangleDialog> rectangle_;
     std::unique_ptr<CircleDialog> circle_;
+    std::unique_ptr<DefaultAreaDialog> defaultArea_;
     bool editMode_ = false;
     // The line being edited, followed through insertions and removals above it, and its bytes
     // when the edit began.

@@ -25,7 +25,7 @@ protected:
     std::string AreaLine() const override;
     void MoveShape() override;
     void ShowShape(const vemo::Box &box) override;
-    Shape::Kind Kind() const override { return Shape::Kind::Circle; }
+    std::optional<Shape::Kind> Kind() const override { return Shape::Kind::Circle; }
 
 private:
     RectangleDialog &rectangle_;

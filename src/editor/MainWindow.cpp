@@ -200,6 +200,8 @@ void MainWindow::CreateMenus()
     QMenu *create = menuBar()->addMenu(QStringLiteral("&Create"));
     newRectangleAction = NewAction(create, "&RECT Map", &MainWindow::NewRectangle);
     newCircleAction = NewAction(create, "&CIRC Map", &MainWindow::NewCircle);
+    create->addSeparator();
+    newDefaultAreaAction = NewAction(create, "&Default Area", &MainWindow::NewDefaultArea);
 
     QMenu *option = menuBar()->addMenu(QStringLiteral("&Option"));
     fontAction = NewAction(option, "&Font (HTML Source)", &MainWindow::ChooseListFont);
@@ -277,7 +279,7 @@ void MainWindow::SetDocumentCommandsEnabled(bool enabled)
         button->setEnabled(enabled);
     for (QAction *item : {closeAction, saveAction, copyAction, editAction, deleteAction, moveUpAction,
                           moveDownAction, imagePropertiesAction, checkAction, testAction, newRectangleAction,
-                          newCircleAction, lineMenuEdit, lineMenuDelete, lineMenuTest})
+                          newCircleAction, newDefaultAreaAction, lineMenuEdit, lineMenuDelete, lineMenuTest})
         item->setEnabled(enabled);
 }
 
@@ -487,6 +489,11 @@ void MainWindow::NewRectangle()
 void MainWindow::NewCircle()
 {
     areas_->NewCircle();
+}
+
+void MainWindow::NewDefaultArea()
+{
+    areas_->NewOrOpenDefaultArea();
 }
 
 void MainWindow::EditSelectedLine()

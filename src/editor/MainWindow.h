@@ -56,6 +56,7 @@ public:
     void EditImageProperties();
     void NewRectangle();
     void NewCircle();
+    void NewDefaultArea();
     void TestInBrowser();
     void ShowHelp();
     void ChooseListFont();
@@ -85,7 +86,7 @@ public:
     QAction *checkAction = nullptr;
     QAction *copyAction = nullptr, *editAction = nullptr, *deleteAction = nullptr, *imagePropertiesAction = nullptr,
             *testAction = nullptr;
-    QAction *newRectangleAction = nullptr, *newCircleAction = nullptr;
+    QAction *newRectangleAction = nullptr, *newCircleAction = nullptr, *newDefaultAreaAction = nullptr;
     QAction *fontAction = nullptr, *colourAction = nullptr, *helpAction = nullptr, *aboutAction = nullptr;
     QAction *lineMenuEdit = nullptr, *lineMenuDelete = nullptr, *lineMenuTest = nullptr, *lineMenuFont = nullptr;
 

@@ -26,7 +26,7 @@ protected:
     std::string AreaLine() const override;
     void MoveShape() override;
     void ShowShape(const vemo::Box &box) override;
-    Shape::Kind Kind() const override { return Shape::Kind::Rectangle; }
+    std::optional<Shape::Kind> Kind() const override { return Shape::Kind::Rectangle; }
 
 private:
     // The circle dialog, which makes itself known when it is made.
