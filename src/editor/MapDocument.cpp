@@ -147,6 +147,18 @@ void MapDocument::ReplaceImageAndMapLines(const std::string &imageLine, const st
         });
 }
 
+void MapDocument::ReplaceAreaLines(const std::vector<std::string> &areas)
+{
+    const std::vector<std::string> before = Lines();
+    const std::size_t head = std::min<std::size_t>(before.size(), 2);
+    std::vector<std::string> after(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(head));
+    after.insert(after.end(), areas.begin(), areas.end());
+    if (before.size() >= 3)
+        after.push_back(before.back());
+    Apply(
+        "Import Map", [=, this] { lines_->SetLines(after); }, [=, this] { lines_->SetLines(before); });
+}
+
 void MapDocument::MarkModified()
 {
     marked_ = true;

@@ -69,6 +69,10 @@ public:
     void MoveLine(int from, int to);
     // The image line and the map start line, the first two lines, rewritten together.
     void ReplaceImageAndMapLines(const std::string &imageLine, const std::string &mapStartLine);
+    // Every line between the map start line and the last line replaced by areas, as one step
+    // named "Import Map". A map of fewer than three lines keeps what it has and gets the areas
+    // after its first two lines.
+    void ReplaceAreaLines(const std::vector<std::string> &areas);
     // A change the lines do not show yet (a region turned into another kind in its dialog):
     // closing must still ask about the map. It is not a step of its own to undo.
     void MarkModified();

@@ -38,6 +38,8 @@ TEST(MapDocumentVerbsTest, EveryChangeMarksTheMapModifiedAndIsReported)
         {"remove", [](MapDocument &d) { d.RemoveLine(1); }, {"<IMG>", "</MAP>"}},
         {"image lines", [](MapDocument &d) { d.ReplaceImageAndMapLines("<IMG B>", "<MAP B>"); },
          {"<IMG B>", "<MAP B>", "</MAP>"}},
+        {"import", [](MapDocument &d) { d.ReplaceAreaLines({"<A1>", "<A2>"}); },
+         {"<IMG>", "<MAP>", "<A1>", "<A2>", "</MAP>"}},
         {"mark", [](MapDocument &d) { d.MarkModified(); }, {"<IMG>", "<MAP>", "</MAP>"}},
     };
     for (const auto &c : cases) {
@@ -80,6 +82,7 @@ TEST(MapDocumentVerbsTest, EveryChangeUndoesAndRedoesAndUndoingToTheSaveClearsTh
         {"Move Area Down", [](MapDocument &d) { d.MoveLine(2, 3); }},
         {"Move Area Up", [](MapDocument &d) { d.MoveLine(3, 2); }},
         {"Image Property", [](MapDocument &d) { d.ReplaceImageAndMapLines("<IMG B>", "<MAP B>"); }},
+        {"Import Map", [](MapDocument &d) { d.ReplaceAreaLines({"<C1>"}); }},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.undoText);
