@@ -110,7 +110,9 @@ bool HtmlTagReader::ReadTag(std::size_t nameStart, HtmlTag &tag)
     std::size_t at = nameStart;
     tag.name.clear();
     tag.attributes.clear();
-    seen_.clear();
+    // A fresh set rather than clear(), which would go over all the buckets a large tag left.
+    if (!seen_.empty())
+        seen_ = {};
     for (; at < size && !IsHtmlSpace(page_[at]) && page_[at] != '/' && page_[at] != '>'; ++at)
         tag.name += LowerAscii(page_[at]);
 
