@@ -120,21 +120,21 @@ struct AreaCoords {
     std::vector<ImportNote> notes;
 };
 
+// An area's coordinates as its line writer takes them: the numbers when they make the shape, else
+// the texts as written; with the notes on what the line shows otherwise than the page.
 AreaCoords ReadAreaCoords(Shape shape, const HtmlAttribute *attribute, int pageLine)
 {
     const std::string_view written = attribute ? attribute->value : std::string_view();
-    const std::vector<std::string_view> parts = SplitCoords(written);
+    const std::vector<std::string_view> pieces = SplitCoords(written);
     const std::size_t slots = shape == Shape::Rect ? 4 : shape == Shape::Circle ? 3 : 1;
-    const bool countFits =
-        shape == Shape::Poly ? parts.size() >= 6 && parts.size() % 2 == 0 : parts.size() == slots;
+    bool fits = shape == Shape::Poly ? pieces.size() >= 6 && pieces.size() % 2 == 0 : pieces.size() == slots;
 
     AreaCoords coords;
     std::vector<std::string> numbers;
     bool percent = false;
     bool fraction = false;
-    bool fits = countFits;
-    for (std::size_t i = 0; fits && i < parts.size(); ++i) {
-        const std::optional<Coordinate> coordinate = ReadCoordinate(parts[i]);
+    for (std::size_t i = 0; fits && i < pieces.size(); ++i) {
+        const std::optional<Coordinate> coordinate = ReadCoordinate(pieces[i]);
         fits = coordinate.has_value();
         if (fits) {
             numbers.push_back(IntToStr(coordinate->value));
@@ -150,8 +150,8 @@ AreaCoords ReadAreaCoords(Shape shape, const HtmlAttribute *attribute, int pageL
             coords.notes.push_back({pageLine, ImportNoteKind::FractionalCoordinates, detail});
     } else {
         numbers.clear();
-        for (std::string_view part : parts)
-            numbers.push_back(AttributeFromTyped(part));
+        for (std::string_view text : pieces)
+            numbers.push_back(AttributeFromTyped(text));
         coords.notes.push_back({pageLine, ImportNoteKind::MalformedCoordinates, detail});
     }
     coords.texts = FitToSlots(std::move(numbers), slots);
