@@ -26,8 +26,9 @@ enum class ImportNoteKind {
     // a polygon an even count of at least 6), a text that is no number, or none at all. They are
     // kept as written, commas between, for the user to mend. detail: the coords as written.
     MalformedCoordinates,
-    // A shape name that is none of rect, rectangle, circ, circle, poly, polygon, default: the area
-    // is taken as a rectangle, as browsers take it. detail: the name as written.
+    // A shape name that is none of rect, rectangle, circ, circle, poly, polygon, default (in any
+    // case, white space around it aside): the area is taken as a rectangle, as browsers take it.
+    // detail: the name as written.
     UnknownShape,
     // A second (third, ...) default area of one map was left out: a map holds at most one.
     ExtraDefault,
@@ -67,11 +68,12 @@ struct PageMaps {
 
 // Reads every <map> of the page with its <area> tags. Tag and attribute names are read in any
 // case and attributes in any order; of a repeated attribute the first counts, as in browsers.
-// Values may be in double quotes, single quotes or none. A missing shape is a rectangle.
-// Coordinates may be separated by commas, white space or both. Comments and the text of script
-// and style are passed over. A map without </map> ends at the next <map> or the page's end; an
-// area outside any map is no area. A page ending inside a tag or comment ends the reading there.
-// Every area of a map gives a line except a second default area, and each change is a note.
+// Values may be in double quotes, single quotes or none. A missing or empty shape is a rectangle.
+// Coordinates may be separated by commas, white space or both; a default area's are ignored.
+// Comments and the text of script and style are passed over. A map without </map> ends at the
+// next <map> or the page's end; an area outside any map is no area. A page ending inside a tag or
+// comment ends the reading there. Every area of a map gives a line except a second default area,
+// and each change is a note. Time grows in step with the page's size.
 PageMaps ReadPageMaps(std::string_view page);
 
 // The map that the page's images use for a picture of this file name (anything up to a last '/'
