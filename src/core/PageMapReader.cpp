@@ -1,0 +1,351 @@
+#include "core/PageMapReader.h"
+
+#include "core/AttributeText.h"
+#include "core/HtmlTags.h"
+#include "core/IntConv.h"
+#include "core/MapLines.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <unordered_map>
+#include <utility>
+
+namespace vemo {
+
+namespace {
+
+enum class Shape { Rect, Circle, Poly, Default };
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && IsHtmlSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsHtmlSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string ValueOf(const HtmlTag &tag, std::string_view name)
+{
+    const HtmlAttribute *attribute = tag.Find(name);
+    return attribute ? AttributeFromTyped(attribute->value) : std::string();
+}
+
+// The shape an area's shape value names; nothing for a name browsers do not know.
+std::optional<Shape> ShapeNamed(std::string_view name)
+{
+    for (const auto &[word, shape] : {std::pair{"rect", Shape::Rect}, {"rectangle", Shape::Rect},
+                                      {"circ", Shape::Circle}, {"circle", Shape::Circle}, {"poly", Shape::Poly},
+                                      {"polygon", Shape::Poly}, {"default", Shape::Default}}) {
+        if (EqualsIgnoringAsciiCase(name, word))
+            return shape;
+    }
+    return std::nullopt;
+}
+
+// The texts of a coordinate list, split at commas, white space or both. Two commas with nothing
+// but white space between leave an empty text between them, and so does a comma first or last.
+std::vector<std::string_view> SplitCoords(std::string_view coords)
+{
+    std::vector<std::string_view> texts;
+    coords = Trimmed(coords);
+    std::size_t at = 0;
+    while (at < coords.size()) {
+        const std::size_t start = at;
+        while (at < coords.size() && !IsHtmlSpace(coords[at]) && coords[at] != ',')
+            ++at;
+        texts.push_back(coords.substr(start, at - start));
+        while (at < coords.size() && IsHtmlSpace(coords[at]))
+            ++at;
+        if (at < coords.size() && coords[at] == ',') {
+            ++at;
+            while (at < coords.size() && IsHtmlSpace(coords[at]))
+                ++at;
+            if (at == coords.size())
+                texts.emplace_back();
+        }
+    }
+    return texts;
+}
+
+struct Coordinate {
+    std::int32_t value = 0;
+    bool percent = false;
+    bool fraction = false; // a fraction other than zero was cut off
+};
+
+// An optional sign, digits with an optional fraction ("10", "10.5", ".5", "10."), an optional '%'.
+// Nothing for any other text or a number outside the editor's 32-bit range.
+std::optional<Coordinate> ReadCoordinate(std::string_view text)
+{
+    Coordinate coordinate;
+    std::size_t at = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        ++at;
+    constexpr long long kBeyondRange = 1LL << 32;
+    long long magnitude = 0;
+    std::size_t digits = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at, ++digits)
+        magnitude = std::min(magnitude * 10 + (text[at] - '0'), kBeyondRange);
+    if (at < text.size() && text[at] == '.') {
+        for (++at; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at, ++digits)
+            coordinate.fraction = coordinate.fraction || text[at] != '0';
+    }
+    if (at < text.size() && text[at] == '%') {
+        coordinate.percent = true;
+        ++at;
+    }
+    const long long value = negative ? -magnitude : magnitude;
+    if (digits == 0 || at != text.size() || value < std::numeric_limits<std::int32_t>::min()
+        || value > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    coordinate.value = static_cast<std::int32_t>(value);
+    return coordinate;
+}
+
+// texts as the `slots` texts an area line writer takes: missing ones empty, extra ones joined to
+// the last with commas, so that the line shows every text in its place.
+std::vector<std::string> FitToSlots(std::vector<std::string> texts, std::size_t slots)
+{
+    for (std::size_t i = slots; i < texts.size(); ++i)
+        texts[slots - 1] += "," + texts[i];
+    texts.resize(slots);
+    return texts;
+}
+
+struct AreaCoords {
+    std::vector<std::string> texts; // for the line writer: one for each slot, or one for a polygon
+    std::vector<ImportNote> notes;
+};
+
+// An area's coordinates as its line writer takes them: the numbers when they make the shape, else
+// the texts as written; with the notes on what the line shows otherwise than the page.
+AreaCoords ReadAreaCoords(Shape shape, const HtmlAttribute *attribute, int pageLine)
+{
+    const std::string_view written = attribute ? attribute->value : std::string_view();
+    const std::vector<std::string_view> pieces = SplitCoords(written);
+    const std::size_t slots = shape == Shape::Rect ? 4 : shape == Shape::Circle ? 3 : 1;
+    bool fits = shape == Shape::Poly ? pieces.size() >= 6 && pieces.size() % 2 == 0 : pieces.size() == slots;
+
+    AreaCoords coords;
+    std::vector<std::string> numbers;
+    bool percent = false;
+    bool fraction = false;
+    for (std::size_t i = 0; fits && i < pieces.size(); ++i) {
+        const std::optional<Coordinate> coordinate = ReadCoordinate(pieces[i]);
+        fits = coordinate.has_value();
+        if (fits) {
+            numbers.push_back(IntToStr(coordinate->value));
+            percent = percent || coordinate->percent;
+            fraction = fraction || coordinate->fraction;
+        }
+    }
+    const std::string detail(written);
+    if (fits) {
+        if (percent)
+            coords.notes.push_back({pageLine, ImportNoteKind::PercentCoordinates, detail});
+        if (fraction)
+            coords.notes.push_back({pageLine, ImportNoteKind::FractionalCoordinates, detail});
+    } else {
+        numbers.clear();
+        for (std::string_view text : pieces)
+            numbers.push_back(AttributeFromTyped(text));
+        coords.notes.push_back({pageLine, ImportNoteKind::MalformedCoordinates, detail});
+    }
+    coords.texts = FitToSlots(std::move(numbers), slots);
+    return coords;
+}
+
+// A map while its areas are read: the default area waits to be written last.
+struct OpenMap {
+    PageMap map;
+    std::optional<std::string> defaultLine;
+    int defaultPageLine = 0;
+    std::size_t defaultNotesEnd = 0; // where the default area's notes end in map.notes
+    bool areaAfterDefault = false;
+
+    void Start(const HtmlTag &tag)
+    {
+        *this = OpenMap();
+        const std::string name = ValueOf(tag, "name");
+        map.name = name.empty() ? ValueOf(tag, "id") : name;
+        map.pageLine = tag.line;
+    }
+
+    PageMap Finish()
+    {
+        if (defaultLine) {
+            map.lines.push_back(std::move(*defaultLine));
+            if (areaAfterDefault) {
+                const auto at = map.notes.begin() + static_cast<std::ptrdiff_t>(defaultNotesEnd);
+                map.notes.insert(at, {defaultPageLine, ImportNoteKind::DefaultMovedLast, {}});
+            }
+        }
+        return std::move(map);
+    }
+
+    void AddArea(const HtmlTag &tag)
+    {
+        const HtmlAttribute *shapeAttribute = tag.Find("shape");
+        const std::string_view shapeName = shapeAttribute ? Trimmed(shapeAttribute->value) : std::string_view();
+        std::optional<Shape> shape = shapeName.empty() ? Shape::Rect : ShapeNamed(shapeName);
+        if (shape == Shape::Default && defaultLine) {
+            map.notes.push_back({tag.line, ImportNoteKind::ExtraDefault, {}});
+            return;
+        }
+        areaAfterDefault = areaAfterDefault || defaultLine.has_value();
+        if (!shape) {
+            map.notes.push_back({tag.line, ImportNoteKind::UnknownShape, std::string(shapeAttribute->value)});
+            shape = Shape::Rect;
+        }
+
+        AreaCoords coords;
+        if (shape != Shape::Default) {
+            coords = ReadAreaCoords(*shape, tag.Find("coords"), tag.line);
+            map.notes.insert(map.notes.end(), coords.notes.begin(), coords.notes.end());
+        }
+        const std::string href = ValueOf(tag, "href");
+        const std::string alt = ValueOf(tag, "alt");
+        if (!tag.Find("href"))
+            map.notes.push_back({tag.line, ImportNoteKind::MissingHref, {}});
+        for (const HtmlAttribute &attribute : tag.attributes) {
+            if (attribute.name != "shape" && attribute.name != "coords" && attribute.name != "href"
+                && attribute.name != "alt")
+                map.notes.push_back({tag.line, ImportNoteKind::DroppedAttribute, attribute.name});
+        }
+
+        const std::vector<std::string> &c = coords.texts;
+        switch (*shape) {
+        case Shape::Rect:
+            map.lines.push_back(RectAreaLine(c[0], c[1], c[2], c[3], href, alt));
+            break;
+        case Shape::Circle:
+            map.lines.push_back(CircleAreaLine(c[0], c[1], c[2], href, alt));
+            break;
+        case Shape::Poly:
+            map.lines.push_back(PolyAreaLine(c[0], href, alt));
+            break;
+        case Shape::Default:
+            defaultLine = DefaultAreaLine(href, alt);
+            defaultPageLine = tag.line;
+            defaultNotesEnd = map.notes.size();
+            break;
+        }
+    }
+};
+
+// The map name a usemap value refers to: what follows its first '#', without surrounding white
+// space; nothing without a '#'.
+std::optional<std::string_view> UsemapName(std::string_view usemap)
+{
+    const std::size_t hash = usemap.find('#');
+    if (hash == std::string_view::npos)
+        return std::nullopt;
+    return Trimmed(usemap.substr(hash + 1));
+}
+
+// The maps of a page by name, for looking up many images in one pass: the first map of each exact
+// name, and the first of each name with A to Z lower-cased.
+class MapIndex {
+public:
+    explicit MapIndex(const PageMaps &page)
+    {
+        for (std::size_t i = page.maps.size(); i-- > 0;) {
+            const std::string &name = page.maps[i].name;
+            if (!name.empty()) {
+                exact_[name] = i;
+                folded_[LowerAsciiText(name)] = i;
+            }
+        }
+    }
+
+    // The first map of exactly that name, else the first of that name in any ASCII case.
+    std::optional<std::size_t> Find(std::string_view name) const
+    {
+        if (const auto found = exact_.find(std::string(name)); found != exact_.end())
+            return found->second;
+        if (const auto found = folded_.find(LowerAsciiText(name)); found != folded_.end())
+            return found->second;
+        return std::nullopt;
+    }
+
+private:
+    static std::string LowerAsciiText(std::string_view text)
+    {
+        std::string lower(text);
+        for (char &c : lower)
+            c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        return lower;
+    }
+
+    std::unordered_map<std::string, std::size_t> exact_;
+    std::unordered_map<std::string, std::size_t> folded_;
+};
+
+// Whether src names the file: its path (up to a '?' or '#') ends in fileName right after a folder
+// separator, or is fileName.
+bool SourceIsFile(std::string_view src, std::string_view fileName)
+{
+    const std::string_view path = src.substr(0, src.find_first_of("?#"));
+    if (fileName.empty() || path.size() < fileName.size())
+        return false;
+    const std::size_t start = path.size() - fileName.size();
+    return EqualsIgnoringAsciiCase(path.substr(start), fileName)
+           && (start == 0 || path[start - 1] == '/' || path[start - 1] == '\\');
+}
+
+} // namespace
+
+PageMaps ReadPageMaps(std::string_view page)
+{
+    PageMaps result;
+    OpenMap open;
+    bool inMap = false;
+    HtmlTagReader reader(page);
+    HtmlTag tag;
+    while (reader.Next(tag)) {
+        if (tag.name == "map") {
+            if (inMap)
+                result.maps.push_back(open.Finish());
+            inMap = !tag.end;
+            if (inMap)
+                open.Start(tag);
+        } else if (tag.end) {
+            continue;
+        } else if (tag.name == "area" && inMap) {
+            open.AddArea(tag);
+        } else if (tag.name == "img" && tag.Find("usemap")) {
+            result.images.push_back({ValueOf(tag, "src"), ValueOf(tag, "usemap"), tag.line});
+        }
+    }
+    if (inMap)
+        result.maps.push_back(open.Finish());
+    return result;
+}
+
+std::optional<std::size_t> MapForPicture(const PageMaps &page, std::string_view pictureFileName)
+{
+    const std::size_t slash = pictureFileName.rfind('/');
+    const std::string_view fileName =
+        slash == std::string_view::npos ? pictureFileName : pictureFileName.substr(slash + 1);
+    std::optional<MapIndex> maps;
+    std::optional<std::size_t> found;
+    for (const PageImage &image : page.images) {
+        const std::optional<std::string_view> name = UsemapName(image.usemap);
+        if (!name || !SourceIsFile(image.src, fileName))
+            continue;
+        if (!maps)
+            maps.emplace(page);
+        const std::optional<std::size_t> map = maps->Find(*name);
+        if (!map)
+            continue;
+        if (found && *found != *map)
+            return std::nullopt;
+        found = map;
+    }
+    return found;
+}
+
+} // namespace vemo
