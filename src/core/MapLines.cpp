@@ -203,6 +203,11 @@ std::vector<Point> ReadPolygonPoints(const std::string &coords)
     return PointsFromValues(values);
 }
 
+std::vector<Point> ReadPolygon(const std::string &line)
+{
+    return PointsFromValues(ReadCoords(line, AreaKind::Poly));
+}
+
 std::optional<AreaRegion> ReadAreaRegion(const std::string &line)
 {
     const AreaKind kind = GetAreaKind(line);

@@ -61,6 +61,9 @@ std::vector<std::string> CoordTexts(const std::string &line, AreaKind kind);
 // in x, y pairs. Raises ConvertError or PolygonError as ReadCoords does.
 std::vector<Point> ReadPolygonPoints(const std::string &coords);
 
+// The vertices of a POLY line. Raises ConvertError or PolygonError as ReadCoords does.
+std::vector<Point> ReadPolygon(const std::string &line);
+
 struct AreaRegion {
     AreaKind kind = AreaKind::None;
     Box box; // BoxFromCorners of a rectangle's corners, BoxFromCircle of a circle, a polygon's bounds

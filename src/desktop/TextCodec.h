@@ -17,6 +17,8 @@ public:
     // they decode as Shift-JIS without a fault, else Unknown.
     static TextCodec ForSideFile(std::string_view bytes);
 
+    vemo::TextEncoding Encoding() const { return encoding_; }
+
     // The text for bytes, for showing and copying; bytes that do not decode show as
     // replacement characters.
     QString Text(std::string_view bytes) const;

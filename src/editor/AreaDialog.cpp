@@ -16,7 +16,6 @@
 #include "desktop/UiFonts.h"
 #include "editor/MapDocument.h"
 #include "editor/ViewWindow.h"
-#include "resizeframe/ResizeFrame.h"
 
 namespace {
 
@@ -114,14 +113,16 @@ void AreaDialog::FollowTypedCoordinates()
 
 void AreaDialog::Set()
 {
-    view_.resizeFrame->DetachAll();
+    if (!ReadyToSet())
+        return;
+    view_.LetGoShape();
     hide();
     emit AreaSet(AreaLine());
 }
 
 void AreaDialog::Cancel()
 {
-    view_.resizeFrame->DetachAll();
+    view_.LetGoShape();
     hide();
     emit Cancelled();
 }

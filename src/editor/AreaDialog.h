@@ -34,7 +34,7 @@ public:
         "HTML (*.HTM,*.HTML)|*.HTM*;.HTML|Picture (*.GIF,*.JPG)|*.GIF;*JPG|"
         "Sound (*.WAV,*.AU,*.AIFF)|*.WAV;*.AU;*.AIFF|All Files (*.*)|*.*";
 
-    // Set: lets the shape go and reports the AREA line.
+    // Set: when the values make an area, lets the shape go and reports the AREA line.
     void Set();
     // Cancel: lets the shape go and reports that nothing is to be set.
     void Cancel();
@@ -65,6 +65,8 @@ protected:
     // The AREA line the fields make: the link and ALT values as read while unchanged, every
     // typed text by the attribute rule.
     virtual std::string AreaLine() const = 0;
+    // Whether the typed values make an area; when not, the dialog has told the user why and stays.
+    virtual bool ReadyToSet() { return true; }
     // A coordinate field's text as it goes into the line.
     std::string CoordinateValue(const QLineEdit *field) const;
     // Moves the view's shape to the typed coordinates.

@@ -12,8 +12,10 @@
 #include "editor/MapDocument.h"
 #include "editor/MapLineModel.h"
 #include "editor/MapListBox.h"
+#include "editor/PolygonDialog.h"
 #include "editor/RectangleDialog.h"
 #include "editor/ViewWindow.h"
+#include "resizeframe/PolygonFrame.h"
 #include "resizeframe/ResizeFrame.h"
 
 namespace {
@@ -28,20 +30,22 @@ AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list
     : document_(document), view_(view), list_(list), standIn_(standIn),
       rectangle_(std::make_unique<RectangleDialog>(view, document, standIn, japanese)),
       circle_(std::make_unique<CircleDialog>(*rectangle_, view, document, standIn, japanese)),
-      defaultArea_(std::make_unique<DefaultAreaDialog>(view, document, standIn, japanese))
+      defaultArea_(std::make_unique<DefaultAreaDialog>(view, document, standIn, japanese)),
+      polygon_(std::make_unique<PolygonDialog>(view, document, standIn, japanese))
 {
     for (AreaDialog *dialog : Dialogs()) {
         connect(dialog, &AreaDialog::AreaSet, this, &AreaEditor::PutAreaLine);
         connect(dialog, &AreaDialog::Cancelled, this, &AreaEditor::Cancel);
     }
     connect(&document_, &MapDocument::Changed, this, &AreaEditor::CancelEditOfChangedLine);
+    connect(&view_, &ViewWindow::PolygonDrawn, this, &AreaEditor::OpenDrawnPolygon);
 }
 
 AreaEditor::~AreaEditor() = default;
 
 std::vector<AreaDialog *> AreaEditor::Dialogs() const
 {
-    return {rectangle_.get(), circle_.get(), defaultArea_.get()};
+    return {rectangle_.get(), circle_.get(), polygon_.get(), defaultArea_.get()};
 }
 
 void AreaEditor::OpenAreaDialog(AreaDialog &dialog)
@@ -72,6 +76,20 @@ void AreaEditor::NewRectangle()
 void AreaEditor::NewCircle()
 {
     StartNewArea(Shape::Kind::Circle, kNewCircleBox, crEqualRatio, *circle_);
+}
+
+void AreaEditor::NewPolygon()
+{
+    editMode_ = false;
+    view_.DrawPolygon();
+}
+
+void AreaEditor::OpenDrawnPolygon(const std::vector<vemo::Point> &points)
+{
+    editMode_ = false;
+    polygon_->ShowPoints(points);
+    polygon_->ShowLinkAndAlt({}, {}, document_.Codec());
+    OpenAreaDialog(*polygon_);
 }
 
 void AreaEditor::NewOrOpenDefaultArea()
@@ -118,11 +136,17 @@ void AreaEditor::EditSelectedLine()
         dialog = circle_.get();
         break;
     }
+    case vemo::AreaKind::Poly: {
+        const std::vector<vemo::Point> points = vemo::ReadPolygon(line);
+        view_.EditPolygon(points);
+        polygon_->ShowPoints(points);
+        dialog = polygon_.get();
+        break;
+    }
     case vemo::AreaKind::Default:
         view_.ClearShape();
         dialog = defaultArea_.get();
         break;
-    case vemo::AreaKind::Poly:
     case vemo::AreaKind::None:
         return;
     }
@@ -138,7 +162,10 @@ void AreaEditor::ShowSelectedArea()
     if (index < 0)
         return;
     const std::string line = document_.LineAt(index);
-    switch (vemo::GetAreaKind(line)) {
+    const vemo::AreaKind kind = vemo::GetAreaKind(line);
+    if (kind != vemo::AreaKind::Poly)
+        view_.polygon->Clear();
+    switch (kind) {
     case vemo::AreaKind::Rect: {
         view_.shape->SetShapeKind(Shape::Kind::Rectangle);
         // Each edge is set as soon as it is read, so a bad value leaves the earlier edges shown.
@@ -163,6 +190,8 @@ void AreaEditor::ShowSelectedArea()
         break;
     }
     case vemo::AreaKind::Poly:
+        view_.ShowPolygon(vemo::ReadPolygon(line));
+        break;
     case vemo::AreaKind::Default:
     case vemo::AreaKind::None:
         view_.shape->hide();
@@ -192,7 +221,7 @@ void AreaEditor::Cancel()
     if (editMode_)
         ShowSelectedArea();
     else
-        view_.shape->hide();
+        view_.ClearShape();
 }
 
 void AreaEditor::CancelEditOfChangedLine()

@@ -17,6 +17,7 @@ class MapDocument;
 class AreaDialog;
 class CircleDialog;
 class DefaultAreaDialog;
+class PolygonDialog;
 class MapListBox;
 class RectangleDialog;
 class ViewWindow;
@@ -30,6 +31,8 @@ public:
     // Puts a new rectangle or circle on the view, with its dialog.
     void NewRectangle();
     void NewCircle();
+    // Lets the user draw a new polygon on the view; its dialog opens when it is closed.
+    void NewPolygon();
     // Opens the map's default area, or a new one, in its dialog. A map has at most one.
     void NewOrOpenDefaultArea();
     // Opens the selected AREA line in the dialog of its kind, its region on the view.
@@ -48,6 +51,7 @@ public:
     RectangleDialog &Rectangle() { return *rectangle_; }
     CircleDialog &Circle() { return *circle_; }
     DefaultAreaDialog &DefaultArea() { return *defaultArea_; }
+    PolygonDialog &Polygon() { return *polygon_; }
 
 private:
     void StartNewArea(Shape::Kind kind, const vemo::Box &box, CornerResizeStyle cornerResize, AreaDialog &dialog);
@@ -57,6 +61,7 @@ private:
     // under way, else as a new line before the map end line. Selects it.
     void PutAreaLine(const std::string &line);
     void Cancel();
+    void OpenDrawnPolygon(const std::vector<vemo::Point> &points);
     // An edit whose line an undo or redo took away or rewrote has nothing left to set.
     void CancelEditOfChangedLine();
 
@@ -67,6 +72,7 @@ private:
     std::unique_ptr<RectangleDialog> rectangle_;
     std::unique_ptr<CircleDialog> circle_;
     std::unique_ptr<DefaultAreaDialog> defaultArea_;
+    std::unique_ptr<PolygonDialog> polygon_;
     bool editMode_ = false;
     // The line being edited, followed through insertions and removals above it, and its bytes
     // when the edit began.

@@ -42,6 +42,7 @@
 #include "editor/MapCheckWindow.h"
 #include "editor/MapDocument.h"
 #include "editor/MapListBox.h"
+#include "editor/PageImporter.h"
 #include "editor/PictureDropTarget.h"
 #include "editor/RecentPictureMenu.h"
 #include "editor/PictureOpener.h"
@@ -67,6 +68,10 @@ constexpr UiText kSaved{"%1 に保存しました", "Saved %1"};
 constexpr UiText kCopied{"%1 行をクリップボードにコピーしました", "Copied %1 lines to the clipboard"};
 // How long the status bar tells what Save and Clip did.
 constexpr int kReportMilliseconds = 4000;
+constexpr UiText kDrawPolygon{
+    "画像の上で多角形の頂点をクリックしてください。ダブルクリック、Enter または最初の点のクリックで閉じ、Esc でやめます。",
+    "Click the polygon's corners on the picture; a double click, Enter or a click on the first corner closes it, Esc "
+    "gives it up."};
 
 constexpr const char *kPictureFilter =
     "All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|Picture(GIF)|*.GIF|Picture(JPEG)|*.JPG|"
@@ -118,6 +123,12 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     imagePropertiesDialog_ = std::make_unique<ImagePropertiesDialog>(environment_.japanese);
     aboutBox_ = std::make_unique<AboutBox>(environment_.logicalDpi);
     checkWindow_ = std::make_unique<MapCheckWindow>(environment_.japanese);
+    importer_ = std::make_unique<PageImporter>(document_, *this, environment_.japanese);
+    connect(importer_.get(), &PageImporter::Imported, this,
+            [this](const QString &report) { statusBar()->showMessage(report, kReportMilliseconds); });
+    // The drawing hint stays until the polygon is closed or given up.
+    connect(&view_, &ViewWindow::PolygonDrawn, statusBar(), &QStatusBar::clearMessage);
+    connect(&view_, &ViewWindow::PolygonDrawingAbandoned, statusBar(), &QStatusBar::clearMessage);
     // A finding chosen selects its line, as a click on it would.
     connect(checkWindow_.get(), &MapCheckWindow::LineChosen, this, [this](int line) {
         lineList->setCurrentRow(line);
@@ -164,6 +175,7 @@ void MainWindow::CreateMenus()
     openAction = NewAction(file, "&Open Graphic", &MainWindow::OpenPicture);
     openAction->setShortcut(QKeySequence::Open);
     closeAction = NewAction(file, "&Close ", &MainWindow::ClosePicture);
+    importAction = NewAction(file, "&Import Map from Page...", &MainWindow::ImportMapFromPage);
     file->addSeparator();
     saveAction = NewAction(file, "&Save Source", &MainWindow::SaveMap);
     saveAction->setShortcut(QKeySequence::Save);
@@ -200,6 +212,7 @@ void MainWindow::CreateMenus()
     QMenu *create = menuBar()->addMenu(QStringLiteral("&Create"));
     newRectangleAction = NewAction(create, "&RECT Map", &MainWindow::NewRectangle);
     newCircleAction = NewAction(create, "&CIRC Map", &MainWindow::NewCircle);
+    newPolygonAction = NewAction(create, "&POLY Map", &MainWindow::NewPolygon);
     create->addSeparator();
     newDefaultAreaAction = NewAction(create, "&Default Area", &MainWindow::NewDefaultArea);
 
@@ -277,9 +290,9 @@ void MainWindow::SetDocumentCommandsEnabled(bool enabled)
     for (PanelButton *button :
          {saveButton, clipButton, editButton, rectangleButton, circleButton, testButton, imageButton})
         button->setEnabled(enabled);
-    for (QAction *item : {closeAction, saveAction, copyAction, editAction, deleteAction, moveUpAction,
+    for (QAction *item : {closeAction, importAction, saveAction, copyAction, editAction, deleteAction, moveUpAction,
                           moveDownAction, imagePropertiesAction, checkAction, testAction, newRectangleAction,
-                          newCircleAction, newDefaultAreaAction, lineMenuEdit, lineMenuDelete, lineMenuTest})
+                          newCircleAction, newPolygonAction, newDefaultAreaAction, lineMenuEdit, lineMenuDelete, lineMenuTest})
         item->setEnabled(enabled);
 }
 
@@ -444,6 +457,11 @@ void MainWindow::ClosePicture()
     CloseMap();
 }
 
+void MainWindow::ImportMapFromPage()
+{
+    importer_->ChooseAndImport();
+}
+
 void MainWindow::SaveMap()
 {
     WriteMapFile();
@@ -489,6 +507,12 @@ void MainWindow::NewRectangle()
 void MainWindow::NewCircle()
 {
     areas_->NewCircle();
+}
+
+void MainWindow::NewPolygon()
+{
+    statusBar()->showMessage(kDrawPolygon.In(environment_.japanese));
+    areas_->NewPolygon();
 }
 
 void MainWindow::NewDefaultArea()

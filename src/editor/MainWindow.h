@@ -21,6 +21,7 @@ class AboutBox;
 class ImagePropertiesDialog;
 class MapCheckWindow;
 class MapListBox;
+class PageImporter;
 class RecentPictureMenu;
 class ToolStrip;
 class ViewWindow;
@@ -42,6 +43,7 @@ public:
     // Command handlers; the tool button, menu item and pop-up item of a command share one.
     void OpenPicture();
     void ClosePicture();
+    void ImportMapFromPage();
     void SaveMap();
     void CopyMap();
     void Exit();
@@ -56,6 +58,7 @@ public:
     void EditImageProperties();
     void NewRectangle();
     void NewCircle();
+    void NewPolygon();
     void NewDefaultArea();
     void TestInBrowser();
     void ShowHelp();
@@ -69,6 +72,7 @@ public:
     ImagePropertiesDialog &ImageProperties() { return *imagePropertiesDialog_; }
     AboutBox &About() { return *aboutBox_; }
     MapCheckWindow &CheckWindow() { return *checkWindow_; }
+    PageImporter &Importer() { return *importer_; }
     // Where the settings are read from and written to.
     const QString &SettingsPath() const { return settingsPath_; }
     // The picture named on the command line is still to be opened, at the first activation.
@@ -81,12 +85,14 @@ public:
     PanelButton *openButton = nullptr, *saveButton = nullptr, *clipButton = nullptr, *editButton = nullptr,
                 *rectangleButton = nullptr, *circleButton = nullptr, *testButton = nullptr, *helpButton = nullptr,
                 *imageButton = nullptr;
-    QAction *openAction = nullptr, *closeAction = nullptr, *saveAction = nullptr, *exitAction = nullptr;
+    QAction *openAction = nullptr, *closeAction = nullptr, *importAction = nullptr, *saveAction = nullptr,
+            *exitAction = nullptr;
     QAction *undoAction = nullptr, *redoAction = nullptr, *moveUpAction = nullptr, *moveDownAction = nullptr;
     QAction *checkAction = nullptr;
     QAction *copyAction = nullptr, *editAction = nullptr, *deleteAction = nullptr, *imagePropertiesAction = nullptr,
             *testAction = nullptr;
-    QAction *newRectangleAction = nullptr, *newCircleAction = nullptr, *newDefaultAreaAction = nullptr;
+    QAction *newRectangleAction = nullptr, *newCircleAction = nullptr, *newPolygonAction = nullptr,
+            *newDefaultAreaAction = nullptr;
     QAction *fontAction = nullptr, *colourAction = nullptr, *helpAction = nullptr, *aboutAction = nullptr;
     QAction *lineMenuEdit = nullptr, *lineMenuDelete = nullptr, *lineMenuTest = nullptr, *lineMenuFont = nullptr;
 
@@ -129,6 +135,7 @@ private:
     std::unique_ptr<ImagePropertiesDialog> imagePropertiesDialog_;
     std::unique_ptr<AboutBox> aboutBox_;
     std::unique_ptr<MapCheckWindow> checkWindow_;
+    std::unique_ptr<PageImporter> importer_;
 
 };
 

@@ -21,6 +21,7 @@
 #include "core/PolygonGeometry.h"
 #include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
+#include "resizeframe/PolygonFrame.h"
 #include "resizeframe/ResizeFrame.h"
 #include "widgets/PictureBox.h"
 #include "widgets/WidgetGeometry.h"
@@ -107,6 +108,10 @@ ViewWindow::ViewWindow(QWidget *parent)
     // areas beneath, so a double click can open the line it has just selected.
     shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     shape->hide();
+    polygon = new PolygonFrame(picture);
+    connect(polygon, &PolygonFrame::PolygonDrawn, this, &ViewWindow::PolygonDrawn);
+    connect(polygon, &PolygonFrame::DrawingAbandoned, this, &ViewWindow::PolygonDrawingAbandoned);
+    connect(polygon, &PolygonFrame::PolygonChanged, this, &ViewWindow::PolygonChanged);
     picture->installEventFilter(this);
 
     // The bar is laid out by hand: a layout would widen the window past a picture narrower
@@ -241,6 +246,7 @@ void ViewWindow::SetZoom(double zoom, QPoint anchor)
     const QPointF anchored((across->value() + anchor.x()) / before, (down->value() + anchor.y()) / before);
     const vemo::Box box = ShapeBox();
     picture->SetZoom(zoom);
+    polygon->SetZoom(zoom);
     PlaceShape(box);
     FitToPicture();
     across->setValue(qRound(anchored.x() * zoom - anchor.x()));
@@ -323,15 +329,58 @@ void ViewWindow::EditShape(Shape::Kind kind, const vemo::Box &box, CornerResizeS
     resizeFrame->AttachControl(shape);
 }
 
+void ViewWindow::LetGoShape()
+{
+    resizeFrame->DetachAll();
+    if (polygon->CurrentMode() == PolygonFrame::Mode::Editing)
+        polygon->Show(polygon->Points());
+}
+
 void ViewWindow::ClearShape()
 {
     resizeFrame->DetachAll();
     shape->hide();
+    polygon->Clear();
+}
+
+void ViewWindow::DrawPolygon()
+{
+    ClearShape();
+    polygon->StartDrawing();
+    // The clicks that place the vertices go to this window.
+    raise();
+    activateWindow();
+}
+
+void ViewWindow::EditPolygon(const std::vector<vemo::Point> &points)
+{
+    ClearShape();
+    polygon->Edit(points);
+    ScrollPolygonIntoView(points);
+}
+
+void ViewWindow::ShowPolygon(const std::vector<vemo::Point> &points)
+{
+    ClearShape();
+    polygon->Show(points);
+    ScrollPolygonIntoView(points);
+}
+
+void ViewWindow::ScrollPolygonIntoView(const std::vector<vemo::Point> &points)
+{
+    const vemo::Box shown = vemo::ToDisplayBox(vemo::PolygonBounds(points), Zoom());
+    ScrollIntoView(QRect(shown.left, shown.top, shown.width, shown.height));
+}
+
+void ViewWindow::SetPolygonPoints(const std::vector<vemo::Point> &points)
+{
+    polygon->SetPoints(points);
 }
 
 void ViewWindow::SetShapeColor(const QColor &color)
 {
     shape->SetPenColor(color);
+    polygon->SetColor(color);
     picture->SetOutlineColor(color);
     resizeFrame->SetHandleColor(color);
 }

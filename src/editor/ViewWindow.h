@@ -17,6 +17,7 @@
 #include "widgets/Shape.h"
 
 class PictureBox;
+class PolygonFrame;
 class QKeyEvent;
 class QLabel;
 class QMouseEvent;
@@ -31,6 +32,7 @@ public:
     PictureBox *picture = nullptr;
     Shape *shape = nullptr;
     ResizeFrame *resizeFrame = nullptr;
+    PolygonFrame *polygon = nullptr; // the hatched polygon, its vertex handles, and its drawing
 
     // Sets the text of status bar panel 0 (mouse position), 1 (picture kind and size) or 2 (zoom).
     void SetStatusPanel(int panel, const QString &text);
@@ -64,8 +66,20 @@ public:
     void SetShapeBox(const vemo::Box &box);
     // Shows the shape at box and hands it to the frame, for the user to move and resize it.
     void EditShape(Shape::Kind kind, const vemo::Box &box, CornerResizeStyle cornerResize);
-    // Takes the shape back from the frame and hides it.
+    // Takes the shape back from the frame, and the polygon's handles away, leaving both shown.
+    void LetGoShape();
+    // Takes the shape back from the frame and hides it, and the polygon with it.
     void ClearShape();
+
+    // Lets the user draw a new polygon, vertex by vertex, on the picture; reported by
+    // PolygonDrawn or PolygonDrawingAbandoned.
+    void DrawPolygon();
+    // Shows a polygon with a handle on every vertex, for the user to change it.
+    void EditPolygon(const std::vector<vemo::Point> &points);
+    // Shows a polygon without handles; clicks go to the areas beneath.
+    void ShowPolygon(const std::vector<vemo::Point> &points);
+    // Moves the polygon to typed points, reporting nothing.
+    void SetPolygonPoints(const std::vector<vemo::Point> &points);
 
     // Outlines the region of every line of the map that is a RECT, CIRCLE or POLY area whose
     // coordinates read; clicks on them are reported with the line's index. Other lines are skipped.
@@ -88,6 +102,11 @@ signals:
     // takes it.
     void AreaClicked(int line);
     void AreaDoubleClicked(int line);
+    // A new polygon was closed with these vertices, and is now being edited; or it was given up.
+    void PolygonDrawn(const std::vector<vemo::Point> &points);
+    void PolygonDrawingAbandoned();
+    // The user moved, added or removed vertices of the polygon being edited.
+    void PolygonChanged(const std::vector<vemo::Point> &points);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -98,6 +117,7 @@ private:
     // Puts the shape on the display at box (picture pixels), without scrolling.
     void PlaceShape(const vemo::Box &box);
     void ScrollIntoView(const QRect &displayed);
+    void ScrollPolygonIntoView(const std::vector<vemo::Point> &points);
     // The largest size the scroll area may take on this window's screen.
     QSize RoomForPicture() const;
     void KeepOnScreen();

@@ -183,17 +183,17 @@ TEST(PolygonReader, ReadsWhatIsWrittenAndNamesWhatMakesNoPolygon)
             const std::vector<Point> points = ReadPolygonPoints(c.coords);
             EXPECT_EQ(c.outcome, Outcome::Reads) << c.coords;
             EXPECT_EQ(ReadPolygonPoints(PolygonCoordsText(points)), points) << c.coords;
-            EXPECT_EQ(ReadCoords(line, AreaKind::Poly).size(), points.size() * 2) << c.coords;
+            EXPECT_EQ(ReadPolygon(line), points) << c.coords;
             EXPECT_EQ(ReadAreaRegion(line)->points, points) << c.coords;
         } catch (const PolygonError &error) {
             EXPECT_EQ(c.outcome, error.Which() == PolygonError::Fault::OddCount ? Outcome::OddCount
                                                                                  : Outcome::TooFewPoints)
                 << c.coords;
-            EXPECT_THROW(ReadCoords(line, AreaKind::Poly), PolygonError) << c.coords;
+            EXPECT_THROW(ReadPolygon(line), PolygonError) << c.coords;
             EXPECT_FALSE(ReadAreaRegion(line)) << c.coords;
         } catch (const ConvertError &) {
             EXPECT_EQ(c.outcome, Outcome::NotANumber) << c.coords;
-            EXPECT_THROW(ReadCoords(line, AreaKind::Poly), ConvertError) << c.coords;
+            EXPECT_THROW(ReadPolygon(line), ConvertError) << c.coords;
             EXPECT_FALSE(ReadAreaRegion(line)) << c.coords;
         }
     }

@@ -1,0 +1,157 @@
+#include "editor/PageImporter.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+
+#include <string>
+#include <vector>
+
+#include "core/PageMapReader.h"
+#include "core/PathRules.h"
+#include "desktop/LocalText.h"
+#include "desktop/MessageDialogs.h"
+#include "desktop/TextCodec.h"
+#include "desktop/UiText.h"
+#include "editor/MapDocument.h"
+
+namespace {
+
+const vemo::PathStyle kPaths = vemo::NativePathStyle();
+// Pages are text: one larger than this is no page a map is kept in.
+constexpr qint64 kLargestPage = 64LL * 1024 * 1024;
+// The report lists this many notes in the box itself; the rest are under Details.
+constexpr int kNotesShown = 12;
+
+constexpr UiText kCaption{"ページからマップを取り込む", "Import Map from Page"};
+constexpr UiText kCannotRead{"ページ %1 を読めません: %2", "The page %1 cannot be read: %2"};
+constexpr UiText kTooLarge{"ページ %1 は大きすぎます", "The page %1 is too large"};
+constexpr UiText kNoMap{"ページ %1 にはイメージマップがありません。", "The page %1 holds no image map."};
+constexpr UiText kWhichMap{"取り込むマップ:", "Map to import:"};
+constexpr UiText kMapItem{"%1 (%2 個の領域, %3 行目)", "%1 (%2 areas, line %3)"};
+constexpr UiText kImported{"%2 から %1 個の領域を取り込みました", "Imported %1 areas from %2"};
+constexpr UiText kReportHead{"マップ %1 から %2 個の領域を取り込みました。次の点はそのままでは取り込めませんでした:",
+                             "Imported %2 areas from the map %1. These could not be taken over as they were:"};
+constexpr UiText kMoreNotes{"ほか %1 件 (詳細を見てください)", "and %1 more (see Details)"};
+
+// What a note says; %1 is the page's line, %2 the note's detail.
+UiText NoteText(vemo::ImportNoteKind kind)
+{
+    switch (kind) {
+    case vemo::ImportNoteKind::DroppedAttribute:
+        return {"%1 行目: 属性 %2 は取り込めないので外しました", "Line %1: the attribute %2 was left out"};
+    case vemo::ImportNoteKind::MissingHref:
+        return {"%1 行目: リンクがないので HREF=\"\" にしました",
+                "Line %1: no link; written as HREF=\"\", which links to the page itself"};
+    case vemo::ImportNoteKind::PercentCoordinates:
+        return {"%1 行目: %2 の座標を画素として取り込みました", "Line %1: the percentages in %2 were taken as pixels"};
+    case vemo::ImportNoteKind::FractionalCoordinates:
+        return {"%1 行目: %2 の座標の小数部を切り捨てました", "Line %1: the fractions in %2 were cut off"};
+    case vemo::ImportNoteKind::MalformedCoordinates:
+        return {"%1 行目: 座標 \"%2\" がこの形になりません。直してください",
+                "Line %1: the coordinates \"%2\" make no such shape; please mend them"};
+    case vemo::ImportNoteKind::UnknownShape:
+        return {"%1 行目: 形 %2 を知らないので矩形にしました", "Line %1: the unknown shape %2 was taken as a rectangle"};
+    case vemo::ImportNoteKind::ExtraDefault:
+        return {"%1 行目: 2 つ目の既定の領域は取り込みませんでした", "Line %1: a second default area was left out"};
+    case vemo::ImportNoteKind::DefaultMovedLast:
+        return {"%1 行目: 既定の領域を最後に移しました", "Line %1: the default area was moved to the end"};
+    }
+    return {"", ""};
+}
+
+} // namespace
+
+PageImporter::PageImporter(MapDocument &document, QWidget &parent, bool japanese)
+    : document_(document), parent_(parent), japanese_(japanese)
+{
+}
+
+void PageImporter::ChooseAndImport()
+{
+    const std::string picture = Bytes(document_.PicturePath());
+    QFileDialog chooser(&parent_, kCaption.In(japanese_), Text(vemo::FolderPart(picture, kPaths)));
+    // Kept on top like the view window, which would otherwise cover it.
+    chooser.setWindowFlag(Qt::WindowStaysOnTopHint);
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    chooser.setNameFilters({QStringLiteral("HTML (*.htm *.html *.HTM *.HTML)"), QStringLiteral("All Files (*)")});
+    if (chooser.exec() == QDialog::Accepted && !chooser.selectedFiles().isEmpty())
+        Import(chooser.selectedFiles().first());
+}
+
+void PageImporter::Import(const QString &pagePath)
+{
+    QFile file(pagePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MessageDlg(&parent_, MessageKind::Error, kCannotRead.In(japanese_).arg(pagePath, file.errorString()),
+                   static_cast<int>(MessageButton::Ok));
+        return;
+    }
+    if (file.size() > kLargestPage) {
+        MessageDlg(&parent_, MessageKind::Error, kTooLarge.In(japanese_).arg(pagePath),
+                   static_cast<int>(MessageButton::Ok));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const vemo::PageMaps page = vemo::ReadPageMaps(text);
+    if (page.maps.empty()) {
+        MessageDlg(&parent_, MessageKind::Information, kNoMap.In(japanese_).arg(pagePath),
+                   static_cast<int>(MessageButton::Ok));
+        return;
+    }
+    const TextCodec pageCodec = TextCodec::ForSideFile(text);
+    const std::optional<std::size_t> chosen = ChooseMap(page, pageCodec);
+    if (!chosen)
+        return;
+    const vemo::PageMap &map = page.maps[*chosen];
+
+    // The page's values go into the map's own encoding; a character it has no code for becomes
+    // a character reference, which means the same in the browser.
+    const TextCodec &mapCodec = document_.Codec();
+    const bool transcode = pageCodec.Encoding() != vemo::TextEncoding::Unknown
+                           && pageCodec.Encoding() != mapCodec.Encoding();
+    std::vector<std::string> lines;
+    for (const std::string &line : map.lines)
+        lines.push_back(transcode ? mapCodec.Bytes(pageCodec.Text(line)) : line);
+    document_.ReplaceAreaLines(lines);
+
+    const QString fileName = QFileInfo(pagePath).fileName();
+    emit Imported(kImported.In(japanese_).arg(lines.size()).arg(fileName));
+    if (map.notes.empty())
+        return;
+    QStringList notes;
+    for (const vemo::ImportNote &note : map.notes)
+        // Not every note has a detail, so the places are filled by hand rather than by arg().
+        notes << NoteText(note.kind)
+                     .In(japanese_)
+                     .replace(QLatin1String("%1"), QString::number(note.pageLine))
+                     .replace(QLatin1String("%2"), pageCodec.Text(note.detail));
+    QString report = kReportHead.In(japanese_).arg(pageCodec.Text(map.name)).arg(lines.size()) + "\n\n"
+                     + QStringList(notes.mid(0, kNotesShown)).join('\n');
+    if (notes.size() > kNotesShown)
+        report += '\n' + kMoreNotes.In(japanese_).arg(notes.size() - kNotesShown);
+    QMessageBox box(QMessageBox::Information, kCaption.In(japanese_), report, QMessageBox::Ok, &parent_);
+    if (notes.size() > kNotesShown)
+        box.setDetailedText(notes.join('\n'));
+    box.exec();
+}
+
+std::optional<std::size_t> PageImporter::ChooseMap(const vemo::PageMaps &page, const TextCodec &pageCodec) const
+{
+    const std::string pictureName = vemo::FileNamePart(Bytes(document_.PicturePath()), kPaths);
+    if (const std::optional<std::size_t> used = vemo::MapForPicture(page, pictureName))
+        return used;
+    if (page.maps.size() == 1)
+        return 0;
+    QStringList items;
+    for (const vemo::PageMap &map : page.maps)
+        items << kMapItem.In(japanese_).arg(pageCodec.Text(map.name)).arg(map.lines.size()).arg(map.pageLine);
+    bool chosen = false;
+    const QString item = QInputDialog::getItem(&parent_, kCaption.In(japanese_), kWhichMap.In(japanese_), items, 0,
+                                               false, &chosen);
+    if (!chosen)
+        return std::nullopt;
+    return static_cast<std::size_t>(items.indexOf(item));
+}

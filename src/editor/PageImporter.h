@@ -1,0 +1,42 @@
+#pragma once
+// File > Import Map from Page: the areas of an image map published in an HTML page replace the
+// open map's areas, as one step to undo. The page's map is the one its <img usemap> uses for the
+// open picture, or the one the user chooses; whatever the page says that our lines cannot hold is
+// listed in one report.
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class MapDocument;
+class QWidget;
+class TextCodec;
+
+namespace vemo {
+struct PageMaps;
+}
+
+class PageImporter : public QObject {
+    Q_OBJECT
+public:
+    PageImporter(MapDocument &document, QWidget &parent, bool japanese);
+
+    // Asks for a page, then imports from it.
+    void ChooseAndImport();
+    // Imports the map of the page at pagePath; tells the user when the page cannot be read or
+    // holds no map.
+    void Import(const QString &pagePath);
+
+signals:
+    // The areas were imported: a text for the status bar.
+    void Imported(const QString &report);
+
+private:
+    // The map to import: the one the page uses for the picture, the only one, or the user's
+    // choice; none when the user gives up.
+    std::optional<std::size_t> ChooseMap(const vemo::PageMaps &page, const TextCodec &pageCodec) const;
+
+    MapDocument &document_;
+    QWidget &parent_;
+    bool japanese_;
+};

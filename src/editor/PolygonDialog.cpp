@@ -1,0 +1,68 @@
+#include "editor/PolygonDialog.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include "core/IntConv.h"
+#include "core/MapLines.h"
+#include "desktop/LocalText.h"
+#include "desktop/MessageDialogs.h"
+#include "desktop/UiText.h"
+#include "editor/ViewWindow.h"
+
+namespace {
+
+constexpr UiText kOddCount{"多角形の座標は x,y の組で書いてください", "A polygon's coordinates must come in x,y pairs"};
+constexpr UiText kTooFewPoints{"多角形には 3 つ以上の点が要ります", "A polygon needs at least three points"};
+constexpr UiText kNotANumber{"多角形の座標 '%1' は整数ではありません", "The polygon coordinate '%1' is not a whole number"};
+
+} // namespace
+
+PolygonDialog::PolygonDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese)
+    : AreaDialog(view, document, standIn, japanese, "Polygon Setting", nullptr), japanese_(japanese)
+{
+    auto *points = new QGroupBox(QStringLiteral(" Points "), this);
+    points->setGeometry(8, 4, 391, 52);
+    pointsField = new QLineEdit(points);
+    pointsField->setGeometry(10, 20, 371, 22);
+    FollowTyping(pointsField);
+    // Typing moves the polygon, and a drag in the view writes its vertices here.
+    connect(&view_, &ViewWindow::PolygonChanged, this,
+            [this](const std::vector<vemo::Point> &points) { ShowPoints(points); });
+}
+
+void PolygonDialog::ShowPoints(const std::vector<vemo::Point> &points)
+{
+    pointsField->setText(Text(vemo::PolygonCoordsText(points)));
+}
+
+std::string PolygonDialog::AreaLine() const
+{
+    return vemo::PolyAreaLine(CoordinateValue(pointsField), linkField->Stored(), altField->Stored());
+}
+
+bool PolygonDialog::ReadyToSet()
+{
+    QString problem;
+    try {
+        vemo::ReadPolygonPoints(Bytes(pointsField->text()));
+        return true;
+    } catch (const vemo::PolygonError &error) {
+        problem = (error.Which() == vemo::PolygonError::Fault::OddCount ? kOddCount : kTooFewPoints).In(japanese_);
+    } catch (const vemo::ConvertError &error) {
+        problem = kNotANumber.In(japanese_).arg(Text(error.Text()));
+    }
+    MessageDlg(this, MessageKind::Error, problem, static_cast<int>(MessageButton::Ok));
+    pointsField->setFocus();
+    return false;
+}
+
+void PolygonDialog::MoveShape()
+{
+    // Unfinished typing leaves the polygon where it is.
+    try {
+        view_.SetPolygonPoints(vemo::ReadPolygonPoints(Bytes(pointsField->text())));
+    } catch (const vemo::ConvertError &) {
+    } catch (const vemo::PolygonError &) {
+    }
+}

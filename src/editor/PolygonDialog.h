@@ -1,0 +1,27 @@
+#pragma once
+// The polygon dialog: the vertices of one polygonal region as an editable text of comma-separated
+// numbers ("x1,y1,x2,y2,..."), its link and its ALT text.
+#include <vector>
+
+#include "core/AreaGeometry.h"
+#include "editor/AreaDialog.h"
+
+class PolygonDialog : public AreaDialog {
+    Q_OBJECT
+public:
+    PolygonDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese);
+
+    QLineEdit *pointsField = nullptr;
+
+    // Writes the vertices into the points field.
+    void ShowPoints(const std::vector<vemo::Point> &points);
+
+protected:
+    std::string AreaLine() const override;
+    // The points must read as numbers, in pairs, at least three of them.
+    bool ReadyToSet() override;
+    void MoveShape() override;
+
+private:
+    bool japanese_;
+};
