@@ -40,7 +40,8 @@ expect_lines "$side" "${image_lines[@]}" "$u_line" '</MAP>'
 click_tool_button "$main" 7
 sleep 0.5
 page="$work/pics/\$\$TEMP\$\$.HTML"
-hits=$("$(dirname "$0")/probe_in_chromium.sh" "$page" "30,50 170,50 100,110 100,50 190,140" | head -n 1)
+answer=$("$(dirname "$0")/probe_in_chromium.sh" "$page" "30,50 170,50 100,110 100,50 190,140")
+hits=$(head -n 1 <<< "$answer")
 [ "$hits" = "30,50=0 170,50=0 100,110=0 100,50=IMG 190,140=IMG" ] || {
   echo "the polygon answers wrongly in the browser: $hits" >&2
   exit 1
