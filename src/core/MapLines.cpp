@@ -230,6 +230,13 @@ std::optional<AreaRegion> ReadAreaRegion(const std::string &line)
     return std::nullopt;
 }
 
+bool RegionHoldsPixel(const AreaRegion &region, std::int32_t x, std::int32_t y)
+{
+    if (region.kind == AreaKind::Poly)
+        return PolygonHolds(region.points, x, y);
+    return RegionHolds(region.box, region.kind == AreaKind::Circle, x, y);
+}
+
 std::string ReadHref(const std::string &line)
 {
     return ReadQuotedAttribute(line, "HREF=\"");

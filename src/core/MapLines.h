@@ -76,6 +76,10 @@ struct AreaRegion {
 // an empty box.
 std::optional<AreaRegion> ReadAreaRegion(const std::string &line);
 
+// Whether a region holds the picture pixel (x, y), as a browser takes a click there: the box, the
+// circle read from it, or the polygon.
+bool RegionHoldsPixel(const AreaRegion &region, std::int32_t x, std::int32_t y);
+
 // The value of HREF="..." or ALT="..." in an area line; empty when the key is absent.
 std::string ReadHref(const std::string &line);
 std::string ReadAlt(const std::string &line);

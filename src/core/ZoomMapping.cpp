@@ -77,6 +77,11 @@ Box ToPictureBox(const Box &display, double zoom)
             std::max(1, Span(top, (double(display.top) + display.height) / zoom))};
 }
 
+double PixelCentre(int picturePixel, double zoom)
+{
+    return (picturePixel + 0.5) * zoom;
+}
+
 int PicturePixel(int displayPixel, double zoom)
 {
     return static_cast<int>(std::floor(displayPixel / zoom + kSlack));

@@ -32,4 +32,7 @@ Box ToPictureBox(const Box &display, double zoom);
 // picture pixel names that pixel).
 int PicturePixel(int displayPixel, double zoom);
 
+// Where the middle of a picture pixel lies on the display: the point outlines are drawn through.
+double PixelCentre(int picturePixel, double zoom);
+
 } // namespace vemo

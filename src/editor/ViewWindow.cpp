@@ -246,7 +246,6 @@ void ViewWindow::SetZoom(double zoom, QPoint anchor)
     const QPointF anchored((across->value() + anchor.x()) / before, (down->value() + anchor.y()) / before);
     const vemo::Box box = ShapeBox();
     picture->SetZoom(zoom);
-    polygon->SetZoom(zoom);
     PlaceShape(box);
     FitToPicture();
     across->setValue(qRound(anchored.x() * zoom - anchor.x()));
@@ -405,10 +404,7 @@ int ViewWindow::AreaLineAt(QPoint onPicture) const
     const int x = vemo::PicturePixel(onPicture.x(), Zoom());
     const int y = vemo::PicturePixel(onPicture.y(), Zoom());
     for (const ShownArea &area : areas_) {
-        const bool holds = area.region.kind == vemo::AreaKind::Poly
-                               ? vemo::PolygonHolds(area.region.points, x, y)
-                               : vemo::RegionHolds(area.region.box, area.region.kind == vemo::AreaKind::Circle, x, y);
-        if (holds)
+        if (vemo::RegionHoldsPixel(area.region, x, y))
             return area.line;
     }
     return -1;

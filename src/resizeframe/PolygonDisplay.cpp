@@ -30,7 +30,7 @@ QPointF PixelCentre(QPoint display)
 
 QPointF PolygonDisplay::Centre(std::size_t i) const
 {
-    return {(points_[i].x + 0.5) * zoom_, (points_[i].y + 0.5) * zoom_};
+    return {vemo::PixelCentre(points_[i].x, zoom_), vemo::PixelCentre(points_[i].y, zoom_)};
 }
 
 QPolygonF PolygonDisplay::Corners() const

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cmath>
 #include <utility>
 
 #include "core/PolygonEditing.h"
@@ -14,7 +13,7 @@
 
 using Part = PolygonDisplay::Part;
 
-PolygonFrame::PolygonFrame(PictureBox *picture) : QWidget(picture), picture_(picture), zoom_(picture->Zoom())
+PolygonFrame::PolygonFrame(PictureBox *picture) : QWidget(picture), picture_(picture)
 {
     // The frame follows the picture control's size, so it covers every zoomed picture pixel.
     setGeometry(picture->rect());
@@ -60,13 +59,9 @@ void PolygonFrame::SetPoints(std::vector<vemo::Point> points)
     Replace(std::move(points));
 }
 
-void PolygonFrame::SetZoom(double zoom)
+double PolygonFrame::Zoom() const
 {
-    // A zoom of zero or less has no picture pixel under any display pixel.
-    if (!(zoom > 0) || !std::isfinite(zoom))
-        return;
-    zoom_ = zoom;
-    update();
+    return picture_->Zoom();
 }
 
 void PolygonFrame::SetColor(const QColor &color)
@@ -108,6 +103,7 @@ void PolygonFrame::Replace(std::vector<vemo::Point> points)
 
 bool PolygonFrame::eventFilter(QObject *watched, QEvent *event)
 {
+    // A new zoom resizes the picture control, which moves every vertex on the display.
     if (watched == picture_ && event->type() == QEvent::Resize)
         setGeometry(picture_->rect());
     return false;
@@ -125,7 +121,7 @@ bool PolygonFrame::event(QEvent *event)
 
 vemo::Point PolygonFrame::PixelAt(QPoint display) const
 {
-    return {vemo::PicturePixel(display.x(), zoom_), vemo::PicturePixel(display.y(), zoom_)};
+    return {vemo::PicturePixel(display.x(), Zoom()), vemo::PicturePixel(display.y(), Zoom())};
 }
 
 vemo::Point PolygonFrame::PixelOnPicture(QPoint display) const
@@ -135,7 +131,7 @@ vemo::Point PolygonFrame::PixelOnPicture(QPoint display) const
 
 PolygonDisplay PolygonFrame::Display() const
 {
-    return {points_, zoom_};
+    return {points_, Zoom()};
 }
 
 QRect PolygonFrame::PaintedArea() const

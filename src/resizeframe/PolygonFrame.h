@@ -57,9 +57,8 @@ public:
     // The vertex whose handle was pressed last while Editing, if any.
     std::optional<std::size_t> SelectedVertex() const { return selected_; }
 
-    // Display pixels per picture pixel; the picture control has been resized to it already.
-    void SetZoom(double zoom);
-    double Zoom() const { return zoom_; }
+    // Display pixels per picture pixel: the zoom the picture beneath is shown at.
+    double Zoom() const;
     // The colour of the outline, the hatch and the handles.
     void SetColor(const QColor &color);
     QColor Color() const { return color_; }
@@ -104,7 +103,6 @@ private:
     Mode mode_ = Mode::Hidden;
     std::vector<vemo::Point> points_;
     std::optional<std::size_t> selected_;
-    double zoom_ = 1.0;
     QColor color_ = Qt::black;
     std::optional<QPoint> mouse_; // while Drawing, where the line from the last vertex ends
     bool pressTaken_ = false;     // the frame took the press whose release is still to come

@@ -139,7 +139,7 @@ void PictureBox::PlaceOutlines()
                               QPoint(cut(right, across), cut(bottom, down)));
         placed.round = outline.round;
         for (const vemo::Point &point : outline.points)
-            placed.polygon << QPointF((point.x + 0.5) * zoom_, (point.y + 0.5) * zoom_);
+            placed.polygon << QPointF(vemo::PixelCentre(point.x, zoom_), vemo::PixelCentre(point.y, zoom_));
         placed.large = outline.round && std::min(shown.width, shown.height) > kLargestPaintedEllipse;
         if (placed.large) {
             placed.left = outline.box.left * zoom_;

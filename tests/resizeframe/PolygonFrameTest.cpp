@@ -49,7 +49,6 @@ protected:
         frame = new PolygonFrame(picture);
         frame->SetColor(kShapeColour);
         picture->SetZoom(zoom());
-        frame->SetZoom(zoom());
         picture->installEventFilter(&reachedPicture);
         QObject::connect(frame, &PolygonFrame::PolygonDrawn, [this](Points points) { drawn.push_back(points); });
         QObject::connect(frame, &PolygonFrame::PolygonChanged, [this](Points points) { changed.push_back(points); });
