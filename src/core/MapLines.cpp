@@ -1,19 +1,17 @@
 #include "core/MapLines.h"
 
 #include "core/AsciiText.h"
+#include "core/HtmlTags.h"
 #include "core/IntConv.h"
 #include "core/PolygonGeometry.h"
 
+#include <string_view>
 #include <utility>
 
 namespace vemo {
 
 namespace {
 
-// Where the coordinates start, 0-based: right after `<AREA SHAPE="RECT" COORDS="` or
-// `<AREA SHAPE="POLY" COORDS="` (27 bytes), or `<AREA SHAPE="CIRCLE" COORDS="` (29 bytes).
-constexpr std::size_t kRectCoordsStart = 27;
-constexpr std::size_t kCircleCoordsStart = 29;
 // The shape word occupies characters 14 to 17 (1-based) of an area line.
 constexpr std::size_t kShapeWordStart = 13;
 constexpr std::size_t kShapeWordLength = 4;
@@ -30,34 +28,59 @@ std::string TakeBefore(std::string &rest, char separator)
     return taken;
 }
 
-// The value after `key` in line, up to the next double quote; empty when the key is absent.
+// Where the text after `key` (an attribute's name and what follows it, such as `HREF="`) starts in
+// line, the key matched without regard to ASCII case. A key counts only where an attribute's name
+// can start: after white space or right after a quoted value. Every quoted value (`="` up to the
+// next double quote) is passed over whole, so a value holding ` alt="` or ending in `href=` is
+// never taken for an attribute; a value never closed ends the search.
+std::optional<std::size_t> FindAttributeValue(std::string_view line, std::string_view key)
+{
+    bool atNameStart = false;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        if (atNameStart && EqualsIgnoringAsciiCase(line.substr(at, key.size()), key))
+            return at + key.size();
+        if (line.compare(at, 2, "=\"") == 0) {
+            const std::size_t close = line.find('"', at + 2);
+            if (close == std::string_view::npos)
+                return std::nullopt;
+            at = close + 1;
+            atNameStart = true;
+            continue;
+        }
+        atNameStart = IsHtmlSpace(line[at]);
+        ++at;
+    }
+    return std::nullopt;
+}
+
+// The value after `key` in line, up to the next double quote; empty when the key is absent or the
+// value is never closed.
 std::string ReadQuotedAttribute(const std::string &line, const std::string &key)
 {
-    const std::size_t at = UpperAscii(line).find(key);
-    if (at == std::string::npos)
-        return {};
-    return TextBefore(line.substr(at + key.size()), '"');
+    const std::optional<std::size_t> value = FindAttributeValue(line, key);
+    return value ? TextBefore(line.substr(*value), '"') : std::string();
 }
 
 // The value after `key` in line: up to the closing quote when it opens with one, else up to the
 // next space or '>' or the line's end; nothing when the key is absent.
 std::optional<std::string> ReadBareOrQuotedAttribute(const std::string &line, const std::string &key)
 {
-    const std::size_t at = UpperAscii(line).find(key);
-    if (at == std::string::npos)
+    const std::optional<std::size_t> value = FindAttributeValue(line, key);
+    if (!value)
         return std::nullopt;
-    const std::string rest = line.substr(at + key.size());
+    const std::string rest = line.substr(*value);
     if (!rest.empty() && rest.front() == '"')
         return TextBefore(rest.substr(1), '"');
     return rest.substr(0, rest.find_first_of(" >"));
 }
 
-// Drops everything up to and including `key`; an absent key still drops key-length-minus-one
-// bytes from the start, which is how lines without the key have always been read.
-std::string AfterImageKey(const std::string &source, const std::string &upper, const std::string &key)
+// The value after `key` in source (the line or its upper-cased copy), up to the next double quote.
+// An absent key still drops key-length-minus-one bytes from the start, which is how lines without
+// the key have always been read.
+std::string AfterImageKey(const std::string &source, const std::string &key)
 {
-    const std::size_t at = upper.find(key);
-    const std::size_t drop = at == std::string::npos ? key.size() - 1 : at + key.size();
+    const std::size_t drop = FindAttributeValue(source, key).value_or(key.size() - 1);
     const std::string tail = drop < source.size() ? source.substr(drop) : std::string();
     return TextBefore(tail, '"');
 }
@@ -171,17 +194,14 @@ std::vector<std::string> CoordTexts(const std::string &line, AreaKind kind)
 {
     if (kind == AreaKind::None || kind == AreaKind::Default)
         return {};
+    std::string rest = ReadQuotedAttribute(line, "COORDS=\"");
     if (kind == AreaKind::Poly)
-        return SplitAtCommas(line.size() > kRectCoordsStart ? TextBefore(line.substr(kRectCoordsStart), '"') : "");
-    const std::size_t start = kind == AreaKind::Rect ? kRectCoordsStart : kCircleCoordsStart;
+        return SplitAtCommas(rest);
     const std::size_t count = kind == AreaKind::Rect ? 4 : 3;
-    // From the first coordinate up to, not including, the line's last character.
-    std::string rest = line.size() > start + 1 ? line.substr(start, line.size() - start - 1) : std::string();
-
     std::vector<std::string> texts;
     for (std::size_t i = 0; i + 1 < count; ++i)
         texts.push_back(TakeBefore(rest, ','));
-    texts.push_back(TakeBefore(rest, '"'));
+    texts.push_back(rest);
     return texts;
 }
 
@@ -254,17 +274,16 @@ std::string ReadMapName(const std::string &line)
 
 ImageLineValues ReadImageLine(const std::string &line)
 {
-    const std::string upper = UpperAscii(line);
     ImageLineValues values;
-    values.border = StrToInt(AfterImageKey(upper, upper, "BORDER=\""));
-    values.alt = AfterImageKey(line, upper, "ALT=\"");
-    values.map = AfterImageKey(line, upper, "USEMAP=\"#");
+    values.border = StrToInt(AfterImageKey(UpperAscii(line), "BORDER=\""));
+    values.alt = AfterImageKey(line, "ALT=\"");
+    values.map = AfterImageKey(line, "USEMAP=\"#");
     return values;
 }
 
 ImageSizeTexts ReadImageSize(const std::string &line)
 {
-    return {ReadBareOrQuotedAttribute(line, " WIDTH="), ReadBareOrQuotedAttribute(line, " HEIGHT=")};
+    return {ReadBareOrQuotedAttribute(line, "WIDTH="), ReadBareOrQuotedAttribute(line, "HEIGHT=")};
 }
 
 } // namespace vemo

@@ -1,7 +1,9 @@
 #pragma once
 // The HTML source lines of an image map: how each kind of line is written and read back.
-// Writers insert values unchanged; readers work on fixed positions and key texts, so only
-// lines written by these templates (or typed exactly like them) read back correctly.
+// Writers insert values unchanged. Readers take each attribute where it stands in the tag: a key
+// such as `HREF="` counts only where an attribute's name starts, and quoted values are passed over
+// whole, so a value holding another attribute's key never misleads them. A value that holds a raw
+// double quote still ends there, which is why typed values are written through AttributeText.
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -53,8 +55,10 @@ AreaKind GetAreaKind(const std::string &line);
 // PolygonError once every number has read.
 std::vector<std::int32_t> ReadCoords(const std::string &line, AreaKind kind);
 
-// The raw texts ReadCoords converts, in order; empty where a separator is missing. A polygon's
-// are its comma-separated texts up to the closing quote, however many.
+// The raw texts ReadCoords converts, in order, cut from the value of COORDS="..." wherever it
+// stands: a rectangle's first three and a circle's first two each end at a comma (empty where the
+// comma is missing), and the last is what remains. A polygon's are all its comma-separated texts.
+// An absent or never-closed COORDS value counts as empty.
 std::vector<std::string> CoordTexts(const std::string &line, AreaKind kind);
 
 // The vertices a polygon's coordinates text stands for: numbers read as ReadCoords reads them,
@@ -93,8 +97,8 @@ struct ImageLineValues {
     std::string map;
 };
 
-// Reads BORDER, ALT and USEMAP from an image line. A missing BORDER key fails the conversion;
-// a missing ALT or USEMAP key yields a fragment of the line's start.
+// Reads BORDER, ALT and USEMAP="#..." from an image line. A missing BORDER key fails the
+// conversion; a missing ALT or USEMAP key yields a fragment of the line's start.
 ImageLineValues ReadImageLine(const std::string &line);
 
 struct ImageSizeTexts {
@@ -103,8 +107,8 @@ struct ImageSizeTexts {
 };
 
 // The WIDTH and HEIGHT texts of an image line: bare as ImageLine writes them (up to the next space
-// or '>') or between double quotes. An absent key gives no text. Each key is looked for with the
-// space before it, so that a longer attribute name ending in WIDTH= is not taken for it.
+// or '>') or between double quotes. An absent key gives no text; a longer attribute name ending in
+// WIDTH= is not taken for it.
 ImageSizeTexts ReadImageSize(const std::string &line);
 
 } // namespace vemo

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/AttributeText.h"
 #include "core/IntConv.h"
 #include "core/MapLines.h"
 
@@ -98,7 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
         CoordCase{"Extremes", R"(<AREA SHAPE="RECT" COORDS="2147483647,-2147483648,$7FFFFFFF,0">)", AreaKind::Rect,
                   {2147483647, INT32_MIN, 2147483647, 0}},
         CoordCase{"CommaInHrefAfterCoords", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="a,b" ALT="">)",
-                  AreaKind::Rect, {1, 2, 3, 4}}),
+                  AreaKind::Rect, {1, 2, 3, 4}},
+        // COORDS is read where it stands, not at a fixed place.
+        CoordCase{"ShiftedBySpace", R"(<AREA  SHAPE="RECT" COORDS="10,20,30,40" HREF="" ALT="">)", AreaKind::Rect,
+                  {10, 20, 30, 40}},
+        CoordCase{"AfterHref", R"(<area shape="circle" href="x" coords="5,6,7">)", AreaKind::Circle, {5, 6, 7}},
+        CoordCase{"EndsAtClosingQuote", R"(<AREA SHAPE="CIRCLE" COORDS="1,2,3")", AreaKind::Circle, {1, 2, 3}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct BadCoordCase {
@@ -137,14 +143,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Too few commas: the missing separators give empty texts and take nothing away.
         BadCoordCase{"TooFewCommas", R"(<AREA SHAPE="RECT" COORDS="1,2" HREF="" ALT="">)", AreaKind::Rect,
                      {"1", "", "", "2"}, ""},
-        // The line's last byte is never read, so a line that ends with the closing quote loses it.
-        BadCoordCase{"EndsAtClosingQuote", R"(<AREA SHAPE="CIRCLE" COORDS="1,2,3")", AreaKind::Circle,
-                     {"1", "2", ""}, ""},
+        BadCoordCase{"NeverClosed", R"(<AREA SHAPE="CIRCLE" COORDS="1,2,3)", AreaKind::Circle, {"", "", ""}, ""},
+        BadCoordCase{"CommaInLastText", R"(<AREA SHAPE="CIRCLE" COORDS="1,2,3,4" HREF="">)", AreaKind::Circle,
+                     {"1", "2", "3,4"}, "3,4"},
         BadCoordCase{"ShorterThanStart", R"(<AREA SHAPE="RECT" CO)", AreaKind::Rect, {"", "", "", ""}, ""},
         BadCoordCase{"OneByteAfterStart", R"(<AREA SHAPE="CIRCLE" COORDS="1)", AreaKind::Circle, {"", "", ""}, ""},
-        // Two spaces after AREA move the coordinates one byte to the right of where they are read.
-        BadCoordCase{"ShiftedBySpace", R"(<AREA  SHAPE="RECT" COORDS="10,20,30,40" HREF="" ALT="">)", AreaKind::Rect,
-                     {"\"10", "20", "30", "40"}, "\"10"},
         BadCoordCase{"ImageNamedRect", R"(<IMG SRC="dirrect.gif" ALT="" BORDER="0">)", AreaKind::Rect,
                      {"", "", "", ""}, ""},
         BadCoordCase{"ShiftJisValue", "<AREA SHAPE=\"RECT\" COORDS=\"1,\x82\x51,3,4\" HREF=\"\" ALT=\"\">",
@@ -249,7 +252,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"\x95\x5C.htm\" ALT=\"\x83\x61\x83\x4E\">",
                       "\x95\x5C.htm", "\x83\x61\x83\x4E"},
         AttributeCase{"HrefEndingInAltEquals", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="calt=" ALT="A">)",
-                      "calt=", " ALT="},
+                      "calt=", "A"},
+        AttributeCase{"NoSpaceAfterQuotedValue", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4"HREF="h"ALT="a">)", "h", "a"},
+        AttributeCase{"TabBeforeKey", "<AREA SHAPE=\"RECT\"\tHREF=\"h\"\tALT=\"a\">", "h", "a"},
+        AttributeCase{"KeyInsideName", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" XHREF="x" HREF="h" DATA-ALT="y">)", "h",
+                      ""},
         AttributeCase{"QuoteInValue", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="say "hi"" ALT="a"b">)", "say ",
                       "a"},
         AttributeCase{"NoKeys", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4">)", "", ""},
@@ -257,6 +264,63 @@ INSTANTIATE_TEST_SUITE_P(
         AttributeCase{"KeyAtEnd", R"(HREF=")", "", ""},
         AttributeCase{"SpaceBeforeEquals", R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF ="a" ALT= "b">)", "", ""},
         AttributeCase{"MapStartKeepsSpaces", R"(<map name=" Nav Bar ">)", "", "", " Nav Bar "}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Typed values that hold other attributes' keys: each template's line, written through the
+// attribute rule as the dialogs write it, must give every value back exactly.
+struct HostileCase {
+    const char *name;
+    std::vector<std::string> coords; // x0, y0, x1, y1 as typed
+    std::string href, alt, map;
+};
+
+class TypedValuesReadBack : public ::testing::TestWithParam<HostileCase> {};
+
+TEST_P(TypedValuesReadBack, EveryTemplateGivesEveryValueBack)
+{
+    std::vector<std::string> c;
+    for (const std::string &typed : GetParam().coords)
+        c.push_back(AttributeFromTyped(typed));
+    const std::string href = AttributeFromTyped(GetParam().href);
+    const std::string alt = AttributeFromTyped(GetParam().alt);
+    const std::string map = AttributeFromTyped(GetParam().map);
+
+    const std::string rect = RectAreaLine(c[0], c[1], c[2], c[3], href, alt);
+    const std::string circle = CircleAreaLine(c[0], c[1], c[2], href, alt);
+    const std::string poly = PolyAreaLine(c[0] + "," + c[1] + "," + c[2] + "," + c[3], href, alt);
+    EXPECT_EQ(CoordTexts(rect, AreaKind::Rect), c);
+    EXPECT_EQ(CoordTexts(circle, AreaKind::Circle), std::vector<std::string>(c.begin(), c.begin() + 3));
+    EXPECT_EQ(CoordTexts(poly, AreaKind::Poly), c);
+    for (const std::string &line : {rect, circle, poly, DefaultAreaLine(href, alt)}) {
+        EXPECT_EQ(ReadHref(line), href) << line;
+        EXPECT_EQ(ReadAlt(line), alt) << line;
+    }
+
+    const std::string image = ImageLine(href, alt, "7", "320", "200", map);
+    const ImageLineValues values = ReadImageLine(image);
+    EXPECT_EQ(values.border, 7) << image;
+    EXPECT_EQ(values.alt, alt) << image;
+    EXPECT_EQ(values.map, map) << image;
+    EXPECT_EQ(ReadImageSize(image).width, "320") << image;
+    EXPECT_EQ(ReadImageSize(image).height, "200") << image;
+    EXPECT_EQ(ReadMapName(MapStartLine(map)), map);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, TypedValuesReadBack,
+    ::testing::Values(
+        HostileCase{"QueryEndingInAltEquals", {"1", "2", "3", "4"}, "find.cgi?alt=", "Real", "m"},
+        HostileCase{"HrefHoldsSpacedAlt", {"1", "2", "3", "4"}, "a.htm alt=\"x\" ALT=", "Real", "m"},
+        HostileCase{"AltHoldsHrefAndCoords", {"1", "2", "3", "4"}, "a.htm", " HREF=\"b.htm\" COORDS=\"9,9,9\"", "m"},
+        HostileCase{"CoordsEndingInHref", {"1", "2", "3", "4href="}, "a.htm", "A", "m"},
+        HostileCase{"CoordsHoldingAlt", {"1 alt=", "\talt=\"", "3", "4"}, "a.htm", "A", "m"},
+        HostileCase{"ImageKeysInsideAlt", {"1", "2", "3", "4"}, "a.gif",
+                    " NAME=\"x\" USEMAP=\"#y\" BORDER=\"9\" WIDTH=5 HEIGHT=6", "real map"},
+        HostileCase{"MapNameHoldingKeys", {"1", "2", "3", "4"}, "src= name=", "usemap=\"#", "x\" NAME=\"y"},
+        HostileCase{"EntitiesAndLineBreaks", {"1", "2", "3", "4"}, "a&quot;b", "x\r\nALT=\"y", "m"},
+        HostileCase{"ShiftJisAndUtf8", {"1", "2", "3", "4"}, "\x95\x5C alt=.htm", "\x83\x61\x83\x4E href=",
+                    "\xe5\x86\x99\xe7\x9c\x9f"},
+        HostileCase{"EmptyValues", {"", "", "", ""}, "", "", ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct ImageCase {
@@ -296,8 +360,8 @@ INSTANTIATE_TEST_SUITE_P(
         ImageCase{"NoAlt", R"(<IMG SRC="a.gif" BORDER="2" WIDTH=1 HEIGHT=1 USEMAP="#m">)", 2, " SRC=", "m", "1", "1"},
         // Without USEMAP="# it drops eight bytes.
         ImageCase{"NoUsemap", R"(<IMG SRC="a.gif" ALT="x" BORDER="3">)", 3, "x", "="},
-        // The first ALT=" wins, even inside the file name.
-        ImageCase{"AltInsideSrc", R"(<IMG SRC="xALT="y" ALT="z" BORDER="0" USEMAP="#m">)", 0, "y", "m"},
+        // A raw quote in the file name ends it early; the ALT after it is still the one read.
+        ImageCase{"AltInsideSrc", R"(<IMG SRC="xALT="y" ALT="z" BORDER="0" USEMAP="#m">)", 0, "z", "m"},
         // A quoted size, a bare one ended by the tag's '>', and BORDERWIDTH= not taken for WIDTH=.
         ImageCase{"QuotedSizeAtTagEnd",
                   R"(<IMG SRC="a.gif" ALT="" BORDER="0" USEMAP="#m" BORDERWIDTH=9 WIDTH="64" HEIGHT=48>)", 0, "", "m",
