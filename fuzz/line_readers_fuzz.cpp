@@ -1,7 +1,9 @@
 // The input as one map line, through the strict number reader and every reader of map lines;
-// then values taken from the input are written into area lines and must read back unchanged.
+// then values taken from the input, written as the dialogs write them, go into every kind of line
+// and must read back exactly.
 #include "FuzzCheck.h"
 
+#include "core/AttributeText.h"
 #include "core/IntConv.h"
 #include "core/MapLines.h"
 
@@ -9,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 using namespace vemo;
 
@@ -57,13 +60,19 @@ void ReadLine(const std::string &line)
     }
 }
 
-// A link or ALT text as a dialog would write it. With a double quote or "=" in it, a value could
-// end in a key such as `BORDER=` and the line would no longer read back, as the line format says.
+// A text typed into a dialog field, written as the dialogs write it: a double quote as &quot;, a
+// line break as a space. Keys of other attributes inside it must not mislead any reader.
 std::string FieldText(FuzzedDataProvider &input)
 {
-    std::string text = input.ConsumeRandomLengthString(40);
+    return AttributeFromTyped(input.ConsumeRandomLengthString(40));
+}
+
+// A typed coordinate: any text without the comma that separates coordinates.
+std::string CoordinateText(FuzzedDataProvider &input)
+{
+    std::string text = FieldText(input);
     for (char &c : text) {
-        if (c == '"' || c == '=')
+        if (c == ',')
             c = '_';
     }
     return text;
@@ -77,25 +86,41 @@ void WriteAndReadBack(FuzzedDataProvider &input)
     const auto y1 = input.ConsumeIntegral<std::int32_t>();
     const std::string href = FieldText(input);
     const std::string alt = FieldText(input);
+    const std::string map = FieldText(input);
+    const std::vector<std::string> typed{CoordinateText(input), CoordinateText(input), CoordinateText(input),
+                                         CoordinateText(input)};
 
     const std::string rect = RectAreaLine(IntToStr(x0), IntToStr(y0), IntToStr(x1), IntToStr(y1), href, alt);
     FUZZ_REQUIRE(GetAreaKind(rect) == AreaKind::Rect);
     FUZZ_REQUIRE(ReadCoords(rect, AreaKind::Rect) == (std::vector<std::int32_t>{x0, y0, x1, y1}));
-    FUZZ_REQUIRE(ReadHref(rect) == href);
 
     const std::string circle = CircleAreaLine(IntToStr(x0), IntToStr(y0), IntToStr(x1), href, alt);
     FUZZ_REQUIRE(GetAreaKind(circle) == AreaKind::Circle);
     FUZZ_REQUIRE(ReadCoords(circle, AreaKind::Circle) == (std::vector<std::int32_t>{x0, y0, x1}));
-    FUZZ_REQUIRE(ReadHref(circle) == href);
 
     const std::vector<Point> points{{x0, y0}, {x1, y1}, {y0, x1}};
     const std::string poly = PolyAreaLine(PolygonCoordsText(points), href, alt);
     FUZZ_REQUIRE(GetAreaKind(poly) == AreaKind::Poly);
     FUZZ_REQUIRE(ReadAreaRegion(poly)->points == points);
-    FUZZ_REQUIRE(ReadAlt(DefaultAreaLine(href, alt)) == alt);
 
-    const std::string image = ImageLine(href, alt, IntToStr(y1), "1", "1", href);
-    FUZZ_REQUIRE(ReadImageLine(image).border == y1);
+    const std::string typedRect = RectAreaLine(typed[0], typed[1], typed[2], typed[3], href, alt);
+    const std::string typedCircle = CircleAreaLine(typed[0], typed[1], typed[2], href, alt);
+    const std::string typedPoly = PolyAreaLine(typed[0] + "," + typed[1] + "," + typed[2] + "," + typed[3], href, alt);
+    FUZZ_REQUIRE(CoordTexts(typedRect, AreaKind::Rect) == typed);
+    FUZZ_REQUIRE(CoordTexts(typedCircle, AreaKind::Circle) == std::vector<std::string>(typed.begin(), typed.end() - 1));
+    FUZZ_REQUIRE(CoordTexts(typedPoly, AreaKind::Poly) == typed);
+
+    for (const std::string &line : {rect, circle, poly, typedRect, typedCircle, typedPoly, DefaultAreaLine(href, alt)}) {
+        FUZZ_REQUIRE(ReadHref(line) == href);
+        FUZZ_REQUIRE(ReadAlt(line) == alt);
+    }
+
+    const std::string image = ImageLine(href, alt, IntToStr(y1), IntToStr(x0), IntToStr(x1), map);
+    const ImageLineValues values = ReadImageLine(image);
+    FUZZ_REQUIRE(values.border == y1 && values.alt == alt && values.map == map);
+    const ImageSizeTexts size = ReadImageSize(image);
+    FUZZ_REQUIRE(size.width == IntToStr(x0) && size.height == IntToStr(x1));
+    FUZZ_REQUIRE(ReadMapName(MapStartLine(map)) == map);
 }
 
 } // namespace
