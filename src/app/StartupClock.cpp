@@ -38,8 +38,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {
-            // Queued, so the paint under way finishes first.
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+            // Queued, so the paint under way finishes first. exit(), not quit(): quit() first asks
+            // every window to close, and the view answers a close request by closing the map and
+            // staying open, which cancels the quit and leaves the program running without its
+            // picture (whenever the view happens to be asked before the main window).
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
             watched->removeEventFilter(this);
         }
         return false;

@@ -10,5 +10,6 @@ void ReportFirstExposeWhenAsked(QWidget &window);
 
 // When the environment variable VEMO_QUIT_WHEN_PAINTED is set, ends the program once widget has
 // been painted for the first time, so the benchmark can time opening a picture as a whole
-// process. Does nothing otherwise.
+// process. The program ends at once, its windows not asked to close (no map is closed and no
+// settings are written). Does nothing otherwise.
 void QuitWhenPaintedIfAsked(QWidget &widget);

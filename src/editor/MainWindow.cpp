@@ -335,8 +335,19 @@ void MainWindow::WriteSettings()
 
 bool MainWindow::event(QEvent *event)
 {
+    // The picture named on the command line opens once the window is shown, queued so the
+    // window is on the screen first. Activation is not waited for (a window manager may be
+    // slow to give it, or never give it), but an activation before the queued call opens it too.
     if (event->type() == QEvent::WindowActivate && firstActivation_)
         Guarded(&MainWindow::OpenCommandLinePicture);
+    else if (event->type() == QEvent::Show && firstActivation_)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (firstActivation_)
+                    Guarded(&MainWindow::OpenCommandLinePicture);
+            },
+            Qt::QueuedConnection);
     return QMainWindow::event(event);
 }
 

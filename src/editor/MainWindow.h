@@ -75,7 +75,7 @@ public:
     PageImporter &Importer() { return *importer_; }
     // Where the settings are read from and written to.
     const QString &SettingsPath() const { return settingsPath_; }
-    // The picture named on the command line is still to be opened, at the first activation.
+    // The picture named on the command line is still to be opened, once the window is shown.
     bool OpensPictureOnActivation() const { return firstActivation_; }
 
     MapListBox *lineList = nullptr;

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QTest>
 
 #include "EditorFixture.h"
 #include "ModalAnswerer.h"
@@ -14,6 +15,11 @@
 #include "desktop/SettingsLocation.h"
 
 namespace {
+
+class NoActivation : public QObject {
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::WindowActivate; }
+};
 
 class StartupTest : public EditorFixture {
 protected:
@@ -78,6 +84,21 @@ TEST_F(StartupTest, FirstActivationOpensTheFirstMatchOfTheCommandLineOnly)
     Main().CloseMap();
     Activate();
     EXPECT_EQ(Main().lineList->count(), 0) << "later activations open nothing";
+}
+
+TEST_F(StartupTest, TheCommandLinePictureOpensOnceTheWindowIsShownWithoutAnActivation)
+{
+    ASSERT_TRUE(testpics::MakePicture(Path("picture.gif"), 12, 8));
+    environment.arguments = {Path("picture.gif")};
+    Start();
+    // As under a window manager that never activates the window.
+    NoActivation noActivation;
+    Main().installEventFilter(&noActivation);
+    Main().show();
+    EXPECT_TRUE(Main().OpensPictureOnActivation()) << "not while the window is being shown";
+    QTest::qWaitFor([this] { return !Document().PicturePath().isEmpty(); }, 2000);
+    EXPECT_EQ(Document().PicturePath(), Path("picture.gif"));
+    EXPECT_FALSE(Main().OpensPictureOnActivation());
 }
 
 TEST_F(StartupTest, CommandLineWithoutMatchSaysSoThroughTheLoadFailure)
