@@ -139,7 +139,8 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     connect(&view_, &ViewWindow::CloseRequested, this, [this] { RunGuarded(&view_, [this] { CloseMap(); }); });
     // Every area of the map is outlined on the picture; a click on one selects its line, a
     // double click opens it for editing.
-    connect(&document_, &MapDocument::Changed, this, [this] { view_.ShowMapAreas(document_.Lines()); });
+    connect(&document_, &MapDocument::Changed, this,
+            [this] { view_.ShowMapAreas(document_.Lines(), document_.Codec()); });
     connect(&view_, &ViewWindow::AreaClicked, this, [this](int line) { lineList->setCurrentRow(line); });
     connect(&view_, &ViewWindow::AreaDoubleClicked, this, [this](int line) {
         lineList->setCurrentRow(line);

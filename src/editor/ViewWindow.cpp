@@ -21,6 +21,7 @@
 #include "core/PolygonGeometry.h"
 #include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
+#include "desktop/TextCodec.h"
 #include "resizeframe/PolygonFrame.h"
 #include "resizeframe/ResizeFrame.h"
 #include "widgets/PictureBox.h"
@@ -155,6 +156,11 @@ void ViewWindow::CreateZoomKeys()
 
 void ViewWindow::SetStatusPanel(int panel, const QString &text)
 {
+    if (panel == 1) {
+        // Shown at once; an area's link and ALT take the panel again when the mouse moves.
+        pictureText_ = text;
+        hoveredLine_ = -1;
+    }
     panels_[panel]->setText(text);
 }
 
@@ -384,19 +390,37 @@ void ViewWindow::SetShapeColor(const QColor &color)
     resizeFrame->SetHandleColor(color);
 }
 
-void ViewWindow::ShowMapAreas(const std::vector<std::string> &lines)
+void ViewWindow::ShowMapAreas(const std::vector<std::string> &lines, const TextCodec &codec)
 {
     areas_.clear();
     std::vector<PictureOutline> outlines;
     for (std::size_t index = 0; index < lines.size(); ++index) {
-        if (const std::optional<vemo::AreaRegion> region = vemo::ReadAreaRegion(lines[index])) {
-            areas_.push_back({static_cast<int>(index), *region});
+        const std::string &line = lines[index];
+        if (const std::optional<vemo::AreaRegion> region = vemo::ReadAreaRegion(line)) {
+            const QString link = codec.ShownValue(vemo::ReadHref(line));
+            const QString alt = codec.ShownValue(vemo::ReadAlt(line));
+            areas_.push_back({static_cast<int>(index), *region, QStringLiteral("%1  \u00B7  %2").arg(link, alt)});
             outlines.push_back({region->box, region->kind == vemo::AreaKind::Circle, region->points});
         }
     }
     picture->SetOutlines(std::move(outlines));
     // A press on the old areas must not become a click on whatever line now has its index.
     pressedAreaLine_ = -1;
+    // The mouse may rest on an area whose line changed, moved or went away.
+    if (hoveredLine_ >= 0) {
+        hoveredLine_ = -1;
+        ShowHoveredArea(AreaLineAt(picture->mapFrom(this, lastMousePos_.toPoint())));
+    }
+}
+
+void ViewWindow::ShowHoveredArea(int line)
+{
+    if (line == hoveredLine_)
+        return;
+    hoveredLine_ = line;
+    const auto hovered =
+        std::find_if(areas_.begin(), areas_.end(), [line](const ShownArea &area) { return area.line == line; });
+    panels_[1]->setText(hovered != areas_.end() ? hovered->linkAndAlt : pictureText_);
 }
 
 int ViewWindow::AreaLineAt(QPoint onPicture) const
@@ -478,11 +502,13 @@ void ViewWindow::FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons)
     const QWidget *port = scrollArea_->viewport();
     const QPoint onPort = port->mapFrom(this, at);
     const QPoint onPicture = picture->mapFrom(this, at);
-    if (port->rect().contains(onPort) && picture->rect().contains(onPicture)) {
+    const bool overPicture = port->rect().contains(onPort) && picture->rect().contains(onPicture);
+    if (overPicture) {
         SetStatusPanel(0, QStringLiteral("( %1 , %2 )")
                               .arg(vemo::PicturePixel(onPicture.x(), Zoom()))
                               .arg(vemo::PicturePixel(onPicture.y(), Zoom())));
     }
+    ShowHoveredArea(overPicture ? AreaLineAt(onPicture) : -1);
     autoScrollStep_ = QPoint(AutoScrollDistance(onPort.x(), port->width()), AutoScrollDistance(onPort.y(), port->height()));
     if (buttons.testFlag(Qt::LeftButton) && resizeFrame->DragInProgress() && !autoScrollStep_.isNull())
         autoScroll_.start();
@@ -536,6 +562,9 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::MouseButtonRelease:
         autoScroll_.stop();
+        return false;
+    case QEvent::Leave:
+        ShowHoveredArea(-1);
         return false;
     case QEvent::KeyPress: {
         // Seen before the focused widget, so that the scroll area does not take the arrows.

@@ -23,6 +23,7 @@ class QLabel;
 class QMouseEvent;
 class QScrollArea;
 class ResizeFrame;
+class TextCodec;
 
 class ViewWindow : public QWidget {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
     PolygonFrame *polygon = nullptr; // the hatched polygon, its vertex handles, and its drawing
 
     // Sets the text of status bar panel 0 (mouse position), 1 (picture kind and size) or 2 (zoom).
+    // While the mouse is over an area, panel 1 shows the area's link and ALT instead; the text
+    // last set here comes back when the mouse leaves the areas.
     void SetStatusPanel(int panel, const QString &text);
     QString StatusPanel(int panel) const;
 
@@ -82,8 +85,9 @@ public:
     void SetPolygonPoints(const std::vector<vemo::Point> &points);
 
     // Outlines the region of every line of the map that is a RECT, CIRCLE or POLY area whose
-    // coordinates read; clicks on them are reported with the line's index. Other lines are skipped.
-    void ShowMapAreas(const std::vector<std::string> &lines);
+    // coordinates read; clicks on them are reported with the line's index, and the mouse over one
+    // shows its link and ALT, read in the map's encoding. Other lines are skipped.
+    void ShowMapAreas(const std::vector<std::string> &lines, const TextCodec &codec);
 
     // The outline colour of the shape, of the map's areas and of the frame's handles, which go
     // together.
@@ -136,6 +140,9 @@ private:
     int AreaLineAt(QPoint onPicture) const;
     // Turns the picture's own presses, releases and double clicks into clicks on areas.
     void FollowAreaClicks(const QMouseEvent &mouse);
+    // Shows the link and ALT of the area line under the mouse in panel 1, or, for -1, the
+    // picture's kind and size again.
+    void ShowHoveredArea(int line);
 
     QScrollArea *scrollArea_ = nullptr;
     QWidget *statusBar_ = nullptr;
@@ -155,7 +162,10 @@ private:
     struct ShownArea {
         int line;
         vemo::AreaRegion region;
+        QString linkAndAlt; // what panel 1 shows while the mouse is over it
     };
     std::vector<ShownArea> areas_; // in line order, which is the order clicks are tried in
+    int hoveredLine_ = -1;          // the area line whose link and ALT panel 1 shows
+    QString pictureText_;           // panel 1's own text: the picture's kind and size
     int pressedAreaLine_ = -1;      // the area line under the left press awaiting its release
 };

@@ -13,9 +13,12 @@
 
 namespace {
 
-// Outlines are drawn at this share of the outline colour's opacity: there to be seen, not to
-// hide the picture.
-constexpr double kOutlineOpacity = 0.45;
+// An outline is a dark line with a light band this wide beneath it, one pixel either side: on a
+// dark picture the band shows, on a light one the line, on a busy one both.
+constexpr int kLightBandWidth = 3;
+constexpr int kBandReach = kLightBandWidth / 2;
+// Outline colours at least this light (on qGray's 0..255 scale) make the band, not the line.
+constexpr int kLightestDarkLine = 127;
 // A circle whose box is wider than this on the display is drawn from its rim within the
 // repainted area: QPainter's ellipse takes time in proportion to its size and draws very large
 // ones in the wrong place.
@@ -122,11 +125,12 @@ void PictureBox::SetOutlineColor(const QColor &color)
 void PictureBox::PlaceOutlines()
 {
     shownOutlines_.clear();
-    // Edges beyond the control are never seen: bounds are cut to one pixel beyond it, which also
-    // keeps typed extremes within QRect's range.
+    // Edges beyond the control are never seen: bounds are cut to just beyond the reach of the
+    // light band, so no band shows along the control's edge, which also keeps typed extremes
+    // within QRect's range.
     const std::int64_t across = width(), down = height();
     const auto cut = [](std::int64_t value, std::int64_t length) {
-        return int(std::clamp<std::int64_t>(value, -1, length));
+        return int(std::clamp<std::int64_t>(value, -1 - kBandReach, length + kBandReach));
     };
     for (const PictureOutline &outline : outlines_) {
         const vemo::Box shown = vemo::ToDisplayBox(outline.box, zoom_);
@@ -187,23 +191,44 @@ void PictureBox::PaintOutlines(QPainter &painter, const QRegion &exposed) const
 {
     if (shownOutlines_.empty())
         return;
-    QColor faint = outlineColor_;
-    faint.setAlphaF(faint.alphaF() * kOutlineOpacity);
-    painter.setPen(QPen(faint, 1));
+    const bool darkColour = qGray(outlineColor_.rgb()) <= kLightestDarkLine;
     painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(darkColour ? QColor(Qt::white) : outlineColor_, kLightBandWidth, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
+    StrokeOutlines(painter, exposed, true);
+    painter.setPen(QPen(darkColour ? outlineColor_ : QColor(Qt::black), 1));
+    StrokeOutlines(painter, exposed, false);
+}
+
+void PictureBox::StrokeOutlines(QPainter &painter, const QRegion &exposed, bool band) const
+{
     // Only the outlines that cross the repainted area are drawn: a drag step repaints thin bands.
+    // An outline's band reaches a pixel beyond its bounds on either side.
     const QRect reach = exposed.boundingRect();
+    const QMargins reachOfBand(kBandReach, kBandReach, kBandReach, kBandReach);
     for (const ShownOutline &outline : shownOutlines_) {
-        if (!outline.bounds.intersects(reach) || !exposed.intersects(outline.bounds))
+        const QRect touched = outline.bounds + reachOfBand;
+        if (!touched.intersects(reach) || !exposed.intersects(touched))
             continue;
         if (!outline.polygon.isEmpty()) {
             painter.drawPolygon(outline.polygon);
         } else if (outline.large) {
-            for (const QRect &area : exposed)
-                painter.drawPoints(RimPixels(area & outline.bounds, outline.left, outline.top, outline.side));
+            for (const QRect &area : exposed) {
+                const QRect near = (area + reachOfBand) & outline.bounds;
+                const QPolygon rim = RimPixels(near, outline.left, outline.top, outline.side);
+                if (!band) {
+                    painter.drawPoints(rim);
+                    continue;
+                }
+                // A wide pen's square points fall a pixel either way with the painter's offset:
+                // the band's pixels are filled exactly.
+                const QPoint corner(kBandReach, kBandReach);
+                for (const QPoint &pixel : rim)
+                    painter.fillRect(QRect(pixel - corner, pixel + corner), painter.pen().color());
+            }
         } else if (outline.round) {
             painter.drawEllipse(CircleFrame(outline.bounds));
-        } else if (!outline.bounds.adjusted(1, 1, -1, -1).contains(reach)) {
+        } else if (!(outline.bounds - reachOfBand).adjusted(1, 1, -1, -1).contains(reach)) {
             // The 1-pixel pen runs along the outermost pixel rows and columns, as on the shape.
             const QRect frame = outline.bounds.adjusted(0, 0, -1, -1);
             if (frame.width() > 0 && frame.height() > 0)

@@ -1,6 +1,6 @@
 #pragma once
 // A picture control: owns one picture and shows it at a zoom, sized to the zoomed picture, with
-// faint outlines of regions drawn over it.
+// outlines of regions drawn over it that show on dark, light and busy pictures alike.
 #include <QColor>
 #include <QPixmap>
 #include <QPolygonF>
@@ -37,7 +37,9 @@ public:
     double Zoom() const { return zoom_; }
 
     // Replaces the outlines drawn over the picture. They stay in picture pixels whatever the zoom,
-    // and are drawn faintly in the outline colour, beneath any child widget.
+    // and are drawn beneath any child widget: a 1-pixel dark line on the region's edge pixels in a
+    // 3-pixel light band, so that one of the two stands out from any picture. The outline colour
+    // is the dark line when it is dark, else the light band around a black line.
     void SetOutlines(std::vector<PictureOutline> outlines);
     QColor OutlineColor() const { return outlineColor_; }
     void SetOutlineColor(const QColor &color);
@@ -61,6 +63,9 @@ private:
     void PlaceOutlines();
     void PaintPicture(QPainter &painter, const QRegion &exposed) const;
     void PaintOutlines(QPainter &painter, const QRegion &exposed) const;
+    // Draws the outlines that reach the repainted area with the painter's pen: the wide light band,
+    // or the dark line.
+    void StrokeOutlines(QPainter &painter, const QRegion &exposed, bool band) const;
 
     QPixmap picture_;
     // Below 100 % the picture is reduced once, smoothly, and painted from that copy, so a drag

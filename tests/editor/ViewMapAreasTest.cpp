@@ -1,4 +1,4 @@
-// The map's areas outlined on the view's picture, and clicks on them.
+// The map's areas outlined on the view's picture, clicks on them, and the mouse over them.
 #include <QSignalSpy>
 
 #include "AreaEditingFixture.h"
@@ -19,7 +19,7 @@ protected:
     {
         AreaEditingFixture::SetUp();
         OpenMapWithAreas(kAreas);
-        View().ShowMapAreas(Document().Lines());
+        View().ShowMapAreas(Document().Lines(), Document().Codec());
     }
     QRgb Shown(QPoint pixel) { return View().picture->grab().toImage().pixel(pixel * View().Zoom()); }
     // The window point over the middle of a picture pixel.
@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(ViewMapAreasTest, AreasThatReadAreOutlinedFaintlyInTheShapeColourAtEveryZoom)
+TEST_F(ViewMapAreasTest, AreasThatReadAreOutlinedInTheShapeColourAtEveryZoom)
 {
     // The first rectangle's left edge and the large circle's rim; then pixels off every outline.
     const QList<QPoint> outlined{{30, 60}, {150, 121}}, bare{{55, 50}, {70, 80}, {2, 3}, {150, 115}};
@@ -40,19 +40,23 @@ TEST_F(ViewMapAreasTest, AreasThatReadAreOutlinedFaintlyInTheShapeColourAtEveryZ
         QList<QRgb> shown;
         for (const QPoint &pixel : outlined + bare)
             shown << Shown(pixel);
-        View().ShowMapAreas({});
+        View().ShowMapAreas({}, Document().Codec());
         for (const QPoint &pixel : outlined)
             EXPECT_NE(Shown(pixel), shown.takeFirst()) << pixel.x() << "," << pixel.y();
         for (const QPoint &pixel : bare)
             EXPECT_EQ(Shown(pixel), shown.takeFirst()) << pixel.x() << "," << pixel.y();
-        View().ShowMapAreas(Document().Lines());
+        View().ShowMapAreas(Document().Lines(), Document().Codec());
     }
-    // Faint: the picture shows through. The selected line's shape covers its outline in full.
+    // A dark shape colour is the line on the edge, in a white band; a light one is the band around
+    // a black line. The selected line's shape covers its outline in full.
+    View().SetZoom(1.0);
     View().SetShapeColor(Qt::red);
-    const QRgb faintRed = Shown({30, 60});
-    EXPECT_NE(faintRed, QColor(Qt::red).rgb());
+    EXPECT_EQ(Shown({30, 60}), QColor(Qt::red).rgb());
+    EXPECT_EQ(Shown({31, 60}), QColor(Qt::white).rgb());
+    View().SetShapeColor(Qt::yellow);
+    EXPECT_EQ(Shown({30, 60}), QColor(Qt::black).rgb());
+    EXPECT_EQ(Shown({29, 60}), QColor(Qt::yellow).rgb());
     View().SetShapeColor(Qt::blue);
-    EXPECT_NE(Shown({30, 60}), faintRed);
     SelectLine(2);
     EXPECT_EQ(Shown({30, 60}), QColor(Qt::blue).rgb());
 }
@@ -100,6 +104,43 @@ TEST_F(ViewMapAreasTest, ClicksGoToTheFirstAreaHoldingThePointAndNotToTheEditedS
     QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, InWindow({31, 45}));
     EXPECT_TRUE(clicked.isEmpty());
     expectClicks({80, 80}, 3);
+}
+
+TEST_F(ViewMapAreasTest, TheMouseOverAnAreaShowsItsLinkAndAltUntilItLeavesTheAreas)
+{
+    // A Shift-JIS map: the ALT reads in the map's encoding, and a quote as the dialog shows it.
+    const QByteArray kitchenAlt = "\x91\xe4\x8f\x8a &quot;east&quot;"; // 台所 "east"
+    const QByteArray map = "<IMG SRC=\"pic.gif\" USEMAP=\"#pic\">\r\n<MAP NAME=\"pic\">\r\n"
+                           "<AREA SHAPE=\"RECT\" COORDS=\"30,40,79,89\" HREF=\"rooms/k.html\" ALT=\""
+                           + kitchenAlt
+                           + "\">\r\n<AREA SHAPE=\"CIRCLE\" COORDS=\"70,80,20\" HREF=\"hall.html\" ALT=\"\">\r\n"
+                             "</MAP>\r\n";
+    ASSERT_TRUE(testpics::WriteBytes(Path("pic.vmo"), map));
+    Main().OpenPictureFile(Path("pic.gif"));
+    const QString kind = "GIF 200 x 150", kitchen = "rooms/k.html  \u00B7  \u53F0\u6240 \"east\"";
+    ASSERT_EQ(View().StatusPanel(1), kind);
+    const auto moveTo = [&](QPoint windowPoint, const QString &shown) {
+        QTest::mouseMove(ViewHandle(), windowPoint);
+        EXPECT_EQ(View().StatusPanel(1), shown) << windowPoint.x() << "," << windowPoint.y() << " at " << View().Zoom();
+    };
+    for (const double zoom : {1.0, 2.0}) {
+        View().SetZoom(zoom);
+        moveTo(InWindow({60, 70}), kitchen); // in both areas: the earlier line, as a click takes it
+        moveTo(InWindow({80, 80}), "hall.html  \u00B7  ");
+        moveTo(InWindow({88, 98}), kind); // in the circle's box, outside the circle
+        moveTo(InWindow({31, 45}), kitchen);
+        moveTo(QPoint(10, View().height() - 5), kind); // onto the status bar
+    }
+    // A map change under a resting mouse shows the area's new values.
+    View().SetZoom(1.0);
+    moveTo(InWindow({31, 45}), kitchen);
+    Document().ReplaceLine(2, R"(<AREA SHAPE="RECT" COORDS="30,40,79,89" HREF="pantry.html" ALT="P">)");
+    EXPECT_EQ(View().StatusPanel(1), "pantry.html  \u00B7  P");
+    // Panel 1's own text, set while over an area, shows at once and is what comes back.
+    View().SetStatusPanel(1, "JPEG 1 x 1");
+    EXPECT_EQ(View().StatusPanel(1), "JPEG 1 x 1");
+    moveTo(InWindow({32, 45}), "pantry.html  \u00B7  P");
+    moveTo(InWindow({2, 3}), "JPEG 1 x 1");
 }
 
 } // namespace

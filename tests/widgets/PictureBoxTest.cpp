@@ -1,0 +1,107 @@
+// The outlines a picture box draws over its picture: seen on any picture, and drawn alike however
+// little of the control is repainted.
+#include "widgets/PictureBox.h"
+
+#include "QtPrinters.h"
+
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kWidth = 200, kHeight = 150;
+
+// A rectangle, a circle, a triangle, a circle so large that only a flat stretch of its rim (along
+// row 121, around column 150) crosses the picture, and a rectangle whose left edge lies beyond it.
+std::vector<PictureOutline> Outlines()
+{
+    return {{{20, 20, 40, 30}, false, {}},
+            {{80, 10, 40, 40}, true, {}},
+            {{10, 60, 51, 31}, false, {{10, 60}, {60, 60}, {35, 90}}},
+            {{150 - 1000000000, 121, 2000000001, 2000000001}, true, {}},
+            {{-10, 100, 30, 10}, false, {}}};
+}
+// Pixels on the outlines above, and pixels that none of them touches: inside the rectangle two
+// pixels in, inside the circle and the triangle, above the large circle's rim, and the picture's
+// left column beside the rectangle that starts beyond it.
+const QList<QPoint> kOnOutlines{{20, 35}, {35, 20}, {59, 35}, {35, 49}, {100, 10}, {80, 30},
+                                {35, 60}, {22, 75}, {48, 75}, {150, 121}, {10, 100}, {19, 105}};
+const QList<QPoint> kUntouched{{22, 35}, {35, 22}, {57, 35}, {100, 30}, {35, 70}, {150, 118}, {0, 105}};
+
+QPixmap Filled(const QString &kind)
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    if (kind == "noisy") {
+        QRandomGenerator random(7);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                image.setPixel(x, y, qRgb(random.bounded(64, 192), random.bounded(64, 192), random.bounded(64, 192)));
+    } else {
+        image.fill(QColor(kind));
+    }
+    return QPixmap::fromImage(image);
+}
+
+int Difference(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+// The largest difference from the bare picture among a pixel and its eight neighbours.
+int Contrast(const QImage &shown, const QImage &bare, QPoint pixel)
+{
+    int most = 0;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            most = std::max(most, Difference(shown.pixel(pixel + QPoint(dx, dy)), bare.pixel(pixel + QPoint(dx, dy))));
+    return most;
+}
+
+TEST(PictureBoxTest, OutlinesStandOutFromBlackWhiteGreyAndNoisyPicturesInAnyColour)
+{
+    for (const QString background : {"black", "white", "#808080", "noisy"}) {
+        PictureBox box;
+        box.SetPicture(Filled(background));
+        const QImage bare = box.grab().toImage();
+        box.SetOutlines(Outlines());
+        for (const QColor &colour : {QColor(Qt::black), QColor(Qt::red), QColor(Qt::yellow), QColor(Qt::white)}) {
+            SCOPED_TRACE((background + " " + colour.name()).toStdString());
+            box.SetOutlineColor(colour);
+            const QImage shown = box.grab().toImage();
+            for (const QPoint &pixel : kOnOutlines)
+                EXPECT_GE(Contrast(shown, bare, pixel), 100) << pixel.x() << "," << pixel.y();
+            for (const QPoint &pixel : kUntouched)
+                EXPECT_EQ(shown.pixel(pixel), bare.pixel(pixel)) << pixel.x() << "," << pixel.y();
+        }
+    }
+}
+
+TEST(PictureBoxTest, ARepaintedStripShowsWhatAWholeRepaintShows)
+{
+    PictureBox box;
+    box.SetPicture(Filled("#808080"));
+    box.SetOutlines(Outlines());
+    box.SetOutlineColor(Qt::red);
+    // Strips through the bands just outside and just inside the rectangle's left edge, through its
+    // edge, across the circle's left rim, through the band above the large circle's rim, and
+    // through the picture's left column.
+    const QRect strips[] = {{19, 10, 1, 50}, {21, 10, 1, 50},   {20, 10, 1, 50},
+                            {77, 20, 6, 20}, {120, 120, 60, 1}, {0, 90, 1, 30}};
+    for (const double zoom : {1.0, 2.0}) {
+        box.SetZoom(zoom);
+        const QImage whole = box.grab().toImage();
+        for (const QRect &picturePixels : strips) {
+            const QRect strip(picturePixels.topLeft() * zoom, picturePixels.size() * zoom);
+            QImage part(strip.size(), QImage::Format_RGB32);
+            part.fill(Qt::green);
+            box.render(&part, QPoint(), QRegion(strip));
+            EXPECT_EQ(part, whole.copy(strip)) << zoom << ": " << strip.x() << "," << strip.y();
+        }
+    }
+}
+
+} // namespace
