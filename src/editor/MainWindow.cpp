@@ -5,7 +5,6 @@
 #include <QFontDialog>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,7 +14,6 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <QUrl>
 
 #include <stdexcept>
 #include <utility>
@@ -37,6 +35,7 @@
 #include "editor/AboutBox.h"
 #include "editor/AreaDialog.h"
 #include "editor/AreaEditor.h"
+#include "editor/BrowserOpener.h"
 #include "editor/ImagePropertiesDialog.h"
 #include "editor/EditorSettings.h"
 #include "editor/MapCheckWindow.h"
@@ -122,7 +121,8 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     areas_ = std::make_unique<AreaEditor>(document_, view_, *lineList, *this, environment_.japanese);
     imagePropertiesDialog_ = std::make_unique<ImagePropertiesDialog>(environment_.japanese);
     aboutBox_ = std::make_unique<AboutBox>(environment_.logicalDpi);
-    checkWindow_ = std::make_unique<MapCheckWindow>(environment_.japanese);
+    checkWindow_ = std::make_unique<MapCheckWindow>(document_, environment_.japanese);
+    browser_ = std::make_unique<BrowserOpener>(*this, environment_.japanese);
     importer_ = std::make_unique<PageImporter>(document_, *this, environment_.japanese);
     connect(importer_.get(), &PageImporter::Imported, this,
             [this](const QString &report) { statusBar()->showMessage(report, kReportMilliseconds); });
@@ -406,9 +406,13 @@ void MainWindow::OpenPicture()
 
 void MainWindow::OpenPictureFile(const QString &openedPath)
 {
-    if (!CloseMap())
+    // A file that is no picture leaves the open map, its view and its history as they are; a
+    // picture replaces the map only once the user has let it close, and only then is anything
+    // written for it.
+    const std::optional<QImage> picture = opener_.Decode(openedPath);
+    if (!picture || !CloseMap())
         return;
-    std::optional<PictureOpener::Opened> opened = opener_.Open(openedPath);
+    std::optional<PictureOpener::Opened> opened = opener_.Open(openedPath, *picture);
     if (!opened)
         return;
 
@@ -421,7 +425,8 @@ void MainWindow::OpenPictureFile(const QString &openedPath)
     view_.raise();
     EnableCommands();
 
-    document_.Load(opened->picturePath, opened->mapFilePath, opened->mapName, std::move(opened->text));
+    document_.Load(opened->picturePath, QSize(opened->width, opened->height), opened->mapFilePath, opened->mapName,
+                   std::move(opened->text));
     recentPictures->Remember(openedPath);
     statusPanels_[1]->setText(Text(vemo::LinkBaseFolder(path, kPaths)));
 }
@@ -567,8 +572,8 @@ void MainWindow::EditImageProperties()
         const QString fileName = Text(vemo::FileNamePart(Bytes(document_.PicturePath()), kPaths));
         document_.ReplaceImageAndMapLines(
             vemo::ImageLine(codec.AttributeValue(fileName), dialog->pictureAltField->Stored(),
-                            Bytes(dialog->borderField->cleanText()), vemo::IntToStr(view_.picture->PictureWidth()),
-                            vemo::IntToStr(view_.picture->PictureHeight()), mapName),
+                            Bytes(dialog->borderField->cleanText()), vemo::IntToStr(document_.PictureSize().width()),
+                            vemo::IntToStr(document_.PictureSize().height()), mapName),
             vemo::MapStartLine(mapName));
         lineList->SelectLine(selected);
     }
@@ -601,12 +606,12 @@ void MainWindow::ShowAbout()
 
 std::vector<vemo::Finding> MainWindow::Findings() const
 {
-    return vemo::CheckMap(document_.Lines(), view_.picture->PictureWidth(), view_.picture->PictureHeight());
+    return MapCheckWindow::Findings(document_);
 }
 
 void MainWindow::CheckMap()
 {
-    checkWindow_->ShowFindings(Findings());
+    // Shown, the window checks the map, and then again after every change.
     checkWindow_->show();
     checkWindow_->raise();
 }
@@ -633,7 +638,7 @@ void MainWindow::TestInBrowser()
     case TestPageFiles::WriteResult::Failed:
         throw std::runtime_error(Bytes(kCannotWriteMap.In(environment_.japanese).arg(page)));
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    browser_->Open(page);
 }
 
 void MainWindow::ShowHelp()
@@ -645,7 +650,7 @@ void MainWindow::ShowHelp()
                    static_cast<int>(MessageButton::Ok));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(index));
+    browser_->Open(index);
 }
 
 QString GetStoredFileName(const QString &path)

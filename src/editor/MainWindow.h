@@ -12,6 +12,7 @@
 #include "widgets/PanelButton.h"
 
 class AreaEditor;
+class BrowserOpener;
 class ImageLibrary;
 class MapDocument;
 class QAction;
@@ -135,6 +136,7 @@ private:
     std::unique_ptr<ImagePropertiesDialog> imagePropertiesDialog_;
     std::unique_ptr<AboutBox> aboutBox_;
     std::unique_ptr<MapCheckWindow> checkWindow_;
+    std::unique_ptr<BrowserOpener> browser_;
     std::unique_ptr<PageImporter> importer_;
 
 };

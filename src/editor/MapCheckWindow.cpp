@@ -3,8 +3,11 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "desktop/UiFonts.h"
 #include "desktop/UiText.h"
+#include "editor/MapDocument.h"
 
 namespace {
 
@@ -50,9 +53,9 @@ UiText FindingText(vemo::FindingKind kind)
 
 } // namespace
 
-MapCheckWindow::MapCheckWindow(bool japanese, QWidget *parent)
+MapCheckWindow::MapCheckWindow(const MapDocument &document, bool japanese, QWidget *parent)
     // Kept on top like the view window, which would otherwise cover it.
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), japanese_(japanese)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), document_(document), japanese_(japanese)
 {
     setWindowTitle(QStringLiteral("Check Map"));
     resize(420, 180);
@@ -67,18 +70,45 @@ MapCheckWindow::MapCheckWindow(bool japanese, QWidget *parent)
         if (line.isValid())
             emit LineChosen(line.toInt());
     });
+    // Checking costs a pass over the map, so a hidden window waits until it is shown.
+    connect(&document_, &MapDocument::Changed, this, [this] {
+        if (isVisible())
+            Refresh();
+    });
 }
 
-void MapCheckWindow::ShowFindings(const std::vector<vemo::Finding> &findings)
+std::vector<vemo::Finding> MapCheckWindow::Findings(const MapDocument &document)
 {
+    const QSize picture = document.PictureSize();
+    if (picture.isEmpty())
+        return {};
+    return vemo::CheckMap(document.Lines(), picture.width(), picture.height());
+}
+
+void MapCheckWindow::showEvent(QShowEvent *event)
+{
+    Refresh();
+    QWidget::showEvent(event);
+}
+
+void MapCheckWindow::Refresh()
+{
+    const int row = findingList->currentRow();
     findingList->clear();
+    if (document_.PictureSize().isEmpty())
+        return;
+    const std::vector<vemo::Finding> findings = Findings(document_);
     for (const vemo::Finding &finding : findings) {
+        // Only some texts name a second line, so the places are filled by hand rather than by arg().
         const QString text = FindingText(finding.kind)
                                  .In(japanese_)
-                                 .arg(QString::number(finding.line + 1), QString::number(finding.otherLine + 1));
+                                 .replace(QLatin1String("%1"), QString::number(finding.line + 1))
+                                 .replace(QLatin1String("%2"), QString::number(finding.otherLine + 1));
         auto *item = new QListWidgetItem(text, findingList);
         item->setData(Qt::UserRole, finding.line);
     }
     if (findings.empty())
         findingList->addItem(kNoFinding.In(japanese_));
+    // The row the user was at stays chosen while there is one.
+    findingList->setCurrentRow(std::min(row, findingList->count() - 1));
 }

@@ -1,21 +1,25 @@
 #pragma once
 // The findings of the map check, one per row with its line number, in a small window that stays
-// open beside the others. Double-clicking a finding chooses its line.
+// open beside the others. It follows the map: while it is up, every change of the document
+// checks the map again, so each finding names its line as the map stands, and a closed map
+// leaves it empty. Double-clicking a finding chooses its line.
 #include <QWidget>
 
 #include <vector>
 
 #include "core/MapCheck.h"
 
+class MapDocument;
 class QListWidget;
 
 class MapCheckWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MapCheckWindow(bool japanese, QWidget *parent = nullptr);
+    MapCheckWindow(const MapDocument &document, bool japanese, QWidget *parent = nullptr);
 
-    // Lists findings, or says that there are none.
-    void ShowFindings(const std::vector<vemo::Finding> &findings);
+    // What the check finds in the document's lines against its picture's size; nothing when no
+    // map is open.
+    static std::vector<vemo::Finding> Findings(const MapDocument &document);
 
     QListWidget *findingList = nullptr;
 
@@ -23,6 +27,13 @@ signals:
     // The user double-clicked a finding about the line at index line.
     void LineChosen(int line);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // Lists the findings of the map as it stands, or says that there are none.
+    void Refresh();
+
+    const MapDocument &document_;
     bool japanese_;
 };

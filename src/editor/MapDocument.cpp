@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/AsciiText.h"
 #include "core/MapFile.h"
+#include "core/MapLines.h"
 #include "editor/MapLineModel.h"
 #include "imagelib/SafeSaveFile.h"
 
@@ -25,6 +27,21 @@ private:
     std::function<void()> change_;
     std::function<void()> undo_;
 };
+
+// The last line after the first two that reads as the map end line, ignoring case and white
+// space around it; the last line when none does.
+std::size_t MapEndIndex(const std::vector<std::string> &lines)
+{
+    for (std::size_t i = lines.size(); i-- > 2;) {
+        const std::string &line = lines[i];
+        const std::size_t first = line.find_first_not_of(" \t");
+        const std::size_t last = line.find_last_not_of(" \t");
+        if (first != std::string::npos
+            && vemo::UpperAscii(line.substr(first, last - first + 1)) == vemo::MapEndLine())
+            return i;
+    }
+    return lines.size() - 1;
+}
 
 } // namespace
 
@@ -59,9 +76,11 @@ std::optional<MapDocument::MapText> MapDocument::ReadSideFile(const QString &pat
     return MapText{vemo::SplitMapFileText(bytes), TextCodec::ForSideFile(bytes)};
 }
 
-void MapDocument::Load(const QString &picturePath, const QString &mapFilePath, const QString &mapName, MapText text)
+void MapDocument::Load(const QString &picturePath, QSize pictureSize, const QString &mapFilePath,
+                       const QString &mapName, MapText text)
 {
     picturePath_ = picturePath;
+    pictureSize_ = pictureSize;
     mapFilePath_ = mapFilePath;
     mapName_ = mapName;
     border_ = 0;
@@ -75,6 +94,7 @@ void MapDocument::Load(const QString &picturePath, const QString &mapFilePath, c
 
 void MapDocument::Close()
 {
+    pictureSize_ = QSize();
     lines_->SetLines({});
     history_.clear();
     marked_ = false;
@@ -153,8 +173,10 @@ void MapDocument::ReplaceAreaLines(const std::vector<std::string> &areas)
     const std::size_t head = std::min<std::size_t>(before.size(), 2);
     std::vector<std::string> after(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(head));
     after.insert(after.end(), areas.begin(), areas.end());
+    // The map end line and whatever follows it (blank lines at the end of a side file) stay; a
+    // map without one keeps its last line, which stands in its place.
     if (before.size() >= 3)
-        after.push_back(before.back());
+        after.insert(after.end(), before.begin() + static_cast<std::ptrdiff_t>(MapEndIndex(before)), before.end());
     Apply(
         "Import Map", [=, this] { lines_->SetLines(after); }, [=, this] { lines_->SetLines(before); });
 }

@@ -5,6 +5,7 @@
 // where the map changes, and each one can be undone; the rules that make the lines live in the
 // text core.
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <QUndoStack>
 
@@ -33,6 +34,9 @@ public:
     // The picture the map is for (the JPEG written, after a conversion); empty when none is open.
     const QString &PicturePath() const { return picturePath_; }
     const QString &MapFilePath() const { return mapFilePath_; }
+    // The picture's size in pixels, which the map's areas and WIDTH and HEIGHT are checked
+    // against; empty when no map is open.
+    QSize PictureSize() const { return pictureSize_; }
     // The map's name and the picture's BORDER, as the image property dialog last left them.
     const QString &MapName() const { return mapName_; }
     int Border() const { return border_; }
@@ -52,8 +56,10 @@ public:
     // The lines and encoding of the side file at path; nothing when it cannot be read.
     static std::optional<MapText> ReadSideFile(const QString &path);
 
-    // Makes text the open map, unmodified and with nothing to undo, for the picture at picturePath.
-    void Load(const QString &picturePath, const QString &mapFilePath, const QString &mapName, MapText text);
+    // Makes text the open map, unmodified and with nothing to undo, for the picture at picturePath
+    // of pictureSize pixels.
+    void Load(const QString &picturePath, QSize pictureSize, const QString &mapFilePath, const QString &mapName,
+              MapText text);
     // Empties the map; it is no longer modified and there is nothing to undo.
     void Close();
     // Writes the lines to the side file whole, or leaves the old file as it was and returns
@@ -69,9 +75,10 @@ public:
     void MoveLine(int from, int to);
     // The image line and the map start line, the first two lines, rewritten together.
     void ReplaceImageAndMapLines(const std::string &imageLine, const std::string &mapStartLine);
-    // Every line between the map start line and the last line replaced by areas, as one step
-    // named "Import Map". A map of fewer than three lines keeps what it has and gets the areas
-    // after its first two lines.
+    // Every line between the map start line and the map end line replaced by areas, as one step
+    // named "Import Map"; the end line and the lines after it stay. A map without an end line
+    // keeps its last line in its place. A map of fewer than three lines keeps what it has and
+    // gets the areas after its first two lines.
     void ReplaceAreaLines(const std::vector<std::string> &areas);
     // A change the lines do not show yet (a region turned into another kind in its dialog):
     // closing must still ask about the map. It is not a step of its own to undo.
@@ -90,6 +97,7 @@ private:
 
     MapLineModel *lines_;
     QString picturePath_;
+    QSize pictureSize_;
     QString mapFilePath_;
     QString mapName_;
     int border_ = 0;

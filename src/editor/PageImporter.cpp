@@ -1,5 +1,6 @@
 #include "editor/PageImporter.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -148,10 +149,17 @@ std::optional<std::size_t> PageImporter::ChooseMap(const vemo::PageMaps &page, c
     QStringList items;
     for (const vemo::PageMap &map : page.maps)
         items << kMapItem.In(japanese_).arg(pageCodec.Text(map.name)).arg(map.lines.size()).arg(map.pageLine);
-    bool chosen = false;
-    const QString item = QInputDialog::getItem(&parent_, kCaption.In(japanese_), kWhichMap.In(japanese_), items, 0,
-                                               false, &chosen);
-    if (!chosen)
+    QInputDialog chooser(&parent_);
+    chooser.setWindowTitle(kCaption.In(japanese_));
+    chooser.setLabelText(kWhichMap.In(japanese_));
+    chooser.setComboBoxItems(items);
+    chooser.setComboBoxEditable(false);
+    if (chooser.exec() != QDialog::Accepted)
         return std::nullopt;
-    return static_cast<std::size_t>(items.indexOf(item));
+    // Taken by its place in the list: two maps of one name, size and line (a page on one line)
+    // read alike.
+    const auto *list = chooser.findChild<QComboBox *>();
+    if (list == nullptr || list->currentIndex() < 0)
+        return std::nullopt;
+    return static_cast<std::size_t>(list->currentIndex());
 }

@@ -34,14 +34,19 @@ PictureOpener::PictureOpener(ImageLibrary &library, ViewWindow &view, QWidget &a
 {
 }
 
-std::optional<PictureOpener::Opened> PictureOpener::Open(const QString &openedPath)
+std::optional<QImage> PictureOpener::Decode(const QString &path)
 {
     try {
-        view_.ShowPicture(QPixmap::fromImage(library_.Load(openedPath, 1)));
+        return library_.Load(path, 1);
     } catch (const ImageLoadError &) {
         MessageDlg(&asker_, MessageKind::Error, kCannotLoad.In(japanese_), static_cast<int>(MessageButton::Ok));
         return std::nullopt;
     }
+}
+
+std::optional<PictureOpener::Opened> PictureOpener::Open(const QString &openedPath, const QImage &picture)
+{
+    view_.ShowPicture(QPixmap::fromImage(picture));
 
     std::string path = Bytes(openedPath);
     const std::string extension = vemo::UpperAscii(vemo::ExtensionPart(path, kPaths));

@@ -1,7 +1,10 @@
 #pragma once
-// Opening a picture for its map: the picture decoded onto the view, a picture that is neither
-// GIF nor JPEG written as a JPEG beside it (the map then refers to the JPEG), and the side file
-// read, or three new lines made for a picture that has none.
+// Opening a picture for its map, in two steps so that the open map is closed only for a file
+// that is a picture: first the picture decoded, touching nothing on screen or on disk; then,
+// once the old map is closed, the picture shown on the view, a picture that is neither GIF nor
+// JPEG written as a JPEG beside it (the map then refers to the JPEG), and the side file read, or
+// three new lines made for a picture that has none.
+#include <QImage>
 #include <QString>
 
 #include <optional>
@@ -26,10 +29,12 @@ public:
         QString mapName;
         MapDocument::MapText text;
     };
-    // The picture at path and its map. Nothing when the picture cannot be loaded (said in a
-    // message) or the user keeps a JPEG of the same name; a side file that cannot be read is
-    // raised as an error, before anything is opened.
-    std::optional<Opened> Open(const QString &path);
+    // The picture at path, decoded; nothing when it cannot be loaded (said in a message).
+    std::optional<QImage> Decode(const QString &path);
+    // The picture at path, as Decode gave it, shown on the view with its map. Nothing when the
+    // user keeps a JPEG of the same name; a side file that cannot be read is raised as an error,
+    // before the map is opened.
+    std::optional<Opened> Open(const QString &path, const QImage &picture);
 
 private:
     // Writes the picture as JPEG beside it; false when the user keeps an unrelated JPEG there.

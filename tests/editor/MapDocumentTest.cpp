@@ -45,7 +45,8 @@ TEST(MapDocumentVerbsTest, EveryChangeMarksTheMapModifiedAndIsReported)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.verb);
         MapDocument document;
-        document.Load(folder.filePath("pic.gif"), side, "pic", {{"<IMG>", "<MAP>", "</MAP>"}, TextCodec()});
+        document.Load(folder.filePath("pic.gif"), QSize(10, 10), side, "pic",
+                      {{"<IMG>", "<MAP>", "</MAP>"}, TextCodec()});
         QSignalSpy changed(&document, &MapDocument::Changed);
         c.change(document);
         EXPECT_EQ(document.Lines(), c.lines);
@@ -59,11 +60,41 @@ TEST(MapDocumentVerbsTest, EveryChangeMarksTheMapModifiedAndIsReported)
 
     MapDocument blocked;
     ASSERT_TRUE(QDir(folder.path()).mkdir("blocked.vmo"));
-    blocked.Load(folder.filePath("blocked.gif"), folder.filePath("blocked.vmo"), "blocked", {{"<IMG>"}, TextCodec()});
+    blocked.Load(folder.filePath("blocked.gif"), QSize(10, 10), folder.filePath("blocked.vmo"), "blocked",
+                 {{"<IMG>"}, TextCodec()});
     blocked.MarkModified();
     EXPECT_FALSE(blocked.Save());
     EXPECT_TRUE(blocked.Modified());
     EXPECT_FALSE(MapDocument::ReadSideFile(folder.filePath("blocked.vmo")));
+}
+
+// Imported areas go between the map start line and the map end line, wherever the end line
+// stands; what follows it stays.
+TEST(MapDocumentVerbsTest, ImportedAreasReplaceTheAreasUpToTheMapEndLine)
+{
+    using Lines = std::vector<std::string>;
+    const struct {
+        const char *map;
+        Lines loaded;
+        Lines imported;
+    } cases[] = {
+        {"a blank line after the end line", {"<IMG>", "<MAP>", "<A0>", "</MAP>", ""},
+         {"<IMG>", "<MAP>", "<A1>", "</MAP>", ""}},
+        {"an end line in lower case with spaces, then more lines", {"<IMG>", "<MAP>", " </map> ", "", "x"},
+         {"<IMG>", "<MAP>", "<A1>", " </map> ", "", "x"}},
+        {"no end line: the last line stands in its place", {"<IMG>", "<MAP>", "<A0>", "<A9>"},
+         {"<IMG>", "<MAP>", "<A1>", "<A9>"}},
+        {"two lines", {"<IMG>", "<MAP>"}, {"<IMG>", "<MAP>", "<A1>"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.map);
+        MapDocument document;
+        document.Load("pic.gif", QSize(10, 10), "pic.vmo", "pic", {c.loaded, TextCodec()});
+        document.ReplaceAreaLines({"<A1>"});
+        EXPECT_EQ(document.Lines(), c.imported);
+        document.History().undo();
+        EXPECT_EQ(document.Lines(), c.loaded);
+    }
 }
 
 // Each change is one step of the history: undo takes it back, redo does it again, and the map
@@ -87,7 +118,8 @@ TEST(MapDocumentVerbsTest, EveryChangeUndoesAndRedoesAndUndoingToTheSaveClearsTh
     for (const auto &c : cases) {
         SCOPED_TRACE(c.undoText);
         MapDocument document;
-        document.Load(folder.filePath("pic.gif"), folder.filePath("pic.vmo"), "pic", {loaded, TextCodec()});
+        document.Load(folder.filePath("pic.gif"), QSize(10, 10), folder.filePath("pic.vmo"), "pic",
+                      {loaded, TextCodec()});
         EXPECT_FALSE(document.History().canUndo());
         c.change(document);
         const std::vector<std::string> changed = document.Lines();

@@ -186,25 +186,57 @@ struct BrokenPicture {
 
 class LoadFailureTest : public OpenImageTest, public ::testing::WithParamInterface<BrokenPicture> {};
 
-TEST_P(LoadFailureTest, ShowsTheLoadFailureAndLeavesNoDocument)
+TEST_P(LoadFailureTest, ShowsTheLoadFailureAndLeavesTheOpenMapAsItWas)
 {
     const QString good = Path("good.gif");
     ASSERT_TRUE(testpics::MakePicture(good, 10, 10));
     Main().OpenPictureFile(good);
+    Document().InsertLine(2, "<AREA SHAPE=\"RECT\" COORDS=\"1,1,5,5\" HREF=\"a.htm\" ALT=\"A\">");
+    const QStringList changed = ListLines();
 
     const QString broken = Path(GetParam().name);
     ASSERT_TRUE(testpics::WriteBytes(broken, GetParam().bytes));
     ModalAnswerer answerer;
     Main().OpenPictureFile(broken);
 
+    // No question about saving the map: it is not closed.
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].title, "ｴﾗｰ");
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot load this Graphic file!");
     EXPECT_EQ(answerer.Seen()[0].buttons, QStringList{"OK"});
-    EXPECT_EQ(Main().lineList->count(), 0);
-    EXPECT_FALSE(editor->View().isVisible());
-    EXPECT_FALSE(Main().closeAction->isEnabled());
+    EXPECT_EQ(ListLines(), changed);
+    EXPECT_EQ(Document().PicturePath(), good);
+    EXPECT_TRUE(Document().Modified());
+    EXPECT_EQ(Document().History().undoText(), "New Area");
+    EXPECT_TRUE(editor->View().isVisible());
+    EXPECT_EQ(editor->View().picture->PictureWidth(), 10);
+    EXPECT_TRUE(Main().closeAction->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(Path("broken.jpg")));
+}
+
+// A picture replaces the open map only after the save question, and its JPEG is written only
+// once the user has let the old map go.
+TEST_F(OpenImageTest, APictureToConvertWaitsForTheOldMapToClose)
+{
+    const QString good = Path("good.gif");
+    ASSERT_TRUE(testpics::MakePicture(good, 10, 10));
+    ASSERT_TRUE(testpics::MakePicture(Path("photo.bmp"), 30, 20));
+    Main().OpenPictureFile(good);
+    Document().MarkModified();
+    const struct {
+        const char *answer;
+        QString pictureAfter;
+        bool jpegWritten;
+    } cases[] = {{"ｷｬﾝｾﾙ", good, false}, {"いいえ(&N)", Path("photo.jpg"), true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.answer);
+        ModalAnswerer answerer({QString::fromUtf8(c.answer)});
+        Main().OpenPictureFile(Path("photo.bmp"));
+        ASSERT_EQ(answerer.Seen().size(), 1);
+        EXPECT_EQ(answerer.Seen()[0].text, "This image map is changed!!\r\nDo you save now?");
+        EXPECT_EQ(Document().PicturePath(), c.pictureAfter);
+        EXPECT_EQ(QFileInfo::exists(Path("photo.jpg")), c.jpegWritten);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Broken, LoadFailureTest,

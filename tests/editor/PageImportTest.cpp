@@ -1,5 +1,6 @@
 // File > Import Map from Page with real page files: which map is taken, the page's encoding
 // turned into the map's, the report of what could not be kept, and undo.
+#include <QComboBox>
 #include <QInputDialog>
 #include <QStatusBar>
 #include <QTimer>
@@ -83,6 +84,25 @@ TEST_F(PageImportTest, ReportsWhatItCannotKeepAndAsksWhichMapWhenThePageDoesNotS
                                 "Line 3: the attribute onclick", "Line 4: the unknown shape star",
                                 "Line 4: the coordinates \"1,2,3\"", "Line 4: no link", "Line 4: the attribute nohref"})
         EXPECT_TRUE(report.contains(QString::fromUtf8(said))) << said << " in " << report.toStdString();
+}
+
+TEST_F(PageImportTest, TwoMapsThatReadAlikeAreTakenByTheirPlaceInTheChoice)
+{
+    OpenMap();
+    QTimer chooser;
+    QStringList offered;
+    QObject::connect(&chooser, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            offered = dialog->comboBoxItems();
+            dialog->findChild<QComboBox *>()->setCurrentIndex(1);
+            dialog->accept();
+        }
+    });
+    chooser.start(10);
+    Import("<map name=m><area coords=1,1,2,2 href=first.htm alt=F></map>"
+           "<map name=m><area coords=1,1,2,2 href=second.htm alt=S></map>");
+    EXPECT_EQ(offered, (QStringList{"m (1 areas, line 1)", "m (1 areas, line 1)"}));
+    EXPECT_EQ(ListLines().value(2), R"(<AREA SHAPE="RECT" COORDS="1,1,2,2" HREF="second.htm" ALT="S">)");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include "AreaEditingFixture.h"
 #include "ModalAnswerer.h"
+#include "OpenedUrls.h"
 #include "editor/MapCheckWindow.h"
 
 namespace {
@@ -125,6 +126,7 @@ TEST_F(UndoAndCheckTest, TheCheckListsFindingsAndChoosingOneSelectsItsLine)
 
     // Test offers the check first; No tests all the same, Yes shows the findings instead.
     Main().CheckWindow().hide();
+    OpenedUrls opened;
     for (const char *answer : {"いいえ(&N)", "はい(&Y)"}) {
         ModalAnswerer answerer({QString::fromUtf8(answer)});
         Main().testAction->trigger();
@@ -132,6 +134,60 @@ TEST_F(UndoAndCheckTest, TheCheckListsFindingsAndChoosingOneSelectsItsLine)
         EXPECT_EQ(answerer.Seen()[0].text, "The map check found 3 problems.\r\nDo you see them before the test?");
     }
     EXPECT_TRUE(Main().CheckWindow().isVisible());
+}
+
+// The check window follows the map while it is up: each change checks it again, so a finding
+// always names the line as it stands now, and a closed map leaves nothing listed.
+TEST_F(UndoAndCheckTest, TheCheckFollowsEveryChangeOfTheMap)
+{
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler before = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type == QtWarningMsg)
+            warnings << text;
+    });
+    const QString outside = "<AREA SHAPE=\"RECT\" COORDS=\"300,10,320,20\" HREF=\"o.htm\" ALT=\"O\">";
+    const QString noAlt = "<AREA SHAPE=\"RECT\" COORDS=\"10,100,20,110\" HREF=\"n.htm\">";
+    OpenMapWithAreas({kFirst, outside, noAlt});
+    const auto listed = [this] {
+        QStringList texts;
+        for (int row = 0; row < Main().CheckWindow().findingList->count(); ++row)
+            texts << Main().CheckWindow().findingList->item(row)->text();
+        return texts;
+    };
+    const QString outsideText = "Line %1: the area lies outside the picture";
+    Main().checkAction->trigger();
+    EXPECT_EQ(listed(), (QStringList{outsideText.arg(4),
+                                     "Line 5: a link without ALT text, which screen readers cannot name"}));
+
+    Document().ReplaceLine(4, (noAlt.chopped(1) + " ALT=\"N\">").toStdString());
+    EXPECT_EQ(listed(), QStringList{outsideText.arg(4)});
+    Document().RemoveLine(2);
+    EXPECT_EQ(listed(), QStringList{outsideText.arg(3)});
+    emit Main().CheckWindow().findingList->itemActivated(Main().CheckWindow().findingList->item(0));
+    EXPECT_EQ(Main().lineList->SelectedIndex(), 2);
+
+    // Hidden, the window checks again when it is shown.
+    Main().CheckWindow().hide();
+    Document().History().undo();
+    Main().CheckMap();
+    EXPECT_EQ(listed(), QStringList{outsideText.arg(4)});
+
+    {
+        ModalAnswerer no({"いいえ(&N)"});
+        Main().closeAction->trigger();
+    }
+    EXPECT_EQ(listed(), QStringList{});
+
+    // Another picture, large enough for the area: its own size counts.
+    ASSERT_TRUE(testpics::MakePicture(Path("wide.gif"), 400, 100));
+    ASSERT_TRUE(testpics::WriteBytes(Path("wide.vmo"), ("<IMG SRC=\"wide.gif\" WIDTH=400 HEIGHT=100>\r\n"
+                                                        "<MAP NAME=\"wide\">\r\n" + outside + "\r\n</MAP>\r\n").toUtf8()));
+    Main().OpenPictureFile(Path("wide.gif"));
+    EXPECT_EQ(listed(), QStringList{"No problems found."});
+
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(warnings.filter("QString::arg").isEmpty()) << warnings.join('\n').toStdString();
 }
 
 TEST_F(UndoAndCheckTest, ACleanMapHasNoFinding)
