@@ -28,14 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         SettingsFilePath(faceName, style);
     }
 
-    // The values the program writes: numbers and a face name that holds no line end.
+    // The values the program writes: numbers, and texts such as a face name or a path that hold no
+    // line end but may have blanks at their ends or quotes around them.
     const std::vector<std::string> before = SplitMapFileText(settings.Text());
-    std::string written = faceName.substr(0, 40);
-    written.erase(0, written.find_first_not_of(" \t"));
-    while (!written.empty() && (written.back() == ' ' || written.back() == '\t'))
-        written.pop_back();
-    if (written.size() >= 2 && (written.front() == '"' || written.front() == '\'') && written.back() == written.front())
-        written = "x" + written;
+    std::string written = bytes.substr(0, 40);
+    for (char &c : written) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
     settings.SetValue("MAIN", "LEFT", "-12");
     settings.SetValue("main", "FontName", written);
     const IniDocument reread(settings.Text());

@@ -30,6 +30,16 @@ std::string HeaderName(const std::string &line)
     return Trimmed(trimmed.substr(1, trimmed.size() - 2));
 }
 
+// The value a key's line holds after its '=': blanks at either end removed, then one pair of
+// enclosing quotes.
+std::string ValueFromText(const std::string &text)
+{
+    std::string value = Trimmed(text);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return value;
+}
+
 bool SameName(const std::string &a, const std::string &b)
 {
     return UpperAscii(a) == UpperAscii(b);
@@ -76,15 +86,14 @@ std::optional<std::string> IniDocument::Value(const std::string &section, const 
     const std::size_t line = FindKey(header, key);
     if (line == kNone)
         return std::nullopt;
-    std::string value = Trimmed(lines_[line].substr(lines_[line].find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return value;
+    return ValueFromText(lines_[line].substr(lines_[line].find('=') + 1));
 }
 
 void IniDocument::SetValue(const std::string &section, const std::string &key, const std::string &value)
 {
-    const std::string entry = key + "=" + value;
+    // Quotes keep the blanks at a value's ends and its own enclosing quotes; any other value is
+    // written bare, as it always was.
+    const std::string entry = key + "=" + (ValueFromText(value) == value ? value : "\"" + value + "\"");
     std::size_t header = FindSection(section);
     if (header == kNone) {
         lines_.push_back("[" + section + "]");

@@ -16,7 +16,9 @@ public:
     // nothing when the section or key is absent.
     std::optional<std::string> Value(const std::string &section, const std::string &key) const;
 
-    // Sets the key, adding the section and the key where they are missing.
+    // Sets the key, adding the section and the key where they are missing. A value that would not
+    // read back as it is (blanks at either end, or enclosed in quotes of its own) is written in
+    // double quotes, so Value gives back exactly what was set.
     void SetValue(const std::string &section, const std::string &key, const std::string &value);
 
     // The whole text, each line followed by CR LF.

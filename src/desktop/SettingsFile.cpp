@@ -18,10 +18,15 @@ SettingsFile::SettingsFile(const QString &path) : path_(path)
 std::optional<std::string> SettingsFile::Read(const std::string &section, const std::string &key) const
 {
     constexpr std::size_t kMaxValueBytes = 1023;
-    auto value = document_.Value(section, key);
+    auto value = ReadWhole(section, key);
     if (value && value->size() > kMaxValueBytes)
         value->resize(kMaxValueBytes);
     return value;
+}
+
+std::optional<std::string> SettingsFile::ReadWhole(const std::string &section, const std::string &key) const
+{
+    return document_.Value(section, key);
 }
 
 void SettingsFile::Write(const std::string &section, const std::string &key, const std::string &value)

@@ -15,6 +15,9 @@ public:
 
     // The raw value of a key (at most 1023 bytes); nothing when absent.
     std::optional<std::string> Read(const std::string &section, const std::string &key) const;
+    // The raw value of a key however long, for values only this program keeps (such as paths);
+    // nothing when absent.
+    std::optional<std::string> ReadWhole(const std::string &section, const std::string &key) const;
 
     // Writes one key, making the file's folder when missing; raises std::runtime_error
     // "<path> に書き込めません" when the file cannot be written.

@@ -45,7 +45,8 @@ EditorSettings::Values EditorSettings::Read() const
         vemo::KeptFontSize(readInt("FONTSIZE", kDefaultListFontSize), kDefaultListFontSize));
 
     for (int i = 0; i < kRecentPictures; ++i) {
-        const std::string path = settings.Read(kRecentSection, RecentKey(i)).value_or("");
+        // A path is read whole: cut at the length other text values keep, it would name another file.
+        const std::string path = settings.ReadWhole(kRecentSection, RecentKey(i)).value_or("");
         if (!path.empty())
             values.recentPictures << Text(path);
     }

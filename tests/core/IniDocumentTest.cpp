@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace vemo {
 namespace {
@@ -95,6 +96,22 @@ TEST(IniDocumentEdit, SettingsWrittenToAnEmptyFileReadBack)
     EXPECT_EQ(reread.Value("MAIN", "LEFT"), "-2000");
     EXPECT_EQ(reread.Value("MAIN", "TOP"), "5");
     EXPECT_EQ(reread.Value("MAIN", "FONTNAME"), "\xef\xbc\xad\xef\xbc\xb3 \xe3\x82\xb4");
+}
+
+// A value that reading would change goes between quotes; any other is written bare as before.
+TEST(IniDocumentEdit, EveryValueReadsBackAsSet)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"/tmp/a.gif ", "\"/tmp/a.gif \""}, {"/tmp/a.gif\t", "\"/tmp/a.gif\t\""}, {" a", "\" a\""},
+        {"\"q\"", "\"\"q\"\""},           {"'s'", "\"'s'\""},                   {"\"", "\""},
+        {"", ""},                           {"a \"b\" c", "a \"b\" c"},         {"x=y ;z", "x=y ;z"},
+    };
+    for (const auto &[value, written] : cases) {
+        IniDocument ini("[RECENT]\r\n");
+        ini.SetValue("RECENT", "FILE1", value);
+        EXPECT_EQ(ini.Text(), "[RECENT]\r\nFILE1=" + written + "\r\n") << value;
+        EXPECT_EQ(IniDocument(ini.Text()).Value("RECENT", "FILE1"), value) << value;
+    }
 }
 
 } // namespace
