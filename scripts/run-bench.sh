@@ -108,9 +108,10 @@ json.dump({name: statistics.median(values) for name, values in times.items()}, s
 PYTHON
 
 echo "== Opening a 12 MP BMP until its view is painted, beside cjpeg on the same file"
-# The editor opens the picture named on its command line when its main window is first
-# activated, which takes a window manager; VEMO_QUIT_WHEN_PAINTED ends it once the view's
-# picture is painted (src/app/StartupClock.h). CPU time is the whole process's, from wait4.
+# The editor opens the picture named on its command line once its main window is shown;
+# VEMO_QUIT_WHEN_PAINTED ends it once the view's picture is painted (src/app/StartupClock.h),
+# without asking its windows to close. openbox runs as on a desktop. CPU time is the whole
+# process's, from wait4.
 cat > "$workdir/open_painted.py" <<'PYTHON'
 import json, os, statistics, subprocess, sys
 

@@ -418,6 +418,8 @@ void MainWindow::OpenPictureFile(const QString &openedPath)
 
     const std::string path = Bytes(opened->picturePath);
     view_.setWindowTitle(Text(vemo::FileNamePart(path, kPaths) + " in " + vemo::FolderForDisplay(path, kPaths)));
+    // The view takes the room beside this window, so the list and the tool bar stay in sight.
+    view_.KeepClearOf(isVisible() ? frameGeometry() : QRect(), geometry());
     view_.FitToPicture();
     view_.SetStatusPanel(
         1, QStringLiteral("%1 %2 x %3").arg(QLatin1String(opened->kind)).arg(opened->width).arg(opened->height));

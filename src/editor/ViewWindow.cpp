@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "core/PolygonGeometry.h"
+#include "core/ViewPlacement.h"
 #include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
 #include "desktop/TextCodec.h"
@@ -33,6 +34,8 @@ constexpr int kStatusBarHeight = 19;
 constexpr int kPositionPanelWidth = 100;
 constexpr int kZoomPanelWidth = 50;
 constexpr QRect kShapeDesignBounds(24, 16, 65, 65);
+// The position panel's text until the mouse moves over the picture.
+constexpr char kPositionDesignText[] = "(640,480)";
 // Before the window manager has framed the window, its frame is taken to be this large, so a
 // window sized to the screen does not reach past it once framed.
 constexpr QMargins kAssumedFrame(8, 32, 8, 8);
@@ -123,7 +126,7 @@ ViewWindow::ViewWindow(QWidget *parent)
     statusFont.setPixelSize(12);
     statusFont.setBold(true);
     statusBar_->setFont(statusFont);
-    panels_[0] = NewPanel(statusBar_, QFrame::Raised, "(640,480)");
+    panels_[0] = NewPanel(statusBar_, QFrame::Raised, kPositionDesignText);
     panels_[1] = NewPanel(statusBar_, QFrame::Sunken, "GIF 640x400");
     panels_[2] = NewPanel(statusBar_, QFrame::Sunken, "100 %");
 
@@ -174,25 +177,47 @@ void ViewWindow::ShowPicture(QPixmap image)
     picture->SetPicture(std::move(image));
     scrollArea_->horizontalScrollBar()->setValue(0);
     scrollArea_->verticalScrollBar()->setValue(0);
+    // The mouse has not been over this picture yet: no position of the last one stays.
+    SetStatusPanel(0, QString::fromUtf8(kPositionDesignText));
 }
 
-QSize ViewWindow::RoomForPicture() const
+QMargins ViewWindow::FrameMargins() const
+{
+    const QRect framed = frameGeometry();
+    const QRect inner = geometry();
+    return isVisible() && framed != inner ? QMargins(inner.left() - framed.left(), inner.top() - framed.top(),
+                                                     framed.right() - inner.right(), framed.bottom() - inner.bottom())
+                                          : kAssumedFrame;
+}
+
+QRect ViewWindow::Placement(QSize wanted) const
 {
     const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect available = display ? display->availableGeometry() : QRect(0, 0, 640, 480);
-    const QRect framed = frameGeometry();
-    const QRect inner = geometry();
-    const QMargins frame = isVisible() && framed != inner
-                               ? QMargins(inner.left() - framed.left(), inner.top() - framed.top(),
-                                          framed.right() - inner.right(), framed.bottom() - inner.bottom())
-                               : kAssumedFrame;
-    return (available - frame).size() - QSize(0, kStatusBarHeight);
+    const vemo::Box placed = vemo::PlaceView({available.x(), available.y(), available.width(), available.height()},
+                                             {keepClear_.x(), keepClear_.y(), keepClear_.width(), keepClear_.height()},
+                                             wanted.width(), wanted.height());
+    return {placed.left, placed.top, placed.width, placed.height};
+}
+
+void ViewWindow::KeepClearOf(const QRect &frame, const QRect &client)
+{
+    // A window manager frames a window around the place it was given, to the right and below.
+    keepClear_ = frame.isValid() && frame == client ? QRect(frame.topLeft(), frame.size().grownBy(kAssumedFrame))
+                                                    : frame;
+}
+
+QSize ViewWindow::RoomForPicture(QSize pictureArea) const
+{
+    const QMargins frame = FrameMargins();
+    const QSize bar(0, kStatusBarHeight);
+    return Placement(pictureArea.grownBy(frame) + bar).size().shrunkBy(frame) - bar;
 }
 
 void ViewWindow::FitToPicture()
 {
     const QSize content = picture->size();
-    const QSize room = RoomForPicture();
+    const QSize room = RoomForPicture(content);
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
     // A scroll bar along one side takes room from the other, which may then need one too.
     QSize area = content;
@@ -211,6 +236,10 @@ void ViewWindow::FitToPicture()
     panels_[1]->setGeometry(kPositionPanelWidth, 0, zoomLeft - kPositionPanelWidth, kStatusBarHeight);
     panels_[2]->setGeometry(zoomLeft, 0, std::max(0, width - zoomLeft), kStatusBarHeight);
     setFixedSize(width, area.height() + kStatusBarHeight);
+    // Placed before its first show, while it has no native window yet, so that the window
+    // manager puts the frame, not the client area, at that place.
+    if (!placed_)
+        move(Placement(size().grownBy(FrameMargins())).topLeft());
     SetStatusPanel(2, ZoomText(Zoom()));
     KeepOnScreen();
 }
@@ -603,11 +632,6 @@ void ViewWindow::showEvent(QShowEvent *event)
         placed_ = true;
         if (QWindow *handle = windowHandle())
             handle->installEventFilter(this);
-        if (const QScreen *display = screen()) {
-            const QRect area = display->availableGeometry();
-            const QPoint centred = area.center() - QPoint(width() / 2, height() / 2);
-            move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
-        }
     }
     QWidget::showEvent(event);
 }

@@ -45,8 +45,17 @@ public:
     void ShowPicture(QPixmap image);
 
     // Gives the window a fixed size: the zoomed picture above the status bar, or, when that is
-    // larger than the screen allows, as much of it as fits, with scroll bars.
+    // larger than the room the screen leaves (see KeepClearOf), as much of it as fits, with
+    // scroll bars.
     void FitToPicture();
+
+    // The outer rectangle of another window (the main window) on the screen that the view keeps
+    // clear of: it takes only the room beside, below, left of or above it, and goes there when
+    // first shown. Where that room is too small, the view keeps only the window's top-left
+    // corner in sight, so one click reaches it. An empty rectangle keeps nothing clear. client
+    // is that window's client area: while the two are the same, the window manager has not
+    // framed it yet, and the frame the view assumes for itself is counted around it.
+    void KeepClearOf(const QRect &frame, const QRect &client);
 
     // The zoom the picture is shown at (1.0 is 100 %). Changing it keeps the picture point at
     // anchor (in the scroll area's visible part) where it is; without one, the visible centre.
@@ -122,8 +131,13 @@ private:
     void PlaceShape(const vemo::Box &box);
     void ScrollIntoView(const QRect &displayed);
     void ScrollPolygonIntoView(const std::vector<vemo::Point> &points);
-    // The largest size the scroll area may take on this window's screen.
-    QSize RoomForPicture() const;
+    // The largest size the scroll area may take for a picture area of pictureArea (by default
+    // any), on this window's screen and clear of keepClear_.
+    QSize RoomForPicture(QSize pictureArea = QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) const;
+    // The outer rectangle the window gets on the screen for an outer size of wanted.
+    QRect Placement(QSize wanted) const;
+    // The window manager's frame around the window, or the assumed one before it is framed.
+    QMargins FrameMargins() const;
     void KeepOnScreen();
     void CreateZoomKeys();
     // Follows the mouse over the picture: the position panel, and the scrolling of a drag held
@@ -147,7 +161,8 @@ private:
     QScrollArea *scrollArea_ = nullptr;
     QWidget *statusBar_ = nullptr;
     QLabel *panels_[3] = {nullptr, nullptr, nullptr};
-    bool placed_ = false; // centred once; later shows keep the window where the user left it
+    bool placed_ = false; // placed once; later shows keep the window where the user left it
+    QRect keepClear_;     // the outer rectangle of the window kept in sight
 
     // The shape's box in picture pixels, and the display geometry it was last given: a geometry
     // that differs was set by a drag, and is read back at the zoom.

@@ -32,11 +32,13 @@ TEST_F(ViewWindowTest, ClientAreaIsThePictureAboveTheStatusBarEvenForSmallPictur
     EXPECT_TRUE(View().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-TEST_F(ViewWindowTest, CentredWhenFirstShownThenLeftWhereItIs)
+TEST_F(ViewWindowTest, FirstShownBesideTheMainWindowThenLeftWhereItIs)
 {
+    // The main window (522 x 335 at the origin) leaves room below it on the 800 x 600 screen;
+    // centred, the view would cover it.
     OpenMap();
-    const QRect screen = View().screen()->geometry();
-    EXPECT_LE((View().geometry().center() - screen.center()).manhattanLength(), 4);
+    EXPECT_FALSE(View().frameGeometry().intersects(Main().frameGeometry()));
+    EXPECT_EQ(View().size(), QSize(200, 169)) << "it fits whole there";
     View().move(10, 20);
     ASSERT_TRUE(testpics::MakePicture(Path("other.gif"), 40, 30));
     Main().OpenPictureFile(Path("other.gif"));
@@ -55,6 +57,32 @@ TEST_F(ViewWindowTest, StatusBarShowsThePicturePositionAlsoOverAShownShape)
     // Over the status bar the last position stays.
     QTest::mouseMove(ViewHandle(), {10, 160});
     EXPECT_EQ(View().StatusPanel(0), "( 35 , 46 )");
+}
+
+TEST_F(ViewWindowTest, ALargePictureShrinksTheViewToTheRoomBesideTheMainWindowAtItsZoom)
+{
+    ASSERT_TRUE(testpics::MakePicture(Path("large.gif"), 1600, 1200));
+    Main().OpenPictureFile(Path("large.gif"));
+    const QRect screen = View().screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(View().frameGeometry()));
+    EXPECT_FALSE(View().frameGeometry().intersects(Main().frameGeometry()));
+    EXPECT_EQ(View().width(), screen.width() - 16) << "the whole width below the main window";
+    EXPECT_EQ(View().StatusPanel(2), "100 %");
+
+    // Where the main window leaves no room worth having, its top-left corner stays in sight.
+    Main().setGeometry(screen);
+    Main().OpenPictureFile(Path("large.gif"));
+    EXPECT_FALSE(View().frameGeometry().contains(Main().frameGeometry().topLeft()));
+}
+
+TEST_F(ViewWindowTest, ANewPictureShowsThePositionPanelsDesignTextUntilTheMouseMoves)
+{
+    OpenMap();
+    QTest::mouseMove(ViewHandle(), {120, 45});
+    ASSERT_EQ(View().StatusPanel(0), "( 120 , 45 )");
+    ASSERT_TRUE(testpics::MakePicture(Path("other.gif"), 40, 30));
+    Main().OpenPictureFile(Path("other.gif"));
+    EXPECT_EQ(View().StatusPanel(0), "(640,480)");
 }
 
 TEST_F(ViewWindowTest, TheDeleteKeyNeverDestroysTheShape)
