@@ -77,6 +77,33 @@ Box ToPictureBox(const Box &display, double zoom)
             std::max(1, Span(top, (double(display.top) + display.height) / zoom))};
 }
 
+Box DraggedBox(const Box &picture, const Box &displayBefore, const Box &displayAfter, double zoom)
+{
+    if (displayAfter.width == displayBefore.width && displayAfter.height == displayBefore.height) {
+        const auto moved = [zoom](std::int32_t from, std::int64_t displayStep) {
+            return Saturated(from + displayStep / zoom);
+        };
+        return {moved(picture.left, std::int64_t(displayAfter.left) - displayBefore.left),
+                moved(picture.top, std::int64_t(displayAfter.top) - displayBefore.top), picture.width, picture.height};
+    }
+    // Each edge: kept when the drag left it, else the picture edge nearest the display edge.
+    const auto edge = [zoom](std::int64_t pictureEdge, std::int64_t before, std::int64_t after) {
+        return after == before ? pictureEdge : std::int64_t(Saturated(after / zoom));
+    };
+    const std::int64_t left = edge(picture.left, displayBefore.left, displayAfter.left);
+    const std::int64_t top = edge(picture.top, displayBefore.top, displayAfter.top);
+    const std::int64_t right = edge(std::int64_t(picture.left) + picture.width,
+                                    std::int64_t(displayBefore.left) + displayBefore.width,
+                                    std::int64_t(displayAfter.left) + displayAfter.width);
+    const std::int64_t bottom = edge(std::int64_t(picture.top) + picture.height,
+                                     std::int64_t(displayBefore.top) + displayBefore.height,
+                                     std::int64_t(displayAfter.top) + displayAfter.height);
+    const auto length = [](std::int64_t from, std::int64_t to) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(to - from, 1, std::numeric_limits<std::int32_t>::max()));
+    };
+    return {static_cast<std::int32_t>(left), static_cast<std::int32_t>(top), length(left, right), length(top, bottom)};
+}
+
 double PixelCentre(int picturePixel, double zoom)
 {
     return (picturePixel + 0.5) * zoom;

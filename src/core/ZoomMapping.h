@@ -28,6 +28,12 @@ Box ToDisplayBox(const Box &picture, double zoom);
 // shape the user has dragged always is.
 Box ToPictureBox(const Box &display, double zoom);
 
+// The picture box of a shape after a drag on the display, from its picture box and display box
+// before the drag and its display box after. An edge the drag left where it was stays where it
+// was in picture pixels, and a drag that only moved the shape keeps its picture size, at any zoom:
+// only what the user moved is rounded.
+Box DraggedBox(const Box &picture, const Box &displayBefore, const Box &displayAfter, double zoom);
+
 // The picture pixel under a display pixel (rounded down, so every display pixel of a zoomed
 // picture pixel names that pixel).
 int PicturePixel(int displayPixel, double zoom);

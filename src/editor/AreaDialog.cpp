@@ -9,11 +9,13 @@
 #include <QPushButton>
 
 #include "core/FileFilter.h"
+#include "core/IntConv.h"
 #include "core/PathRules.h"
 #include "core/RelativeLink.h"
 #include "desktop/LocalText.h"
 #include "desktop/MessageDialogs.h"
 #include "desktop/UiFonts.h"
+#include "desktop/UiText.h"
 #include "editor/MapDocument.h"
 #include "editor/ViewWindow.h"
 
@@ -21,6 +23,10 @@ namespace {
 
 constexpr int kClientWidth = 407;
 constexpr int kClientHeight = 190;
+// The dialog grows by this much while it shows the note that the region reaches outside.
+constexpr int kNoteHeight = 22;
+constexpr UiText kOutside{"この領域は画像 (%1 x %2) の外にはみ出しています",
+                          "This region reaches outside the picture (%1 x %2)"};
 const vemo::PathStyle kPaths = vemo::NativePathStyle();
 
 QGroupBox *NewGroup(QWidget *parent, const char *caption, const QRect &bounds)
@@ -41,13 +47,13 @@ QPushButton *NewButton(QWidget *parent, const char *caption, const QRect &bounds
 
 } // namespace
 
-AreaDialog::AreaDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese, const char *caption,
-                       const char *switchCaption)
+AreaDialog::AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese,
+                       const char *caption, const char *switchCaption)
     // Kept on top like the view window, which would otherwise cover it.
     : QDialog(nullptr,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                   | Qt::WindowStaysOnTopHint),
-      view_(view), document_(document), standIn_(standIn)
+      area_(area), document_(document), japanese_(japanese), view_(view), standIn_(standIn)
 {
     setWindowTitle(QString::fromUtf8(caption));
     setFixedSize(kClientWidth, kClientHeight);
@@ -73,14 +79,15 @@ AreaDialog::AreaDialog(ViewWindow &view, MapDocument &document, QWidget &standIn
         connect(switchButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::SwitchKind); });
     }
 
-    connect(setButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::Set); });
+    connect(setButton, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Set(); }); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::Cancel); });
     connect(browseButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::BrowseForLink); });
-    // A shape let go in the view is written into the dialog of its kind, shown or not.
-    connect(&view_, &ViewWindow::ShapeChanged, this, [this](Shape::Kind kind, const vemo::Box &box) {
-        if (kind == Kind())
-            ShowShape(box);
-    });
+
+    outsideNote_ = new QLabel(this);
+    outsideNote_->setGeometry(8, kClientHeight, kClientWidth - 16, kNoteHeight - 4);
+    outsideNote_->setStyleSheet(QStringLiteral("color: #b00000"));
+    outsideNote_->setFont(ProportionalUiFont(japanese));
+    outsideNote_->hide();
 }
 
 void AreaDialog::Guarded(void (AreaDialog::*handler)())
@@ -107,22 +114,42 @@ void AreaDialog::FollowTyping(QLineEdit *field)
 
 void AreaDialog::FollowTypedCoordinates()
 {
-    if (isActiveWindow())
-        MoveShape();
+    if (isVisible())
+        TakeTypedRegion();
 }
 
-void AreaDialog::Set()
+void AreaDialog::RequireWholeNumbers(std::initializer_list<QLineEdit *> fields)
+{
+    for (QLineEdit *field : fields) {
+        const std::string text = Bytes(field->text().trimmed());
+        if (!vemo::TryStrToInt(text)) {
+            field->setFocus();
+            field->selectAll();
+            // Reported by the command's error report, in the number reader's own words.
+            throw vemo::ConvertError(text);
+        }
+    }
+}
+
+void AreaDialog::ShowOutsideNote(bool outside, int pictureWidth, int pictureHeight)
+{
+    outsideNote_->setText(kOutside.In(japanese_).arg(pictureWidth).arg(pictureHeight));
+    outsideNote_->setVisible(outside);
+    setFixedSize(kClientWidth, kClientHeight + (outside ? kNoteHeight : 0));
+}
+
+bool AreaDialog::Set()
 {
     if (!ReadyToSet())
-        return;
-    view_.LetGoShape();
+        return false;
+    const std::string line = AreaLine();
     hide();
-    emit AreaSet(AreaLine());
+    emit AreaSet(line);
+    return true;
 }
 
 void AreaDialog::Cancel()
 {
-    view_.LetGoShape();
     hide();
     emit Cancelled();
 }
@@ -154,7 +181,8 @@ void AreaDialog::ShowLinkAndAlt(const std::string &href, const std::string &alt,
 
 std::string AreaDialog::CoordinateValue(const QLineEdit *field) const
 {
-    return codec_.AttributeValue(field->text());
+    // White space around a number, as a pasted line end brings, would keep it from reading back.
+    return codec_.AttributeValue(field->text().trimmed());
 }
 
 void AreaDialog::SwitchTo(AreaDialog *other)
@@ -167,12 +195,27 @@ void AreaDialog::SwitchTo(AreaDialog *other)
     other->show();
 }
 
+QRect AreaDialog::PlaceWhenShown() const
+{
+    if (isVisible())
+        return frameGeometry();
+    // Before the window manager has framed it once, its frame is taken to be this large.
+    const QMargins assumedFrame(8, 32, 8, 8);
+    const QRect framed = frameGeometry();
+    const QMargins frame = framed == geometry() ? assumedFrame
+                                                : QMargins(geometry().left() - framed.left(), geometry().top() - framed.top(),
+                                                           framed.right() - geometry().right(),
+                                                           framed.bottom() - geometry().bottom());
+    return QRect(standIn_.pos(), size().grownBy(frame));
+}
+
 void AreaDialog::setVisible(bool visible)
 {
     // The window stood in for is hidden while a dialog is up; the dialog stands where it was.
     // Placed before the window is mapped, so the window manager takes the position as given.
-    if (visible && !isVisible())
+    if (visible && !isVisible()) {
         move(standIn_.pos());
+    }
     QDialog::setVisible(visible);
 }
 

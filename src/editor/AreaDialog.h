@@ -2,20 +2,21 @@
 // What the area dialogs share: the link and ALT fields with the link chooser, the Set and Cancel
 // buttons (and for a rectangle or circle the switch to the other kind), and the way a dialog
 // takes the place of the window it stands in for. Each dialog adds its coordinate fields and the
-// AREA line they make. The dialogs move the view's shape; the map hears of them only through
-// their signals.
+// AREA line they make. The fields show the area under edit and typing changes it; the map hears
+// of a dialog only through its signals.
 #include <QDialog>
 
-#include <optional>
+#include <initializer_list>
 #include <string>
 
 #include "core/AreaGeometry.h"
 #include "desktop/TextCodec.h"
-#include "widgets/Shape.h"
+#include "editor/EditedArea.h"
 #include "widgets/StoredValueEdit.h"
 
 class MapDocument;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class ViewWindow;
 
@@ -34,8 +35,9 @@ public:
         "HTML (*.HTM,*.HTML)|*.HTM*;.HTML|Picture (*.GIF,*.JPG)|*.GIF;*JPG|"
         "Sound (*.WAV,*.AU,*.AIFF)|*.WAV;*.AU;*.AIFF|All Files (*.*)|*.*";
 
-    // Set: when the values make an area, lets the shape go and reports the AREA line.
-    void Set();
+    // Set: when the values make an area, closes the dialog and reports the AREA line; false when
+    // the dialog told the user why the values make no area, and stays.
+    bool Set();
     // Cancel: lets the shape go and reports that nothing is to be set.
     void Cancel();
     virtual void SwitchKind() {}
@@ -45,6 +47,13 @@ public:
     // Shows the HREF and ALT values read from a line (empty for a new area); codec is the map's
     // encoding, in which the line this dialog makes is written.
     void ShowLinkAndAlt(const std::string &href, const std::string &alt, const TextCodec &codec);
+    // Writes the area under edit into the coordinate fields, as numbers.
+    virtual void ShowRegion() {}
+    // Shows or takes away the note that the typed region reaches outside the picture, which is
+    // allowed: the user may mean it.
+    void ShowOutsideNote(bool outside, int pictureWidth, int pictureHeight);
+    // Where the dialog stands, frame included, once shown: at the window it stands in for.
+    QRect PlaceWhenShown() const;
 
 signals:
     // The dialog was set and closed: line is the AREA line its fields make.
@@ -55,8 +64,8 @@ signals:
 protected:
     // standIn is the window this dialog takes the place of while it is shown. Without a switch
     // caption the dialog has no switch button.
-    AreaDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese, const char *caption,
-               const char *switchCaption);
+    AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese,
+               const char *caption, const char *switchCaption);
 
     // A coordinate field at x in a group; typing into it moves the shape.
     QLineEdit *NewCoordinateField(QGroupBox *group, const char *label, int x);
@@ -65,16 +74,16 @@ protected:
     // The AREA line the fields make: the link and ALT values as read while unchanged, every
     // typed text by the attribute rule.
     virtual std::string AreaLine() const = 0;
-    // Whether the typed values make an area; when not, the dialog has told the user why and stays.
+    // Whether the typed values make an area; when not, the dialog has told the user why (or raises
+    // the error that the command reports) and stays.
     virtual bool ReadyToSet() { return true; }
     // A coordinate field's text as it goes into the line.
     std::string CoordinateValue(const QLineEdit *field) const;
-    // Moves the view's shape to the typed coordinates.
-    virtual void MoveShape() {}
-    // Writes a box of the view's shape, let go by the user, into the coordinate fields.
-    virtual void ShowShape(const vemo::Box &) {}
-    // The kind of box-shaped region this dialog edits; none for a polygon or a default area.
-    virtual std::optional<Shape::Kind> Kind() const { return std::nullopt; }
+    // Raises the number reader's ConvertError for the first field that holds no whole number,
+    // with the focus put on that field.
+    void RequireWholeNumbers(std::initializer_list<QLineEdit *> fields);
+    // Changes the area under edit to the typed coordinates.
+    virtual void TakeTypedRegion() {}
     // Hands the link and ALT values over to other, and shows it in this dialog's place.
     void SwitchTo(AreaDialog *other);
 
@@ -82,14 +91,17 @@ protected:
     void hideEvent(QHideEvent *event) override;
     void reject() override;
 
-    ViewWindow &view_;
+    EditedArea &area_;
     MapDocument &document_;
+    bool japanese_;
 
 private:
     void Guarded(void (AreaDialog::*handler)());
     void FollowTypedCoordinates();
 
+    ViewWindow &view_;
     QWidget &standIn_;
+    QLabel *outsideNote_ = nullptr;
     // The map's encoding, for the coordinates.
     TextCodec codec_;
 };

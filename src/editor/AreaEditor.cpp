@@ -2,43 +2,135 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include <QTimer>
+#include <QWidget>
+
+#include "core/AreaFields.h"
+#include "core/ClearSpot.h"
 #include "core/IntConv.h"
 #include "core/MapLayout.h"
 #include "core/MapLines.h"
+#include "core/PolygonGeometry.h"
+#include "core/ZoomMapping.h"
+#include "desktop/UiText.h"
 #include "editor/CircleDialog.h"
 #include "editor/DefaultAreaDialog.h"
 #include "editor/MapDocument.h"
-#include "editor/MapLineModel.h"
 #include "editor/MapListBox.h"
 #include "editor/PolygonDialog.h"
 #include "editor/RectangleDialog.h"
 #include "editor/ViewWindow.h"
 #include "resizeframe/PolygonFrame.h"
 #include "resizeframe/ResizeFrame.h"
+#include "widgets/PictureBox.h"
 
 namespace {
 
-// Where a new area starts: a 50 x 50 rectangle, or a 49 x 49 circle, at the picture's corner.
-constexpr vemo::Box kNewRectBox{0, 0, 50, 50};
-constexpr vemo::Box kNewCircleBox{0, 0, 49, 49};
+// A new rectangle is 50 x 50 picture pixels, a new circle 49 across.
+constexpr int kNewRectSide = 50;
+constexpr int kNewCircleSide = 49;
+
+constexpr UiText kFinishEditFirst{"編集中の領域を「Set」か「Cancel」で終えてから、ほかの領域を選んでください",
+                                  "Set or cancel the area being edited before choosing another one"};
+constexpr UiText kDrawingEnded{"描きかけの多角形をやめました", "The polygon being drawn was given up"};
+constexpr UiText kUnreadableCoords{"この行の座標は読めません。「Edit」で開いて直してください",
+                                   "The coordinates of this line do not read; Edit opens them to be mended"};
+
+Shape::Kind ShapeKindOf(EditedArea::Kind kind)
+{
+    return kind == EditedArea::Kind::Circle ? Shape::Kind::Circle : Shape::Kind::Rectangle;
+}
+
+CornerResizeStyle CornerResizeOf(EditedArea::Kind kind)
+{
+    return kind == EditedArea::Kind::Circle ? crEqualRatio : crAsPointed;
+}
+
+std::string Joined(const std::vector<std::string> &texts)
+{
+    std::string joined;
+    for (std::size_t index = 0; index < texts.size(); ++index)
+        joined += (index == 0 ? "" : ",") + texts[index];
+    return joined;
+}
+
+// The vertices of as many whole x, y pairs as read, for a polygon line whose coordinates are
+// to be mended.
+std::vector<vemo::Point> ReadablePoints(const std::vector<std::string> &texts)
+{
+    std::vector<vemo::Point> points;
+    for (std::size_t index = 0; index + 1 < texts.size(); index += 2) {
+        const std::optional<std::int32_t> x = vemo::TryStrToInt(texts[index]);
+        const std::optional<std::int32_t> y = vemo::TryStrToInt(texts[index + 1]);
+        if (x && y)
+            points.push_back({*x, *y});
+    }
+    return points;
+}
+
+// The comma-separated texts of a coordinates value in count fields: any beyond the last field go
+// into it, so that nothing the line holds is hidden from the user mending it.
+std::vector<std::string> InFields(const std::vector<std::string> &texts, std::size_t count)
+{
+    std::vector<std::string> fields(texts.begin(), texts.begin() + std::min(count, texts.size()));
+    for (std::size_t index = count; index < texts.size(); ++index)
+        fields.back() += "," + texts[index];
+    return fields;
+}
+
+// Whether the coordinates value is exactly count whole numbers.
+bool AllRead(const std::vector<std::string> &texts, std::size_t count)
+{
+    return texts.size() == count
+           && std::all_of(texts.begin(), texts.begin() + count,
+                          [](const std::string &text) { return vemo::TryStrToInt(text).has_value(); });
+}
+
+std::string TextAt(const std::vector<std::string> &texts, std::size_t index)
+{
+    return index < texts.size() ? texts[index] : std::string();
+}
 
 } // namespace
 
 AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list, QWidget &standIn, bool japanese)
-    : document_(document), view_(view), list_(list), standIn_(standIn),
-      rectangle_(std::make_unique<RectangleDialog>(view, document, standIn, japanese)),
-      circle_(std::make_unique<CircleDialog>(*rectangle_, view, document, standIn, japanese)),
-      defaultArea_(std::make_unique<DefaultAreaDialog>(view, document, standIn, japanese)),
-      polygon_(std::make_unique<PolygonDialog>(view, document, standIn, japanese))
+    : document_(document), view_(view), list_(list), standIn_(standIn), japanese_(japanese), edited_(document),
+      rectangle_(std::make_unique<RectangleDialog>(edited_, view, document, standIn, japanese)),
+      circle_(std::make_unique<CircleDialog>(*rectangle_, edited_, view, document, standIn, japanese)),
+      defaultArea_(std::make_unique<DefaultAreaDialog>(edited_, view, document, standIn, japanese)),
+      polygon_(std::make_unique<PolygonDialog>(edited_, view, document, standIn, japanese))
 {
     for (AreaDialog *dialog : Dialogs()) {
         connect(dialog, &AreaDialog::AreaSet, this, &AreaEditor::PutAreaLine);
-        connect(dialog, &AreaDialog::Cancelled, this, &AreaEditor::Cancel);
+        connect(dialog, &AreaDialog::Cancelled, this, &AreaEditor::EndEdit);
     }
-    connect(&document_, &MapDocument::Changed, this, &AreaEditor::CancelEditOfChangedLine);
+    connect(&edited_, &EditedArea::RegionChanged, this, &AreaEditor::FollowEditedArea);
+    connect(&document_, &MapDocument::Changed, this, &AreaEditor::FollowDocument);
+    connect(&view_, &ViewWindow::ShapeChanged, this, [this](Shape::Kind, const vemo::Box &box) { FollowShape(box); });
+    connect(&view_, &ViewWindow::PolygonChanged, this, &AreaEditor::FollowPolygon);
     connect(&view_, &ViewWindow::PolygonDrawn, this, &AreaEditor::OpenDrawnPolygon);
+    connect(&view_, &ViewWindow::PolygonDrawingAbandoned, this, [this] {
+        drawing_ = false;
+        AllowRectangleDrawing();
+    });
+    connect(&view_, &ViewWindow::RectangleDragged, this, [this](const vemo::Box &box) {
+        if (!edited_.Active() && !drawing_)
+            StartNewArea(EditedArea::Kind::Rectangle, box);
+    });
+    // A dialog stays above the view for as long as it is open: a click on the picture, to drag
+    // the shape, must not bury the coordinates it writes. Raised after the click's own raise.
+    connect(&view_, &ViewWindow::BroughtToFront, this, [this] {
+        if (AreaDialog *dialog = OpenDialog())
+            QTimer::singleShot(0, dialog, &QWidget::raise);
+    });
+    connect(&view_, &ViewWindow::ShapeDoubleClicked, this, [this] {
+        if (!edited_.Active())
+            EditSelectedLine();
+    });
+    AllowRectangleDrawing();
 }
 
 AreaEditor::~AreaEditor() = default;
@@ -48,52 +140,103 @@ std::vector<AreaDialog *> AreaEditor::Dialogs() const
     return {rectangle_.get(), circle_.get(), polygon_.get(), defaultArea_.get()};
 }
 
+AreaDialog &AreaEditor::DialogFor(EditedArea::Kind kind) const
+{
+    switch (kind) {
+    case EditedArea::Kind::Rectangle:
+        return *rectangle_;
+    case EditedArea::Kind::Circle:
+        return *circle_;
+    case EditedArea::Kind::Polygon:
+        return *polygon_;
+    case EditedArea::Kind::Default:
+        break;
+    }
+    return *defaultArea_;
+}
+
+void AreaEditor::AllowRectangleDrawing()
+{
+    view_.SetRectangleDrawing(!edited_.Active() && !drawing_);
+}
+
 void AreaEditor::OpenAreaDialog(AreaDialog &dialog)
 {
+    AllowRectangleDrawing();
+    FollowEditedArea(EditedArea::Source::Editor);
     standIn_.hide();
     dialog.show();
 }
 
-void AreaEditor::StartNewArea(Shape::Kind kind, const vemo::Box &box, CornerResizeStyle cornerResize,
-                              AreaDialog &dialog)
+vemo::Point AreaEditor::NewAreaCorner(int width, int height) const
 {
-    editMode_ = false;
-    // At the top-left corner of the part of the picture in sight, which is the picture's own
-    // corner unless the user has scrolled: a new area starts where the user is looking.
+    // In picture pixels: the part in sight, and the part the dialog will stand over.
     const vemo::Box seen = view_.VisiblePart();
-    view_.EditShape(kind, {seen.left + box.left, seen.top + box.top, box.width, box.height}, cornerResize);
-    // The dialog starts with the shape's own coordinates, as a drag would write them.
-    view_.ChangeShape();
+    const QRect dialog = rectangle_->PlaceWhenShown();
+    const QPoint from = view_.picture->mapFromGlobal(dialog.topLeft());
+    const QPoint to = view_.picture->mapFromGlobal(dialog.bottomRight());
+    const double zoom = view_.Zoom();
+    const int left = vemo::PicturePixel(from.x(), zoom), top = vemo::PicturePixel(from.y(), zoom);
+    const vemo::Box covered{left, top, vemo::PicturePixel(to.x(), zoom) + 1 - left,
+                            vemo::PicturePixel(to.y(), zoom) + 1 - top};
+    return vemo::ClearSpot(seen, view_.isVisible() ? covered : vemo::Box{}, width, height);
+}
+
+void AreaEditor::StartNewArea(EditedArea::Kind kind, const vemo::Box &box)
+{
+    EndDrawing();
+    edited_.Begin(kind, -1);
+    view_.EditShape(ShapeKindOf(kind), box, CornerResizeOf(kind));
+    edited_.SetBox(box, EditedArea::Source::Picture);
+    AreaDialog &dialog = DialogFor(kind);
+    dialog.ShowRegion();
     dialog.ShowLinkAndAlt({}, {}, document_.Codec());
     OpenAreaDialog(dialog);
 }
 
 void AreaEditor::NewRectangle()
 {
-    StartNewArea(Shape::Kind::Rectangle, kNewRectBox, crAsPointed, *rectangle_);
+    const vemo::Point at = NewAreaCorner(kNewRectSide, kNewRectSide);
+    StartNewArea(EditedArea::Kind::Rectangle, {at.x, at.y, kNewRectSide, kNewRectSide});
 }
 
 void AreaEditor::NewCircle()
 {
-    StartNewArea(Shape::Kind::Circle, kNewCircleBox, crEqualRatio, *circle_);
+    const vemo::Point at = NewAreaCorner(kNewCircleSide, kNewCircleSide);
+    StartNewArea(EditedArea::Kind::Circle, {at.x, at.y, kNewCircleSide, kNewCircleSide});
 }
 
 void AreaEditor::NewPolygon()
 {
-    editMode_ = false;
+    EndDrawing();
+    drawing_ = true;
+    AllowRectangleDrawing();
     view_.DrawPolygon();
+}
+
+void AreaEditor::EndDrawing()
+{
+    if (!drawing_)
+        return;
+    drawing_ = false;
+    view_.ClearShape();
+    AllowRectangleDrawing();
+    emit Hint(kDrawingEnded.In(japanese_));
 }
 
 void AreaEditor::OpenDrawnPolygon(const std::vector<vemo::Point> &points)
 {
-    editMode_ = false;
-    polygon_->ShowPoints(points);
+    drawing_ = false;
+    edited_.Begin(EditedArea::Kind::Polygon, -1);
+    edited_.SetPoints(points, EditedArea::Source::Picture);
+    polygon_->ShowRegion();
     polygon_->ShowLinkAndAlt({}, {}, document_.Codec());
     OpenAreaDialog(*polygon_);
 }
 
 void AreaEditor::NewOrOpenDefaultArea()
 {
+    EndDrawing();
     const std::vector<std::string> &lines = document_.Lines();
     for (std::size_t index = 2; index < lines.size(); ++index) {
         if (vemo::GetAreaKind(lines[index]) == vemo::AreaKind::Default) {
@@ -102,7 +245,7 @@ void AreaEditor::NewOrOpenDefaultArea()
             return;
         }
     }
-    editMode_ = false;
+    edited_.Begin(EditedArea::Kind::Default, -1);
     view_.ClearShape();
     defaultArea_->ShowLinkAndAlt({}, {}, document_.Codec());
     OpenAreaDialog(*defaultArea_);
@@ -110,40 +253,55 @@ void AreaEditor::NewOrOpenDefaultArea()
 
 void AreaEditor::EditSelectedLine()
 {
+    if (edited_.Active())
+        return;
+    EndDrawing();
     const int index = list_.SelectedIndex();
     if (index < 0)
         return;
-    // Set before the line is read: a following "Set" rewrites this line, whatever it holds.
-    editMode_ = true;
     const std::string line = document_.LineAt(index);
+    const vemo::AreaKind kind = vemo::GetAreaKind(line);
+    // Coordinates that do not read are shown as they stand, and the shape as far as they read.
+    const std::vector<std::string> texts =
+        kind == vemo::AreaKind::None || kind == vemo::AreaKind::Default ? std::vector<std::string>()
+                                                                          : vemo::CoordTexts(line, vemo::AreaKind::Poly);
     AreaDialog *dialog = nullptr;
-    switch (vemo::GetAreaKind(line)) {
+    switch (kind) {
     case vemo::AreaKind::Rect: {
-        view_.shape->SetShapeKind(Shape::Kind::Rectangle);
-        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Rect);
-        const vemo::RectCorners corners{c[0], c[1], c[2], c[3]};
-        view_.EditShape(Shape::Kind::Rectangle, vemo::BoxFromCorners(corners), crAsPointed);
-        rectangle_->ShowCorners(corners);
+        edited_.Begin(EditedArea::Kind::Rectangle, index);
+        const vemo::Box box = vemo::TypedRectBox(TextAt(texts, 0), TextAt(texts, 1), TextAt(texts, 2), TextAt(texts, 3));
+        view_.EditShape(Shape::Kind::Rectangle, box, crAsPointed);
+        edited_.SetBox(box, EditedArea::Source::Picture);
+        if (AllRead(texts, 4))
+            rectangle_->ShowRegion();
+        else
+            rectangle_->ShowTexts(InFields(texts, 4));
         dialog = rectangle_.get();
         break;
     }
     case vemo::AreaKind::Circle: {
-        view_.shape->SetShapeKind(Shape::Kind::Circle);
-        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Circle);
-        const vemo::CircleArea circle{c[0], c[1], c[2]};
-        view_.EditShape(Shape::Kind::Circle, vemo::BoxFromCircle(circle), crAsPointed);
-        circle_->ShowCircle(circle);
+        edited_.Begin(EditedArea::Kind::Circle, index);
+        const vemo::Box box = vemo::TypedCircleBox(TextAt(texts, 0), TextAt(texts, 1), TextAt(texts, 2));
+        view_.EditShape(Shape::Kind::Circle, box, crAsPointed);
+        edited_.SetBox(box, EditedArea::Source::Picture);
+        if (AllRead(texts, 3))
+            circle_->ShowRegion();
+        else
+            circle_->ShowTexts(InFields(texts, 3));
         dialog = circle_.get();
         break;
     }
     case vemo::AreaKind::Poly: {
-        const std::vector<vemo::Point> points = vemo::ReadPolygon(line);
+        edited_.Begin(EditedArea::Kind::Polygon, index);
+        const std::vector<vemo::Point> points = ReadablePoints(texts);
         view_.EditPolygon(points);
-        polygon_->ShowPoints(points);
+        edited_.SetPoints(points, EditedArea::Source::Picture);
+        polygon_->ShowText(Joined(texts));
         dialog = polygon_.get();
         break;
     }
     case vemo::AreaKind::Default:
+        edited_.Begin(EditedArea::Kind::Default, index);
         view_.ClearShape();
         dialog = defaultArea_.get();
         break;
@@ -151,86 +309,194 @@ void AreaEditor::EditSelectedLine()
         return;
     }
     dialog->ShowLinkAndAlt(vemo::ReadHref(line), vemo::ReadAlt(line), document_.Codec());
-    editedLine_ = QPersistentModelIndex(document_.Model()->index(index));
-    editedText_ = line;
     OpenAreaDialog(*dialog);
 }
 
 void AreaEditor::ShowSelectedArea()
 {
-    const int index = list_.SelectedIndex();
-    if (index < 0)
+    EndDrawing();
+    // While an area is under edit, the shape shows that area and nothing else.
+    if (edited_.Active())
         return;
-    const std::string line = document_.LineAt(index);
-    const vemo::AreaKind kind = vemo::GetAreaKind(line);
-    if (kind != vemo::AreaKind::Poly)
-        view_.polygon->Clear();
-    switch (kind) {
-    case vemo::AreaKind::Rect: {
-        view_.shape->SetShapeKind(Shape::Kind::Rectangle);
-        // Each edge is set as soon as it is read, so a bad value leaves the earlier edges shown.
-        const std::vector<std::string> texts = vemo::CoordTexts(line, vemo::AreaKind::Rect);
-        vemo::Box box = view_.ShapeBox();
-        box.left = vemo::StrToInt(texts.at(0));
-        view_.SetShapeBox(box);
-        box.top = vemo::StrToInt(texts.at(1));
-        view_.SetShapeBox(box);
-        box.width = vemo::BoxFromCorners({box.left, box.top, vemo::StrToInt(texts.at(2)), box.top}).width;
-        view_.SetShapeBox(box);
-        box.height = vemo::BoxFromCorners({box.left, box.top, box.left, vemo::StrToInt(texts.at(3))}).height;
-        view_.SetShapeBox(box);
-        view_.shape->show();
-        break;
+    const int index = list_.SelectedIndex();
+    const std::string line = index >= 0 ? document_.LineAt(index) : std::string();
+    const std::optional<vemo::AreaRegion> region = vemo::ReadAreaRegion(line);
+    if (!region) {
+        view_.ClearShape();
+        const vemo::AreaKind kind = vemo::GetAreaKind(line);
+        if (kind != vemo::AreaKind::None && kind != vemo::AreaKind::Default)
+            emit Hint(kUnreadableCoords.In(japanese_));
+        return;
     }
-    case vemo::AreaKind::Circle: {
-        view_.shape->SetShapeKind(Shape::Kind::Circle);
-        const std::vector<std::int32_t> c = vemo::ReadCoords(line, vemo::AreaKind::Circle);
-        view_.SetShapeBox(vemo::BoxFromCircle({c[0], c[1], c[2]}));
-        view_.shape->show();
+    switch (region->kind) {
+    case vemo::AreaKind::Rect:
+        view_.EditShape(Shape::Kind::Rectangle, region->box, crAsPointed);
         break;
-    }
+    case vemo::AreaKind::Circle:
+        view_.EditShape(Shape::Kind::Circle, region->box, crAsPointed);
+        break;
     case vemo::AreaKind::Poly:
-        view_.ShowPolygon(vemo::ReadPolygon(line));
+        view_.EditPolygon(region->points);
         break;
     case vemo::AreaKind::Default:
     case vemo::AreaKind::None:
-        view_.shape->hide();
+        view_.ClearShape();
         break;
     }
+}
+
+bool AreaEditor::Refused()
+{
+    if (!edited_.Active())
+        return false;
+    emit Hint(kFinishEditFirst.In(japanese_));
+    if (AreaDialog *dialog = OpenDialog())
+        dialog->raise();
+    return true;
+}
+
+bool AreaEditor::SelectLine(int line)
+{
+    if (Refused())
+        return false;
+    list_.setCurrentRow(line);
+    return true;
+}
+
+bool AreaEditor::OpenLine(int line)
+{
+    if (!SelectLine(line))
+        return false;
+    EditSelectedLine();
+    return true;
+}
+
+void AreaEditor::FollowEditedArea(EditedArea::Source source)
+{
+    if (!edited_.Active())
+        return;
+    const EditedArea::Kind kind = edited_.AreaKind();
+    std::optional<vemo::Box> bounds;
+    if (kind == EditedArea::Kind::Rectangle || kind == EditedArea::Kind::Circle) {
+        if (source != EditedArea::Source::Picture) {
+            view_.shape->SetShapeKind(ShapeKindOf(kind));
+            view_.SetShapeBox(edited_.Box());
+        }
+        bounds = edited_.Box();
+    } else if (kind == EditedArea::Kind::Polygon) {
+        if (source != EditedArea::Source::Picture)
+            view_.SetPolygonPoints(edited_.Points());
+        if (!edited_.Points().empty())
+            bounds = vemo::PolygonBounds(edited_.Points());
+    }
+    AreaDialog *dialog = OpenDialog();
+    if (dialog && source == EditedArea::Source::Picture)
+        dialog->ShowRegion();
+    // A region reaching outside the picture is allowed, and shown as such.
+    const int width = view_.picture->PictureWidth(), height = view_.picture->PictureHeight();
+    const bool outside = bounds && (bounds->left < 0 || bounds->top < 0
+                                    || std::int64_t(bounds->left) + bounds->width > width
+                                    || std::int64_t(bounds->top) + bounds->height > height);
+    for (AreaDialog *each : Dialogs())
+        each->ShowOutsideNote(outside, width, height);
+}
+
+void AreaEditor::FollowShape(const vemo::Box &box)
+{
+    if (edited_.Active()) {
+        edited_.SetBox(box, EditedArea::Source::Picture);
+        return;
+    }
+    const std::string line = document_.LineAt(list_.SelectedIndex());
+    const std::string href = vemo::ReadHref(line), alt = vemo::ReadAlt(line);
+    using vemo::IntToStr;
+    switch (vemo::GetAreaKind(line)) {
+    case vemo::AreaKind::Rect: {
+        const vemo::RectCorners c = vemo::CornersFromBox(box);
+        RewriteSelectedLine(vemo::RectAreaLine(IntToStr(c.x0), IntToStr(c.y0), IntToStr(c.x1), IntToStr(c.y1), href, alt));
+        break;
+    }
+    case vemo::AreaKind::Circle: {
+        const vemo::CircleArea c = vemo::CircleFromSquare(box);
+        RewriteSelectedLine(vemo::CircleAreaLine(IntToStr(c.x), IntToStr(c.y), IntToStr(c.r), href, alt));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void AreaEditor::FollowPolygon(const std::vector<vemo::Point> &points)
+{
+    if (edited_.Active()) {
+        edited_.SetPoints(points, EditedArea::Source::Picture);
+        return;
+    }
+    const std::string line = document_.LineAt(list_.SelectedIndex());
+    if (vemo::GetAreaKind(line) == vemo::AreaKind::Poly)
+        RewriteSelectedLine(vemo::PolyAreaLine(vemo::PolygonCoordsText(points), vemo::ReadHref(line), vemo::ReadAlt(line)));
+}
+
+void AreaEditor::RewriteSelectedLine(const std::string &line)
+{
+    const int index = list_.SelectedIndex();
+    if (line != document_.LineAt(index))
+        document_.ReplaceLine(index, line);
 }
 
 void AreaEditor::PutAreaLine(const std::string &line)
 {
-    const int selected = list_.SelectedIndex();
-    int index = selected;
-    if (editMode_ && selected >= 0) {
-        document_.ReplaceLine(selected, line);
+    const bool isNew = edited_.IsNew();
+    const int edited = edited_.Line();
+    EndEdit();
+    int index = edited;
+    if (!isNew) {
+        if (index < 0)
+            return;
+        document_.ReplaceLine(index, line);
+    } else if (vemo::GetAreaKind(line) == vemo::AreaKind::Default) {
+        // A map keeps at most one default area, whatever undo and redo did while the dialog was open.
+        const std::vector<std::string> &lines = document_.Lines();
+        const auto existing = std::find_if(lines.begin() + std::min<std::size_t>(2, lines.size()), lines.end(),
+                                           [](const std::string &each) {
+                                               return vemo::GetAreaKind(each) == vemo::AreaKind::Default;
+                                           });
+        if (existing != lines.end()) {
+            index = static_cast<int>(existing - lines.begin());
+            document_.ReplaceLine(index, line);
+        } else {
+            // A new default area goes last, after every other area, which it would hide.
+            index = std::max(document_.LineCount() - 1, 0);
+            document_.InsertLine(index, line);
+        }
     } else {
-        // A new default area goes last, after every other area, which it would hide.
-        const bool defaultArea = vemo::GetAreaKind(line) == vemo::AreaKind::Default;
-        index = defaultArea ? std::max(document_.LineCount() - 1, 0) : vemo::NewAreaLineIndex(document_.Lines());
+        index = vemo::NewAreaLineIndex(document_.Lines());
         document_.InsertLine(index, line);
     }
     list_.SelectLine(index);
+    ShowSelectedArea();
 }
 
-void AreaEditor::Cancel()
+void AreaEditor::EndEdit()
 {
-    // A new area that was given up disappears. A line being edited is shown again as it stands,
-    // whatever was typed or switched since.
-    if (editMode_)
-        ShowSelectedArea();
-    else
-        view_.ClearShape();
+    edited_.End();
+    view_.ClearShape();
+    AllowRectangleDrawing();
+    ShowSelectedArea();
 }
 
-void AreaEditor::CancelEditOfChangedLine()
+void AreaEditor::FollowDocument()
 {
-    AreaDialog *dialog = OpenDialog();
-    if (!dialog || !editMode_)
+    if (edited_.Active()) {
+        // An undo or redo took the edited line away or rewrote it: nothing is left to set.
+        if (edited_.LineChanged()) {
+            if (AreaDialog *dialog = OpenDialog())
+                dialog->Cancel();
+        }
         return;
-    if (!editedLine_.isValid() || document_.LineAt(editedLine_.row()) != editedText_)
-        dialog->Cancel();
+    }
+    if (!drawing_)
+        ShowSelectedArea();
 }
 
 AreaDialog *AreaEditor::OpenDialog() const
@@ -245,7 +511,10 @@ AreaDialog *AreaEditor::OpenDialog() const
 void AreaEditor::Abandon()
 {
     // A dialog left open would otherwise write into the next map, or into none.
+    edited_.End();
+    drawing_ = false;
     for (AreaDialog *dialog : Dialogs())
         dialog->hide();
     view_.ClearShape();
+    AllowRectangleDrawing();
 }

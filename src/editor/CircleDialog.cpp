@@ -7,11 +7,10 @@
 #include "core/MapLines.h"
 #include "desktop/LocalText.h"
 #include "editor/RectangleDialog.h"
-#include "editor/ViewWindow.h"
 
-CircleDialog::CircleDialog(RectangleDialog &rectangle, ViewWindow &view, MapDocument &document, QWidget &standIn,
-                           bool japanese)
-    : AreaDialog(view, document, standIn, japanese, "Circle Setting", "Rect"), rectangle_(rectangle)
+CircleDialog::CircleDialog(RectangleDialog &rectangle, EditedArea &area, ViewWindow &view, MapDocument &document,
+                           QWidget &standIn, bool japanese)
+    : AreaDialog(area, view, document, standIn, japanese, "Circle Setting", "Rect"), rectangle_(rectangle)
 {
     rectangle_.circle_ = this;
     auto *center = new QGroupBox(QStringLiteral(" Center "), this);
@@ -30,27 +29,40 @@ void CircleDialog::ShowCircle(const vemo::CircleArea &circle)
     radiusField->setText(QString::number(circle.r));
 }
 
+void CircleDialog::ShowTexts(const std::vector<std::string> &texts)
+{
+    QLineEdit *fields[] = {xField, yField, radiusField};
+    for (std::size_t index = 0; index < std::size(fields); ++index)
+        fields[index]->setText(index < texts.size() ? Text(texts[index]) : QString());
+}
+
+void CircleDialog::ShowRegion()
+{
+    ShowCircle(vemo::CircleFromSquare(area_.Box()));
+}
+
+bool CircleDialog::ReadyToSet()
+{
+    RequireWholeNumbers({xField, yField, radiusField});
+    return true;
+}
+
 std::string CircleDialog::AreaLine() const
 {
     return vemo::CircleAreaLine(CoordinateValue(xField), CoordinateValue(yField), CoordinateValue(radiusField),
                                 linkField->Stored(), altField->Stored());
 }
 
-void CircleDialog::MoveShape()
+void CircleDialog::TakeTypedRegion()
 {
-    const vemo::Box box
-        = vemo::TypedCircleBox(Bytes(xField->text()), Bytes(yField->text()), Bytes(radiusField->text()));
-    view_.SetShapeBox(box);
-}
-
-void CircleDialog::ShowShape(const vemo::Box &box)
-{
-    ShowCircle(vemo::CircleFromSquare(box));
+    area_.SetBox(vemo::TypedCircleBox(Bytes(xField->text()), Bytes(yField->text()), Bytes(radiusField->text())),
+                 EditedArea::Source::Typing);
 }
 
 void CircleDialog::SwitchKind()
 {
-    rectangle_.ShowCorners(vemo::CornersFromBox(view_.ShapeBox()));
-    view_.shape->SetShapeKind(Shape::Kind::Rectangle);
+    rectangle_.ShowCorners(vemo::CornersFromBox(area_.Box()));
+    area_.SetKind(EditedArea::Kind::Rectangle);
+    area_.SetBox(area_.Box(), EditedArea::Source::Editor);
     SwitchTo(&rectangle_);
 }

@@ -3,13 +3,17 @@
 #include "core/AreaGeometry.h"
 #include "editor/AreaDialog.h"
 
+#include <string>
+#include <vector>
+
 class RectangleDialog;
 
 class CircleDialog : public AreaDialog {
     Q_OBJECT
 public:
     // The rectangle dialog is the one a region is switched to and from.
-    CircleDialog(RectangleDialog &rectangle, ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese);
+    CircleDialog(RectangleDialog &rectangle, EditedArea &area, ViewWindow &view, MapDocument &document,
+                 QWidget &standIn, bool japanese);
 
     QLineEdit *xField = nullptr;
     QLineEdit *yField = nullptr;
@@ -17,15 +21,18 @@ public:
 
     // Writes the centre and radius into the coordinate fields as decimal numbers.
     void ShowCircle(const vemo::CircleArea &circle);
+    // Writes texts read from a line into the fields as they stand; a missing one leaves its field
+    // empty.
+    void ShowTexts(const std::vector<std::string> &texts);
+    void ShowRegion() override;
 
     // Rect: the circle's bounding square becomes the rectangle, handed over to the rectangle dialog.
     void SwitchKind() override;
 
 protected:
     std::string AreaLine() const override;
-    void MoveShape() override;
-    void ShowShape(const vemo::Box &box) override;
-    std::optional<Shape::Kind> Kind() const override { return Shape::Kind::Circle; }
+    bool ReadyToSet() override;
+    void TakeTypedRegion() override;
 
 private:
     RectangleDialog &rectangle_;

@@ -14,12 +14,13 @@ constexpr UiText kExplanation{"ほかのどの領域にも当たらないクリ�
 
 } // namespace
 
-DefaultAreaDialog::DefaultAreaDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese)
-    : AreaDialog(view, document, standIn, japanese, "Default Area Setting", nullptr)
+DefaultAreaDialog::DefaultAreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn,
+                                     bool japanese)
+    : AreaDialog(area, view, document, standIn, japanese, "Default Area Setting", nullptr)
 {
-    auto *area = new QGroupBox(QStringLiteral(" Area "), this);
-    area->setGeometry(8, 4, 391, 52);
-    auto *explanation = new QLabel(kExplanation.In(japanese), area);
+    auto *group = new QGroupBox(QStringLiteral(" Area "), this);
+    group->setGeometry(8, 4, 391, 52);
+    auto *explanation = new QLabel(kExplanation.In(japanese), group);
     explanation->setGeometry(10, 20, 371, 22);
     explanation->setFont(ProportionalUiFont(japanese));
 }

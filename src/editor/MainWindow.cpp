@@ -129,9 +129,10 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     // The drawing hint stays until the polygon is closed or given up.
     connect(&view_, &ViewWindow::PolygonDrawn, statusBar(), &QStatusBar::clearMessage);
     connect(&view_, &ViewWindow::PolygonDrawingAbandoned, statusBar(), &QStatusBar::clearMessage);
-    // A finding chosen selects its line, as a click on it would.
+    // A finding chosen selects its line, as a click on it would; not while an area is under edit.
     connect(checkWindow_.get(), &MapCheckWindow::LineChosen, this, [this](int line) {
-        lineList->setCurrentRow(line);
+        if (!areas_->SelectLine(line))
+            return;
         raise();
         activateWindow();
     });
@@ -141,10 +142,13 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     // double click opens it for editing.
     connect(&document_, &MapDocument::Changed, this,
             [this] { view_.ShowMapAreas(document_.Lines(), document_.Codec()); });
-    connect(&view_, &ViewWindow::AreaClicked, this, [this](int line) { lineList->setCurrentRow(line); });
-    connect(&view_, &ViewWindow::AreaDoubleClicked, this, [this](int line) {
-        lineList->setCurrentRow(line);
-        Guarded(&MainWindow::EditSelectedLine);
+    // While an area is under edit, the area editor refuses both and says why.
+    connect(&view_, &ViewWindow::AreaClicked, this, [this](int line) { areas_->SelectLine(line); });
+    connect(&view_, &ViewWindow::AreaDoubleClicked, this,
+            [this](int line) { RunGuarded(this, [&] { areas_->OpenLine(line); }); });
+    connect(areas_.get(), &AreaEditor::Hint, this, [this](const QString &text) {
+        statusBar()->showMessage(text, kReportMilliseconds);
+        view_.ShowHint(text);
     });
     // A picture dropped on either window opens as Open Graphic opens it.
     auto *drops = new PictureDropTarget(this);
@@ -452,8 +456,9 @@ bool MainWindow::CloseMap()
             MessageDlg(asker, MessageKind::Warning, kRegionNotSet.In(environment_.japanese), buttons);
         if (answer == MessageButton::Cancel)
             return false;
-        if (answer == MessageButton::Yes)
-            dialog->Set();
+        // A Set that the dialog refused leaves the map open, with the edit where it was.
+        if (answer == MessageButton::Yes && !dialog->Set())
+            return false;
     }
     if (document_.Modified()) {
         const MessageButton answer =

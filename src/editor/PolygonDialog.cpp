@@ -8,7 +8,6 @@
 #include "desktop/LocalText.h"
 #include "desktop/MessageDialogs.h"
 #include "desktop/UiText.h"
-#include "editor/ViewWindow.h"
 
 namespace {
 
@@ -18,22 +17,30 @@ constexpr UiText kNotANumber{"多角形の座標 '%1' は整数ではありま�
 
 } // namespace
 
-PolygonDialog::PolygonDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese)
-    : AreaDialog(view, document, standIn, japanese, "Polygon Setting", nullptr), japanese_(japanese)
+PolygonDialog::PolygonDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn,
+                             bool japanese)
+    : AreaDialog(area, view, document, standIn, japanese, "Polygon Setting", nullptr)
 {
     auto *points = new QGroupBox(QStringLiteral(" Points "), this);
     points->setGeometry(8, 4, 391, 52);
     pointsField = new QLineEdit(points);
     pointsField->setGeometry(10, 20, 371, 22);
     FollowTyping(pointsField);
-    // Typing moves the polygon, and a drag in the view writes its vertices here.
-    connect(&view_, &ViewWindow::PolygonChanged, this,
-            [this](const std::vector<vemo::Point> &points) { ShowPoints(points); });
 }
 
 void PolygonDialog::ShowPoints(const std::vector<vemo::Point> &points)
 {
     pointsField->setText(Text(vemo::PolygonCoordsText(points)));
+}
+
+void PolygonDialog::ShowText(const std::string &coords)
+{
+    pointsField->setText(Text(coords));
+}
+
+void PolygonDialog::ShowRegion()
+{
+    ShowPoints(area_.Points());
 }
 
 std::string PolygonDialog::AreaLine() const
@@ -57,11 +64,11 @@ bool PolygonDialog::ReadyToSet()
     return false;
 }
 
-void PolygonDialog::MoveShape()
+void PolygonDialog::TakeTypedRegion()
 {
     // Unfinished typing leaves the polygon where it is.
     try {
-        view_.SetPolygonPoints(vemo::ReadPolygonPoints(Bytes(pointsField->text())));
+        area_.SetPoints(vemo::ReadPolygonPoints(Bytes(pointsField->text())), EditedArea::Source::Typing);
     } catch (const vemo::ConvertError &) {
     } catch (const vemo::PolygonError &) {
     }

@@ -9,19 +9,19 @@
 class PolygonDialog : public AreaDialog {
     Q_OBJECT
 public:
-    PolygonDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese);
+    PolygonDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese);
 
     QLineEdit *pointsField = nullptr;
 
     // Writes the vertices into the points field.
     void ShowPoints(const std::vector<vemo::Point> &points);
+    // Writes a coordinates text read from a line into the points field as it stands.
+    void ShowText(const std::string &coords);
+    void ShowRegion() override;
 
 protected:
     std::string AreaLine() const override;
     // The points must read as numbers, in pairs, at least three of them.
     bool ReadyToSet() override;
-    void MoveShape() override;
-
-private:
-    bool japanese_;
+    void TakeTypedRegion() override;
 };

@@ -8,10 +8,10 @@
 #include "desktop/LocalText.h"
 #include "editor/CircleDialog.h"
 #include "editor/MapDocument.h"
-#include "editor/ViewWindow.h"
 
-RectangleDialog::RectangleDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese)
-    : AreaDialog(view, document, standIn, japanese, "Rect Setting", "Circle")
+RectangleDialog::RectangleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn,
+                                 bool japanese)
+    : AreaDialog(area, view, document, standIn, japanese, "Rect Setting", "Circle")
 {
     auto *from = new QGroupBox(QStringLiteral(" From "), this);
     from->setGeometry(8, 4, 193, 52);
@@ -31,30 +31,43 @@ void RectangleDialog::ShowCorners(const vemo::RectCorners &corners)
     y1Field->setText(QString::number(corners.y1));
 }
 
+void RectangleDialog::ShowTexts(const std::vector<std::string> &texts)
+{
+    QLineEdit *fields[] = {x0Field, y0Field, x1Field, y1Field};
+    for (std::size_t index = 0; index < std::size(fields); ++index)
+        fields[index]->setText(index < texts.size() ? Text(texts[index]) : QString());
+}
+
+void RectangleDialog::ShowRegion()
+{
+    ShowCorners(vemo::CornersFromBox(area_.Box()));
+}
+
+bool RectangleDialog::ReadyToSet()
+{
+    RequireWholeNumbers({x0Field, y0Field, x1Field, y1Field});
+    return true;
+}
+
 std::string RectangleDialog::AreaLine() const
 {
     return vemo::RectAreaLine(CoordinateValue(x0Field), CoordinateValue(y0Field), CoordinateValue(x1Field),
                               CoordinateValue(y1Field), linkField->Stored(), altField->Stored());
 }
 
-void RectangleDialog::MoveShape()
+void RectangleDialog::TakeTypedRegion()
 {
-    const vemo::Box box = vemo::TypedRectBox(Bytes(x0Field->text()), Bytes(y0Field->text()), Bytes(x1Field->text()),
-                                             Bytes(y1Field->text()));
-    view_.SetShapeBox(box);
-}
-
-void RectangleDialog::ShowShape(const vemo::Box &box)
-{
-    ShowCorners(vemo::CornersFromBox(box));
+    area_.SetBox(vemo::TypedRectBox(Bytes(x0Field->text()), Bytes(y0Field->text()), Bytes(x1Field->text()),
+                                    Bytes(y1Field->text())),
+                 EditedArea::Source::Typing);
 }
 
 void RectangleDialog::SwitchKind()
 {
-    const vemo::Box square = vemo::SquaredBox(view_.ShapeBox());
-    view_.SetShapeBox(square);
+    const vemo::Box square = vemo::SquaredBox(area_.Box());
     circle_->ShowCircle(vemo::CircleFromRectSquare(square));
-    view_.shape->SetShapeKind(Shape::Kind::Circle);
+    area_.SetKind(EditedArea::Kind::Circle);
+    area_.SetBox(square, EditedArea::Source::Editor);
     // Marked changed although the list is not, so that closing now still asks about the map.
     document_.MarkModified();
     SwitchTo(circle_);

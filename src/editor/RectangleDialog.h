@@ -3,12 +3,15 @@
 #include "core/AreaGeometry.h"
 #include "editor/AreaDialog.h"
 
+#include <string>
+#include <vector>
+
 class CircleDialog;
 
 class RectangleDialog : public AreaDialog {
     Q_OBJECT
 public:
-    RectangleDialog(ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese);
+    RectangleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese);
 
     QLineEdit *x0Field = nullptr;
     QLineEdit *y0Field = nullptr;
@@ -17,6 +20,10 @@ public:
 
     // Writes the corners into the coordinate fields as decimal numbers.
     void ShowCorners(const vemo::RectCorners &corners);
+    // Writes texts read from a line into the fields as they stand, for the user to mend what
+    // does not read; a missing one leaves its field empty.
+    void ShowTexts(const std::vector<std::string> &texts);
+    void ShowRegion() override;
 
     // Circle: turns the rectangle into the largest circle at its top-left corner and hands
     // over to the circle dialog.
@@ -24,9 +31,8 @@ public:
 
 protected:
     std::string AreaLine() const override;
-    void MoveShape() override;
-    void ShowShape(const vemo::Box &box) override;
-    std::optional<Shape::Kind> Kind() const override { return Shape::Kind::Rectangle; }
+    bool ReadyToSet() override;
+    void TakeTypedRegion() override;
 
 private:
     // The circle dialog, which makes itself known when it is made.

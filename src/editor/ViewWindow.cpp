@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QRubberBand>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -48,6 +49,10 @@ constexpr int kAutoScrollIntervalMs = 30;
 constexpr int kWheelNotch = 120;
 // Picture pixels an arrow key moves the shape by with Shift held, against 1 without.
 constexpr int kLargeNudge = 10;
+// A press on the bare picture must be dragged this far (display pixels) to mark out a rectangle;
+// less is a click.
+constexpr int kLeastRectangleDrag = 4;
+constexpr int kHintMilliseconds = 5000;
 
 QLabel *NewPanel(QWidget *bar, QFrame::Shadow bevel, const char *designText)
 {
@@ -116,6 +121,7 @@ ViewWindow::ViewWindow(QWidget *parent)
     connect(polygon, &PolygonFrame::PolygonDrawn, this, &ViewWindow::PolygonDrawn);
     connect(polygon, &PolygonFrame::DrawingAbandoned, this, &ViewWindow::PolygonDrawingAbandoned);
     connect(polygon, &PolygonFrame::PolygonChanged, this, &ViewWindow::PolygonChanged);
+    connect(polygon, &PolygonFrame::InsideDoubleClicked, this, &ViewWindow::ShapeDoubleClicked);
     picture->installEventFilter(this);
 
     // The bar is laid out by hand: a layout would widen the window past a picture narrower
@@ -136,6 +142,15 @@ ViewWindow::ViewWindow(QWidget *parent)
     auto changeShape = [this] { RunGuarded(this, [this] { ChangeShape(); }); };
     connect(resizeFrame, &ResizeFrame::OnMouseUp, this, changeShape);
     connect(resizeFrame, &ResizeFrame::OnHandleMouseUp, this, changeShape);
+    connect(resizeFrame, &ResizeFrame::OnDblClick, this, &ViewWindow::ShapeDoubleClicked);
+
+    rubberBand_ = new QRubberBand(QRubberBand::Rectangle, picture);
+    hint_ = new QLabel(statusBar_);
+    hint_->setAutoFillBackground(true);
+    hint_->hide();
+    hintTimer_.setSingleShot(true);
+    hintTimer_.setInterval(kHintMilliseconds);
+    connect(&hintTimer_, &QTimer::timeout, hint_, &QWidget::hide);
 
     autoScroll_.setInterval(kAutoScrollIntervalMs);
     connect(&autoScroll_, &QTimer::timeout, this, &ViewWindow::AutoScrollStep);
@@ -319,7 +334,23 @@ vemo::Box ViewWindow::ShapeBox() const
     const QRect shown = shape->geometry();
     if (shown == shownGeometry_)
         return shapeBox_;
-    return vemo::ToPictureBox({shown.x(), shown.y(), shown.width(), shown.height()}, Zoom());
+    const QRect &before = shownGeometry_;
+    return vemo::DraggedBox(shapeBox_, {before.x(), before.y(), before.width(), before.height()},
+                            {shown.x(), shown.y(), shown.width(), shown.height()}, Zoom());
+}
+
+void ViewWindow::ShowHint(const QString &text)
+{
+    hint_->setText(text);
+    hint_->setGeometry(0, 0, statusBar_->width(), statusBar_->height());
+    hint_->show();
+    hint_->raise();
+    hintTimer_.start();
+}
+
+QString ViewWindow::Hint() const
+{
+    return hint_->isVisible() ? hint_->text() : QString();
 }
 
 void ViewWindow::PlaceShape(const vemo::Box &box)
@@ -490,6 +521,42 @@ void ViewWindow::FollowAreaClicks(const QMouseEvent &mouse)
     }
 }
 
+bool ViewWindow::FollowRectangleDrag(const QMouseEvent &mouse)
+{
+    const QPoint at = mouse.position().toPoint();
+    switch (mouse.type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse.button() != Qt::LeftButton || !rectangleDrawing_ || AreaLineAt(at) >= 0)
+            return false;
+        rubberBandFrom_ = at;
+        rubberBand_->setGeometry(QRect(at, QSize()));
+        rubberBand_->show();
+        return false;
+    case QEvent::MouseMove:
+        if (!rubberBand_->isVisible())
+            return false;
+        rubberBand_->setGeometry(QRect(rubberBandFrom_, at).normalized().intersected(picture->rect()));
+        return true;
+    case QEvent::MouseButtonRelease: {
+        if (!rubberBand_->isVisible() || mouse.button() != Qt::LeftButton)
+            return false;
+        rubberBand_->hide();
+        const QRect marked = QRect(rubberBandFrom_, at).normalized().intersected(picture->rect());
+        if (marked.width() < kLeastRectangleDrag && marked.height() < kLeastRectangleDrag)
+            return false;
+        // Every picture pixel the band touches is in the rectangle.
+        const int left = vemo::PicturePixel(marked.left(), Zoom());
+        const int top = vemo::PicturePixel(marked.top(), Zoom());
+        const int right = vemo::PicturePixel(marked.right(), Zoom());
+        const int bottom = vemo::PicturePixel(marked.bottom(), Zoom());
+        emit RectangleDragged({left, top, right - left + 1, bottom - top + 1});
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 void ViewWindow::ChangeShape()
 {
     // The drag left the shape at display bounds: from now on they are the picture box it shows.
@@ -570,12 +637,15 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == picture) {
         // Only presses on the bare picture come here: the shape's cover and the handles lie above.
         const QEvent::Type type = event->type();
+        bool taken = false;
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
-            || type == QEvent::MouseButtonDblClick) {
+            || type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
-            RunGuarded(this, [&] { FollowAreaClicks(*mouse); });
+            RunGuarded(this, [&] { taken = FollowRectangleDrag(*mouse); });
+            if (!taken && type != QEvent::MouseMove)
+                RunGuarded(this, [&] { FollowAreaClicks(*mouse); });
         }
-        return false;
+        return taken;
     }
     if (watched != windowHandle())
         return false;
@@ -591,6 +661,7 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::MouseButtonRelease:
         autoScroll_.stop();
+        emit BroughtToFront();
         return false;
     case QEvent::Leave:
         ShowHoveredArea(-1);

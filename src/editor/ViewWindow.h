@@ -21,6 +21,7 @@ class PolygonFrame;
 class QKeyEvent;
 class QLabel;
 class QMouseEvent;
+class QRubberBand;
 class QScrollArea;
 class ResizeFrame;
 class TextCodec;
@@ -71,7 +72,8 @@ public:
     // The part of the picture that is scrolled into sight, in picture pixels.
     vemo::Box VisiblePart() const;
 
-    // The shape's bounds in picture pixels, whatever the zoom.
+    // The shape's bounds in picture pixels, whatever the zoom. After a drag, only the edges the
+    // drag moved are read back from the display.
     vemo::Box ShapeBox() const;
     // Moves and sizes the shape, and its cover and handles while the frame holds it, and
     // scrolls it into sight.
@@ -105,6 +107,13 @@ public:
     // Takes the shape's box from where a drag left it, squares a circle, and reports the box.
     void ChangeShape();
 
+    // Whether a press and drag on the bare picture draws a new rectangle: only while no area is
+    // being made or edited.
+    void SetRectangleDrawing(bool allowed) { rectangleDrawing_ = allowed; }
+    // Shows a short hint over the left of the status bar for a few seconds.
+    void ShowHint(const QString &text);
+    QString Hint() const;
+
 signals:
     // The shape was let go at box (picture pixels), or its box was taken up for its dialog.
     void ShapeChanged(Shape::Kind kind, const vemo::Box &box);
@@ -115,6 +124,12 @@ signals:
     // takes it.
     void AreaClicked(int line);
     void AreaDoubleClicked(int line);
+    // The shape held by the frame was double-clicked.
+    void ShapeDoubleClicked();
+    // The window was clicked, which brings it to the front.
+    void BroughtToFront();
+    // A press and drag on the bare picture marked out this box (picture pixels) for a new rectangle.
+    void RectangleDragged(const vemo::Box &box);
     // A new polygon was closed with these vertices, and is now being edited; or it was given up.
     void PolygonDrawn(const std::vector<vemo::Point> &points);
     void PolygonDrawingAbandoned();
@@ -154,6 +169,9 @@ private:
     int AreaLineAt(QPoint onPicture) const;
     // Turns the picture's own presses, releases and double clicks into clicks on areas.
     void FollowAreaClicks(const QMouseEvent &mouse);
+    // Follows a press and drag on the bare picture with a rubber band; true when the event was
+    // part of one.
+    bool FollowRectangleDrag(const QMouseEvent &mouse);
     // Shows the link and ALT of the area line under the mouse in panel 1, or, for -1, the
     // picture's kind and size again.
     void ShowHoveredArea(int line);
@@ -168,6 +186,12 @@ private:
     // that differs was set by a drag, and is read back at the zoom.
     vemo::Box shapeBox_;
     QRect shownGeometry_;
+
+    bool rectangleDrawing_ = false;
+    QRubberBand *rubberBand_ = nullptr;
+    QPoint rubberBandFrom_; // on the picture control, while a new rectangle is being marked out
+    QLabel *hint_ = nullptr;
+    QTimer hintTimer_;
 
     QTimer autoScroll_;
     QPoint autoScrollStep_;

@@ -234,6 +234,8 @@ void PolygonFrame::mouseDoubleClickEvent(QMouseEvent *event)
         event->ignore();
     } else if (hit.part == Part::Edge && event->button() == Qt::LeftButton) {
         InsertVertex(at, hit.index);
+    } else if (hit.part == Part::Inside && event->button() == Qt::LeftButton) {
+        emit InsideDoubleClicked();
     }
 }
 

@@ -30,8 +30,8 @@ class PictureBox;
 // Editing: the hatched polygon with a handle on each vertex. Dragging a handle moves its vertex,
 //   dragging the polygon elsewhere moves all of it, always within the picture. A press on a handle
 //   selects its vertex, which Delete or Backspace removes while more than three are left; a double
-//   click on an edge puts a vertex there. Each finished change is reported by PolygonChanged. A
-//   press away from the polygon is left to the picture beneath.
+//   click on an edge puts a vertex there, and one inside is reported. Each finished change is
+//   reported by PolygonChanged. A press away from the polygon is left to the picture beneath.
 // While Drawing or Editing the frame holds the keyboard focus, for Enter, Esc and Delete.
 class PolygonFrame : public QWidget {
     Q_OBJECT
@@ -70,6 +70,8 @@ signals:
     void DrawingAbandoned();
     // The user finished moving a vertex or the polygon, or put in or took out a vertex.
     void PolygonChanged(std::vector<vemo::Point> points);
+    // The user double-clicked inside the polygon being edited, away from its edges and handles.
+    void InsideDoubleClicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

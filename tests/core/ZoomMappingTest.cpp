@@ -58,5 +58,43 @@ TEST(ZoomMapping, DisplayPixelsAndPicturePixels)
         EXPECT_EQ(PicturePixel(display, zoom), picture) << display << " at " << zoom;
 }
 
+TEST(ZoomMapping, ADragRoundsOnlyWhatItMoved)
+{
+    const Box boxes[] = {{100, 70, 61, 61}, {7, 3, 50, 49}, {0, 0, 1, 1}};
+    // Display edges moved by a drag: left, top, right, bottom (0 where the drag left the edge).
+    struct Drag { int left, top, right, bottom; };
+    const Drag resizes[] = {{5, 0, 0, 0}, {0, -3, 0, 0}, {0, 0, 7, 0}, {0, 0, 0, -2}, {4, 4, 0, 0}, {0, 0, 9, 9}};
+    for (const double zoom : {0.25, 0.33, 0.5, 2.0, 8.0}) {
+        for (const Box &box : boxes) {
+            SCOPED_TRACE(testing::Message() << zoom << " " << box.left << "," << box.top);
+            const Box shown = ToDisplayBox(box, zoom);
+            // A move keeps the size whatever the rounding, and moves by whole picture pixels.
+            for (const auto &[dx, dy] : {std::pair{1, 0}, std::pair{0, -1}, std::pair{13, 7}, std::pair{-5, 3}}) {
+                const Box moved = DraggedBox(box, shown, {shown.left + dx, shown.top + dy, shown.width, shown.height}, zoom);
+                EXPECT_EQ(moved.width, box.width);
+                EXPECT_EQ(moved.height, box.height);
+                EXPECT_NEAR(moved.left - box.left, dx / zoom, 0.5 + 1e-9);
+            }
+            EXPECT_EQ(DraggedBox(box, shown, shown, zoom), box);
+            // A resize keeps every edge it did not move.
+            for (const Drag &drag : resizes) {
+                const Box after{shown.left + drag.left, shown.top + drag.top,
+                                shown.width - drag.left + drag.right, shown.height - drag.top + drag.bottom};
+                if (after.width <= 0 || after.height <= 0 || box.width == 1)
+                    continue; // a box turned inside out, or cut below one pixel, keeps no edges
+                const Box resized = DraggedBox(box, shown, after, zoom);
+                if (drag.left == 0)
+                    EXPECT_EQ(resized.left, box.left);
+                if (drag.top == 0)
+                    EXPECT_EQ(resized.top, box.top);
+                if (drag.right == 0)
+                    EXPECT_EQ(resized.left + resized.width, box.left + box.width);
+                if (drag.bottom == 0)
+                    EXPECT_EQ(resized.top + resized.height, box.top + box.height);
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace vemo

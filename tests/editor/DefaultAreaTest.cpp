@@ -39,7 +39,7 @@ TEST_F(DefaultAreaTest, StaysTheOneLastAreaWhateverIsAddedOrMoved)
     SelectLine(2);
     Main().newDefaultAreaAction->trigger();
     ASSERT_TRUE(Default().isVisible());
-    EXPECT_TRUE(Main().Areas().EditMode());
+    EXPECT_TRUE(EditingALine());
     EXPECT_EQ(Default().altField->text(), "Rest \"of\" it");
     Type(Default().linkField, "other.htm");
     Default().setButton->click();

@@ -119,7 +119,7 @@ TEST_F(MapListMouseTest, ClickDoubleClickAndContextMenuOnALine)
 
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onArea);
     EXPECT_TRUE(Rect().isVisible());
-    EXPECT_TRUE(Main().Areas().EditMode());
+    EXPECT_TRUE(EditingALine());
     Rect().cancelButton->click();
 
     QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, onArea, list->viewport()->mapToGlobal(onArea));

@@ -42,7 +42,8 @@ TEST_F(PolygonAreaTest, DrawnSetClickedAndRetyped)
     Polygon().setButton->click();
     const QString line = "<AREA SHAPE=\"POLY\" COORDS=\"" + kUCoords + "\" HREF=\"u.htm\" ALT=\"\">";
     EXPECT_EQ(ListLines().mid(2), (QStringList{line, "</MAP>"}));
-    EXPECT_EQ(View().polygon->CurrentMode(), PolygonFrame::Mode::Shown);
+    // The set polygon stays selected, ready to be dragged.
+    EXPECT_EQ(View().polygon->CurrentMode(), PolygonFrame::Mode::Editing);
 
     // The notch is no part of it; an arm is, and a double click there opens it.
     SelectLine(0);
@@ -52,7 +53,7 @@ TEST_F(PolygonAreaTest, DrawnSetClickedAndRetyped)
     EXPECT_EQ(Main().lineList->SelectedIndex(), 2);
     QTest::mouseDClick(ViewHandle(), Qt::LeftButton, {}, InWindow({30, 50}));
     ASSERT_TRUE(Polygon().isVisible());
-    EXPECT_TRUE(Main().Areas().EditMode());
+    EXPECT_TRUE(EditingALine());
     EXPECT_EQ(View().polygon->CurrentMode(), PolygonFrame::Mode::Editing);
 
     // Typing moves the polygon; unfinished typing leaves it; points that make no polygon are refused.

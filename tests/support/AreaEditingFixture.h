@@ -11,8 +11,10 @@
 #include "TestPictures.h"
 #include "editor/AreaEditor.h"
 #include "editor/CircleDialog.h"
+#include "editor/MapDocument.h"
 #include "editor/RectangleDialog.h"
 #include "resizeframe/ResizeFrame.h"
+#include "widgets/PictureBox.h"
 
 class AreaEditingFixture : public EditorFixture {
 protected:
@@ -45,6 +47,8 @@ protected:
     CircleDialog &Circ() { return Main().Areas().Circle(); }
     QRect ShapeBounds() { return View().shape->geometry(); }
     bool ShapeAttached() { return !View().resizeFrame->Covers().isEmpty(); }
+    // An existing line is open in its dialog, so that Set rewrites it.
+    bool EditingALine() { return Main().Areas().Edited().Active() && !Main().Areas().Edited().IsNew(); }
 
     static QStringList Texts(std::initializer_list<QLineEdit *> fields)
     {
@@ -75,4 +79,18 @@ protected:
     }
 
     QWindow *ViewHandle() { return View().windowHandle(); }
+    // The middle of a picture pixel, in the view window's coordinates, at the view's zoom.
+    QPoint InView(QPoint pixel)
+    {
+        const double zoom = View().Zoom();
+        return View().picture->mapTo(&View(), QPoint(int((pixel.x() + 0.5) * zoom), int((pixel.y() + 0.5) * zoom)));
+    }
+    // The map's lines as text.
+    QStringList Lines()
+    {
+        QStringList lines;
+        for (const std::string &line : editor->Document().Lines())
+            lines << QString::fromStdString(line);
+        return lines;
+    }
 };
