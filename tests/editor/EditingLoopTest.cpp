@@ -71,6 +71,23 @@ TEST_F(EditingLoopTest, AnotherAreaPickedWhileEditingIsRefusedAndSetWritesTheOpe
     }
 }
 
+TEST_F(EditingLoopTest, AnUndoMidwayThatMovesTheOpenedLineLeavesSetOnIt)
+{
+    OpenTwoAreas();
+    SelectLine(2);
+    Main().DeleteSelectedLine();
+    SelectLine(2);
+    Main().EditSelectedLine();
+    ASSERT_TRUE(Circ().isVisible());
+    Type(Circ().altField, "Changed");
+    // The deleted rectangle comes back above the circle being edited.
+    Main().undoAction->trigger();
+    ASSERT_TRUE(Circ().isVisible());
+    Circ().setButton->click();
+    EXPECT_EQ(Lines(), (QStringList{kImage, kMapStart, kRect,
+                                    R"(<AREA SHAPE="CIRCLE" COORDS="150,100,20" HREF="c.htm" ALT="Changed">)", "</MAP>"}));
+}
+
 TEST_F(EditingLoopTest, ASetThatIsRefusedKeepsTheMapOpenOnClose)
 {
     OpenMapWithAreas({R"(<AREA SHAPE="POLY" COORDS="10,10,50,10,50" HREF="p.htm" ALT="P">)"});
