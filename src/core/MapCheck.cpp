@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <tuple>
 
 namespace vemo {
 
@@ -138,9 +139,143 @@ bool IsBadMapName(const std::string &name)
     return name.empty() || name.find_first_of(" \t\n\f\r") != std::string::npos;
 }
 
+// For each region, the earliest earlier region with the same shape and coordinates, or none.
+std::vector<std::optional<std::size_t>> EarliestSameByPairs(const std::vector<Region> &regions)
+{
+    std::vector<std::optional<std::size_t>> same(regions.size());
+    for (std::size_t later = 0; later < regions.size(); ++later) {
+        for (std::size_t earlier = 0; earlier < later && !same[later]; ++earlier) {
+            if (regions[earlier].kind == regions[later].kind && regions[earlier].coords == regions[later].coords)
+                same[later] = earlier;
+        }
+    }
+    return same;
+}
+
+// For each region, the earliest earlier region it lies within, or none.
+std::vector<std::optional<std::size_t>> EarliestCoverByPairs(const std::vector<Region> &regions)
+{
+    std::vector<std::optional<std::size_t>> cover(regions.size());
+    for (std::size_t later = 0; later < regions.size(); ++later) {
+        for (std::size_t earlier = 0; earlier < later && !cover[later]; ++earlier) {
+            if (LiesWithin(regions[later], regions[earlier]))
+                cover[later] = earlier;
+        }
+    }
+    return cover;
+}
+
+// EarliestSameByPairs by sorting: equal shapes end up side by side, the earliest first.
+std::vector<std::optional<std::size_t>> EarliestSameBySorting(const std::vector<Region> &regions)
+{
+    std::vector<std::size_t> order(regions.size());
+    for (std::size_t index = 0; index < order.size(); ++index)
+        order[index] = index;
+    auto sameShape = [&](std::size_t a, std::size_t b) {
+        return regions[a].kind == regions[b].kind && regions[a].coords == regions[b].coords;
+    };
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (regions[a].kind != regions[b].kind)
+            return regions[a].kind < regions[b].kind;
+        if (regions[a].coords != regions[b].coords)
+            return regions[a].coords < regions[b].coords;
+        return a < b;
+    });
+    std::vector<std::optional<std::size_t>> same(regions.size());
+    for (std::size_t at = 1; at < order.size(); ++at) {
+        if (sameShape(order[at - 1], order[at]))
+            same[order[at]] = same[order[at - 1]].value_or(order[at - 1]);
+    }
+    return same;
+}
+
+// EarliestCoverByPairs through a grid. A region lies within another only when its box lies
+// within the other's box (a circle covers only pixels of its bounding square), so the other's box
+// holds the region's top left corner: only the regions filed under that corner's cell need the
+// exact test. Cells are about as large as a typical box; a box over many cells is kept apart and
+// tried for every region, so a few huge areas cannot blow the grid up. Polygons hide nothing and
+// are not filed.
+std::vector<std::optional<std::size_t>> EarliestCoverByGrid(const std::vector<Region> &regions)
+{
+    std::vector<std::size_t> covering;
+    for (std::size_t index = 0; index < regions.size(); ++index) {
+        if (regions[index].kind != AreaKind::Poly)
+            covering.push_back(index);
+    }
+    std::vector<std::optional<std::size_t>> cover(regions.size());
+    if (covering.empty())
+        return cover;
+
+    std::vector<std::int64_t> widths, heights;
+    std::int64_t originX = regions[covering[0]].left, originY = regions[covering[0]].top;
+    for (const std::size_t index : covering) {
+        const Region &region = regions[index];
+        widths.push_back(region.right - region.left + 1);
+        heights.push_back(region.bottom - region.top + 1);
+        originX = std::min(originX, region.left);
+        originY = std::min(originY, region.top);
+    }
+    std::nth_element(widths.begin(), widths.begin() + widths.size() / 2, widths.end());
+    std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
+    const std::int64_t cellWidth = widths[widths.size() / 2], cellHeight = heights[heights.size() / 2];
+    auto column = [&](std::int64_t x) { return (x - originX) / cellWidth; };
+    auto row = [&](std::int64_t y) { return (y - originY) / cellHeight; };
+
+    // (column, row, region) for each cell a box spans, sorted so that one cell's regions are
+    // together and in line order.
+    constexpr std::int64_t kMostCellsPerBox = 64;
+    std::vector<std::tuple<std::int64_t, std::int64_t, std::size_t>> filed;
+    std::vector<std::size_t> large;
+    for (const std::size_t index : covering) {
+        const Region &region = regions[index];
+        const std::int64_t column0 = column(region.left), column1 = column(region.right);
+        const std::int64_t row0 = row(region.top), row1 = row(region.bottom);
+        if (column1 - column0 + 1 > kMostCellsPerBox / (row1 - row0 + 1)) {
+            large.push_back(index);
+            continue;
+        }
+        for (std::int64_t y = row0; y <= row1; ++y) {
+            for (std::int64_t x = column0; x <= column1; ++x)
+                filed.emplace_back(x, y, index);
+        }
+    }
+    std::sort(filed.begin(), filed.end());
+
+    auto earliestIn = [&](auto first, auto last, auto indexOf, std::size_t later) -> std::optional<std::size_t> {
+        for (; first != last && indexOf(*first) < later; ++first) {
+            if (LiesWithin(regions[later], regions[indexOf(*first)]))
+                return indexOf(*first);
+        }
+        return std::nullopt;
+    };
+    for (std::size_t later = 0; later < regions.size(); ++later) {
+        const Region &region = regions[later];
+        if (region.left < originX || region.top < originY)
+            continue;
+        const std::int64_t x = column(region.left), y = row(region.top);
+        const auto cell = std::equal_range(filed.begin(), filed.end(), std::make_tuple(x, y, std::size_t{0}),
+                                           [](const auto &a, const auto &b) {
+                                               return std::tie(std::get<0>(a), std::get<1>(a))
+                                                      < std::tie(std::get<0>(b), std::get<1>(b));
+                                           });
+        const auto inCell = earliestIn(cell.first, cell.second, [](const auto &entry) { return std::get<2>(entry); },
+                                       later);
+        const auto inLarge = earliestIn(large.begin(), large.end(), [](std::size_t index) { return index; }, later);
+        if (inCell && inLarge)
+            cover[later] = std::min(*inCell, *inLarge);
+        else
+            cover[later] = inCell ? inCell : inLarge;
+    }
+    return cover;
+}
+
 } // namespace
 
-std::vector<Finding> CheckMap(const std::vector<std::string> &lines, int pictureWidth, int pictureHeight)
+namespace {
+
+enum class Scan { Indexed, Pairwise };
+
+std::vector<Finding> CheckMapBy(Scan scan, const std::vector<std::string> &lines, int pictureWidth, int pictureHeight)
 {
     std::vector<Finding> findings;
     if (!lines.empty()) {
@@ -151,7 +286,7 @@ std::vector<Finding> CheckMap(const std::vector<std::string> &lines, int picture
     if (lines.size() > 1 && IsBadMapName(ReadMapName(lines[1])))
         findings.push_back({1, FindingKind::BadMapName});
 
-    // Earlier areas in line order, so that the first one found is the earliest.
+    // The areas that cover something, in line order.
     std::vector<Region> regions;
     int openDefault = -1; // a default area not yet followed by another area
     for (std::size_t index = 2; index < lines.size(); ++index) {
@@ -181,30 +316,46 @@ std::vector<Finding> CheckMap(const std::vector<std::string> &lines, int picture
             coords && kind != AreaKind::Default ? RegionOf(line, kind, *coords) : std::nullopt;
         if (coords && kind != AreaKind::Default && !region)
             findings.push_back({line, kind == AreaKind::Poly ? FindingKind::TooFewPoints : FindingKind::EmptyArea});
-        if (region && kind == AreaKind::Poly && EdgesCross(region->points))
+        if (region && kind == AreaKind::Poly
+            && (scan == Scan::Indexed ? EdgesCross(region->points) : EdgesCrossPairwise(region->points)))
             findings.push_back({line, FindingKind::CrossingEdges});
 
         if (region) {
             if (const auto place = PlaceOnPicture(*region, pictureWidth, pictureHeight))
                 findings.push_back({line, *place});
-            const auto same = std::find_if(regions.begin(), regions.end(), [&](const Region &earlier) {
-                return earlier.kind == kind && earlier.coords == region->coords;
-            });
-            if (same != regions.end()) {
-                findings.push_back({line, FindingKind::DuplicateArea, same->line});
-            } else {
-                const auto cover = std::find_if(regions.begin(), regions.end(),
-                                                [&](const Region &earlier) { return LiesWithin(*region, earlier); });
-                if (cover != regions.end())
-                    findings.push_back({line, FindingKind::HiddenArea, cover->line});
-            }
             regions.push_back(*region);
         }
 
         if (!ReadHref(text).empty() && ReadAlt(text).empty())
             findings.push_back({line, FindingKind::MissingAlt});
     }
+
+    // A duplicate is not also reported hidden.
+    const auto same = scan == Scan::Indexed ? EarliestSameBySorting(regions) : EarliestSameByPairs(regions);
+    const auto cover = scan == Scan::Indexed ? EarliestCoverByGrid(regions) : EarliestCoverByPairs(regions);
+    for (std::size_t index = 0; index < regions.size(); ++index) {
+        if (same[index])
+            findings.push_back({regions[index].line, FindingKind::DuplicateArea, regions[*same[index]].line});
+        else if (cover[index])
+            findings.push_back({regions[index].line, FindingKind::HiddenArea, regions[*cover[index]].line});
+    }
+    // Every line's findings were added in the order of FindingKind, so sorting merges these in.
+    std::stable_sort(findings.begin(), findings.end(), [](const Finding &a, const Finding &b) {
+        return std::tie(a.line, a.kind) < std::tie(b.line, b.kind);
+    });
     return findings;
+}
+
+} // namespace
+
+std::vector<Finding> CheckMap(const std::vector<std::string> &lines, int pictureWidth, int pictureHeight)
+{
+    return CheckMapBy(Scan::Indexed, lines, pictureWidth, pictureHeight);
+}
+
+std::vector<Finding> CheckMapPairwise(const std::vector<std::string> &lines, int pictureWidth, int pictureHeight)
+{
+    return CheckMapBy(Scan::Pairwise, lines, pictureWidth, pictureHeight);
 }
 
 } // namespace vemo

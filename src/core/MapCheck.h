@@ -49,6 +49,12 @@ struct Finding {
 // line without a WIDTH or HEIGHT key is not a mismatch: the browser then uses the picture's size.
 // A default area covers the whole picture: it is checked only for being last and for its ALT.
 // Findings come in line order, and for one line in the order of FindingKind.
+// Areas are compared only with areas near them, so a map of many areas is checked in about
+// n log n time.
 std::vector<Finding> CheckMap(const std::vector<std::string> &lines, int pictureWidth, int pictureHeight);
+
+// The same findings as CheckMap by comparing every area with every earlier one and every
+// polygon edge with every other: the plain reference that CheckMap is tested and measured against.
+std::vector<Finding> CheckMapPairwise(const std::vector<std::string> &lines, int pictureWidth, int pictureHeight);
 
 } // namespace vemo

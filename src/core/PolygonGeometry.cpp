@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <set>
 #include <utility>
 
@@ -77,6 +78,38 @@ bool SegmentsMeet(const Point &a, const Point &b, const Point &c, const Point &d
            || (cda == 0 && WithinSpan(c, d, a)) || (cdb == 0 && WithinSpan(c, d, b));
 }
 
+// The outline with each vertex repeated at once taken as one, the closing repeat included: such a
+// vertex adds an edge of no length, which touches both its neighbours. Fewer than three vertices
+// make no outline.
+std::vector<Point> ClosedOutline(const std::vector<Point> &outline)
+{
+    std::vector<Point> points;
+    for (const Point &point : outline) {
+        if (points.empty() || !(points.back() == point))
+            points.push_back(point);
+    }
+    while (points.size() > 1 && points.back() == points.front())
+        points.pop_back();
+    if (points.size() < 3)
+        points.clear();
+    return points;
+}
+
+// Whether edges i and k (i < k) of the closed outline are a fault: two edges that are not
+// neighbours meet, or two neighbours fold back along each other.
+bool EdgesMeet(const std::vector<Point> &points, std::size_t i, std::size_t k)
+{
+    const std::size_t n = points.size();
+    const Point &a = points[i], &b = points[(i + 1) % n];
+    const Point &c = points[k], &d = points[(k + 1) % n];
+    const bool follows = k == i + 1, precedes = (k + 1) % n == i;
+    if (!follows && !precedes)
+        return SegmentsMeet(a, b, c, d);
+    // Neighbours share a vertex; they are a fault only when they fold back along each other.
+    const Point &shared = follows ? b : a, &far1 = follows ? a : b, &far2 = follows ? d : c;
+    return !(far1 == shared) && !(far2 == shared) && Turn(shared, far1, far2) == 0 && SameWay(shared, far1, far2);
+}
+
 } // namespace
 
 Box PolygonBounds(const std::vector<Point> &points)
@@ -124,30 +157,80 @@ int DistinctPointCount(const std::vector<Point> &points)
 
 bool EdgesCross(const std::vector<Point> &outline)
 {
-    // A vertex repeated at once adds an edge of no length, which touches both its neighbours.
-    std::vector<Point> points;
-    for (const Point &point : outline) {
-        if (points.empty() || !(points.back() == point))
-            points.push_back(point);
-    }
-    while (points.size() > 1 && points.back() == points.front())
-        points.pop_back();
+    const std::vector<Point> points = ClosedOutline(outline);
     const std::size_t n = points.size();
     if (n < 3)
         return false;
+    // Two edges that meet share a point, and that point lies in both their bounding boxes; so
+    // every pair that can meet shares a cell of a grid laid over the boxes, neighbours included.
+    // A cell about the size of an edge keeps a cell's edges few; the cell count stays within a
+    // small multiple of the edge count, so a few long edges cannot make the grid large.
+    std::int64_t left = points[0].x, top = points[0].y, right = left, bottom = top;
+    std::int64_t spanX = 0, spanY = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const Point &a = points[i], &b = points[(i + 1) % n];
-        for (std::size_t k = i + 1; k < n; ++k) {
-            const Point &c = points[k], &d = points[(k + 1) % n];
-            const bool follows = k == i + 1, precedes = (k + 1) % n == i;
-            if (!follows && !precedes) {
-                if (SegmentsMeet(a, b, c, d))
+        left = std::min<std::int64_t>(left, a.x);
+        top = std::min<std::int64_t>(top, a.y);
+        right = std::max<std::int64_t>(right, a.x);
+        bottom = std::max<std::int64_t>(bottom, a.y);
+        spanX += std::abs(Difference(b.x, a.x));
+        spanY += std::abs(Difference(b.y, a.y));
+    }
+    const std::int64_t count = static_cast<std::int64_t>(n);
+    std::int64_t cellWidth = std::max<std::int64_t>(1, spanX / count);
+    std::int64_t cellHeight = std::max<std::int64_t>(1, spanY / count);
+    const std::int64_t maxCells = 4 * count;
+    auto columnsFor = [&](std::int64_t width) { return (right - left) / width + 1; };
+    auto rowsFor = [&](std::int64_t height) { return (bottom - top) / height + 1; };
+    // Doubling both sides at most quarters the cell count; the extents are below 2^33.
+    while (columnsFor(cellWidth) > maxCells / rowsFor(cellHeight)) {
+        cellWidth *= 2;
+        cellHeight *= 2;
+    }
+    const std::int64_t columns = columnsFor(cellWidth), rows = rowsFor(cellHeight);
+
+    // Each edge's range of cells, then the edges of each cell laid out one cell after another.
+    struct CellRange {
+        std::int64_t column0, row0, column1, row1;
+    };
+    std::vector<CellRange> ranges(n);
+    std::vector<std::size_t> cellStart(static_cast<std::size_t>(columns * rows) + 1, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point &a = points[i], &b = points[(i + 1) % n];
+        ranges[i] = {(std::min(a.x, b.x) - left) / cellWidth, (std::min(a.y, b.y) - top) / cellHeight,
+                     (std::max(a.x, b.x) - left) / cellWidth, (std::max(a.y, b.y) - top) / cellHeight};
+        for (std::int64_t row = ranges[i].row0; row <= ranges[i].row1; ++row) {
+            for (std::int64_t column = ranges[i].column0; column <= ranges[i].column1; ++column)
+                ++cellStart[static_cast<std::size_t>(row * columns + column) + 1];
+        }
+    }
+    for (std::size_t cell = 1; cell < cellStart.size(); ++cell)
+        cellStart[cell] += cellStart[cell - 1];
+    std::vector<std::size_t> cellEdges(cellStart.back());
+    std::vector<std::size_t> filled(cellStart.begin(), cellStart.end() - 1);
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::int64_t row = ranges[i].row0; row <= ranges[i].row1; ++row) {
+            for (std::int64_t column = ranges[i].column0; column <= ranges[i].column1; ++column)
+                cellEdges[filled[static_cast<std::size_t>(row * columns + column)]++] = i;
+        }
+    }
+    for (std::size_t cell = 0; cell + 1 < cellStart.size(); ++cell) {
+        for (std::size_t first = cellStart[cell]; first < cellStart[cell + 1]; ++first) {
+            for (std::size_t second = first + 1; second < cellStart[cell + 1]; ++second) {
+                if (EdgesMeet(points, cellEdges[first], cellEdges[second]))
                     return true;
-                continue;
             }
-            // Neighbours share a vertex; they are a fault only when they fold back along each other.
-            const Point &shared = follows ? b : a, &far1 = follows ? a : b, &far2 = follows ? d : c;
-            if (!(far1 == shared) && !(far2 == shared) && Turn(shared, far1, far2) == 0 && SameWay(shared, far1, far2))
+        }
+    }
+    return false;
+}
+
+bool EdgesCrossPairwise(const std::vector<Point> &outline)
+{
+    const std::vector<Point> points = ClosedOutline(outline);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        for (std::size_t k = i + 1; k < points.size(); ++k) {
+            if (EdgesMeet(points, i, k))
                 return true;
         }
     }

@@ -22,7 +22,12 @@ int DistinctPointCount(const std::vector<Point> &points);
 
 // Whether two edges that are not neighbours meet or cross, or two neighbouring edges overlap
 // along a line: the outline then is no simple polygon, and which pixels it holds is seldom what
-// its author meant. A vertex repeated at once counts as one.
+// its author meant. A vertex repeated at once counts as one. Edges are compared only with edges
+// near them, so a polygon of many vertices is checked in about linear time.
 bool EdgesCross(const std::vector<Point> &points);
+
+// The same answer as EdgesCross by comparing every pair of edges: the plain reference that
+// EdgesCross is tested and measured against.
+bool EdgesCrossPairwise(const std::vector<Point> &points);
 
 } // namespace vemo
