@@ -1,6 +1,7 @@
 #include "core/PolygonGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <set>
@@ -34,6 +35,11 @@ std::uint64_t Magnitude(std::int64_t value)
 // products 66, more than any built-in integer holds on every compiler.
 int CompareProducts(std::int64_t p, std::int64_t q, std::int64_t r, std::int64_t s)
 {
+    // Factors below 2^31 in magnitude, as every picture-sized coordinate gives, have products
+    // below 2^62 whose difference a 64-bit integer holds.
+    constexpr std::int64_t kNarrow = std::int64_t{1} << 31;
+    if (Magnitude(p) < kNarrow && Magnitude(q) < kNarrow && Magnitude(r) < kNarrow && Magnitude(s) < kNarrow)
+        return Sign(p * q - r * s);
     const int left = Sign(p) * Sign(q), right = Sign(r) * Sign(s);
     if (left != right)
         return left > right ? 1 : -1;
@@ -189,35 +195,56 @@ bool EdgesCross(const std::vector<Point> &outline)
     }
     const std::int64_t columns = columnsFor(cellWidth), rows = rowsFor(cellHeight);
 
-    // Each edge's range of cells, then the edges of each cell laid out one cell after another.
-    struct CellRange {
-        std::int64_t column0, row0, column1, row1;
-    };
-    std::vector<CellRange> ranges(n);
-    std::vector<std::size_t> cellStart(static_cast<std::size_t>(columns * rows) + 1, 0);
-    for (std::size_t i = 0; i < n; ++i) {
+    // The cells each edge passes through, column by column. Within a column the rows come from
+    // the edge's height at the column's sides in floating point, widened by a row each way: that
+    // only picks which pairs are compared, and the widening keeps every cell the edge touches.
+    auto forEachCell = [&](std::size_t i, auto visit) {
         const Point &a = points[i], &b = points[(i + 1) % n];
-        ranges[i] = {(std::min(a.x, b.x) - left) / cellWidth, (std::min(a.y, b.y) - top) / cellHeight,
-                     (std::max(a.x, b.x) - left) / cellWidth, (std::max(a.y, b.y) - top) / cellHeight};
-        for (std::int64_t row = ranges[i].row0; row <= ranges[i].row1; ++row) {
-            for (std::int64_t column = ranges[i].column0; column <= ranges[i].column1; ++column)
-                ++cellStart[static_cast<std::size_t>(row * columns + column) + 1];
+        const std::int64_t x0 = std::min(a.x, b.x), x1 = std::max(a.x, b.x);
+        const std::int64_t row0 = (std::min(a.y, b.y) - top) / cellHeight, row1 = (std::max(a.y, b.y) - top) / cellHeight;
+        const std::int64_t column0 = (x0 - left) / cellWidth, column1 = (x1 - left) / cellWidth;
+        const double slope = x1 == x0 ? 0.0 : static_cast<double>(Difference(b.y, a.y)) / static_cast<double>(Difference(b.x, a.x));
+        for (std::int64_t column = column0; column <= column1; ++column) {
+            std::int64_t first = row0, last = row1;
+            if (column0 != column1) {
+                const std::int64_t from = std::max(x0, left + column * cellWidth);
+                const std::int64_t to = std::min(x1, left + (column + 1) * cellWidth);
+                const double yFrom = static_cast<double>(a.y) + slope * static_cast<double>(from - a.x);
+                const double yTo = static_cast<double>(a.y) + slope * static_cast<double>(to - a.x);
+                const double low = (std::min(yFrom, yTo) - static_cast<double>(top)) / static_cast<double>(cellHeight);
+                const double high = (std::max(yFrom, yTo) - static_cast<double>(top)) / static_cast<double>(cellHeight);
+                first = std::max(row0, static_cast<std::int64_t>(std::floor(low)) - 1);
+                last = std::min(row1, static_cast<std::int64_t>(std::floor(high)) + 1);
+            }
+            for (std::int64_t row = first; row <= last; ++row)
+                visit(static_cast<std::size_t>(row * columns + column));
         }
-    }
+    };
+    // The edges of each cell, laid out one cell after another.
+    std::vector<std::size_t> cellStart(static_cast<std::size_t>(columns * rows) + 1, 0);
+    for (std::size_t i = 0; i < n; ++i)
+        forEachCell(i, [&](std::size_t cell) { ++cellStart[cell + 1]; });
     for (std::size_t cell = 1; cell < cellStart.size(); ++cell)
         cellStart[cell] += cellStart[cell - 1];
     std::vector<std::size_t> cellEdges(cellStart.back());
     std::vector<std::size_t> filled(cellStart.begin(), cellStart.end() - 1);
+    for (std::size_t i = 0; i < n; ++i)
+        forEachCell(i, [&](std::size_t cell) { cellEdges[filled[cell]++] = i; });
+    // Edges whose boxes are apart cannot meet; neighbours' boxes always share their vertex.
+    std::vector<RectCorners> boxes(n);
     for (std::size_t i = 0; i < n; ++i) {
-        for (std::int64_t row = ranges[i].row0; row <= ranges[i].row1; ++row) {
-            for (std::int64_t column = ranges[i].column0; column <= ranges[i].column1; ++column)
-                cellEdges[filled[static_cast<std::size_t>(row * columns + column)]++] = i;
-        }
+        const Point &a = points[i], &b = points[(i + 1) % n];
+        boxes[i] = {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
     }
+    auto boxesMeet = [&](std::size_t i, std::size_t k) {
+        return boxes[i].x0 <= boxes[k].x1 && boxes[k].x0 <= boxes[i].x1 && boxes[i].y0 <= boxes[k].y1
+               && boxes[k].y0 <= boxes[i].y1;
+    };
     for (std::size_t cell = 0; cell + 1 < cellStart.size(); ++cell) {
         for (std::size_t first = cellStart[cell]; first < cellStart[cell + 1]; ++first) {
             for (std::size_t second = first + 1; second < cellStart[cell + 1]; ++second) {
-                if (EdgesMeet(points, cellEdges[first], cellEdges[second]))
+                const std::size_t i = cellEdges[first], k = cellEdges[second];
+                if (boxesMeet(i, k) && EdgesMeet(points, i, k))
                     return true;
             }
         }
