@@ -10,7 +10,9 @@
 #   - opening a 12 MP BMP until its view is painted, as a whole process under Xvfb on a
 #     1280 x 1024 screen, beside the same for a 64 x 48 BMP and beside cjpeg on the same file;
 #   - opening a 100 000-line side file and the list's everyday steps on it (bench/maplist_bench),
-#     beside the same picture without a side file.
+#     beside the same picture without a side file;
+#   - the map check on 10 000 and 100 000 disjoint rectangles and a 16 000-corner polygon
+#     (bench/mapcheck_bench), beside the plain pairwise check.
 # Builds into build-bench/. VEMO_BENCH_ROUNDS sets the rounds per row (default 9).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -39,7 +41,7 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_BUILD_BENCH=ON \
   -DVEMO_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
 nice cmake --build "$build" -j 2 --target vemo-editor imagelib_bench frame_bench view_bench maplist_bench \
-  startup_baseline
+  mapcheck_bench startup_baseline
 
 # Photo-like 12 MP pictures, made once: a plasma fractal with Gaussian noise.
 pictures="$build/bench-pictures"
@@ -71,6 +73,10 @@ QT_QPA_PLATFORM=offscreen "$build/bench/view_bench" \
 echo "== A 100 000-line side file beside the same picture without one"
 QT_QPA_PLATFORM=offscreen "$build/bench/maplist_bench" \
   --benchmark_out="$build/maplist.json" --benchmark_out_format=json
+
+echo "== The map check beside the pairwise check"
+"$build/bench/mapcheck_bench" --benchmark_repetitions="$rounds" --benchmark_report_aggregates_only=true \
+  --benchmark_out="$build/mapcheck.json" --benchmark_out_format=json
 
 echo "== Start to main window shown, beside a bare Qt main window"
 # Each program prints the monotonic clock when its main window is first exposed
@@ -182,6 +188,10 @@ with open(os.path.join(build, "open_painted.json")) as file:
     painted = json.load(file)
 frames = benchmarks("frame.json")
 lists = benchmarks("maplist.json")
+# Medians over the repetitions, keyed by the benchmark's name.
+with open(os.path.join(build, "mapcheck.json")) as file:
+    checks = {entry["run_name"]: entry for entry in json.load(file)["benchmarks"]
+              if entry.get("aggregate_name") == "median"}
 with open(os.path.join(build, "startup.json")) as file:
     startup = json.load(file)
 
@@ -259,6 +269,16 @@ row("Steps on the 100 000-line map, repaint included",
     "select a far line %.1f ms, rewrite a line %.1f ms, add and delete a line %.1f ms, "
     "scroll to the end and back %.1f ms (CPU)" % tuple(steps),
     "", "", "", "instant: < 100 ms each", verdict(max(steps), 100, "ms"))
+
+check_ms = lambda name: checks[name]["cpu_time"]
+for what, indexed, pairwise, target in (
+        ("of 10 000 disjoint rectangles", "BM_Rectangles/10000", "BM_RectanglesPairwise/10000", None),
+        ("of 100 000 disjoint rectangles", "BM_Rectangles/100000", None, 1000),
+        ("holding one polygon of 16 000 corners", "BM_Polygon/16000", "BM_PolygonPairwise/16000", 100)):
+    base = ("the pairwise check: %.0f ms CPU" % check_ms(pairwise)) if pairwise else ""
+    ratio = ("%.3f" % (check_ms(indexed) / check_ms(pairwise))) if pairwise else ""
+    row("Check a map %s" % what, "%.1f ms CPU" % check_ms(indexed), base, "", ratio,
+        "< %d ms" % target if target else "", verdict(check_ms(indexed), target, "ms") if target else "")
 
 block = "\n".join([
     "<!-- results: written by scripts/run-bench.sh; everything up to the end marker is replaced on each run -->",
