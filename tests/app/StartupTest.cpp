@@ -96,7 +96,7 @@ TEST_F(StartupTest, TheCommandLinePictureOpensOnceTheWindowIsShownWithoutAnActiv
     Main().installEventFilter(&noActivation);
     Main().show();
     EXPECT_TRUE(Main().OpensPictureOnActivation()) << "not while the window is being shown";
-    QTest::qWaitFor([this] { return !Document().PicturePath().isEmpty(); }, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !Document().PicturePath().isEmpty(); }, 2000));
     EXPECT_EQ(Document().PicturePath(), Path("picture.gif"));
     EXPECT_FALSE(Main().OpensPictureOnActivation());
 }
