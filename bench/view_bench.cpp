@@ -8,6 +8,7 @@
 #include "app/EditorApp.h"
 #include "core/IntConv.h"
 #include "core/MapLines.h"
+#include "desktop/TextCodec.h"
 #include "editor/MainWindow.h"
 #include "editor/ViewWindow.h"
 
@@ -114,9 +115,9 @@ void BM_ViewDrag(benchmark::State &state)
 void BM_ViewDragOverAreas(benchmark::State &state)
 {
     ViewWindow &view = TheEditor->app->View();
-    view.ShowMapAreas(GridOfAreas());
+    view.ShowMapAreas(GridOfAreas(), TextCodec());
     DragShape(state);
-    view.ShowMapAreas({});
+    view.ShowMapAreas({}, TextCodec());
 }
 
 BENCHMARK(BM_ViewDrag)->Arg(25)->Arg(100)->Arg(800)->UseManualTime()->Unit(benchmark::kMillisecond);
