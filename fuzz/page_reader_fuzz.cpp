@@ -24,8 +24,11 @@ void CheckMap(const PageMap &map)
     FUZZ_REQUIRE(map.pageLine >= 1 && FitsALine(map.name));
     bool malformed = false;
     int lastLine = map.pageLine;
+    // A map gives a line for each area it counts, and a note shows no more than a short text.
+    FUZZ_REQUIRE(map.TooLarge() ? map.lines.empty() && map.notes.empty() : map.areaCount == map.lines.size());
     for (const ImportNote &note : map.notes) {
         FUZZ_REQUIRE(note.pageLine >= lastLine);
+        FUZZ_REQUIRE(note.detail.size() <= kMostNoteDetailBytes);
         lastLine = note.pageLine;
         malformed = malformed || note.kind == ImportNoteKind::MalformedCoordinates;
     }

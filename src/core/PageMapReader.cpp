@@ -4,6 +4,7 @@
 #include "core/HtmlTags.h"
 #include "core/IntConv.h"
 #include "core/MapLines.h"
+#include "core/TextEncoding.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -30,6 +31,40 @@ std::string ValueOf(const HtmlTag &tag, std::string_view name)
 {
     const HtmlAttribute *attribute = tag.Find(name);
     return attribute ? AttributeFromTyped(attribute->value) : std::string();
+}
+
+bool IsShiftJisLeadByte(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// How many bytes of text a note keeps: all of a short text, else the most whole characters that
+// fit in kMostNoteDetailBytes. A Shift-JIS second byte can look like any ASCII letter, so its
+// characters are counted from the start; a UTF-8 text only needs its continuation bytes passed.
+std::size_t DetailLength(std::string_view text, bool utf8)
+{
+    if (text.size() <= kMostNoteDetailBytes)
+        return text.size();
+    std::size_t length = kMostNoteDetailBytes;
+    if (utf8) {
+        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+            --length;
+        return length;
+    }
+    length = 0;
+    while (true) {
+        const std::size_t next = length + (IsShiftJisLeadByte(text[length]) ? 2 : 1);
+        if (next > kMostNoteDetailBytes)
+            return length;
+        length = next;
+    }
+}
+
+ImportNote Note(int pageLine, ImportNoteKind kind, std::string_view text, bool utf8)
+{
+    const std::size_t length = DetailLength(text, utf8);
+    return {pageLine, kind, std::string(text.substr(0, length)), length < text.size()};
 }
 
 // The shape an area's shape value names; nothing for a name browsers do not know.
@@ -122,7 +157,7 @@ struct AreaCoords {
 
 // An area's coordinates as its line writer takes them: the numbers when they make the shape, else
 // the texts as written; with the notes on what the line shows otherwise than the page.
-AreaCoords ReadAreaCoords(Shape shape, const HtmlAttribute *attribute, int pageLine)
+AreaCoords ReadAreaCoords(Shape shape, const HtmlAttribute *attribute, int pageLine, bool utf8)
 {
     const std::string_view written = attribute ? attribute->value : std::string_view();
     const std::vector<std::string_view> pieces = SplitCoords(written);
@@ -142,17 +177,16 @@ AreaCoords ReadAreaCoords(Shape shape, const HtmlAttribute *attribute, int pageL
             fraction = fraction || coordinate->fraction;
         }
     }
-    const std::string detail(written);
     if (fits) {
         if (percent)
-            coords.notes.push_back({pageLine, ImportNoteKind::PercentCoordinates, detail});
+            coords.notes.push_back(Note(pageLine, ImportNoteKind::PercentCoordinates, written, utf8));
         if (fraction)
-            coords.notes.push_back({pageLine, ImportNoteKind::FractionalCoordinates, detail});
+            coords.notes.push_back(Note(pageLine, ImportNoteKind::FractionalCoordinates, written, utf8));
     } else {
         numbers.clear();
         for (std::string_view text : pieces)
             numbers.push_back(AttributeFromTyped(text));
-        coords.notes.push_back({pageLine, ImportNoteKind::MalformedCoordinates, detail});
+        coords.notes.push_back(Note(pageLine, ImportNoteKind::MalformedCoordinates, written, utf8));
     }
     coords.texts = FitToSlots(std::move(numbers), slots);
     return coords;
@@ -160,15 +194,24 @@ AreaCoords ReadAreaCoords(Shape shape, const HtmlAttribute *attribute, int pageL
 
 // A map while its areas are read: the default area waits to be written last.
 struct OpenMap {
+    bool utf8 = true; // the page's details are cut as UTF-8, else as Shift-JIS
+    bool makeLines = true; // false: the areas are only counted
     PageMap map;
+    bool hasDefault = false;
     std::optional<std::string> defaultLine;
     int defaultPageLine = 0;
     std::size_t defaultNotesEnd = 0; // where the default area's notes end in map.notes
     bool areaAfterDefault = false;
 
-    void Start(const HtmlTag &tag)
+    void Start(const HtmlTag &tag, bool makeMapLines)
     {
-        *this = OpenMap();
+        makeLines = makeMapLines;
+        map = PageMap();
+        hasDefault = false;
+        defaultLine.reset();
+        defaultPageLine = 0;
+        defaultNotesEnd = 0;
+        areaAfterDefault = false;
         const std::string name = ValueOf(tag, "name");
         map.name = name.empty() ? ValueOf(tag, "id") : name;
         map.pageLine = tag.line;
@@ -176,7 +219,10 @@ struct OpenMap {
 
     PageMap Finish()
     {
-        if (defaultLine) {
+        if (map.TooLarge()) {
+            map.lines = {};
+            map.notes = {};
+        } else if (defaultLine) {
             map.lines.push_back(std::move(*defaultLine));
             if (areaAfterDefault) {
                 const auto at = map.notes.begin() + static_cast<std::ptrdiff_t>(defaultNotesEnd);
@@ -191,19 +237,23 @@ struct OpenMap {
         const HtmlAttribute *shapeAttribute = tag.Find("shape");
         const std::string_view shapeName = shapeAttribute ? Trimmed(shapeAttribute->value) : std::string_view();
         std::optional<Shape> shape = shapeName.empty() ? Shape::Rect : ShapeNamed(shapeName);
-        if (shape == Shape::Default && defaultLine) {
-            map.notes.push_back({tag.line, ImportNoteKind::ExtraDefault, {}});
+        if (shape == Shape::Default && hasDefault) {
+            if (makeLines && !map.TooLarge())
+                map.notes.push_back({tag.line, ImportNoteKind::ExtraDefault, {}});
             return;
         }
+        hasDefault = hasDefault || shape == Shape::Default;
+        if (++map.areaCount > kMostMapAreas || !makeLines)
+            return;
         areaAfterDefault = areaAfterDefault || defaultLine.has_value();
         if (!shape) {
-            map.notes.push_back({tag.line, ImportNoteKind::UnknownShape, std::string(shapeAttribute->value)});
+            map.notes.push_back(Note(tag.line, ImportNoteKind::UnknownShape, shapeAttribute->value, utf8));
             shape = Shape::Rect;
         }
 
         AreaCoords coords;
         if (shape != Shape::Default) {
-            coords = ReadAreaCoords(*shape, tag.Find("coords"), tag.line);
+            coords = ReadAreaCoords(*shape, tag.Find("coords"), tag.line, utf8);
             map.notes.insert(map.notes.end(), coords.notes.begin(), coords.notes.end());
         }
         const std::string href = ValueOf(tag, "href");
@@ -213,7 +263,7 @@ struct OpenMap {
         for (const HtmlAttribute &attribute : tag.attributes) {
             if (attribute.name != "shape" && attribute.name != "coords" && attribute.name != "href"
                 && attribute.name != "alt")
-                map.notes.push_back({tag.line, ImportNoteKind::DroppedAttribute, attribute.name});
+                map.notes.push_back(Note(tag.line, ImportNoteKind::DroppedAttribute, attribute.name, utf8));
         }
 
         const std::vector<std::string> &c = coords.texts;
@@ -298,20 +348,28 @@ bool SourceIsFile(std::string_view src, std::string_view fileName)
 
 } // namespace
 
-PageMaps ReadPageMaps(std::string_view page)
+PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead)
 {
     PageMaps result;
     OpenMap open;
+    open.utf8 = IsValidUtf8(page);
     bool inMap = false;
+    const auto keepMap = [&] {
+        if (result.maps.size() < kMostPageMaps)
+            result.maps.push_back(open.Finish());
+        else
+            result.tooManyMaps = true;
+    };
     HtmlTagReader reader(page);
     HtmlTag tag;
     while (reader.Next(tag)) {
         if (tag.name == "map") {
             if (inMap)
-                result.maps.push_back(open.Finish());
+                keepMap();
             inMap = !tag.end;
             if (inMap)
-                open.Start(tag);
+                open.Start(tag, (mapToRead == kEveryMap || mapToRead == result.maps.size())
+                                    && result.maps.size() < kMostPageMaps);
         } else if (tag.end) {
             continue;
         } else if (tag.name == "area" && inMap) {
@@ -321,7 +379,7 @@ PageMaps ReadPageMaps(std::string_view page)
         }
     }
     if (inMap)
-        result.maps.push_back(open.Finish());
+        keepMap();
     return result;
 }
 

@@ -37,10 +37,19 @@ enum class ImportNoteKind {
     DefaultMovedLast,
 };
 
+// A note's detail holds at most this many bytes of the page's text; a longer text is cut on a
+// character boundary and the note says so, for the report to show a line, not a whole page.
+constexpr std::size_t kMostNoteDetailBytes = 200;
+
+// The most areas a map may have to be imported: past it a map is counted, not read, and the
+// editor refuses it (its list and view are not made for millions of lines).
+constexpr std::size_t kMostMapAreas = 250000;
+
 struct ImportNote {
     int pageLine = 0; // 1-based line of the page where the area's tag starts
     ImportNoteKind kind = ImportNoteKind::DroppedAttribute;
-    std::string detail; // as told above for each kind; empty for the others
+    std::string detail;       // as told above for each kind; empty for the others
+    bool detailCut = false;   // the text was longer than kMostNoteDetailBytes and detail is its start
     friend bool operator==(const ImportNote &, const ImportNote &) = default;
 };
 
@@ -52,6 +61,11 @@ struct PageMap {
     std::vector<std::string> lines; // the area lines in page order; the one default area last
     std::vector<ImportNote> notes;  // in page order; an area's own in the order shape, coordinates,
                                     // href, dropped attributes
+    // Every line the map's areas give. Past kMostMapAreas no more lines or notes are made: the map
+    // is then TooLarge() and its lines and notes are empty, as they are for a map not read.
+    std::size_t areaCount = 0;
+
+    bool TooLarge() const { return areaCount > kMostMapAreas; }
 };
 
 // An <img> with a usemap attribute, anywhere in the page.
@@ -61,10 +75,19 @@ struct PageImage {
     int pageLine = 0;
 };
 
+// The most maps of a page that are kept: a page of nothing but <map> tags would otherwise take
+// some twenty times its size.
+constexpr std::size_t kMostPageMaps = 10000;
+
 struct PageMaps {
-    std::vector<PageMap> maps; // in page order
+    std::vector<PageMap> maps; // in page order, the first kMostPageMaps
     std::vector<PageImage> images;
+    bool tooManyMaps = false; // the page has more maps than kMostPageMaps
 };
+
+// For ReadPageMaps: make the lines of every map, or of none (names, places and counts only).
+constexpr std::size_t kEveryMap = static_cast<std::size_t>(-1);
+constexpr std::size_t kNoMap = kEveryMap - 1;
 
 // Reads every <map> of the page with its <area> tags. Tag and attribute names are read in any
 // case and attributes in any order; of a repeated attribute the first counts, as in browsers.
@@ -73,8 +96,12 @@ struct PageMaps {
 // Comments and the text of script and style are passed over. A map without </map> ends at the
 // next <map> or the page's end; an area outside any map is no area. A page ending inside a tag or
 // comment ends the reading there. Every area of a map gives a line except a second default area,
-// and each change is a note. Time grows in step with the page's size.
-PageMaps ReadPageMaps(std::string_view page);
+// and each change is a note. Time grows in step with the page's size; so does memory, with no
+// more than kMostMapAreas lines and their notes for a map. Details are cut on a character
+// boundary of UTF-8 when the page is valid UTF-8, else of Shift-JIS. Lines and notes are made for
+// the map at the place mapToRead in the page's maps, or all of them, or none: a caller that takes
+// one map reads the page twice rather than hold the lines of every map at once.
+PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead = kEveryMap);
 
 // The map that the page's images use for a picture of this file name (anything up to a last '/'
 // is passed over). An image counts when its src, up to a '?' or '#', ends in that file name,

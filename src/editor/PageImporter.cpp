@@ -7,6 +7,7 @@
 #include <QInputDialog>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/PageMapReader.h"
@@ -24,6 +25,9 @@ const vemo::PathStyle kPaths = vemo::NativePathStyle();
 constexpr qint64 kLargestPage = 64LL * 1024 * 1024;
 // The report lists this many notes in the box itself; the rest are under Details.
 constexpr int kNotesShown = 12;
+// Details list at most this many notes: a hostile page can give two for each of its areas, and a
+// list of a million lines helps no one.
+constexpr std::size_t kNotesListed = 1000;
 
 constexpr UiText kCaption{"ページからマップを取り込む", "Import Map from Page"};
 constexpr UiText kCannotRead{"ページ %1 を読めません: %2", "The page %1 cannot be read: %2"};
@@ -35,6 +39,10 @@ constexpr UiText kImported{"%2 から %1 個の領域を取り込みました", 
 constexpr UiText kReportHead{"マップ %1 から %2 個の領域を取り込みました。次の点はそのままでは取り込めませんでした:",
                              "Imported %2 areas from the map %1. These could not be taken over as they were:"};
 constexpr UiText kMoreNotes{"ほか %1 件 (詳細を見てください)", "and %1 more (see Details)"};
+constexpr UiText kNotesNotListed{"ほか %1 件は省略しました", "and %1 more not listed"};
+constexpr UiText kTooManyMaps{"ページ %1 には %2 個を超えるマップがあります", "The page %1 holds more than %2 maps"};
+constexpr UiText kTooManyAreas{"マップ %1 には %2 個を超える領域があります。取り込めるのは %2 個までです。",
+                               "The map %1 has more than %2 areas; at most %2 can be imported."};
 
 // What a note says; %1 is the page's line, %2 the note's detail.
 UiText NoteText(vemo::ImportNoteKind kind)
@@ -94,9 +102,16 @@ void PageImporter::Import(const QString &pagePath)
                    static_cast<int>(MessageButton::Ok));
         return;
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    const vemo::PageMaps page = vemo::ReadPageMaps(text);
+    // The maps are listed first and only the chosen one is read into lines: a page of many large
+    // maps would otherwise hold all their lines at once.
+    const vemo::PageMaps page = vemo::ReadPageMaps(text, vemo::kNoMap);
+    if (page.tooManyMaps) {
+        MessageDlg(&parent_, MessageKind::Error, kTooManyMaps.In(japanese_).arg(pagePath).arg(vemo::kMostPageMaps),
+                   static_cast<int>(MessageButton::Ok));
+        return;
+    }
     if (page.maps.empty()) {
         MessageDlg(&parent_, MessageKind::Information, kNoMap.In(japanese_).arg(pagePath),
                    static_cast<int>(MessageButton::Ok));
@@ -106,16 +121,28 @@ void PageImporter::Import(const QString &pagePath)
     const std::optional<std::size_t> chosen = ChooseMap(page, pageCodec);
     if (!chosen)
         return;
-    const vemo::PageMap &map = page.maps[*chosen];
+    if (page.maps[*chosen].TooLarge()) {
+        MessageDlg(&parent_, MessageKind::Error,
+                   kTooManyAreas.In(japanese_).arg(pageCodec.Text(page.maps[*chosen].name)).arg(vemo::kMostMapAreas),
+                   static_cast<int>(MessageButton::Ok));
+        return;
+    }
+    const vemo::PageMap map = std::move(vemo::ReadPageMaps(text, *chosen).maps[*chosen]);
+    // Everything needed is copied out of the page: its bytes go before the lines are copied on.
+    bytes = QByteArray();
 
     // The page's values go into the map's own encoding; a character it has no code for becomes
     // a character reference, which means the same in the browser.
     const TextCodec &mapCodec = document_.Codec();
     const bool transcode = pageCodec.Encoding() != vemo::TextEncoding::Unknown
                            && pageCodec.Encoding() != mapCodec.Encoding();
-    std::vector<std::string> lines;
-    for (const std::string &line : map.lines)
-        lines.push_back(transcode ? mapCodec.Bytes(pageCodec.Text(line)) : line);
+    std::vector<std::string> transcoded;
+    if (transcode) {
+        transcoded.reserve(map.lines.size());
+        for (const std::string &line : map.lines)
+            transcoded.push_back(mapCodec.Bytes(pageCodec.Text(line)));
+    }
+    const std::vector<std::string> &lines = transcode ? transcoded : map.lines;
     document_.ReplaceAreaLines(lines);
 
     const QString fileName = QFileInfo(pagePath).fileName();
@@ -123,19 +150,27 @@ void PageImporter::Import(const QString &pagePath)
     if (map.notes.empty())
         return;
     QStringList notes;
-    for (const vemo::ImportNote &note : map.notes)
+    for (std::size_t i = 0; i < map.notes.size() && i < kNotesListed; ++i) {
+        const vemo::ImportNote &note = map.notes[i];
+        const QString detail = pageCodec.Text(note.detail) + (note.detailCut ? QStringLiteral("\u2026") : QString());
         // Not every note has a detail, so the places are filled by hand rather than by arg().
         notes << NoteText(note.kind)
                      .In(japanese_)
                      .replace(QLatin1String("%1"), QString::number(note.pageLine))
-                     .replace(QLatin1String("%2"), pageCodec.Text(note.detail));
+                     .replace(QLatin1String("%2"), detail);
+    }
+    const qsizetype allNotes = static_cast<qsizetype>(map.notes.size());
     QString report = kReportHead.In(japanese_).arg(pageCodec.Text(map.name)).arg(lines.size()) + "\n\n"
                      + QStringList(notes.mid(0, kNotesShown)).join('\n');
-    if (notes.size() > kNotesShown)
-        report += '\n' + kMoreNotes.In(japanese_).arg(notes.size() - kNotesShown);
+    if (allNotes > kNotesShown)
+        report += '\n' + kMoreNotes.In(japanese_).arg(allNotes - kNotesShown);
     QMessageBox box(QMessageBox::Information, kCaption.In(japanese_), report, QMessageBox::Ok, &parent_);
-    if (notes.size() > kNotesShown)
-        box.setDetailedText(notes.join('\n'));
+    if (allNotes > kNotesShown) {
+        QString details = notes.join('\n');
+        if (allNotes > notes.size())
+            details += '\n' + kNotesNotListed.In(japanese_).arg(allNotes - notes.size());
+        box.setDetailedText(details);
+    }
     box.exec();
 }
 
@@ -148,7 +183,7 @@ std::optional<std::size_t> PageImporter::ChooseMap(const vemo::PageMaps &page, c
         return 0;
     QStringList items;
     for (const vemo::PageMap &map : page.maps)
-        items << kMapItem.In(japanese_).arg(pageCodec.Text(map.name)).arg(map.lines.size()).arg(map.pageLine);
+        items << kMapItem.In(japanese_).arg(pageCodec.Text(map.name)).arg(map.areaCount).arg(map.pageLine);
     QInputDialog chooser(&parent_);
     chooser.setWindowTitle(kCaption.In(japanese_));
     chooser.setLabelText(kWhichMap.In(japanese_));

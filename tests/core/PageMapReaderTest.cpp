@@ -159,6 +159,70 @@ TEST(PageMapReader, ShiftJisValuesPassThroughByteForByte)
     EXPECT_TRUE(read.maps[0].notes.empty());
 }
 
+struct CutCase {
+    const char *name;
+    std::string shape; // an unknown shape name, told in a note
+    std::size_t kept;  // bytes of it the note keeps
+};
+
+class NoteCut : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(NoteCut, KeepsWholeCharactersOfALongText)
+{
+    const std::string &shape = GetParam().shape;
+    const PageMaps read = ReadPageMaps("<map name=m><area shape=\"" + shape + "\" coords=1,2,3,4 href=a></map>");
+    ASSERT_EQ(read.maps.size(), 1u);
+    ASSERT_EQ(read.maps[0].notes.size(), 1u);
+    const ImportNote &note = read.maps[0].notes[0];
+    EXPECT_EQ(note.detail, shape.substr(0, GetParam().kept));
+    EXPECT_EQ(note.detailCut, GetParam().kept < shape.size());
+}
+
+std::string Repeated(std::string_view piece, std::size_t times)
+{
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+// Byte 200 of "x" and 表 after 表 falls inside a character in both encodings: 199 bytes are kept.
+INSTANTIATE_TEST_SUITE_P(
+    Details, NoteCut,
+    ::testing::Values(CutCase{"AtTheLimit", std::string(kMostNoteDetailBytes, 'x'), kMostNoteDetailBytes},
+                      CutCase{"PastTheLimit", std::string(kMostNoteDetailBytes + 1, 'x'), kMostNoteDetailBytes},
+                      CutCase{"Utf8", "x" + Repeated("\xE8\xA1\xA8", 100), 199},
+                      CutCase{"ShiftJisWithBackslashSecondBytes", "x" + Repeated("\x95\x5C", 150), 199}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(PageMapReader, CountsAMapPastTheAreaLimitWithoutReadingIt)
+{
+    const std::string atLimit = "<map name=full>" + Repeated("<area>", kMostMapAreas) + "</map>";
+    const std::string page = atLimit + "<map name=over>" + Repeated("<area>", kMostMapAreas + 1) + "</map>";
+
+    const PageMaps listed = ReadPageMaps(page, kNoMap);
+    ASSERT_EQ(listed.maps.size(), 2u);
+    EXPECT_EQ(listed.maps[0].areaCount, kMostMapAreas);
+    EXPECT_EQ(listed.maps[1].areaCount, kMostMapAreas + 1);
+    EXPECT_FALSE(listed.maps[0].TooLarge());
+    EXPECT_TRUE(listed.maps[1].TooLarge());
+    EXPECT_TRUE(listed.maps[0].lines.empty() && listed.maps[0].notes.empty());
+
+    const PageMaps first = ReadPageMaps(page, 0);
+    EXPECT_EQ(first.maps[0].lines.size(), kMostMapAreas);
+    EXPECT_EQ(first.maps[0].notes.size(), 2 * kMostMapAreas); // no coordinates, no link
+    EXPECT_TRUE(first.maps[1].lines.empty());
+    EXPECT_TRUE(ReadPageMaps(page).maps[1].lines.empty());
+}
+
+TEST(PageMapReader, KeepsTheFirstMapsOfAPageOfManyMaps)
+{
+    const PageMaps read = ReadPageMaps(Repeated("<map>", kMostPageMaps) + "<map name=more><area>");
+    EXPECT_TRUE(read.tooManyMaps);
+    EXPECT_EQ(read.maps.size(), kMostPageMaps);
+    EXPECT_FALSE(ReadPageMaps(Repeated("<map>", kMostPageMaps)).tooManyMaps);
+}
+
 TEST(PageMapReader, ReadsALargePageInOnePass)
 {
     // One area with a long polygon and thousands of attributes, then many ordinary areas.

@@ -7,6 +7,7 @@
 
 #include "AreaEditingFixture.h"
 #include "ModalAnswerer.h"
+#include "core/PageMapReader.h"
 #include "editor/PageImporter.h"
 
 namespace {
@@ -103,6 +104,48 @@ TEST_F(PageImportTest, TwoMapsThatReadAlikeAreTakenByTheirPlaceInTheChoice)
            "<map name=m><area coords=1,1,2,2 href=second.htm alt=S></map>");
     EXPECT_EQ(offered, (QStringList{"m (1 areas, line 1)", "m (1 areas, line 1)"}));
     EXPECT_EQ(ListLines().value(2), R"(<AREA SHAPE="RECT" COORDS="1,1,2,2" HREF="second.htm" ALT="S">)");
+}
+
+TEST_F(PageImportTest, AMapPastTheAreaLimitIsRefusedWithTheMapUnchangedAndOneAtItIsTaken)
+{
+    OpenMap();
+    const QStringList before = ListLines();
+    const auto pageOf = [](std::size_t areas) {
+        QByteArray page = "<map name=big>";
+        for (std::size_t i = 0; i < areas; ++i)
+            page += "<area>";
+        return page + "</map>";
+    };
+    {
+        ModalAnswerer answerer;
+        Import(pageOf(vemo::kMostMapAreas + 1));
+        ASSERT_EQ(answerer.Seen().size(), 1);
+        EXPECT_EQ(answerer.Seen().front().text, "The map big has more than 250000 areas; at most 250000 can be imported.");
+    }
+    EXPECT_EQ(ListLines(), before);
+    EXPECT_FALSE(Document().History().canUndo());
+
+    ModalAnswerer answerer;
+    Import(pageOf(vemo::kMostMapAreas));
+    EXPECT_EQ(ListLines().size(), before.size() + static_cast<qsizetype>(vemo::kMostMapAreas));
+    EXPECT_EQ(ListLines().value(2), R"(<AREA SHAPE="RECT" COORDS=",,," HREF="" ALT="">)");
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_TRUE(answerer.Seen().front().text.endsWith("and 499988 more (see Details)"));
+}
+
+TEST_F(PageImportTest, ALongTextIsCutInTheReportBetweenCharacters)
+{
+    OpenMap();
+    ModalAnswerer answerer;
+    // Shift-JIS 表 is 0x95 0x5C: after one ASCII byte, the cut falls between two of them.
+    QByteArray coords = "x";
+    for (int i = 0; i < 5000; ++i)
+        coords += "\x95\x5C";
+    Import("<map name=m><area coords=\"" + coords + "\" href=a.htm></map>");
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    const QString shown = "Line 1: the coordinates \"x" + QString::fromUtf8("表").repeated(99) + QChar(0x2026)
+                          + "\" make no such shape; please mend them";
+    EXPECT_TRUE(answerer.Seen().front().text.endsWith(shown)) << answerer.Seen().front().text.toStdString();
 }
 
 } // namespace
