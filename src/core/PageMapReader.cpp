@@ -79,30 +79,46 @@ std::optional<Shape> ShapeNamed(std::string_view name)
     return std::nullopt;
 }
 
-// The texts of a coordinate list, split at commas, white space or both. Two commas with nothing
-// but white space between leave an empty text between them, and so does a comma first or last.
-std::vector<std::string_view> SplitCoords(std::string_view coords)
-{
-    std::vector<std::string_view> texts;
-    coords = Trimmed(coords);
-    std::size_t at = 0;
-    while (at < coords.size()) {
-        const std::size_t start = at;
-        while (at < coords.size() && !IsHtmlSpace(coords[at]) && coords[at] != ',')
-            ++at;
-        texts.push_back(coords.substr(start, at - start));
-        while (at < coords.size() && IsHtmlSpace(coords[at]))
-            ++at;
-        if (at < coords.size() && coords[at] == ',') {
-            ++at;
-            while (at < coords.size() && IsHtmlSpace(coords[at]))
-                ++at;
-            if (at == coords.size())
-                texts.emplace_back();
+// The texts of a coordinate list one by one, split at commas, white space or both. Two commas with
+// nothing but white space between leave an empty text between them, and so does a comma first or
+// last. Nothing is copied: a coordinate list can be most of the page.
+class CoordinateTexts {
+public:
+    explicit CoordinateTexts(std::string_view coords) : coords_(Trimmed(coords)) {}
+
+    bool Next(std::string_view &text)
+    {
+        if (emptyLast_) {
+            emptyLast_ = false;
+            text = {};
+            return true;
         }
+        if (at_ >= coords_.size())
+            return false;
+        const std::size_t start = at_;
+        while (at_ < coords_.size() && !IsHtmlSpace(coords_[at_]) && coords_[at_] != ',')
+            ++at_;
+        text = coords_.substr(start, at_ - start);
+        SkipSpace();
+        if (at_ < coords_.size() && coords_[at_] == ',') {
+            ++at_;
+            SkipSpace();
+            emptyLast_ = at_ == coords_.size();
+        }
+        return true;
     }
-    return texts;
-}
+
+private:
+    void SkipSpace()
+    {
+        while (at_ < coords_.size() && IsHtmlSpace(coords_[at_]))
+            ++at_;
+    }
+
+    std::string_view coords_;
+    std::size_t at_ = 0;
+    bool emptyLast_ = false;
+};
 
 struct Coordinate {
     std::int32_t value = 0;
@@ -140,15 +156,27 @@ std::optional<Coordinate> ReadCoordinate(std::string_view text)
     return coordinate;
 }
 
-// texts as the `slots` texts an area line writer takes: missing ones empty, extra ones joined to
-// the last with commas, so that the line shows every text in its place.
-std::vector<std::string> FitToSlots(std::vector<std::string> texts, std::size_t slots)
-{
-    for (std::size_t i = slots; i < texts.size(); ++i)
-        texts[slots - 1] += "," + texts[i];
-    texts.resize(slots);
-    return texts;
-}
+// Puts each coordinate text in its slot of an area line writer: missing ones stay empty, extra ones
+// are joined to the last with commas, so that the line shows every text in its place.
+class SlotFiller {
+public:
+    explicit SlotFiller(std::size_t slots) : texts_(slots) {}
+
+    void Add(std::string_view text)
+    {
+        if (added_ < texts_.size())
+            texts_[added_] = text;
+        else
+            (texts_.back() += ',') += text;
+        ++added_;
+    }
+
+    std::vector<std::string> Take() { return std::move(texts_); }
+
+private:
+    std::vector<std::string> texts_;
+    std::size_t added_ = 0;
+};
 
 struct AreaCoords {
     std::vector<std::string> texts; // for the line writer: one for each slot, or one for a polygon
@@ -160,19 +188,22 @@ struct AreaCoords {
 AreaCoords ReadAreaCoords(Shape shape, const HtmlAttribute *attribute, int pageLine, bool utf8)
 {
     const std::string_view written = attribute ? attribute->value : std::string_view();
-    const std::vector<std::string_view> pieces = SplitCoords(written);
+    std::size_t count = 0;
+    std::string_view text;
+    for (CoordinateTexts texts(written); texts.Next(text);)
+        ++count;
     const std::size_t slots = shape == Shape::Rect ? 4 : shape == Shape::Circle ? 3 : 1;
-    bool fits = shape == Shape::Poly ? pieces.size() >= 6 && pieces.size() % 2 == 0 : pieces.size() == slots;
+    bool fits = shape == Shape::Poly ? count >= 6 && count % 2 == 0 : count == slots;
 
     AreaCoords coords;
-    std::vector<std::string> numbers;
+    SlotFiller numbers(slots);
     bool percent = false;
     bool fraction = false;
-    for (std::size_t i = 0; fits && i < pieces.size(); ++i) {
-        const std::optional<Coordinate> coordinate = ReadCoordinate(pieces[i]);
+    for (CoordinateTexts texts(written); fits && texts.Next(text);) {
+        const std::optional<Coordinate> coordinate = ReadCoordinate(text);
         fits = coordinate.has_value();
         if (fits) {
-            numbers.push_back(IntToStr(coordinate->value));
+            numbers.Add(IntToStr(coordinate->value));
             percent = percent || coordinate->percent;
             fraction = fraction || coordinate->fraction;
         }
@@ -183,12 +214,12 @@ AreaCoords ReadAreaCoords(Shape shape, const HtmlAttribute *attribute, int pageL
         if (fraction)
             coords.notes.push_back(Note(pageLine, ImportNoteKind::FractionalCoordinates, written, utf8));
     } else {
-        numbers.clear();
-        for (std::string_view text : pieces)
-            numbers.push_back(AttributeFromTyped(text));
+        numbers = SlotFiller(slots);
+        for (CoordinateTexts texts(written); texts.Next(text);)
+            numbers.Add(AttributeFromTyped(text));
         coords.notes.push_back(Note(pageLine, ImportNoteKind::MalformedCoordinates, written, utf8));
     }
-    coords.texts = FitToSlots(std::move(numbers), slots);
+    coords.texts = numbers.Take();
     return coords;
 }
 
