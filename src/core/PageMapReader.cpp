@@ -406,7 +406,10 @@ PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead)
         } else if (tag.name == "area" && inMap) {
             open.AddArea(tag);
         } else if (tag.name == "img" && tag.Find("usemap")) {
-            result.images.push_back({ValueOf(tag, "src"), ValueOf(tag, "usemap"), tag.line});
+            if (result.images.size() < kMostPageMaps)
+                result.images.push_back({ValueOf(tag, "src"), ValueOf(tag, "usemap"), tag.line});
+            else
+                result.tooManyMaps = true;
         }
     }
     if (inMap)

@@ -75,14 +75,14 @@ struct PageImage {
     int pageLine = 0;
 };
 
-// The most maps of a page that are kept: a page of nothing but <map> tags would otherwise take
-// some twenty times its size.
+// The most maps, and the most images with a usemap, of a page that are kept: a page of nothing but
+// <map> or <img usemap> tags would otherwise take some ten to twenty times its size.
 constexpr std::size_t kMostPageMaps = 10000;
 
 struct PageMaps {
-    std::vector<PageMap> maps; // in page order, the first kMostPageMaps
-    std::vector<PageImage> images;
-    bool tooManyMaps = false; // the page has more maps than kMostPageMaps
+    std::vector<PageMap> maps;     // in page order, the first kMostPageMaps
+    std::vector<PageImage> images; // in page order, the first kMostPageMaps
+    bool tooManyMaps = false;      // the page has more maps, or more such images, than kMostPageMaps
 };
 
 // For ReadPageMaps: make the lines of every map, or of none (names, places and counts only).

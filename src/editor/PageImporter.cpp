@@ -40,7 +40,8 @@ constexpr UiText kReportHead{"マップ %1 から %2 個の領域を取り込み
                              "Imported %2 areas from the map %1. These could not be taken over as they were:"};
 constexpr UiText kMoreNotes{"ほか %1 件 (詳細を見てください)", "and %1 more (see Details)"};
 constexpr UiText kNotesNotListed{"ほか %1 件は省略しました", "and %1 more not listed"};
-constexpr UiText kTooManyMaps{"ページ %1 には %2 個を超えるマップがあります", "The page %1 holds more than %2 maps"};
+constexpr UiText kTooManyMaps{"ページ %1 には %2 個を超えるマップか、マップを使う画像があります",
+                              "The page %1 holds more than %2 maps or pictures with a map"};
 constexpr UiText kTooManyAreas{"マップ %1 には %2 個を超える領域があります。取り込めるのは %2 個までです。",
                                "The map %1 has more than %2 areas; at most %2 can be imported."};
 

@@ -215,12 +215,15 @@ TEST(PageMapReader, CountsAMapPastTheAreaLimitWithoutReadingIt)
     EXPECT_TRUE(ReadPageMaps(page).maps[1].lines.empty());
 }
 
-TEST(PageMapReader, KeepsTheFirstMapsOfAPageOfManyMaps)
+TEST(PageMapReader, KeepsTheFirstMapsAndImagesOfAPageOfMany)
 {
-    const PageMaps read = ReadPageMaps(Repeated("<map>", kMostPageMaps) + "<map name=more><area>");
-    EXPECT_TRUE(read.tooManyMaps);
-    EXPECT_EQ(read.maps.size(), kMostPageMaps);
-    EXPECT_FALSE(ReadPageMaps(Repeated("<map>", kMostPageMaps)).tooManyMaps);
+    const PageMaps maps = ReadPageMaps(Repeated("<map>", kMostPageMaps) + "<map name=more><area>");
+    EXPECT_TRUE(maps.tooManyMaps);
+    EXPECT_EQ(maps.maps.size(), kMostPageMaps);
+    const PageMaps images = ReadPageMaps(Repeated("<img usemap=#m>", kMostPageMaps + 1) + "<map name=m>");
+    EXPECT_TRUE(images.tooManyMaps);
+    EXPECT_EQ(images.images.size(), kMostPageMaps);
+    EXPECT_FALSE(ReadPageMaps(Repeated("<map><img usemap=#m>", kMostPageMaps)).tooManyMaps);
 }
 
 TEST(PageMapReader, ReadsALargePageInOnePass)
