@@ -26,6 +26,7 @@ void CheckMap(const PageMap &map)
     int lastLine = map.pageLine;
     // A map gives a line for each area it counts, and a note shows no more than a short text.
     FUZZ_REQUIRE(map.TooLarge() ? map.lines.empty() && map.notes.empty() : map.areaCount == map.lines.size());
+    FUZZ_REQUIRE(map.notes.size() <= kMostMapNotes && map.notes.size() <= map.noteCount);
     for (const ImportNote &note : map.notes) {
         FUZZ_REQUIRE(note.pageLine >= lastLine);
         FUZZ_REQUIRE(note.detail.size() <= kMostNoteDetailBytes);

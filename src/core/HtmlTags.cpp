@@ -110,6 +110,7 @@ bool HtmlTagReader::ReadTag(std::size_t nameStart, HtmlTag &tag)
     std::size_t at = nameStart;
     tag.name.clear();
     tag.attributes.clear();
+    tag.attributesLeftOut = 0;
     // A fresh set rather than clear(), which would go over all the buckets a large tag left.
     if (!seen_.empty())
         seen_ = {};
@@ -162,6 +163,10 @@ bool HtmlTagReader::ReadTag(std::size_t nameStart, HtmlTag &tag)
 
 void HtmlTagReader::AddAttribute(HtmlTag &tag, std::string name, std::string_view value)
 {
+    if (tag.attributes.size() >= kMostTagAttributes) {
+        ++tag.attributesLeftOut;
+        return;
+    }
     if (tag.attributes.size() < kFewAttributes) {
         if (tag.Find(name))
             return;

@@ -22,12 +22,17 @@ struct HtmlAttribute {
     std::string_view value; // the page's bytes between the quotes; empty for a bare attribute
 };
 
+// The most attributes a tag keeps; a tag of millions would otherwise take many times its size.
+constexpr std::size_t kMostTagAttributes = 1000;
+
 struct HtmlTag {
     std::string name; // as written with A to Z lower-cased
     bool end = false; // </name>
     int line = 0;     // 1-based line of the page where the tag's '<' stands
-    // In the page's order; of attributes with the same name only the first, as browsers keep it.
+    // In the page's order; of attributes with the same name only the first, as browsers keep it;
+    // at most kMostTagAttributes.
     std::vector<HtmlAttribute> attributes;
+    std::size_t attributesLeftOut = 0; // attributes past those kept, not read further
 
     // The attribute of that lower-case name; nothing when the tag has none.
     const HtmlAttribute *Find(std::string_view lowerName) const;

@@ -256,11 +256,22 @@ struct OpenMap {
         } else if (defaultLine) {
             map.lines.push_back(std::move(*defaultLine));
             if (areaAfterDefault) {
-                const auto at = map.notes.begin() + static_cast<std::ptrdiff_t>(defaultNotesEnd);
-                map.notes.insert(at, {defaultPageLine, ImportNoteKind::DefaultMovedLast, {}});
+                ++map.noteCount;
+                if (defaultNotesEnd < kMostMapNotes) {
+                    const auto at = map.notes.begin() + static_cast<std::ptrdiff_t>(defaultNotesEnd);
+                    map.notes.insert(at, {defaultPageLine, ImportNoteKind::DefaultMovedLast, {}});
+                    if (map.notes.size() > kMostMapNotes)
+                        map.notes.pop_back();
+                }
             }
         }
         return std::move(map);
+    }
+
+    void AddNote(ImportNote note)
+    {
+        if (++map.noteCount <= kMostMapNotes)
+            map.notes.push_back(std::move(note));
     }
 
     void AddArea(const HtmlTag &tag)
@@ -270,7 +281,7 @@ struct OpenMap {
         std::optional<Shape> shape = shapeName.empty() ? Shape::Rect : ShapeNamed(shapeName);
         if (shape == Shape::Default && hasDefault) {
             if (makeLines && !map.TooLarge())
-                map.notes.push_back({tag.line, ImportNoteKind::ExtraDefault, {}});
+                AddNote({tag.line, ImportNoteKind::ExtraDefault, {}});
             return;
         }
         hasDefault = hasDefault || shape == Shape::Default;
@@ -278,24 +289,27 @@ struct OpenMap {
             return;
         areaAfterDefault = areaAfterDefault || defaultLine.has_value();
         if (!shape) {
-            map.notes.push_back(Note(tag.line, ImportNoteKind::UnknownShape, shapeAttribute->value, utf8));
+            AddNote(Note(tag.line, ImportNoteKind::UnknownShape, shapeAttribute->value, utf8));
             shape = Shape::Rect;
         }
 
         AreaCoords coords;
         if (shape != Shape::Default) {
             coords = ReadAreaCoords(*shape, tag.Find("coords"), tag.line, utf8);
-            map.notes.insert(map.notes.end(), coords.notes.begin(), coords.notes.end());
+            for (ImportNote &note : coords.notes)
+                AddNote(std::move(note));
         }
         const std::string href = ValueOf(tag, "href");
         const std::string alt = ValueOf(tag, "alt");
         if (!tag.Find("href"))
-            map.notes.push_back({tag.line, ImportNoteKind::MissingHref, {}});
+            AddNote({tag.line, ImportNoteKind::MissingHref, {}});
         for (const HtmlAttribute &attribute : tag.attributes) {
             if (attribute.name != "shape" && attribute.name != "coords" && attribute.name != "href"
                 && attribute.name != "alt")
-                map.notes.push_back(Note(tag.line, ImportNoteKind::DroppedAttribute, attribute.name, utf8));
+                AddNote(Note(tag.line, ImportNoteKind::DroppedAttribute, attribute.name, utf8));
         }
+        if (tag.attributesLeftOut > 0)
+            AddNote({tag.line, ImportNoteKind::AttributesLeftOut, IntToStr(static_cast<long long>(tag.attributesLeftOut))});
 
         const std::vector<std::string> &c = coords.texts;
         switch (*shape) {

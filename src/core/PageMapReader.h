@@ -35,11 +35,17 @@ enum class ImportNoteKind {
     // The default area was followed by other areas: it is moved to the end, where the editor keeps
     // it. The note's line is the default area's.
     DefaultMovedLast,
+    // The tag had more attributes than a tag keeps (kMostTagAttributes): the rest were not read,
+    // whatever they were. detail: how many, in digits.
+    AttributesLeftOut,
 };
 
 // A note's detail holds at most this many bytes of the page's text; a longer text is cut on a
 // character boundary and the note says so, for the report to show a line, not a whole page.
 constexpr std::size_t kMostNoteDetailBytes = 200;
+
+// The most notes a map keeps; noteCount tells how many there were in all.
+constexpr std::size_t kMostMapNotes = 1000;
 
 // The most areas a map may have to be imported: past it a map is counted, not read, and the
 // editor refuses it (its list and view are not made for millions of lines).
@@ -59,8 +65,9 @@ struct PageMap {
     std::string name;               // the map's name attribute, or its id when the name is missing or empty
     int pageLine = 0;               // 1-based line where <map> starts
     std::vector<std::string> lines; // the area lines in page order; the one default area last
-    std::vector<ImportNote> notes;  // in page order; an area's own in the order shape, coordinates,
-                                    // href, dropped attributes
+    std::vector<ImportNote> notes;  // in page order, the first kMostMapNotes; an area's own in the
+                                    // order shape, coordinates, href, dropped attributes
+    std::size_t noteCount = 0;      // every note, also those past kMostMapNotes
     // Every line the map's areas give. Past kMostMapAreas no more lines or notes are made: the map
     // is then TooLarge() and its lines and notes are empty, as they are for a map not read.
     std::size_t areaCount = 0;

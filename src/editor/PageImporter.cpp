@@ -25,9 +25,6 @@ const vemo::PathStyle kPaths = vemo::NativePathStyle();
 constexpr qint64 kLargestPage = 64LL * 1024 * 1024;
 // The report lists this many notes in the box itself; the rest are under Details.
 constexpr int kNotesShown = 12;
-// Details list at most this many notes: a hostile page can give two for each of its areas, and a
-// list of a million lines helps no one.
-constexpr std::size_t kNotesListed = 1000;
 
 constexpr UiText kCaption{"ページからマップを取り込む", "Import Map from Page"};
 constexpr UiText kCannotRead{"ページ %1 を読めません: %2", "The page %1 cannot be read: %2"};
@@ -67,6 +64,9 @@ UiText NoteText(vemo::ImportNoteKind kind)
         return {"%1 行目: 2 つ目の既定の領域は取り込みませんでした", "Line %1: a second default area was left out"};
     case vemo::ImportNoteKind::DefaultMovedLast:
         return {"%1 行目: 既定の領域を最後に移しました", "Line %1: the default area was moved to the end"};
+    case vemo::ImportNoteKind::AttributesLeftOut:
+        return {"%1 行目: 属性が多すぎるので、残りの %2 個は読まずに外しました",
+                "Line %1: too many attributes; the last %2 were left out unread"};
     }
     return {"", ""};
 }
@@ -151,8 +151,7 @@ void PageImporter::Import(const QString &pagePath)
     if (map.notes.empty())
         return;
     QStringList notes;
-    for (std::size_t i = 0; i < map.notes.size() && i < kNotesListed; ++i) {
-        const vemo::ImportNote &note = map.notes[i];
+    for (const vemo::ImportNote &note : map.notes) {
         const QString detail = pageCodec.Text(note.detail) + (note.detailCut ? QStringLiteral("\u2026") : QString());
         // Not every note has a detail, so the places are filled by hand rather than by arg().
         notes << NoteText(note.kind)
@@ -160,7 +159,7 @@ void PageImporter::Import(const QString &pagePath)
                      .replace(QLatin1String("%1"), QString::number(note.pageLine))
                      .replace(QLatin1String("%2"), detail);
     }
-    const qsizetype allNotes = static_cast<qsizetype>(map.notes.size());
+    const qsizetype allNotes = static_cast<qsizetype>(map.noteCount);
     QString report = kReportHead.In(japanese_).arg(pageCodec.Text(map.name)).arg(lines.size()) + "\n\n"
                      + QStringList(notes.mid(0, kNotesShown)).join('\n');
     if (allNotes > kNotesShown)

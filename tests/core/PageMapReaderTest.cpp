@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/HtmlTags.h"
 #include "core/PageMapReader.h"
 
 #include <chrono>
@@ -210,9 +211,22 @@ TEST(PageMapReader, CountsAMapPastTheAreaLimitWithoutReadingIt)
 
     const PageMaps first = ReadPageMaps(page, 0);
     EXPECT_EQ(first.maps[0].lines.size(), kMostMapAreas);
-    EXPECT_EQ(first.maps[0].notes.size(), 2 * kMostMapAreas); // no coordinates, no link
+    EXPECT_EQ(first.maps[0].noteCount, 2 * kMostMapAreas); // no coordinates, no link
+    EXPECT_EQ(first.maps[0].notes.size(), kMostMapNotes);
     EXPECT_TRUE(first.maps[1].lines.empty());
     EXPECT_TRUE(ReadPageMaps(page).maps[1].lines.empty());
+}
+
+TEST(PageMapReader, AttributesPastTheMostATagKeepsAreLeftOutAndTold)
+{
+    std::string page = "<map name=m><area coords=1,2,3,4 href=a.htm";
+    for (std::size_t i = 2; i < kMostTagAttributes; ++i)
+        page += " x" + std::to_string(i);
+    const PageMaps read = ReadPageMaps(page + " alt=late title=t></map>");
+    ASSERT_EQ(read.maps.size(), 1u);
+    EXPECT_EQ(read.maps[0].lines, Lines{R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="a.htm" ALT="">)"});
+    EXPECT_EQ(read.maps[0].notes.back(), (ImportNote{1, K::AttributesLeftOut, "2"}));
+    EXPECT_EQ(read.maps[0].noteCount, kMostTagAttributes - 2 + 1);
 }
 
 TEST(PageMapReader, KeepsTheFirstMapsAndImagesOfAPageOfMany)
@@ -245,7 +259,9 @@ TEST(PageMapReader, ReadsALargePageInOnePass)
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     ASSERT_EQ(read.maps.size(), 1u);
     EXPECT_EQ(read.maps[0].lines.size(), 150001u);
-    EXPECT_EQ(read.maps[0].notes.size(), 1 + 1 + 50000 + 150000u); // malformed, no href, a0..., titles
+    // Malformed, no href, the a... kept beside shape and coords, the rest left out, the titles.
+    EXPECT_EQ(read.maps[0].noteCount, 1 + 1 + (kMostTagAttributes - 2) + 1 + 150000u);
+    EXPECT_EQ(read.maps[0].notes.size(), kMostMapNotes);
     EXPECT_LT(took.count(), 10.0) << "a page of " << page.size() << " bytes";
 }
 
