@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +24,9 @@ namespace {
 const vemo::PathStyle kPaths = vemo::NativePathStyle();
 // Pages are text: one larger than this is no page a map is kept in.
 constexpr qint64 kLargestPage = 64LL * 1024 * 1024;
+// The longest area line taken: the list lays out and the view reads a line whole, which for a
+// line of megabytes takes seconds and tens of times its size at every repaint.
+constexpr std::size_t kLongestAreaLine = 1024 * 1024;
 // The report lists this many notes in the box itself; the rest are under Details.
 constexpr int kNotesShown = 12;
 
@@ -39,6 +43,8 @@ constexpr UiText kMoreNotes{"ほか %1 件 (詳細を見てください)", "and 
 constexpr UiText kNotesNotListed{"ほか %1 件は省略しました", "and %1 more not listed"};
 constexpr UiText kTooManyMaps{"ページ %1 には %2 個を超えるマップか、マップを使う画像があります",
                               "The page %1 holds more than %2 maps or pictures with a map"};
+constexpr UiText kAreaTooLong{"マップ %1 には %2 バイトを超える領域があり、長すぎて取り込めません。",
+                              "The map %1 has an area of more than %2 bytes, too long to import."};
 constexpr UiText kTooManyAreas{"マップ %1 には %2 個を超える領域があります。取り込めるのは %2 個までです。",
                                "The map %1 has more than %2 areas; at most %2 can be imported."};
 
@@ -131,6 +137,13 @@ void PageImporter::Import(const QString &pagePath)
     const vemo::PageMap map = std::move(vemo::ReadPageMaps(text, *chosen).maps[*chosen]);
     // Everything needed is copied out of the page: its bytes go before the lines are copied on.
     bytes = QByteArray();
+    if (std::any_of(map.lines.begin(), map.lines.end(),
+                    [](const std::string &line) { return line.size() > kLongestAreaLine; })) {
+        MessageDlg(&parent_, MessageKind::Error,
+                   kAreaTooLong.In(japanese_).arg(pageCodec.Text(map.name)).arg(kLongestAreaLine),
+                   static_cast<int>(MessageButton::Ok));
+        return;
+    }
 
     // The page's values go into the map's own encoding; a character it has no code for becomes
     // a character reference, which means the same in the browser.

@@ -133,6 +133,18 @@ TEST_F(PageImportTest, AMapPastTheAreaLimitIsRefusedWithTheMapUnchangedAndOneAtI
     EXPECT_TRUE(answerer.Seen().front().text.endsWith("and 499988 more (see Details)"));
 }
 
+TEST_F(PageImportTest, AnAreaOfMoreThanAMebibyteIsRefusedWithTheMapUnchanged)
+{
+    OpenMap();
+    const QStringList before = ListLines();
+    ModalAnswerer answerer;
+    Import("<map name=long><area shape=poly href=a.htm coords=\"" + QByteArray(1024 * 1024, '1') + "\"></map>");
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_EQ(answerer.Seen().front().text, "The map long has an area of more than 1048576 bytes, too long to import.");
+    EXPECT_EQ(ListLines(), before);
+    EXPECT_FALSE(Document().History().canUndo());
+}
+
 TEST_F(PageImportTest, ALongTextIsCutInTheReportBetweenCharacters)
 {
     OpenMap();
