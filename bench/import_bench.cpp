@@ -4,7 +4,7 @@
 // Pages, made in memory: just under 64 MiB of empty <area> tags in one map (some eleven million
 // areas, far past the area limit: the import lists the maps and refuses this one), and one
 // <area> whose coords are a 4 MiB text that makes no rectangle (the import lists the maps, then
-// reads that one into its line and a note). The baseline counts the '<' of the same bytes with
+// reads that one into its line and a note, and refuses the line as longer than 1 MiB). The baseline counts the '<' of the same bytes with
 // memchr. Times are the process's CPU time. added_MiB is the most memory the reading takes: it is
 // run once more in a child process, whose peak resident set is taken less what it had at the
 // start. scripts/run-bench.sh turns the times into ratios.
