@@ -12,7 +12,8 @@
 #   - opening a 100 000-line side file and the list's everyday steps on it (bench/maplist_bench),
 #     beside the same picture without a side file;
 #   - the map check on 10 000 and 100 000 disjoint rectangles and a 16 000-corner polygon
-#     (bench/mapcheck_bench), beside the plain pairwise check.
+#     (bench/mapcheck_bench), beside the plain pairwise check;
+#   - reading hostile pages to import (bench/import_bench), beside a plain scan of the same bytes.
 # Builds into build-bench/. VEMO_BENCH_ROUNDS sets the rounds per row (default 9).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,7 +42,7 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_BUILD_BENCH=ON \
   -DVEMO_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
 nice cmake --build "$build" -j 2 --target vemo-editor imagelib_bench frame_bench view_bench maplist_bench \
-  mapcheck_bench startup_baseline
+  mapcheck_bench import_bench startup_baseline
 
 # Photo-like 12 MP pictures, made once: a plasma fractal with Gaussian noise.
 pictures="$build/bench-pictures"
@@ -77,6 +78,10 @@ QT_QPA_PLATFORM=offscreen "$build/bench/maplist_bench" \
 echo "== The map check beside the pairwise check"
 "$build/bench/mapcheck_bench" --benchmark_repetitions="$rounds" --benchmark_report_aggregates_only=true \
   --benchmark_out="$build/mapcheck.json" --benchmark_out_format=json
+
+echo "== Reading hostile pages to import beside a plain scan"
+"$build/bench/import_bench" --benchmark_repetitions="$rounds" --benchmark_report_aggregates_only=true \
+  --benchmark_out="$build/import.json" --benchmark_out_format=json
 
 echo "== Start to main window shown, beside a bare Qt main window"
 # Each program prints the monotonic clock when its main window is first exposed
@@ -189,9 +194,12 @@ with open(os.path.join(build, "open_painted.json")) as file:
 frames = benchmarks("frame.json")
 lists = benchmarks("maplist.json")
 # Medians over the repetitions, keyed by the benchmark's name.
-with open(os.path.join(build, "mapcheck.json")) as file:
-    checks = {entry["run_name"]: entry for entry in json.load(file)["benchmarks"]
-              if entry.get("aggregate_name") == "median"}
+def medians(name):
+    with open(os.path.join(build, name)) as file:
+        return {entry["run_name"]: entry for entry in json.load(file)["benchmarks"]
+                if entry.get("aggregate_name") == "median"}
+checks = medians("mapcheck.json")
+imports = medians("import.json")
 with open(os.path.join(build, "startup.json")) as file:
     startup = json.load(file)
 
@@ -279,6 +287,16 @@ for what, indexed, pairwise, target in (
     ratio = ("%.3f" % (check_ms(indexed) / check_ms(pairwise))) if pairwise else ""
     row("Check a map %s" % what, "%.1f ms CPU" % check_ms(indexed), base, "", ratio,
         "< %d ms" % target if target else "", verdict(check_ms(indexed), target, "ms") if target else "")
+
+for what, index, target in (("64 MiB of empty areas (listed, then refused)", 0, 10000),
+                            ("one 4 MiB coordinate text (read; the editor then refuses the line)", 1, 10000)):
+    run, scan = imports["BM_Import/%d/process_time" % index], imports["BM_PlainScan/%d/process_time" % index]
+    row("Read a page to import: %s" % what,
+        "%.1f ms CPU, %.0f MiB added (%.1f × the page)" % (run["cpu_time"], run["added_MiB"],
+                                                          run["added_MiB"] / run["page_MiB"]),
+        "a plain scan of the same bytes: %.2f ms CPU" % scan["cpu_time"], "",
+        "%.1f" % (run["cpu_time"] / scan["cpu_time"]), "< 10 s, memory ≤ 10 × the page",
+        verdict(max(run["cpu_time"] / target, run["added_MiB"] / run["page_MiB"] / 10), 1.0))
 
 block = "\n".join([
     "<!-- results: written by scripts/run-bench.sh; everything up to the end marker is replaced on each run -->",
