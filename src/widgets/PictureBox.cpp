@@ -111,9 +111,38 @@ void PictureBox::ShowAt(double zoom)
 
 void PictureBox::SetOutlines(std::vector<PictureOutline> outlines)
 {
+    // Only what changed is repainted: a map of many areas changes one or two at a time, and
+    // repainting every outline at each change made the editor slow on large maps. The outlines
+    // before and after share a first and a last run; what lies between them is the change.
+    std::size_t same = 0;
+    while (same < outlines.size() && same < outlines_.size() && outlines[same] == outlines_[same])
+        ++same;
+    std::size_t sameAtEnd = 0;
+    while (sameAtEnd < outlines.size() - same && sameAtEnd < outlines_.size() - same
+           && outlines[outlines.size() - 1 - sameAtEnd] == outlines_[outlines_.size() - 1 - sameAtEnd])
+        ++sameAtEnd;
+    QRegion changed;
+    for (std::size_t index = same; index < outlines_.size() - sameAtEnd; ++index)
+        changed += Reach(outlines_[index]);
+    for (std::size_t index = same; index < outlines.size() - sameAtEnd; ++index)
+        changed += Reach(outlines[index]);
     outlines_ = std::move(outlines);
     PlaceOutlines();
-    update();
+    update(changed);
+}
+
+QRect PictureBox::Reach(const PictureOutline &outline) const
+{
+    const vemo::Box shown = vemo::ToDisplayBox(outline.box, zoom_);
+    // A pixel more than the band on every side, for the pen's rounding; cut to the control.
+    const int margin = kBandReach + 1;
+    const auto cut = [margin](std::int64_t value, int length) {
+        return int(std::clamp<std::int64_t>(value, -margin, std::int64_t{length} + margin));
+    };
+    const QRect reach(QPoint(cut(std::int64_t{shown.left} - margin, width()), cut(std::int64_t{shown.top} - margin, height())),
+                      QPoint(cut(std::int64_t{shown.left} + shown.width + margin, width()),
+                             cut(std::int64_t{shown.top} + shown.height + margin, height())));
+    return reach & rect();
 }
 
 void PictureBox::SetOutlineColor(const QColor &color)

@@ -19,6 +19,7 @@ struct PictureOutline {
     vemo::Box box;
     bool round = false;
     std::vector<vemo::Point> points;
+    friend bool operator==(const PictureOutline &, const PictureOutline &) = default;
 };
 
 class PictureBox : public QWidget {
@@ -61,6 +62,8 @@ private:
     void ShowAt(double zoom);
     // Works out where the outlines lie at the current zoom and size.
     void PlaceOutlines();
+    // The part of the control an outline may paint, its band included.
+    QRect Reach(const PictureOutline &outline) const;
     void PaintPicture(QPainter &painter, const QRegion &exposed) const;
     void PaintOutlines(QPainter &painter, const QRegion &exposed) const;
     // Draws the outlines that reach the repainted area with the painter's pen: the wide light band,

@@ -5,7 +5,9 @@
 #include "QtPrinters.h"
 
 #include <QPainter>
+#include <QPaintEvent>
 #include <QRandomGenerator>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -102,6 +104,51 @@ TEST(PictureBoxTest, ARepaintedStripShowsWhatAWholeRepaintShows)
             EXPECT_EQ(part, whole.copy(strip)) << zoom << ": " << strip.x() << "," << strip.y();
         }
     }
+}
+
+// Records the area of each repaint of the control it watches.
+class RepaintWatch : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+TEST(PictureBoxTest, AChangeOfOneOutlineRepaintsOnlyWhereItWasAndIs)
+{
+    PictureBox box;
+    box.SetPicture(Filled("grey"));
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    std::vector<PictureOutline> outlines = Outlines();
+    box.SetOutlines(outlines);
+    QCoreApplication::processEvents();
+    RepaintWatch watch;
+    box.installEventFilter(&watch);
+    // The triangle moved by ten pixels; an outline added at the end; nothing changed at all.
+    outlines[2].box.left += 10;
+    for (vemo::Point &point : outlines[2].points)
+        point.x += 10;
+    box.SetOutlines(outlines);
+    QCoreApplication::processEvents();
+    // Where the triangle was and is, with its band, and none of the other outlines.
+    EXPECT_TRUE(watch.painted.boundingRect().contains(QRect(9, 59, 63, 33)));
+    EXPECT_FALSE(watch.painted.intersects(QRect(80, 10, 40, 40)));
+    EXPECT_FALSE(watch.painted.intersects(QRect(20, 20, 40, 30)));
+    watch.painted = {};
+    outlines.push_back({{150, 10, 20, 20}, false, {}});
+    box.SetOutlines(outlines);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(watch.painted.boundingRect().contains(QRect(149, 9, 22, 22)));
+    EXPECT_LT(watch.painted.boundingRect().width(), 30);
+    watch.painted = {};
+    box.SetOutlines(outlines);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(watch.painted.isEmpty());
 }
 
 } // namespace
