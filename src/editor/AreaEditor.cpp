@@ -328,15 +328,20 @@ void AreaEditor::ShowSelectedArea()
             emit Hint(kUnreadableCoords.In(japanese_));
         return;
     }
+    // A shape already showing the line is left alone: taking it up again after every change of
+    // a large map would repaint the picture under it each time.
     switch (region->kind) {
     case vemo::AreaKind::Rect:
-        view_.EditShape(Shape::Kind::Rectangle, region->box, crAsPointed);
+        if (!view_.HoldsShape(Shape::Kind::Rectangle, region->box))
+            view_.EditShape(Shape::Kind::Rectangle, region->box, crAsPointed);
         break;
     case vemo::AreaKind::Circle:
-        view_.EditShape(Shape::Kind::Circle, region->box, crAsPointed);
+        if (!view_.HoldsShape(Shape::Kind::Circle, region->box))
+            view_.EditShape(Shape::Kind::Circle, region->box, crAsPointed);
         break;
     case vemo::AreaKind::Poly:
-        view_.EditPolygon(region->points);
+        if (!view_.EditsPolygon(region->points))
+            view_.EditPolygon(region->points);
         break;
     case vemo::AreaKind::Default:
     case vemo::AreaKind::None:

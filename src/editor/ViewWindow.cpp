@@ -394,6 +394,17 @@ void ViewWindow::EditShape(Shape::Kind kind, const vemo::Box &box, CornerResizeS
     resizeFrame->AttachControl(shape);
 }
 
+bool ViewWindow::HoldsShape(Shape::Kind kind, const vemo::Box &box) const
+{
+    return shape->isVisible() && !resizeFrame->Covers().isEmpty() && shape->ShapeKind() == kind && ShapeBox() == box
+           && polygon->CurrentMode() == PolygonFrame::Mode::Hidden;
+}
+
+bool ViewWindow::EditsPolygon(const std::vector<vemo::Point> &points) const
+{
+    return polygon->CurrentMode() == PolygonFrame::Mode::Editing && polygon->Points() == points;
+}
+
 void ViewWindow::LetGoShape()
 {
     resizeFrame->DetachAll();

@@ -80,6 +80,10 @@ public:
     void SetShapeBox(const vemo::Box &box);
     // Shows the shape at box and hands it to the frame, for the user to move and resize it.
     void EditShape(Shape::Kind kind, const vemo::Box &box, CornerResizeStyle cornerResize);
+    // Whether the frame holds the shape at box as a shape of kind, or the polygon with these
+    // vertices is being edited: showing it again would change nothing.
+    bool HoldsShape(Shape::Kind kind, const vemo::Box &box) const;
+    bool EditsPolygon(const std::vector<vemo::Point> &points) const;
     // Takes the shape back from the frame, and the polygon's handles away, leaving both shown.
     void LetGoShape();
     // Takes the shape back from the frame and hides it, and the polygon with it.
