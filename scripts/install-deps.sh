@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libgraphicsmagick++1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool openbox xclip x11-apps imagemagick
+  xvfb xauth xdotool openbox xclip x11-apps x11-utils imagemagick
   fonts-noto-cjk chromium
   dpkg-dev file desktop-file-utils
   clang-14 libclang-rt-14-dev llvm-14
