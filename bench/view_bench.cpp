@@ -4,7 +4,8 @@
 // Each iteration is one drag of 200 mouse steps sent through the view's window as real mouse
 // events, each step's repaint done before the next; only the steps are timed. Counter: step_us,
 // the time per step. BM_ViewDragOverAreas is the same drag with 200 areas of a map outlined on
-// the picture, a grid of rectangles and circles over all of it.
+// the picture, a grid of rectangles and circles over all of it; BM_ViewDragOverManyAreas with
+// 100 000.
 #include "app/EditorApp.h"
 #include "core/IntConv.h"
 #include "core/MapLines.h"
@@ -57,19 +58,22 @@ struct Editor {
 
 Editor *TheEditor = nullptr;
 
-// 200 areas over the 4000 x 3000 picture, in a grid of 20 x 10 cells: rectangles and circles in
-// turn, each nearly filling its cell.
-std::vector<std::string> GridOfAreas()
+// Areas over the 4000 x 3000 picture, in a grid of columns x rows cells: rectangles and circles
+// in turn, each nearly filling its cell.
+std::vector<std::string> GridOfAreas(int columns = 20, int rows = 10)
 {
     using vemo::IntToStr;
     std::vector<std::string> lines{"<IMG SRC=\"picture.jpg\" USEMAP=\"#picture\">", "<MAP NAME=\"picture\">"};
-    for (int row = 0; row < 10; ++row) {
-        for (int column = 0; column < 20; ++column) {
-            const int x = column * 200, y = row * 300;
+    const int width = 4000 / columns, height = 3000 / rows;
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const int x = column * width, y = row * height;
             lines.push_back((row + column) % 2 == 0
-                                ? vemo::RectAreaLine(IntToStr(x + 20), IntToStr(y + 20), IntToStr(x + 179),
-                                                     IntToStr(y + 279), "", "")
-                                : vemo::CircleAreaLine(IntToStr(x + 100), IntToStr(y + 150), "90", "", ""));
+                                ? vemo::RectAreaLine(IntToStr(x + width / 10), IntToStr(y + height / 10),
+                                                     IntToStr(x + width * 9 / 10 - 1),
+                                                     IntToStr(y + height * 9 / 10 - 1), "", "")
+                                : vemo::CircleAreaLine(IntToStr(x + width / 2), IntToStr(y + height / 2),
+                                                       IntToStr(std::min(width, height) * 9 / 20), "", ""));
         }
     }
     lines.push_back("</MAP>");
@@ -120,8 +124,18 @@ void BM_ViewDragOverAreas(benchmark::State &state)
     view.ShowMapAreas({}, TextCodec());
 }
 
+// The same drag over a map of 100 000 areas (a grid of 400 x 250 cells of 10 x 12 pixels).
+void BM_ViewDragOverManyAreas(benchmark::State &state)
+{
+    ViewWindow &view = TheEditor->app->View();
+    view.ShowMapAreas(GridOfAreas(400, 250), TextCodec());
+    DragShape(state);
+    view.ShowMapAreas({}, TextCodec());
+}
+
 BENCHMARK(BM_ViewDrag)->Arg(25)->Arg(100)->Arg(800)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ViewDragOverAreas)->Arg(25)->Arg(100)->Arg(800)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ViewDragOverManyAreas)->Arg(25)->Arg(100)->Arg(800)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
