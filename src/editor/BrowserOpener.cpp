@@ -61,7 +61,8 @@ void BrowserOpener::RunXdgOpen(const QString &program, const QString &pagePath)
     // the browser, which must outlive this window and the editor. It deletes itself once it ends.
     auto *process = new QProcess;
     process->setProgram(program);
-    process->setArguments({QDir::toNativeSeparators(pagePath)});
+    // As a file URL, which is what Qt's own opener hands to xdg-open.
+    process->setArguments({QString::fromLatin1(QUrl::fromLocalFile(pagePath).toEncoded())});
     // No pipes that a talkative browser could fill and block on.
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::ForwardedChannels);
