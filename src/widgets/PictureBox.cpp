@@ -135,8 +135,8 @@ QRect PictureBox::Reach(const PictureOutline &outline) const
 {
     const vemo::Box shown = vemo::ToDisplayBox(outline.box, zoom_);
     // A pixel more than the band on every side, for the pen's rounding; cut to the control.
-    const int margin = kBandReach + 1;
-    const auto cut = [margin](std::int64_t value, int length) {
+    constexpr int margin = kBandReach + 1;
+    const auto cut = [](std::int64_t value, int length) {
         return int(std::clamp<std::int64_t>(value, -margin, std::int64_t{length} + margin));
     };
     const QRect reach(QPoint(cut(std::int64_t{shown.left} - margin, width()), cut(std::int64_t{shown.top} - margin, height())),

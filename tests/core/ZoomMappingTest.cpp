@@ -83,14 +83,18 @@ TEST(ZoomMapping, ADragRoundsOnlyWhatItMoved)
                 if (after.width <= 0 || after.height <= 0 || box.width == 1)
                     continue; // a box turned inside out, or cut below one pixel, keeps no edges
                 const Box resized = DraggedBox(box, shown, after, zoom);
-                if (drag.left == 0)
+                if (drag.left == 0) {
                     EXPECT_EQ(resized.left, box.left);
-                if (drag.top == 0)
+                }
+                if (drag.top == 0) {
                     EXPECT_EQ(resized.top, box.top);
-                if (drag.right == 0)
+                }
+                if (drag.right == 0) {
                     EXPECT_EQ(resized.left + resized.width, box.left + box.width);
-                if (drag.bottom == 0)
+                }
+                if (drag.bottom == 0) {
                     EXPECT_EQ(resized.top + resized.height, box.top + box.height);
+                }
             }
         }
     }
