@@ -9,7 +9,6 @@
 #include "app/EditorApp.h"
 #include "core/IntConv.h"
 #include "core/MapLines.h"
-#include "desktop/TextCodec.h"
 #include "editor/MainWindow.h"
 #include "editor/ViewWindow.h"
 
@@ -119,18 +118,18 @@ void BM_ViewDrag(benchmark::State &state)
 void BM_ViewDragOverAreas(benchmark::State &state)
 {
     ViewWindow &view = TheEditor->app->View();
-    view.ShowMapAreas(GridOfAreas(), TextCodec());
+    view.ShowMapAreas(GridOfAreas());
     DragShape(state);
-    view.ShowMapAreas({}, TextCodec());
+    view.ShowMapAreas({});
 }
 
 // The same drag over a map of 100 000 areas (a grid of 400 x 250 cells of 10 x 12 pixels).
 void BM_ViewDragOverManyAreas(benchmark::State &state)
 {
     ViewWindow &view = TheEditor->app->View();
-    view.ShowMapAreas(GridOfAreas(400, 250), TextCodec());
+    view.ShowMapAreas(GridOfAreas(400, 250));
     DragShape(state);
-    view.ShowMapAreas({}, TextCodec());
+    view.ShowMapAreas({});
 }
 
 BENCHMARK(BM_ViewDrag)->Arg(25)->Arg(100)->Arg(800)->UseManualTime()->Unit(benchmark::kMillisecond);

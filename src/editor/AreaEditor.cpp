@@ -398,7 +398,7 @@ void AreaEditor::FollowEditedArea(EditedArea::Source source)
     if (dialog && source == EditedArea::Source::Picture)
         dialog->ShowRegion();
     // A region reaching outside the picture is allowed, and shown as such.
-    const int width = view_.picture->PictureWidth(), height = view_.picture->PictureHeight();
+    const int width = document_.PictureSize().width(), height = document_.PictureSize().height();
     const bool outside = bounds && (bounds->left < 0 || bounds->top < 0
                                     || std::int64_t(bounds->left) + bounds->width > width
                                     || std::int64_t(bounds->top) + bounds->height > height);

@@ -140,8 +140,13 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     connect(&view_, &ViewWindow::CloseRequested, this, [this] { RunGuarded(&view_, [this] { CloseMap(); }); });
     // Every area of the map is outlined on the picture; a click on one selects its line, a
     // double click opens it for editing.
-    connect(&document_, &MapDocument::Changed, this,
-            [this] { view_.ShowMapAreas(document_.Lines(), document_.Codec()); });
+    connect(&document_, &MapDocument::Changed, this, [this] { view_.ShowMapAreas(document_.Lines()); });
+    view_.SetAreaText([this](int line) {
+        const std::string text = document_.LineAt(line);
+        const TextCodec &codec = document_.Codec();
+        return QStringLiteral("%1  \u00B7  %2")
+            .arg(codec.ShownValue(vemo::ReadHref(text)), codec.ShownValue(vemo::ReadAlt(text)));
+    });
     // While an area is under edit, the area editor refuses both and says why.
     connect(&view_, &ViewWindow::AreaClicked, this, [this](int line) { areas_->SelectLine(line); });
     connect(&view_, &ViewWindow::AreaDoubleClicked, this,

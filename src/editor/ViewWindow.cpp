@@ -23,7 +23,6 @@
 #include "core/ViewPlacement.h"
 #include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
-#include "desktop/TextCodec.h"
 #include "resizeframe/PolygonFrame.h"
 #include "resizeframe/ResizeFrame.h"
 #include "widgets/PictureBox.h"
@@ -461,16 +460,13 @@ void ViewWindow::SetShapeColor(const QColor &color)
     resizeFrame->SetHandleColor(color);
 }
 
-void ViewWindow::ShowMapAreas(const std::vector<std::string> &lines, const TextCodec &codec)
+void ViewWindow::ShowMapAreas(const std::vector<std::string> &lines)
 {
     areas_.clear();
     std::vector<PictureOutline> outlines;
     for (std::size_t index = 0; index < lines.size(); ++index) {
-        const std::string &line = lines[index];
-        if (const std::optional<vemo::AreaRegion> region = vemo::ReadAreaRegion(line)) {
-            const QString link = codec.ShownValue(vemo::ReadHref(line));
-            const QString alt = codec.ShownValue(vemo::ReadAlt(line));
-            areas_.push_back({static_cast<int>(index), *region, QStringLiteral("%1  \u00B7  %2").arg(link, alt)});
+        if (const std::optional<vemo::AreaRegion> region = vemo::ReadAreaRegion(lines[index])) {
+            areas_.push_back({static_cast<int>(index), *region});
             outlines.push_back({region->box, region->kind == vemo::AreaKind::Circle, region->points});
         }
     }
@@ -489,9 +485,7 @@ void ViewWindow::ShowHoveredArea(int line)
     if (line == hoveredLine_)
         return;
     hoveredLine_ = line;
-    const auto hovered =
-        std::find_if(areas_.begin(), areas_.end(), [line](const ShownArea &area) { return area.line == line; });
-    panels_[1]->setText(hovered != areas_.end() ? hovered->linkAndAlt : pictureText_);
+    panels_[1]->setText(line >= 0 && areaText_ ? areaText_(line) : pictureText_);
 }
 
 int ViewWindow::AreaLineAt(QPoint onPicture) const

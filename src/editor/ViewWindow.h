@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,6 @@ class QMouseEvent;
 class QRubberBand;
 class QScrollArea;
 class ResizeFrame;
-class TextCodec;
 
 class ViewWindow : public QWidget {
     Q_OBJECT
@@ -101,8 +101,11 @@ public:
 
     // Outlines the region of every line of the map that is a RECT, CIRCLE or POLY area whose
     // coordinates read; clicks on them are reported with the line's index, and the mouse over one
-    // shows its link and ALT, read in the map's encoding. Other lines are skipped.
-    void ShowMapAreas(const std::vector<std::string> &lines, const TextCodec &codec);
+    // shows what SetAreaText gives for its line. Other lines are skipped.
+    void ShowMapAreas(const std::vector<std::string> &lines);
+    // What panel 1 shows while the mouse is over the area of a line: asked of the map's owner when
+    // the mouse comes to the area, so the view keeps no text of the map's own.
+    void SetAreaText(std::function<QString(int line)> areaText) { areaText_ = std::move(areaText); }
 
     // The outline colour of the shape, of the map's areas and of the frame's handles, which go
     // together.
@@ -205,10 +208,10 @@ private:
     struct ShownArea {
         int line;
         vemo::AreaRegion region;
-        QString linkAndAlt; // what panel 1 shows while the mouse is over it
     };
     std::vector<ShownArea> areas_; // in line order, which is the order clicks are tried in
     int hoveredLine_ = -1;          // the area line whose link and ALT panel 1 shows
     QString pictureText_;           // panel 1's own text: the picture's kind and size
+    std::function<QString(int line)> areaText_;
     int pressedAreaLine_ = -1;      // the area line under the left press awaiting its release
 };
