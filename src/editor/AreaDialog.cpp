@@ -18,6 +18,7 @@
 #include "desktop/UiText.h"
 #include "editor/MapDocument.h"
 #include "editor/ViewWindow.h"
+#include "widgets/WidgetGeometry.h"
 
 namespace {
 
@@ -199,14 +200,7 @@ QRect AreaDialog::PlaceWhenShown() const
 {
     if (isVisible())
         return frameGeometry();
-    // Before the window manager has framed it once, its frame is taken to be this large.
-    const QMargins assumedFrame(8, 32, 8, 8);
-    const QRect framed = frameGeometry();
-    const QMargins frame = framed == geometry() ? assumedFrame
-                                                : QMargins(geometry().left() - framed.left(), geometry().top() - framed.top(),
-                                                           framed.right() - geometry().right(),
-                                                           framed.bottom() - geometry().bottom());
-    return QRect(standIn_.pos(), size().grownBy(frame));
+    return QRect(standIn_.pos(), size().grownBy(WindowFrameMargins(*this)));
 }
 
 void AreaDialog::setVisible(bool visible)

@@ -36,9 +36,6 @@ constexpr int kZoomPanelWidth = 50;
 constexpr QRect kShapeDesignBounds(24, 16, 65, 65);
 // The position panel's text until the mouse moves over the picture.
 constexpr char kPositionDesignText[] = "(640,480)";
-// Before the window manager has framed the window, its frame is taken to be this large, so a
-// window sized to the screen does not reach past it once framed.
-constexpr QMargins kAssumedFrame(8, 32, 8, 8);
 // A drag held this close to the visible edge, or beyond it, scrolls the picture; the further
 // out, the faster, up to the last value per step.
 constexpr int kAutoScrollEdge = 16;
@@ -195,15 +192,6 @@ void ViewWindow::ShowPicture(QPixmap image)
     SetStatusPanel(0, QString::fromUtf8(kPositionDesignText));
 }
 
-QMargins ViewWindow::FrameMargins() const
-{
-    const QRect framed = frameGeometry();
-    const QRect inner = geometry();
-    return isVisible() && framed != inner ? QMargins(inner.left() - framed.left(), inner.top() - framed.top(),
-                                                     framed.right() - inner.right(), framed.bottom() - inner.bottom())
-                                          : kAssumedFrame;
-}
-
 QRect ViewWindow::Placement(QSize wanted) const
 {
     const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -217,13 +205,13 @@ QRect ViewWindow::Placement(QSize wanted) const
 void ViewWindow::KeepClearOf(const QRect &frame, const QRect &client)
 {
     // A window manager frames a window around the place it was given, to the right and below.
-    keepClear_ = frame.isValid() && frame == client ? QRect(frame.topLeft(), frame.size().grownBy(kAssumedFrame))
+    keepClear_ = frame.isValid() && frame == client ? QRect(frame.topLeft(), frame.size().grownBy(kAssumedWindowFrame))
                                                     : frame;
 }
 
 QSize ViewWindow::RoomForPicture(QSize pictureArea) const
 {
-    const QMargins frame = FrameMargins();
+    const QMargins frame = WindowFrameMargins(*this);
     const QSize bar(0, kStatusBarHeight);
     return Placement(pictureArea.grownBy(frame) + bar).size().shrunkBy(frame) - bar;
 }
@@ -253,7 +241,7 @@ void ViewWindow::FitToPicture()
     // Placed before its first show, while it has no native window yet, so that the window
     // manager puts the frame, not the client area, at that place.
     if (!placed_)
-        move(Placement(size().grownBy(FrameMargins())).topLeft());
+        move(Placement(size().grownBy(WindowFrameMargins(*this))).topLeft());
     SetStatusPanel(2, ZoomText(Zoom()));
     KeepOnScreen();
 }

@@ -158,8 +158,6 @@ private:
     QSize RoomForPicture(QSize pictureArea = QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) const;
     // The outer rectangle the window gets on the screen for an outer size of wanted.
     QRect Placement(QSize wanted) const;
-    // The window manager's frame around the window, or the assumed one before it is framed.
-    QMargins FrameMargins() const;
     void KeepOnScreen();
     void CreateZoomKeys();
     // Follows the mouse over the picture: the position panel, and the scrolling of a drag held
