@@ -1,5 +1,6 @@
 #include "core/MapCheck.h"
 
+#include "core/BoxIndex.h"
 #include "core/IntConv.h"
 #include "core/MapLines.h"
 #include "core/PolygonGeometry.h"
@@ -189,82 +190,30 @@ std::vector<std::optional<std::size_t>> EarliestSameBySorting(const std::vector<
     return same;
 }
 
-// EarliestCoverByPairs through a grid. A region lies within another only when its box lies
-// within the other's box (a circle covers only pixels of its bounding square), so the other's box
-// holds the region's top left corner: only the regions filed under that corner's cell need the
-// exact test. Cells are about as large as a typical box; a box over many cells is kept apart and
-// tried for every region, so a few huge areas cannot blow the grid up. Polygons hide nothing and
-// are not filed.
+// EarliestCoverByPairs through an index of boxes. A region lies within another only when its
+// box lies within the other's box (a circle covers only pixels of its bounding square), so the
+// other's box holds the region's top left corner: only the boxes that hold that pixel need the
+// exact test. Polygons hide nothing and are not filed.
 std::vector<std::optional<std::size_t>> EarliestCoverByGrid(const std::vector<Region> &regions)
 {
-    std::vector<std::size_t> covering;
+    std::vector<BoxIndex::Bounds> boxes(regions.size());
     for (std::size_t index = 0; index < regions.size(); ++index) {
-        if (regions[index].kind != AreaKind::Poly)
-            covering.push_back(index);
+        const Region &region = regions[index];
+        if (region.kind != AreaKind::Poly)
+            boxes[index] = {region.left, region.top, region.right, region.bottom};
     }
+    const BoxIndex index(std::move(boxes));
     std::vector<std::optional<std::size_t>> cover(regions.size());
-    if (covering.empty())
-        return cover;
-
-    std::vector<std::int64_t> widths, heights;
-    std::int64_t originX = regions[covering[0]].left, originY = regions[covering[0]].top;
-    for (const std::size_t index : covering) {
-        const Region &region = regions[index];
-        widths.push_back(region.right - region.left + 1);
-        heights.push_back(region.bottom - region.top + 1);
-        originX = std::min(originX, region.left);
-        originY = std::min(originY, region.top);
-    }
-    std::nth_element(widths.begin(), widths.begin() + widths.size() / 2, widths.end());
-    std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
-    const std::int64_t cellWidth = widths[widths.size() / 2], cellHeight = heights[heights.size() / 2];
-    auto column = [&](std::int64_t x) { return (x - originX) / cellWidth; };
-    auto row = [&](std::int64_t y) { return (y - originY) / cellHeight; };
-
-    // (column, row, region) for each cell a box spans, sorted so that one cell's regions are
-    // together and in line order.
-    constexpr std::int64_t kMostCellsPerBox = 64;
-    std::vector<std::tuple<std::int64_t, std::int64_t, std::size_t>> filed;
-    std::vector<std::size_t> large;
-    for (const std::size_t index : covering) {
-        const Region &region = regions[index];
-        const std::int64_t column0 = column(region.left), column1 = column(region.right);
-        const std::int64_t row0 = row(region.top), row1 = row(region.bottom);
-        if (column1 - column0 + 1 > kMostCellsPerBox / (row1 - row0 + 1)) {
-            large.push_back(index);
-            continue;
-        }
-        for (std::int64_t y = row0; y <= row1; ++y) {
-            for (std::int64_t x = column0; x <= column1; ++x)
-                filed.emplace_back(x, y, index);
-        }
-    }
-    std::sort(filed.begin(), filed.end());
-
-    auto earliestIn = [&](auto first, auto last, auto indexOf, std::size_t later) -> std::optional<std::size_t> {
-        for (; first != last && indexOf(*first) < later; ++first) {
-            if (LiesWithin(regions[later], regions[indexOf(*first)]))
-                return indexOf(*first);
-        }
-        return std::nullopt;
-    };
     for (std::size_t later = 0; later < regions.size(); ++later) {
         const Region &region = regions[later];
-        if (region.left < originX || region.top < originY)
-            continue;
-        const std::int64_t x = column(region.left), y = row(region.top);
-        const auto cell = std::equal_range(filed.begin(), filed.end(), std::make_tuple(x, y, std::size_t{0}),
-                                           [](const auto &a, const auto &b) {
-                                               return std::tie(std::get<0>(a), std::get<1>(a))
-                                                      < std::tie(std::get<0>(b), std::get<1>(b));
-                                           });
-        const auto inCell = earliestIn(cell.first, cell.second, [](const auto &entry) { return std::get<2>(entry); },
-                                       later);
-        const auto inLarge = earliestIn(large.begin(), large.end(), [](std::size_t index) { return index; }, later);
-        if (inCell && inLarge)
-            cover[later] = std::min(*inCell, *inLarge);
-        else
-            cover[later] = inCell ? inCell : inLarge;
+        for (const std::size_t earlier : index.Meeting({region.left, region.top, region.left, region.top})) {
+            if (earlier >= later)
+                break;
+            if (LiesWithin(region, regions[earlier])) {
+                cover[later] = earlier;
+                break;
+            }
+        }
     }
     return cover;
 }

@@ -458,6 +458,13 @@ void ViewWindow::ShowMapAreas(const std::vector<std::string> &lines)
             outlines.push_back({region->box, region->kind == vemo::AreaKind::Circle, region->points});
         }
     }
+    std::vector<vemo::BoxIndex::Bounds> boxes;
+    boxes.reserve(areas_.size());
+    for (const ShownArea &area : areas_) {
+        const vemo::Box &box = area.region.box;
+        boxes.push_back({box.left, box.top, std::int64_t{box.left} + box.width - 1, std::int64_t{box.top} + box.height - 1});
+    }
+    areaIndex_ = vemo::BoxIndex(std::move(boxes));
     picture->SetOutlines(std::move(outlines));
     // A press on the old areas must not become a click on whatever line now has its index.
     pressedAreaLine_ = -1;
@@ -480,9 +487,9 @@ int ViewWindow::AreaLineAt(QPoint onPicture) const
 {
     const int x = vemo::PicturePixel(onPicture.x(), Zoom());
     const int y = vemo::PicturePixel(onPicture.y(), Zoom());
-    for (const ShownArea &area : areas_) {
-        if (vemo::RegionHoldsPixel(area.region, x, y))
-            return area.line;
+    for (const std::size_t index : areaIndex_.Meeting({x, y, x, y})) {
+        if (vemo::RegionHoldsPixel(areas_[index].region, x, y))
+            return areas_[index].line;
     }
     return -1;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/AreaGeometry.h"
+#include "core/BoxIndex.h"
 #include "core/MapLines.h"
 #include "resizeframe/OutlineGeometry.h"
 #include "widgets/Shape.h"
@@ -208,6 +209,7 @@ private:
         vemo::AreaRegion region;
     };
     std::vector<ShownArea> areas_; // in line order, which is the order clicks are tried in
+    vemo::BoxIndex areaIndex_;     // of their boxes, for the area under the mouse
     int hoveredLine_ = -1;          // the area line whose link and ALT panel 1 shows
     QString pictureText_;           // panel 1's own text: the picture's kind and size
     std::function<QString(int line)> areaText_;

@@ -15,7 +15,7 @@ namespace {
 
 // An outline is a dark line with a light band this wide beneath it, one pixel either side: on a
 // dark picture the band shows, on a light one the line, on a busy one both.
-constexpr int kLightBandWidth = 3;
+constexpr int kLightBandWidth = OutlineStamps::kBandWidth;
 constexpr int kBandReach = kLightBandWidth / 2;
 // Outline colours at least this light (on qGray's 0..255 scale) make the band, not the line.
 constexpr int kLightestDarkLine = 127;
@@ -184,6 +184,13 @@ void PictureBox::PlaceOutlines()
         }
         shownOutlines_.push_back(placed);
     }
+    std::vector<vemo::BoxIndex::Bounds> reaches;
+    reaches.reserve(shownOutlines_.size());
+    for (const ShownOutline &outline : shownOutlines_) {
+        const QRect reach = outline.bounds.adjusted(-kBandReach, -kBandReach, kBandReach, kBandReach);
+        reaches.push_back({reach.left(), reach.top(), reach.right(), reach.bottom()});
+    }
+    outlineIndex_ = vemo::BoxIndex(std::move(reaches));
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
@@ -221,12 +228,27 @@ void PictureBox::PaintOutlines(QPainter &painter, const QRegion &exposed) const
     if (shownOutlines_.empty())
         return;
     const bool darkColour = qGray(outlineColor_.rgb()) <= kLightestDarkLine;
+    const QColor band = darkColour ? QColor(Qt::white) : outlineColor_;
+    const QColor line = darkColour ? outlineColor_ : QColor(Qt::black);
+    stamps_.SetColors(band, line);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(darkColour ? QColor(Qt::white) : outlineColor_, kLightBandWidth, Qt::SolidLine, Qt::SquareCap,
-                        Qt::MiterJoin));
+    painter.setPen(QPen(band, kLightBandWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     StrokeOutlines(painter, exposed, true);
-    painter.setPen(QPen(darkColour ? outlineColor_ : QColor(Qt::black), 1));
+    painter.setPen(QPen(line, 1));
     StrokeOutlines(painter, exposed, false);
+}
+
+std::vector<std::size_t> PictureBox::OutlinesMeeting(const QRegion &exposed) const
+{
+    std::vector<std::size_t> meeting;
+    for (const QRect &area : exposed) {
+        const std::vector<std::size_t> found = outlineIndex_.Meeting({area.left(), area.top(), area.right(), area.bottom()});
+        meeting.insert(meeting.end(), found.begin(), found.end());
+    }
+    // In the order they were given, so that a later outline lies over an earlier one.
+    std::sort(meeting.begin(), meeting.end());
+    meeting.erase(std::unique(meeting.begin(), meeting.end()), meeting.end());
+    return meeting;
 }
 
 void PictureBox::StrokeOutlines(QPainter &painter, const QRegion &exposed, bool band) const
@@ -235,9 +257,9 @@ void PictureBox::StrokeOutlines(QPainter &painter, const QRegion &exposed, bool 
     // An outline's band reaches a pixel beyond its bounds on either side.
     const QRect reach = exposed.boundingRect();
     const QMargins reachOfBand(kBandReach, kBandReach, kBandReach, kBandReach);
-    for (const ShownOutline &outline : shownOutlines_) {
-        const QRect touched = outline.bounds + reachOfBand;
-        if (!touched.intersects(reach) || !exposed.intersects(touched))
+    for (const std::size_t index : OutlinesMeeting(exposed)) {
+        const ShownOutline &outline = shownOutlines_[index];
+        if (!exposed.intersects(outline.bounds + reachOfBand))
             continue;
         if (!outline.polygon.isEmpty()) {
             painter.drawPolygon(outline.polygon);
@@ -256,12 +278,12 @@ void PictureBox::StrokeOutlines(QPainter &painter, const QRegion &exposed, bool 
                     painter.fillRect(QRect(pixel - corner, pixel + corner), painter.pen().color());
             }
         } else if (outline.round) {
-            painter.drawEllipse(CircleFrame(outline.bounds));
+            stamps_.DrawCircle(painter, CircleFrame(outline.bounds), band);
         } else if (!(outline.bounds - reachOfBand).adjusted(1, 1, -1, -1).contains(reach)) {
             // The 1-pixel pen runs along the outermost pixel rows and columns, as on the shape.
             const QRect frame = outline.bounds.adjusted(0, 0, -1, -1);
             if (frame.width() > 0 && frame.height() > 0)
-                painter.drawRect(frame);
+                stamps_.DrawRectangle(painter, frame, band);
             else
                 painter.drawLine(outline.bounds.topLeft(), outline.bounds.bottomRight());
         }

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/AreaGeometry.h"
+#include "core/BoxIndex.h"
+#include "widgets/OutlineStamps.h"
 
 class QPainter;
 
@@ -66,6 +68,8 @@ private:
     QRect Reach(const PictureOutline &outline) const;
     void PaintPicture(QPainter &painter, const QRegion &exposed) const;
     void PaintOutlines(QPainter &painter, const QRegion &exposed) const;
+    // The outlines whose band reaches the repainted area, in the order given.
+    std::vector<std::size_t> OutlinesMeeting(const QRegion &exposed) const;
     // Draws the outlines that reach the repainted area with the painter's pen: the wide light band,
     // or the dark line.
     void StrokeOutlines(QPainter &painter, const QRegion &exposed, bool band) const;
@@ -78,5 +82,7 @@ private:
 
     std::vector<PictureOutline> outlines_;
     std::vector<ShownOutline> shownOutlines_; // only those that reach the control
+    vemo::BoxIndex outlineIndex_;             // of their bounds, band included
     QColor outlineColor_ = Qt::black;
+    mutable OutlineStamps stamps_; // filled while painting
 };
