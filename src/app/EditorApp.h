@@ -6,6 +6,7 @@
 #include "desktop/StartupEnvironment.h"
 
 class ImageLibrary;
+class InterfaceTranslation;
 class MapDocument;
 class MainWindow;
 class ViewWindow;
@@ -20,7 +21,9 @@ public:
     ViewWindow &View() { return *view_; }
 
 private:
-    // Destroyed in reverse order: the main window and its dialogs first, the image library last.
+    // Destroyed in reverse order: the main window and its dialogs first, the image library and
+    // then the translation, which every window's texts come from, last.
+    std::unique_ptr<InterfaceTranslation> translation_;
     std::unique_ptr<ImageLibrary> imageLibrary_;
     std::unique_ptr<MapDocument> document_;
     std::unique_ptr<ViewWindow> view_;

@@ -1,6 +1,7 @@
 #include "desktop/MessageDialogs.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include <exception>
@@ -109,6 +110,6 @@ void RunGuarded(QWidget *parent, const std::function<void()> &command)
     } catch (const std::exception &failure) {
         ShowErrorReport(parent, FailureText(failure));
     } catch (...) {
-        ShowErrorReport(parent, QStringLiteral("Unknown failure"));
+        ShowErrorReport(parent, QCoreApplication::translate("MessageDialogs", "Unknown failure"));
     }
 }

@@ -13,7 +13,7 @@ StartupEnvironment StartupEnvironment::FromSystem()
     environment.programPath = QCoreApplication::applicationFilePath();
     environment.arguments = QCoreApplication::arguments().mid(1);
     environment.userConfigFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    environment.japanese = IsJapaneseSystemLocale();
+    environment.language = SystemInterfaceLanguage();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         environment.logicalDpi = static_cast<int>(screen->logicalDotsPerInch());
     return environment;
@@ -29,4 +29,17 @@ bool IsJapaneseSystemLocale()
 #else
     return QLocale::system().language() == QLocale::Japanese;
 #endif
+}
+
+QString SystemInterfaceLanguage()
+{
+    if (IsJapaneseSystemLocale())
+        return QStringLiteral("ja");
+    const QString system = QLocale::system().name();
+    return IsJapanese(system) ? QStringLiteral("en") : system;
+}
+
+bool IsJapanese(const QString &language)
+{
+    return QLocale(language).language() == QLocale::Japanese;
 }

@@ -52,7 +52,7 @@ AboutBox::AboutBox(int logicalDpi)
 {
     // Laid out at 96 pixels per inch; places and type sizes grow with the screen's DPI.
     const auto scaled = [logicalDpi](int designed) { return vemo::ScaleForDpi(designed, logicalDpi); };
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFont(PixelFont(QStringLiteral("Times New Roman"), QFont::Serif, scaled(16), false));
 
     auto *panel = new QFrame(this);
@@ -65,15 +65,15 @@ AboutBox::AboutBox(int logicalDpi)
 
     // Each text takes the room its font needs, so a fallback font wider than the designed one
     // never cuts it off; the box widens to the widest text.
-    auto *title = new QLabel(QStringLiteral("Vemo-Editor  HTML image map editor"), this);
+    auto *title = new QLabel(tr("Vemo-Editor  HTML image map editor"), this);
     title->setFont(PixelFont(QStringLiteral("Times New Roman"), QFont::Serif, scaled(21), true));
     title->setGeometry(QRect(QPoint(scaled(133), scaled(16)), title->sizeHint()));
-    auto *thanks = new QLabel(QStringLiteral("Pictures are read with Qt and GraphicsMagick."), this);
+    auto *thanks = new QLabel(tr("Pictures are read with Qt and GraphicsMagick."), this);
     thanks->setFont(PixelFont(QStringLiteral("Arial"), QFont::SansSerif, scaled(13), false));
     thanks->setGeometry(QRect(QPoint(scaled(149), scaled(98)), thanks->sizeHint()));
     const int right = std::max({scaled(417), title->geometry().right() + 1, thanks->geometry().right() + 1});
 
-    auto *version = new QLabel(QStringLiteral("version " VEMO_VERSION), this);
+    auto *version = new QLabel(tr("version %1").arg(QStringLiteral(VEMO_VERSION)), this);
     version->setFont(PixelFont(QStringLiteral("Times New Roman"), QFont::Serif, scaled(16), true));
     const QSize versionSize = version->sizeHint();
     version->setGeometry(right - versionSize.width(), std::max(scaled(40), title->geometry().bottom() + 1),

@@ -15,7 +15,6 @@
 #include "desktop/LocalText.h"
 #include "desktop/MessageDialogs.h"
 #include "desktop/UiFonts.h"
-#include "desktop/UiText.h"
 #include "editor/MapDocument.h"
 #include "editor/ViewWindow.h"
 #include "widgets/WidgetGeometry.h"
@@ -26,56 +25,54 @@ constexpr int kClientWidth = 407;
 constexpr int kClientHeight = 190;
 // The dialog grows by this much while it shows the note that the region reaches outside.
 constexpr int kNoteHeight = 22;
-constexpr UiText kOutside{"この領域は画像 (%1 x %2) の外にはみ出しています",
-                          "This region reaches outside the picture (%1 x %2)"};
 const vemo::PathStyle kPaths = vemo::NativePathStyle();
 
-QGroupBox *NewGroup(QWidget *parent, const char *caption, const QRect &bounds)
+QGroupBox *NewGroup(QWidget *parent, const QString &caption, const QRect &bounds)
 {
-    auto *group = new QGroupBox(QString::fromUtf8(caption), parent);
+    auto *group = new QGroupBox(caption, parent);
     group->setGeometry(bounds);
     return group;
 }
 
 // Buttons keep Qt's dialog default of auto-default: Return presses the button that has the focus,
 // and "Set" only while the focus is in a field.
-QPushButton *NewButton(QWidget *parent, const char *caption, const QRect &bounds)
+QPushButton *NewButton(QWidget *parent, const QString &caption, const QRect &bounds)
 {
-    auto *button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto *button = new QPushButton(caption, parent);
     button->setGeometry(bounds);
     return button;
 }
 
 } // namespace
 
-AreaDialog::AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese,
-                       const char *caption, const char *switchCaption)
+AreaDialog::AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn,
+                       const QString &caption, const QString &switchCaption)
     // Kept on top like the view window, which would otherwise cover it.
     : QDialog(nullptr,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                   | Qt::WindowStaysOnTopHint),
-      area_(area), document_(document), japanese_(japanese), view_(view), standIn_(standIn)
+      area_(area), document_(document), view_(view), standIn_(standIn)
 {
-    setWindowTitle(QString::fromUtf8(caption));
+    setWindowTitle(caption);
     setFixedSize(kClientWidth, kClientHeight);
 
-    QGroupBox *link = NewGroup(this, " Link File ", {8, 60, 391, 50});
+    QGroupBox *link = NewGroup(this, tr(" Link File "), {8, 60, 391, 50});
     linkField = new StoredValueEdit(link);
     linkField->setGeometry(10, 20, 290, 22);
-    browseButton = NewButton(link, "Browse", {308, 19, 73, 24});
-    QGroupBox *alt = NewGroup(this, " ALT Text ", {8, 112, 391, 46});
+    browseButton = NewButton(link, tr("Browse"), {308, 19, 73, 24});
+    QGroupBox *alt = NewGroup(this, tr(" ALT Text "), {8, 112, 391, 46});
     altField = new StoredValueEdit(alt);
     altField->setGeometry(10, 18, 371, 22);
     // The link and the ALT text are what the user reads and types in their own language.
-    linkField->setFont(ProportionalUiFont(japanese));
-    altField->setFont(ProportionalUiFont(japanese));
+    linkField->setFont(ProportionalUiFont());
+    altField->setFont(ProportionalUiFont());
 
     // Two buttons stand where three would leave them centred.
-    const int buttonsLeft = switchCaption ? 64 : 112;
-    setButton = NewButton(this, "Set", {buttonsLeft, 162, 85, 25});
+    const int buttonsLeft = switchCaption.isEmpty() ? 112 : 64;
+    setButton = NewButton(this, tr("Set"), {buttonsLeft, 162, 85, 25});
     setButton->setDefault(true);
-    cancelButton = NewButton(this, "Cancel", {buttonsLeft + 97, 162, 85, 25});
-    if (switchCaption) {
+    cancelButton = NewButton(this, tr("Cancel"), {buttonsLeft + 97, 162, 85, 25});
+    if (!switchCaption.isEmpty()) {
         switchButton = NewButton(this, switchCaption, {258, 162, 85, 25});
         connect(switchButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::SwitchKind); });
     }
@@ -87,7 +84,7 @@ AreaDialog::AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document
     outsideNote_ = new QLabel(this);
     outsideNote_->setGeometry(8, kClientHeight, kClientWidth - 16, kNoteHeight - 4);
     outsideNote_->setStyleSheet(QStringLiteral("color: #b00000"));
-    outsideNote_->setFont(ProportionalUiFont(japanese));
+    outsideNote_->setFont(ProportionalUiFont());
     outsideNote_->hide();
 }
 
@@ -134,7 +131,8 @@ void AreaDialog::RequireWholeNumbers(std::initializer_list<QLineEdit *> fields)
 
 void AreaDialog::ShowOutsideNote(bool outside, int pictureWidth, int pictureHeight)
 {
-    outsideNote_->setText(kOutside.In(japanese_).arg(pictureWidth).arg(pictureHeight));
+    outsideNote_->setText(
+        tr("This region reaches outside the picture (%1 x %2)").arg(pictureWidth).arg(pictureHeight));
     outsideNote_->setVisible(outside);
     setFixedSize(kClientWidth, kClientHeight + (outside ? kNoteHeight : 0));
 }

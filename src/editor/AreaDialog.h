@@ -64,8 +64,8 @@ signals:
 protected:
     // standIn is the window this dialog takes the place of while it is shown. Without a switch
     // caption the dialog has no switch button.
-    AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese,
-               const char *caption, const char *switchCaption);
+    AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn, const QString &caption,
+               const QString &switchCaption);
 
     // A coordinate field at x in a group; typing into it moves the shape.
     QLineEdit *NewCoordinateField(QGroupBox *group, const char *label, int x);
@@ -93,7 +93,6 @@ protected:
 
     EditedArea &area_;
     MapDocument &document_;
-    bool japanese_;
 
 private:
     void Guarded(void (AreaDialog::*handler)());

@@ -15,7 +15,6 @@
 #include "core/MapLines.h"
 #include "core/PolygonGeometry.h"
 #include "core/ZoomMapping.h"
-#include "desktop/UiText.h"
 #include "editor/CircleDialog.h"
 #include "editor/DefaultAreaDialog.h"
 #include "editor/MapDocument.h"
@@ -33,11 +32,6 @@ namespace {
 constexpr int kNewRectSide = 50;
 constexpr int kNewCircleSide = 49;
 
-constexpr UiText kFinishEditFirst{"編集中の領域を「Set」か「Cancel」で終えてから、ほかの領域を選んでください",
-                                  "Set or cancel the area being edited before choosing another one"};
-constexpr UiText kDrawingEnded{"描きかけの多角形をやめました", "The polygon being drawn was given up"};
-constexpr UiText kUnreadableCoords{"この行の座標は読めません。「Edit」で開いて直してください",
-                                   "The coordinates of this line do not read; Edit opens them to be mended"};
 
 Shape::Kind ShapeKindOf(EditedArea::Kind kind)
 {
@@ -96,12 +90,12 @@ std::string TextAt(const std::vector<std::string> &texts, std::size_t index)
 
 } // namespace
 
-AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list, QWidget &standIn, bool japanese)
-    : document_(document), view_(view), list_(list), standIn_(standIn), japanese_(japanese), edited_(document),
-      rectangle_(std::make_unique<RectangleDialog>(edited_, view, document, standIn, japanese)),
-      circle_(std::make_unique<CircleDialog>(*rectangle_, edited_, view, document, standIn, japanese)),
-      defaultArea_(std::make_unique<DefaultAreaDialog>(edited_, view, document, standIn, japanese)),
-      polygon_(std::make_unique<PolygonDialog>(edited_, view, document, standIn, japanese))
+AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list, QWidget &standIn)
+    : document_(document), view_(view), list_(list), standIn_(standIn), edited_(document),
+      rectangle_(std::make_unique<RectangleDialog>(edited_, view, document, standIn)),
+      circle_(std::make_unique<CircleDialog>(*rectangle_, edited_, view, document, standIn)),
+      defaultArea_(std::make_unique<DefaultAreaDialog>(edited_, view, document, standIn)),
+      polygon_(std::make_unique<PolygonDialog>(edited_, view, document, standIn))
 {
     for (AreaDialog *dialog : Dialogs()) {
         connect(dialog, &AreaDialog::AreaSet, this, &AreaEditor::PutAreaLine);
@@ -221,7 +215,7 @@ void AreaEditor::EndDrawing()
     drawing_ = false;
     view_.ClearShape();
     AllowRectangleDrawing();
-    emit Hint(kDrawingEnded.In(japanese_));
+    emit Hint(tr("The polygon being drawn was given up"));
 }
 
 void AreaEditor::OpenDrawnPolygon(const std::vector<vemo::Point> &points)
@@ -325,7 +319,7 @@ void AreaEditor::ShowSelectedArea()
         view_.ClearShape();
         const vemo::AreaKind kind = vemo::GetAreaKind(line);
         if (kind != vemo::AreaKind::None && kind != vemo::AreaKind::Default)
-            emit Hint(kUnreadableCoords.In(japanese_));
+            emit Hint(tr("The coordinates of this line do not read; Edit opens them to be mended"));
         return;
     }
     // A shape already showing the line is left alone: taking it up again after every change of
@@ -354,7 +348,7 @@ bool AreaEditor::Refused()
 {
     if (!edited_.Active())
         return false;
-    emit Hint(kFinishEditFirst.In(japanese_));
+    emit Hint(tr("Set or cancel the area being edited before choosing another one"));
     if (AreaDialog *dialog = OpenDialog())
         dialog->raise();
     return true;

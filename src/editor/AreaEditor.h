@@ -26,7 +26,7 @@ class ViewWindow;
 class AreaEditor : public QObject {
     Q_OBJECT
 public:
-    AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list, QWidget &standIn, bool japanese);
+    AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list, QWidget &standIn);
     ~AreaEditor() override;
 
     // Puts a new rectangle or circle on the view, with its dialog, where the dialog leaves it in
@@ -101,7 +101,6 @@ private:
     ViewWindow &view_;
     MapListBox &list_;
     QWidget &standIn_;
-    bool japanese_;
     EditedArea edited_;
     std::unique_ptr<RectangleDialog> rectangle_;
     std::unique_ptr<CircleDialog> circle_;

@@ -11,22 +11,16 @@
 #include <QUrl>
 
 #include "desktop/MessageDialogs.h"
-#include "desktop/UiText.h"
 
 namespace {
 
-constexpr UiText kNotOpened{"ブラウザを開けませんでした。\r\n%1 をご自分で開いてください。",
-                            "No browser could be opened.\r\nPlease open %1 yourself."};
-constexpr UiText kNotOpenedStatus{"ブラウザを開けませんでした: %1", "No browser opened: %1"};
-constexpr UiText kOpenerExit{"xdg-open が終了コード %1 で終わりました。", "xdg-open ended with exit code %1."};
-constexpr UiText kOpenerCrash{"xdg-open が異常終了しました。", "xdg-open stopped abnormally."};
 // xdg-open fails within this time when it finds no browser or the browser will not start.
 constexpr qint64 kWatchMilliseconds = 5000;
 
 } // namespace
 
-BrowserOpener::BrowserOpener(QMainWindow &window, bool japanese, bool watchXdgOpen)
-    : window_(window), japanese_(japanese), watchXdgOpen_(watchXdgOpen)
+BrowserOpener::BrowserOpener(QMainWindow &window, bool watchXdgOpen)
+    : window_(window), watchXdgOpen_(watchXdgOpen)
 {
 }
 
@@ -73,9 +67,9 @@ void BrowserOpener::RunXdgOpen(const QString &program, const QString &pagePath)
         if (running.elapsed() > kWatchMilliseconds)
             return;
         if (status == QProcess::CrashExit)
-            ReportNotOpened(pagePath, kOpenerCrash.In(japanese_));
+            ReportNotOpened(pagePath, tr("xdg-open stopped abnormally."));
         else if (code != 0)
-            ReportNotOpened(pagePath, kOpenerExit.In(japanese_).arg(code));
+            ReportNotOpened(pagePath, tr("xdg-open ended with exit code %1.").arg(code));
     });
     connect(process, &QProcess::errorOccurred, this, [this, process, pagePath](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
@@ -89,8 +83,8 @@ void BrowserOpener::RunXdgOpen(const QString &program, const QString &pagePath)
 void BrowserOpener::ReportNotOpened(const QString &pagePath, const QString &reason)
 {
     const QString path = QDir::toNativeSeparators(pagePath);
-    window_.statusBar()->showMessage(kNotOpenedStatus.In(japanese_).arg(path));
-    QString text = kNotOpened.In(japanese_).arg(path);
+    window_.statusBar()->showMessage(tr("No browser opened: %1").arg(path));
+    QString text = tr("No browser could be opened.\r\nPlease open %1 yourself.").arg(path);
     if (!reason.isEmpty())
         text += QStringLiteral("\r\n") + reason;
     MessageDlg(&window_, MessageKind::Warning, text, static_cast<int>(MessageButton::Ok));

@@ -18,7 +18,7 @@ class BrowserOpener : public QObject {
 public:
     // With watchXdgOpen, xdg-open is run and watched where it is on the PATH; otherwise, and
     // where it is not, the page goes through QDesktopServices (whose URL handlers still apply).
-    BrowserOpener(QMainWindow &window, bool japanese, bool watchXdgOpen = DesktopRunsXdgOpen());
+    BrowserOpener(QMainWindow &window, bool watchXdgOpen = DesktopRunsXdgOpen());
 
     // Whether Qt hands pages to xdg-open on this desktop: on X11 and Wayland.
     static bool DesktopRunsXdgOpen();
@@ -33,6 +33,5 @@ private:
     void ReportNotOpened(const QString &pagePath, const QString &reason);
 
     QMainWindow &window_;
-    bool japanese_;
     bool watchXdgOpen_;
 };

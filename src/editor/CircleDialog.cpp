@@ -9,15 +9,15 @@
 #include "editor/RectangleDialog.h"
 
 CircleDialog::CircleDialog(RectangleDialog &rectangle, EditedArea &area, ViewWindow &view, MapDocument &document,
-                           QWidget &standIn, bool japanese)
-    : AreaDialog(area, view, document, standIn, japanese, "Circle Setting", "Rect"), rectangle_(rectangle)
+                           QWidget &standIn)
+    : AreaDialog(area, view, document, standIn, tr("Circle Setting"), tr("Rect")), rectangle_(rectangle)
 {
     rectangle_.circle_ = this;
-    auto *center = new QGroupBox(QStringLiteral(" Center "), this);
+    auto *center = new QGroupBox(tr(" Center "), this);
     center->setGeometry(8, 4, 193, 52);
     xField = NewCoordinateField(center, "x", 8);
     yField = NewCoordinateField(center, "y", 100);
-    auto *radius = new QGroupBox(QStringLiteral(" Radius "), this);
+    auto *radius = new QGroupBox(tr(" Radius "), this);
     radius->setGeometry(206, 4, 101, 52);
     radiusField = NewCoordinateField(radius, "r", 8);
 }

@@ -13,7 +13,7 @@ class CircleDialog : public AreaDialog {
 public:
     // The rectangle dialog is the one a region is switched to and from.
     CircleDialog(RectangleDialog &rectangle, EditedArea &area, ViewWindow &view, MapDocument &document,
-                 QWidget &standIn, bool japanese);
+                 QWidget &standIn);
 
     QLineEdit *xField = nullptr;
     QLineEdit *yField = nullptr;

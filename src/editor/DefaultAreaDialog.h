@@ -6,7 +6,7 @@
 class DefaultAreaDialog : public AreaDialog {
     Q_OBJECT
 public:
-    DefaultAreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese);
+    DefaultAreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn);
 
 protected:
     std::string AreaLine() const override;

@@ -13,9 +13,9 @@ namespace {
 
 constexpr int kMaxBorder = 999;
 
-StoredValueEdit *NewField(QWidget *group, const char *label, int top, const char *hint)
+StoredValueEdit *NewField(QWidget *group, const QString &label, int top, const char *hint)
 {
-    auto *caption = new QLabel(QString::fromUtf8(label), group);
+    auto *caption = new QLabel(label, group);
     caption->setGeometry(12, top + 2, 90, 20);
     auto *field = new StoredValueEdit(group);
     field->setGeometry(104, top, 290, 22);
@@ -26,15 +26,15 @@ StoredValueEdit *NewField(QWidget *group, const char *label, int top, const char
 } // namespace
 
 // Kept on top like the view window, which would otherwise cover the fields it overlaps.
-ImagePropertiesDialog::ImagePropertiesDialog(bool japanese)
+ImagePropertiesDialog::ImagePropertiesDialog()
     : QDialog(nullptr,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                   | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle(QStringLiteral("Image Property"));
+    setWindowTitle(tr("Image Property"));
     setFixedSize(427, 193);
 
-    auto *file = new QGroupBox(QStringLiteral("Image File"), this);
+    auto *file = new QGroupBox(tr("Image File"), this);
     file->setGeometry(8, 4, 411, 50);
     pictureField = new QLineEdit(file);
     pictureField->setGeometry(10, 20, 391, 22);
@@ -42,23 +42,23 @@ ImagePropertiesDialog::ImagePropertiesDialog(bool japanese)
     pictureField->setFocusPolicy(Qt::ClickFocus);
     pictureField->setToolTip(QString::fromUtf8("画像ファイルです。変更できません"));
 
-    auto *setting = new QGroupBox(QStringLiteral("Setting"), this);
+    auto *setting = new QGroupBox(tr("Setting"), this);
     setting->setGeometry(8, 58, 411, 98);
-    auto *borderCaption = new QLabel(QStringLiteral("Border Size:"), setting);
+    auto *borderCaption = new QLabel(tr("Border Size:"), setting);
     borderCaption->setGeometry(12, 20, 90, 20);
     borderField = new ClampingSpinBox(setting);
     borderField->setGeometry(104, 18, 60, 22);
     borderField->setRange(0, kMaxBorder);
     borderField->setFont(FontWithHint(QStringLiteral("Courier"), QFont::Monospace));
-    mapNameField = NewField(setting, "Map Name:", 44, "イメージマップの名前です。特に変更しなくてもいいです");
-    pictureAltField = NewField(setting, "ALT value:", 70, "画像の説明を記入してください");
+    mapNameField = NewField(setting, tr("Map Name:"), 44, "イメージマップの名前です。特に変更しなくてもいいです");
+    pictureAltField = NewField(setting, tr("ALT value:"), 70, "画像の説明を記入してください");
     for (QLineEdit *field : std::initializer_list<QLineEdit *>{pictureField, mapNameField, pictureAltField})
-        field->setFont(ProportionalUiFont(japanese));
+        field->setFont(ProportionalUiFont());
 
-    setButton = new QPushButton(QStringLiteral("Set"), this);
+    setButton = new QPushButton(tr("Set"), this);
     setButton->setGeometry(120, 162, 85, 25);
     setButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setGeometry(222, 162, 85, 25);
     connect(setButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

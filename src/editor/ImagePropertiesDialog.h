@@ -11,7 +11,7 @@ class QPushButton;
 class ImagePropertiesDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ImagePropertiesDialog(bool japanese);
+    ImagePropertiesDialog();
 
     QLineEdit *pictureField = nullptr;
     ClampingSpinBox *borderField = nullptr;

@@ -31,7 +31,6 @@
 #include "desktop/MessageDialogs.h"
 #include "desktop/SettingsLocation.h"
 #include "desktop/UiFonts.h"
-#include "desktop/UiText.h"
 #include "editor/AboutBox.h"
 #include "editor/AreaDialog.h"
 #include "editor/AreaEditor.h"
@@ -53,28 +52,12 @@
 
 namespace {
 
-constexpr UiText kSaveChanges{"イメージマップに変更が加えられました。\r\n今ここで保存しますか？",
-                              "This image map is changed!!\r\nDo you save now?"};
-constexpr UiText kRegionNotSet{"領域がまだ設定されていません。\r\n今ここで設定しますか？",
-                               "This region is not set yet!!\r\nDo you set it now?"};
-constexpr UiText kCannotWriteMap{"%1 に書き込めません", "Cannot write %1"};
-constexpr UiText kTestPageNotPlainFile{"%1 はリンクか通常のファイルではないため書き込めません",
-                                       "Cannot write %1: it is a link or not a regular file"};
-constexpr UiText kHelpMissing{"ヘルプが見つかりません: %1", "Help pages not found: %1"};
-constexpr UiText kOfferCheck{"マップの検査で %1 件の問題が見つかりました。\r\nテストの前に一覧を見ますか？",
-                             "The map check found %1 problems.\r\nDo you see them before the test?"};
-constexpr UiText kSaved{"%1 に保存しました", "Saved %1"};
-constexpr UiText kCopied{"%1 行をクリップボードにコピーしました", "Copied %1 lines to the clipboard"};
 // How long the status bar tells what Save and Clip did.
 constexpr int kReportMilliseconds = 4000;
-constexpr UiText kDrawPolygon{
-    "画像の上で多角形の頂点をクリックしてください。ダブルクリック、Enter または最初の点のクリックで閉じ、Esc でやめます。",
-    "Click the polygon's corners on the picture; a double click, Enter or a click on the first corner closes it, Esc "
-    "gives it up."};
 
-constexpr const char *kPictureFilter =
-    "All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|Picture(GIF)|*.GIF|Picture(JPEG)|*.JPG|"
-    "Picture(BMP)|*.BMP";
+constexpr const char *kPictureFilter = QT_TRANSLATE_NOOP(
+    "MainWindow", "All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|Picture(GIF)|*.GIF|Picture(JPEG)|*.JPG|"
+                  "Picture(BMP)|*.BMP");
 constexpr int kDesignWidth = 522;
 constexpr int kDesignHeight = 335;
 constexpr int kBasePanelWidth = 35;
@@ -90,7 +73,7 @@ const vemo::PathStyle kPaths = vemo::NativePathStyle();
 MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &imageLibrary,
                        const StartupEnvironment &environment, QWidget *parent)
     : QMainWindow(parent), document_(document), view_(view), imageLibrary_(imageLibrary), environment_(environment),
-      opener_(imageLibrary, view, *this, environment.japanese)
+      opener_(imageLibrary, view, *this)
 {
     setWindowTitle(QStringLiteral("Vemo-Editor"));
     // On top like the view, so that a view as large as the screen never buries the commands:
@@ -118,12 +101,12 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     connect(deleteKey, &QShortcut::activated, this, [this] { Guarded(&MainWindow::DeleteSelectedLine); });
 
     // The dialogs take this window's place while they are up.
-    areas_ = std::make_unique<AreaEditor>(document_, view_, *lineList, *this, environment_.japanese);
-    imagePropertiesDialog_ = std::make_unique<ImagePropertiesDialog>(environment_.japanese);
+    areas_ = std::make_unique<AreaEditor>(document_, view_, *lineList, *this);
+    imagePropertiesDialog_ = std::make_unique<ImagePropertiesDialog>();
     aboutBox_ = std::make_unique<AboutBox>(environment_.logicalDpi);
-    checkWindow_ = std::make_unique<MapCheckWindow>(document_, environment_.japanese);
-    browser_ = std::make_unique<BrowserOpener>(*this, environment_.japanese);
-    importer_ = std::make_unique<PageImporter>(document_, *this, environment_.japanese);
+    checkWindow_ = std::make_unique<MapCheckWindow>(document_, IsJapanese(environment_.language));
+    browser_ = std::make_unique<BrowserOpener>(*this);
+    importer_ = std::make_unique<PageImporter>(document_, *this);
     connect(importer_.get(), &PageImporter::Imported, this,
             [this](const QString &report) { statusBar()->showMessage(report, kReportMilliseconds); });
     // The drawing hint stays until the polygon is closed or given up.
@@ -172,107 +155,107 @@ void MainWindow::Guarded(void (MainWindow::*handler)())
     RunGuarded(this, [this, handler] { (this->*handler)(); });
 }
 
-QAction *MainWindow::NewAction(QMenu *menu, const char *caption, void (MainWindow::*handler)())
+QAction *MainWindow::NewAction(QMenu *menu, const QString &caption, void (MainWindow::*handler)())
 {
-    QAction *action = menu->addAction(QString::fromUtf8(caption));
+    QAction *action = menu->addAction(caption);
     connect(action, &QAction::triggered, this, [this, handler] { Guarded(handler); });
     return action;
 }
 
 void MainWindow::CreateMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    openAction = NewAction(file, "&Open Graphic", &MainWindow::OpenPicture);
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    openAction = NewAction(file, tr("&Open Graphic"), &MainWindow::OpenPicture);
     openAction->setShortcut(QKeySequence::Open);
-    closeAction = NewAction(file, "&Close ", &MainWindow::ClosePicture);
-    importAction = NewAction(file, "&Import Map from Page...", &MainWindow::ImportMapFromPage);
+    closeAction = NewAction(file, tr("&Close "), &MainWindow::ClosePicture);
+    importAction = NewAction(file, tr("&Import Map from Page..."), &MainWindow::ImportMapFromPage);
     file->addSeparator();
-    saveAction = NewAction(file, "&Save Source", &MainWindow::SaveMap);
+    saveAction = NewAction(file, tr("&Save Source"), &MainWindow::SaveMap);
     saveAction->setShortcut(QKeySequence::Save);
     file->addSeparator();
     // The recent pictures go between here and the separator before Exit.
-    recentPictures = new RecentPictureMenu(*file, file->addSeparator(), *this, environment_.japanese);
+    recentPictures = new RecentPictureMenu(*file, file->addSeparator(), *this);
     connect(recentPictures, &RecentPictureMenu::PictureChosen, this, &MainWindow::OpenPictureFile);
-    exitAction = NewAction(file, "E&xit", &MainWindow::Exit);
+    exitAction = NewAction(file, tr("E&xit"), &MainWindow::Exit);
     exitAction->setShortcut(Qt::CTRL | Qt::Key_Q);
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     // Undo and redo name the step they take ("Undo Delete Area"); the view hears their keys too.
-    undoAction = document_.History().createUndoAction(this, QStringLiteral("&Undo"));
+    undoAction = document_.History().createUndoAction(this, tr("&Undo"));
     undoAction->setShortcut(QKeySequence::Undo);
-    redoAction = document_.History().createRedoAction(this, QStringLiteral("&Redo"));
+    redoAction = document_.History().createRedoAction(this, tr("&Redo"));
     redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addActions({undoAction, redoAction});
     view_.addActions({undoAction, redoAction});
     edit->addSeparator();
-    copyAction = NewAction(edit, "&Copy to Clipboard", &MainWindow::CopyMap);
+    copyAction = NewAction(edit, tr("&Copy to Clipboard"), &MainWindow::CopyMap);
     edit->addSeparator();
-    editAction = NewAction(edit, "&Edit select item", &MainWindow::EditSelectedLine);
-    deleteAction = NewAction(edit, "&Delete select item", &MainWindow::DeleteSelectedLine);
-    moveUpAction = NewAction(edit, "Move U&p", &MainWindow::MoveSelectedLineUp);
+    editAction = NewAction(edit, tr("&Edit select item"), &MainWindow::EditSelectedLine);
+    deleteAction = NewAction(edit, tr("&Delete select item"), &MainWindow::DeleteSelectedLine);
+    moveUpAction = NewAction(edit, tr("Move U&p"), &MainWindow::MoveSelectedLineUp);
     moveUpAction->setShortcut(Qt::CTRL | Qt::Key_Up);
-    moveDownAction = NewAction(edit, "Move Do&wn", &MainWindow::MoveSelectedLineDown);
+    moveDownAction = NewAction(edit, tr("Move Do&wn"), &MainWindow::MoveSelectedLineDown);
     moveDownAction->setShortcut(Qt::CTRL | Qt::Key_Down);
     edit->addSeparator();
-    imagePropertiesAction = NewAction(edit, "&Image Property", &MainWindow::EditImageProperties);
+    imagePropertiesAction = NewAction(edit, tr("&Image Property"), &MainWindow::EditImageProperties);
     edit->addSeparator();
-    checkAction = NewAction(edit, "Chec&k Map", &MainWindow::CheckMap);
-    testAction = NewAction(edit, "&Test Image Map", &MainWindow::TestInBrowser);
+    checkAction = NewAction(edit, tr("Chec&k Map"), &MainWindow::CheckMap);
+    testAction = NewAction(edit, tr("&Test Image Map"), &MainWindow::TestInBrowser);
 
-    QMenu *create = menuBar()->addMenu(QStringLiteral("&Create"));
-    newRectangleAction = NewAction(create, "&RECT Map", &MainWindow::NewRectangle);
-    newCircleAction = NewAction(create, "&CIRC Map", &MainWindow::NewCircle);
-    newPolygonAction = NewAction(create, "&POLY Map", &MainWindow::NewPolygon);
+    QMenu *create = menuBar()->addMenu(tr("&Create"));
+    newRectangleAction = NewAction(create, tr("&RECT Map"), &MainWindow::NewRectangle);
+    newCircleAction = NewAction(create, tr("&CIRC Map"), &MainWindow::NewCircle);
+    newPolygonAction = NewAction(create, tr("&POLY Map"), &MainWindow::NewPolygon);
     create->addSeparator();
-    newDefaultAreaAction = NewAction(create, "&Default Area", &MainWindow::NewDefaultArea);
+    newDefaultAreaAction = NewAction(create, tr("&Default Area"), &MainWindow::NewDefaultArea);
 
-    QMenu *option = menuBar()->addMenu(QStringLiteral("&Option"));
-    fontAction = NewAction(option, "&Font (HTML Source)", &MainWindow::ChooseListFont);
-    colourAction = NewAction(option, "&Color (Map Shape)", &MainWindow::ChooseShapeColour);
+    QMenu *option = menuBar()->addMenu(tr("&Option"));
+    fontAction = NewAction(option, tr("&Font (HTML Source)"), &MainWindow::ChooseListFont);
+    colourAction = NewAction(option, tr("&Color (Map Shape)"), &MainWindow::ChooseShapeColour);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    helpAction = NewAction(help, "&Topics", &MainWindow::ShowHelp);
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    helpAction = NewAction(help, tr("&Topics"), &MainWindow::ShowHelp);
     help->addSeparator();
-    aboutAction = NewAction(help, "&About", &MainWindow::ShowAbout);
+    aboutAction = NewAction(help, tr("&About"), &MainWindow::ShowAbout);
 
     lineMenu = new QMenu(this);
-    lineMenuEdit = NewAction(lineMenu, "&Edit this line", &MainWindow::EditSelectedLine);
-    lineMenuDelete = NewAction(lineMenu, "&Delete this line", &MainWindow::DeleteSelectedLine);
+    lineMenuEdit = NewAction(lineMenu, tr("&Edit this line"), &MainWindow::EditSelectedLine);
+    lineMenuDelete = NewAction(lineMenu, tr("&Delete this line"), &MainWindow::DeleteSelectedLine);
     lineMenu->addSeparator();
-    lineMenuTest = NewAction(lineMenu, "Test Image Map", &MainWindow::TestInBrowser);
+    lineMenuTest = NewAction(lineMenu, tr("Test Image Map"), &MainWindow::TestInBrowser);
     lineMenu->addSeparator();
-    lineMenuFont = NewAction(lineMenu, "&Font Change", &MainWindow::ChooseListFont);
+    lineMenuFont = NewAction(lineMenu, tr("&Font Change"), &MainWindow::ChooseListFont);
 }
 
 void MainWindow::CreateToolBar()
 {
     struct ButtonInfo {
         PanelButton *MainWindow::*button;
-        const char *caption;
-        const char *hint;
+        const char *caption; // English, translated when the button is made
+        const char *hint; // Japanese in both languages
         ToolGlyph glyph;
         void (MainWindow::*handler)();
     };
     const ButtonInfo buttons[] = {
-        {&MainWindow::openButton, "Open", "新しい画像ﾌｧｲﾙを開きます", ToolGlyph::Open, &MainWindow::OpenPicture},
-        {&MainWindow::saveButton, "Save", "HTMLリストを保存します", ToolGlyph::Save, &MainWindow::SaveMap},
-        {&MainWindow::clipButton, "Clip", "HTMLリストをクリップボードにコピーします", ToolGlyph::Clip,
+        {&MainWindow::openButton, QT_TR_NOOP("Open"), "新しい画像ﾌｧｲﾙを開きます", ToolGlyph::Open, &MainWindow::OpenPicture},
+        {&MainWindow::saveButton, QT_TR_NOOP("Save"), "HTMLリストを保存します", ToolGlyph::Save, &MainWindow::SaveMap},
+        {&MainWindow::clipButton, QT_TR_NOOP("Clip"), "HTMLリストをクリップボードにコピーします", ToolGlyph::Clip,
          &MainWindow::CopyMap},
-        {&MainWindow::imageButton, "Image", "画像に関する各種設定をします", ToolGlyph::Image,
+        {&MainWindow::imageButton, QT_TR_NOOP("Image"), "画像に関する各種設定をします", ToolGlyph::Image,
          &MainWindow::EditImageProperties},
-        {&MainWindow::editButton, "Edit", "選択行のイメージマップの設定を編集します", ToolGlyph::Edit,
+        {&MainWindow::editButton, QT_TR_NOOP("Edit"), "選択行のイメージマップの設定を編集します", ToolGlyph::Edit,
          &MainWindow::EditSelectedLine},
-        {&MainWindow::rectangleButton, "RECT", "新たに矩形のイメージマップを作ります", ToolGlyph::Rect,
+        {&MainWindow::rectangleButton, QT_TR_NOOP("RECT"), "新たに矩形のイメージマップを作ります", ToolGlyph::Rect,
          &MainWindow::NewRectangle},
-        {&MainWindow::circleButton, "CIRC", "新たに円形のイメージマップを作ります", ToolGlyph::Circle,
+        {&MainWindow::circleButton, QT_TR_NOOP("CIRC"), "新たに円形のイメージマップを作ります", ToolGlyph::Circle,
          &MainWindow::NewCircle},
-        {&MainWindow::testButton, "Test", "ＷＷＷブラウザを起動しイメージマップのテストをします", ToolGlyph::Test,
+        {&MainWindow::testButton, QT_TR_NOOP("Test"), "ＷＷＷブラウザを起動しイメージマップのテストをします", ToolGlyph::Test,
          &MainWindow::TestInBrowser},
-        {&MainWindow::helpButton, "Help", "取扱説明を表示します", ToolGlyph::Help, &MainWindow::ShowHelp},
+        {&MainWindow::helpButton, QT_TR_NOOP("Help"), "取扱説明を表示します", ToolGlyph::Help, &MainWindow::ShowHelp},
     };
     for (const ButtonInfo &info : buttons) {
         const bool last = &info == &buttons[std::size(buttons) - 1];
-        PanelButton *button = toolStrip->AddButton(info.caption, info.hint, info.glyph, last);
+        PanelButton *button = toolStrip->AddButton(tr(info.caption), QString::fromUtf8(info.hint), info.glyph, last);
         connect(button, &PanelButton::OnClick, this, [this, handler = info.handler] { Guarded(handler); });
         this->*info.button = button;
     }
@@ -323,9 +306,9 @@ void MainWindow::SetUpAtStart()
     ReadSettings();
     resize(vemo::ScaleForDpi(kDesignWidth, environment_.logicalDpi),
            vemo::ScaleForDpi(kDesignHeight, environment_.logicalDpi));
-    if (environment_.japanese)
+    if (IsJapanese(environment_.language))
         imageLibrary_.SetLanguage(QStringLiteral("Japanese"));
-    statusBar()->setFont(ProportionalUiFont(environment_.japanese));
+    statusBar()->setFont(ProportionalUiFont());
     firstActivation_ = true;
 }
 
@@ -339,7 +322,8 @@ void MainWindow::ReadSettings()
 
 void MainWindow::WriteSettings()
 {
-    EditorSettings(settingsPath_).Write({pos(), lineList->font(), recentPictures->Pictures()}, environment_.japanese);
+    EditorSettings(settingsPath_)
+        .Write({pos(), lineList->font(), recentPictures->Pictures()}, IsJapanese(environment_.language));
 }
 
 
@@ -401,7 +385,7 @@ void MainWindow::DeleteTestPage()
 void MainWindow::OpenPicture()
 {
     QStringList filters;
-    for (const std::string &filter : vemo::ToDialogFilters(kPictureFilter))
+    for (const std::string &filter : vemo::ToDialogFilters(Bytes(tr(kPictureFilter))))
         filters << Text(filter);
     QFileDialog dialog(this);
     // Kept on top like the view window, which would otherwise cover it.
@@ -426,7 +410,8 @@ void MainWindow::OpenPictureFile(const QString &openedPath)
         return;
 
     const std::string path = Bytes(opened->picturePath);
-    view_.setWindowTitle(Text(vemo::FileNamePart(path, kPaths) + " in " + vemo::FolderForDisplay(path, kPaths)));
+    view_.setWindowTitle(
+        tr("%1 in %2").arg(Text(vemo::FileNamePart(path, kPaths)), Text(vemo::FolderForDisplay(path, kPaths))));
     // The view takes the room beside this window, so the list and the tool bar stay in sight.
     view_.KeepClearOf(isVisible() ? frameGeometry() : QRect(), geometry());
     view_.FitToPicture();
@@ -445,7 +430,7 @@ void MainWindow::OpenPictureFile(const QString &openedPath)
 void MainWindow::WriteMapFile()
 {
     if (!document_.Save())
-        throw std::runtime_error(Bytes(kCannotWriteMap.In(environment_.japanese).arg(document_.MapFilePath())));
+        throw std::runtime_error(Bytes(tr("Cannot write %1").arg(document_.MapFilePath())));
 }
 
 bool MainWindow::CloseMap()
@@ -458,7 +443,7 @@ bool MainWindow::CloseMap()
     // A region still in its dialog is in no line yet, so the map's own question would miss it.
     if (AreaDialog *dialog = areas_->OpenDialog()) {
         const MessageButton answer =
-            MessageDlg(asker, MessageKind::Warning, kRegionNotSet.In(environment_.japanese), buttons);
+            MessageDlg(asker, MessageKind::Warning, tr("This region is not set yet!!\r\nDo you set it now?"), buttons);
         if (answer == MessageButton::Cancel)
             return false;
         // A Set that the dialog refused leaves the map open, with the edit where it was.
@@ -467,7 +452,7 @@ bool MainWindow::CloseMap()
     }
     if (document_.Modified()) {
         const MessageButton answer =
-            MessageDlg(asker, MessageKind::Warning, kSaveChanges.In(environment_.japanese), buttons);
+            MessageDlg(asker, MessageKind::Warning, tr("This image map is changed!!\r\nDo you save now?"), buttons);
         if (answer == MessageButton::Cancel)
             return false;
         if (answer == MessageButton::Yes)
@@ -494,13 +479,13 @@ void MainWindow::ImportMapFromPage()
 void MainWindow::SaveMap()
 {
     WriteMapFile();
-    statusBar()->showMessage(kSaved.In(environment_.japanese).arg(document_.MapFilePath()), kReportMilliseconds);
+    statusBar()->showMessage(tr("Saved %1").arg(document_.MapFilePath()), kReportMilliseconds);
 }
 
 void MainWindow::CopyMap()
 {
     QApplication::clipboard()->setText(document_.Codec().Text(vemo::JoinMapFileLines(document_.Lines())));
-    statusBar()->showMessage(kCopied.In(environment_.japanese).arg(document_.LineCount()), kReportMilliseconds);
+    statusBar()->showMessage(tr("Copied %1 lines to the clipboard").arg(document_.LineCount()), kReportMilliseconds);
 }
 
 void MainWindow::MoveSelectedLine(int step)
@@ -540,7 +525,8 @@ void MainWindow::NewCircle()
 
 void MainWindow::NewPolygon()
 {
-    statusBar()->showMessage(kDrawPolygon.In(environment_.japanese));
+    statusBar()->showMessage(tr("Click the polygon's corners on the picture; a double click, Enter or a click on the "
+                                "first corner closes it, Esc gives it up."));
     areas_->NewPolygon();
 }
 
@@ -634,7 +620,8 @@ void MainWindow::TestInBrowser()
     // may not behave as the user expects.
     const std::vector<vemo::Finding> findings = Findings();
     if (!findings.empty()) {
-        const QString question = kOfferCheck.In(environment_.japanese).arg(findings.size());
+        const QString question =
+            tr("The map check found %1 problems.\r\nDo you see them before the test?").arg(findings.size());
         const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No);
         if (MessageDlg(this, MessageKind::Confirmation, question, buttons) == MessageButton::Yes) {
             CheckMap();
@@ -646,9 +633,9 @@ void MainWindow::TestInBrowser()
     case TestPageFiles::WriteResult::Written:
         break;
     case TestPageFiles::WriteResult::NotPlainFile:
-        throw std::runtime_error(Bytes(kTestPageNotPlainFile.In(environment_.japanese).arg(page)));
+        throw std::runtime_error(Bytes(tr("Cannot write %1: it is a link or not a regular file").arg(page)));
     case TestPageFiles::WriteResult::Failed:
-        throw std::runtime_error(Bytes(kCannotWriteMap.In(environment_.japanese).arg(page)));
+        throw std::runtime_error(Bytes(tr("Cannot write %1").arg(page)));
     }
     browser_->Open(page);
 }
@@ -658,7 +645,7 @@ void MainWindow::ShowHelp()
     const QString folder = Text(vemo::FolderPart(Bytes(environment_.programPath), kPaths) + kHelpFolder);
     const QString index = QDir(folder).filePath(QString::fromLatin1(kHelpIndex));
     if (!QFileInfo(index).isFile()) {
-        MessageDlg(this, MessageKind::Error, kHelpMissing.In(environment_.japanese).arg(index),
+        MessageDlg(this, MessageKind::Error, tr("Help pages not found: %1").arg(index),
                    static_cast<int>(MessageButton::Ok));
         return;
     }

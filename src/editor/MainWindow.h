@@ -110,7 +110,7 @@ private:
     void SetDocumentCommandsEnabled(bool enabled);
     // Runs a handler under the general error report.
     void Guarded(void (MainWindow::*handler)());
-    QAction *NewAction(QMenu *menu, const char *caption, void (MainWindow::*handler)());
+    QAction *NewAction(QMenu *menu, const QString &caption, void (MainWindow::*handler)());
 
     // Writes the side file whole, or raises "Cannot write <path>" leaving the old file as it was.
     void WriteMapFile();

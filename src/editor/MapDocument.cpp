@@ -16,8 +16,8 @@ namespace {
 // One step of the history: the change and how to take it back.
 class MapChange : public QUndoCommand {
 public:
-    MapChange(const char *name, std::function<void()> change, std::function<void()> undo)
-        : QUndoCommand(QString::fromLatin1(name)), change_(std::move(change)), undo_(std::move(undo))
+    MapChange(const QString &name, std::function<void()> change, std::function<void()> undo)
+        : QUndoCommand(name), change_(std::move(change)), undo_(std::move(undo))
     {
     }
     void redo() override { change_(); }
@@ -114,13 +114,13 @@ bool MapDocument::Save()
 void MapDocument::InsertLine(int index, const std::string &line)
 {
     const int at = std::clamp(index, 0, LineCount());
-    Apply("New Area", [=, this] { lines_->InsertLine(at, line); }, [=, this] { lines_->RemoveLine(at); });
+    Apply(tr("New Area"), [=, this] { lines_->InsertLine(at, line); }, [=, this] { lines_->RemoveLine(at); });
 }
 
 void MapDocument::ReplaceLine(int index, const std::string &line)
 {
     const std::string before = LineAt(index);
-    Apply("Edit Area", [=, this] { lines_->SetLineAt(index, line); },
+    Apply(tr("Edit Area"), [=, this] { lines_->SetLineAt(index, line); },
           [=, this] { lines_->SetLineAt(index, before); });
 }
 
@@ -128,11 +128,11 @@ void MapDocument::RemoveLine(int index)
 {
     if (index < 0 || index >= LineCount()) {
         // Nothing to remove, but the user asked for a change: closing still asks, as it always has.
-        Apply("Delete Area", [] {}, [] {});
+        Apply(tr("Delete Area"), [] {}, [] {});
         return;
     }
     const std::string removed = LineAt(index);
-    Apply("Delete Area", [=, this] { lines_->RemoveLine(index); },
+    Apply(tr("Delete Area"), [=, this] { lines_->RemoveLine(index); },
           [=, this] { lines_->InsertLine(index, removed); });
 }
 
@@ -143,7 +143,7 @@ void MapDocument::MoveLine(int from, int to)
         lines_->RemoveLine(out);
         lines_->InsertLine(in, moved);
     };
-    Apply(to < from ? "Move Area Up" : "Move Area Down", [=] { move(from, to); }, [=] { move(to, from); });
+    Apply(to < from ? tr("Move Area Up") : tr("Move Area Down"), [=] { move(from, to); }, [=] { move(to, from); });
 }
 
 void MapDocument::ReplaceImageAndMapLines(const std::string &imageLine, const std::string &mapStartLine)
@@ -152,7 +152,7 @@ void MapDocument::ReplaceImageAndMapLines(const std::string &imageLine, const st
     const int kept = std::min(LineCount(), 2);
     const std::vector<std::string> before(Lines().begin(), Lines().begin() + kept);
     Apply(
-        "Image Property",
+        tr("Image Property"),
         [=, this] {
             for (int i = 0; i < kept; ++i)
                 lines_->RemoveLine(0);
@@ -178,7 +178,7 @@ void MapDocument::ReplaceAreaLines(const std::vector<std::string> &areas)
     if (before.size() >= 3)
         after.insert(after.end(), before.begin() + static_cast<std::ptrdiff_t>(MapEndIndex(before)), before.end());
     Apply(
-        "Import Map", [=, this] { lines_->SetLines(after); }, [=, this] { lines_->SetLines(before); });
+        tr("Import Map"), [=, this] { lines_->SetLines(after); }, [=, this] { lines_->SetLines(before); });
 }
 
 void MapDocument::MarkModified()
@@ -193,7 +193,7 @@ void MapDocument::KeepImageProperties(int border, const QString &mapName)
     mapName_ = mapName;
 }
 
-void MapDocument::Apply(const char *name, std::function<void()> change, std::function<void()> undo)
+void MapDocument::Apply(const QString &name, std::function<void()> change, std::function<void()> undo)
 {
     // Pushing runs the change.
     history_.push(new MapChange(name, std::move(change), std::move(undo)));

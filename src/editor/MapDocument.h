@@ -93,7 +93,7 @@ signals:
 
 private:
     // Runs change now as one undoable step called name; undo takes it back.
-    void Apply(const char *name, std::function<void()> change, std::function<void()> undo);
+    void Apply(const QString &name, std::function<void()> change, std::function<void()> undo);
 
     MapLineModel *lines_;
     QString picturePath_;

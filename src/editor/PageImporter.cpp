@@ -16,7 +16,6 @@
 #include "desktop/LocalText.h"
 #include "desktop/MessageDialogs.h"
 #include "desktop/TextCodec.h"
-#include "desktop/UiText.h"
 #include "editor/MapDocument.h"
 
 namespace {
@@ -30,68 +29,47 @@ constexpr std::size_t kLongestAreaLine = 1024 * 1024;
 // The report lists this many notes in the box itself; the rest are under Details.
 constexpr int kNotesShown = 12;
 
-constexpr UiText kCaption{"ページからマップを取り込む", "Import Map from Page"};
-constexpr UiText kCannotRead{"ページ %1 を読めません: %2", "The page %1 cannot be read: %2"};
-constexpr UiText kTooLarge{"ページ %1 は大きすぎます", "The page %1 is too large"};
-constexpr UiText kNoMap{"ページ %1 にはイメージマップがありません。", "The page %1 holds no image map."};
-constexpr UiText kWhichMap{"取り込むマップ:", "Map to import:"};
-constexpr UiText kMapItem{"%1 (%2 個の領域, %3 行目)", "%1 (%2 areas, line %3)"};
-constexpr UiText kImported{"%2 から %1 個の領域を取り込みました", "Imported %1 areas from %2"};
-constexpr UiText kReportHead{"マップ %1 から %2 個の領域を取り込みました。次の点はそのままでは取り込めませんでした:",
-                             "Imported %2 areas from the map %1. These could not be taken over as they were:"};
-constexpr UiText kMoreNotes{"ほか %1 件 (詳細を見てください)", "and %1 more (see Details)"};
-constexpr UiText kNotesNotListed{"ほか %1 件は省略しました", "and %1 more not listed"};
-constexpr UiText kTooManyMaps{"ページ %1 には %2 個を超えるマップか、マップを使う画像があります",
-                              "The page %1 holds more than %2 maps or pictures with a map"};
-constexpr UiText kAreaTooLong{"マップ %1 には %2 バイトを超える領域があり、長すぎて取り込めません。",
-                              "The map %1 has an area of more than %2 bytes, too long to import."};
-constexpr UiText kTooManyAreas{"マップ %1 には %2 個を超える領域があります。取り込めるのは %2 個までです。",
-                               "The map %1 has more than %2 areas; at most %2 can be imported."};
-
 // What a note says; %1 is the page's line, %2 the note's detail.
-UiText NoteText(vemo::ImportNoteKind kind)
+QString NoteText(vemo::ImportNoteKind kind)
 {
     switch (kind) {
     case vemo::ImportNoteKind::DroppedAttribute:
-        return {"%1 行目: 属性 %2 は取り込めないので外しました", "Line %1: the attribute %2 was left out"};
+        return PageImporter::tr("Line %1: the attribute %2 was left out");
     case vemo::ImportNoteKind::MissingHref:
-        return {"%1 行目: リンクがないので HREF=\"\" にしました",
-                "Line %1: no link; written as HREF=\"\", which links to the page itself"};
+        return PageImporter::tr("Line %1: no link; written as HREF=\"\", which links to the page itself");
     case vemo::ImportNoteKind::PercentCoordinates:
-        return {"%1 行目: %2 の座標を画素として取り込みました", "Line %1: the percentages in %2 were taken as pixels"};
+        return PageImporter::tr("Line %1: the percentages in %2 were taken as pixels");
     case vemo::ImportNoteKind::FractionalCoordinates:
-        return {"%1 行目: %2 の座標の小数部を切り捨てました", "Line %1: the fractions in %2 were cut off"};
+        return PageImporter::tr("Line %1: the fractions in %2 were cut off");
     case vemo::ImportNoteKind::MalformedCoordinates:
-        return {"%1 行目: 座標 \"%2\" がこの形になりません。直してください",
-                "Line %1: the coordinates \"%2\" make no such shape; please mend them"};
+        return PageImporter::tr("Line %1: the coordinates \"%2\" make no such shape; please mend them");
     case vemo::ImportNoteKind::UnknownShape:
-        return {"%1 行目: 形 %2 を知らないので矩形にしました", "Line %1: the unknown shape %2 was taken as a rectangle"};
+        return PageImporter::tr("Line %1: the unknown shape %2 was taken as a rectangle");
     case vemo::ImportNoteKind::ExtraDefault:
-        return {"%1 行目: 2 つ目の既定の領域は取り込みませんでした", "Line %1: a second default area was left out"};
+        return PageImporter::tr("Line %1: a second default area was left out");
     case vemo::ImportNoteKind::DefaultMovedLast:
-        return {"%1 行目: 既定の領域を最後に移しました", "Line %1: the default area was moved to the end"};
+        return PageImporter::tr("Line %1: the default area was moved to the end");
     case vemo::ImportNoteKind::AttributesLeftOut:
-        return {"%1 行目: 属性が多すぎるので、残りの %2 個は読まずに外しました",
-                "Line %1: too many attributes; the last %2 were left out unread"};
+        return PageImporter::tr("Line %1: too many attributes; the last %2 were left out unread");
     }
-    return {"", ""};
+    return QString();
 }
 
 } // namespace
 
-PageImporter::PageImporter(MapDocument &document, QWidget &parent, bool japanese)
-    : document_(document), parent_(parent), japanese_(japanese)
+PageImporter::PageImporter(MapDocument &document, QWidget &parent)
+    : document_(document), parent_(parent)
 {
 }
 
 void PageImporter::ChooseAndImport()
 {
     const std::string picture = Bytes(document_.PicturePath());
-    QFileDialog chooser(&parent_, kCaption.In(japanese_), Text(vemo::FolderPart(picture, kPaths)));
+    QFileDialog chooser(&parent_, tr("Import Map from Page"), Text(vemo::FolderPart(picture, kPaths)));
     // Kept on top like the view window, which would otherwise cover it.
     chooser.setWindowFlag(Qt::WindowStaysOnTopHint);
     chooser.setFileMode(QFileDialog::ExistingFile);
-    chooser.setNameFilters({QStringLiteral("HTML (*.htm *.html *.HTM *.HTML)"), QStringLiteral("All Files (*)")});
+    chooser.setNameFilters({tr("HTML (*.htm *.html *.HTM *.HTML)"), tr("All Files (*)")});
     if (chooser.exec() == QDialog::Accepted && !chooser.selectedFiles().isEmpty())
         Import(chooser.selectedFiles().first());
 }
@@ -100,12 +78,12 @@ void PageImporter::Import(const QString &pagePath)
 {
     QFile file(pagePath);
     if (!file.open(QIODevice::ReadOnly)) {
-        MessageDlg(&parent_, MessageKind::Error, kCannotRead.In(japanese_).arg(pagePath, file.errorString()),
+        MessageDlg(&parent_, MessageKind::Error, tr("The page %1 cannot be read: %2").arg(pagePath, file.errorString()),
                    static_cast<int>(MessageButton::Ok));
         return;
     }
     if (file.size() > kLargestPage) {
-        MessageDlg(&parent_, MessageKind::Error, kTooLarge.In(japanese_).arg(pagePath),
+        MessageDlg(&parent_, MessageKind::Error, tr("The page %1 is too large").arg(pagePath),
                    static_cast<int>(MessageButton::Ok));
         return;
     }
@@ -115,12 +93,15 @@ void PageImporter::Import(const QString &pagePath)
     // maps would otherwise hold all their lines at once.
     const vemo::PageMaps page = vemo::ReadPageMaps(text, vemo::kNoMap);
     if (page.tooManyMaps) {
-        MessageDlg(&parent_, MessageKind::Error, kTooManyMaps.In(japanese_).arg(pagePath).arg(vemo::kMostPageMaps),
+        MessageDlg(&parent_, MessageKind::Error,
+                   tr("The page %1 holds more than %2 maps or pictures with a map")
+                       .arg(pagePath)
+                       .arg(vemo::kMostPageMaps),
                    static_cast<int>(MessageButton::Ok));
         return;
     }
     if (page.maps.empty()) {
-        MessageDlg(&parent_, MessageKind::Information, kNoMap.In(japanese_).arg(pagePath),
+        MessageDlg(&parent_, MessageKind::Information, tr("The page %1 holds no image map.").arg(pagePath),
                    static_cast<int>(MessageButton::Ok));
         return;
     }
@@ -130,7 +111,9 @@ void PageImporter::Import(const QString &pagePath)
         return;
     if (page.maps[*chosen].TooLarge()) {
         MessageDlg(&parent_, MessageKind::Error,
-                   kTooManyAreas.In(japanese_).arg(pageCodec.Text(page.maps[*chosen].name)).arg(vemo::kMostMapAreas),
+                   tr("The map %1 has more than %2 areas; at most %2 can be imported.")
+                       .arg(pageCodec.Text(page.maps[*chosen].name))
+                       .arg(vemo::kMostMapAreas),
                    static_cast<int>(MessageButton::Ok));
         return;
     }
@@ -140,7 +123,9 @@ void PageImporter::Import(const QString &pagePath)
     if (std::any_of(map.lines.begin(), map.lines.end(),
                     [](const std::string &line) { return line.size() > kLongestAreaLine; })) {
         MessageDlg(&parent_, MessageKind::Error,
-                   kAreaTooLong.In(japanese_).arg(pageCodec.Text(map.name)).arg(kLongestAreaLine),
+                   tr("The map %1 has an area of more than %2 bytes, too long to import.")
+                       .arg(pageCodec.Text(map.name))
+                       .arg(kLongestAreaLine),
                    static_cast<int>(MessageButton::Ok));
         return;
     }
@@ -160,7 +145,7 @@ void PageImporter::Import(const QString &pagePath)
     document_.ReplaceAreaLines(lines);
 
     const QString fileName = QFileInfo(pagePath).fileName();
-    emit Imported(kImported.In(japanese_).arg(lines.size()).arg(fileName));
+    emit Imported(tr("Imported %1 areas from %2").arg(lines.size()).arg(fileName));
     if (map.notes.empty())
         return;
     QStringList notes;
@@ -168,20 +153,22 @@ void PageImporter::Import(const QString &pagePath)
         const QString detail = pageCodec.Text(note.detail) + (note.detailCut ? QStringLiteral("\u2026") : QString());
         // Not every note has a detail, so the places are filled by hand rather than by arg().
         notes << NoteText(note.kind)
-                     .In(japanese_)
                      .replace(QLatin1String("%1"), QString::number(note.pageLine))
                      .replace(QLatin1String("%2"), detail);
     }
     const qsizetype allNotes = static_cast<qsizetype>(map.noteCount);
-    QString report = kReportHead.In(japanese_).arg(pageCodec.Text(map.name)).arg(lines.size()) + "\n\n"
+    QString report = tr("Imported %2 areas from the map %1. These could not be taken over as they were:")
+                         .arg(pageCodec.Text(map.name))
+                         .arg(lines.size())
+                     + "\n\n"
                      + QStringList(notes.mid(0, kNotesShown)).join('\n');
     if (allNotes > kNotesShown)
-        report += '\n' + kMoreNotes.In(japanese_).arg(allNotes - kNotesShown);
-    QMessageBox box(QMessageBox::Information, kCaption.In(japanese_), report, QMessageBox::Ok, &parent_);
+        report += '\n' + tr("and %1 more (see Details)").arg(allNotes - kNotesShown);
+    QMessageBox box(QMessageBox::Information, tr("Import Map from Page"), report, QMessageBox::Ok, &parent_);
     if (allNotes > kNotesShown) {
         QString details = notes.join('\n');
         if (allNotes > notes.size())
-            details += '\n' + kNotesNotListed.In(japanese_).arg(allNotes - notes.size());
+            details += '\n' + tr("and %1 more not listed").arg(allNotes - notes.size());
         box.setDetailedText(details);
     }
     box.exec();
@@ -196,10 +183,10 @@ std::optional<std::size_t> PageImporter::ChooseMap(const vemo::PageMaps &page, c
         return 0;
     QStringList items;
     for (const vemo::PageMap &map : page.maps)
-        items << kMapItem.In(japanese_).arg(pageCodec.Text(map.name)).arg(map.areaCount).arg(map.pageLine);
+        items << tr("%1 (%2 areas, line %3)").arg(pageCodec.Text(map.name)).arg(map.areaCount).arg(map.pageLine);
     QInputDialog chooser(&parent_);
-    chooser.setWindowTitle(kCaption.In(japanese_));
-    chooser.setLabelText(kWhichMap.In(japanese_));
+    chooser.setWindowTitle(tr("Import Map from Page"));
+    chooser.setLabelText(tr("Map to import:"));
     chooser.setComboBoxItems(items);
     chooser.setComboBoxEditable(false);
     if (chooser.exec() != QDialog::Accepted)

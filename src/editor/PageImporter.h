@@ -19,7 +19,7 @@ struct PageMaps;
 class PageImporter : public QObject {
     Q_OBJECT
 public:
-    PageImporter(MapDocument &document, QWidget &parent, bool japanese);
+    PageImporter(MapDocument &document, QWidget &parent);
 
     // Asks for a page, then imports from it.
     void ChooseAndImport();
@@ -38,5 +38,4 @@ private:
 
     MapDocument &document_;
     QWidget &parent_;
-    bool japanese_;
 };

@@ -12,7 +12,6 @@
 #include "core/PathRules.h"
 #include "desktop/LocalText.h"
 #include "desktop/MessageDialogs.h"
-#include "desktop/UiText.h"
 #include "editor/ViewWindow.h"
 #include "imagelib/ImageLibrary.h"
 #include "imagelib/ImageLoadError.h"
@@ -20,17 +19,12 @@
 
 namespace {
 
-constexpr UiText kCannotLoad{"画像ファイルが読み込めませんでした。", "Cannot load this Graphic file!"};
-constexpr UiText kReplaceJpeg{"%1 は既に存在します。\r\n変換した画像で上書きしますか？",
-                              "%1 already exists!\r\nDo you replace it with the converted picture?"};
-constexpr UiText kCannotReadMap{"%1 が読み込めません", "Cannot read %1"};
-
 const vemo::PathStyle kPaths = vemo::NativePathStyle();
 
 } // namespace
 
-PictureOpener::PictureOpener(ImageLibrary &library, ViewWindow &view, QWidget &asker, bool japanese)
-    : library_(library), view_(view), asker_(asker), japanese_(japanese)
+PictureOpener::PictureOpener(ImageLibrary &library, ViewWindow &view, QWidget &asker)
+    : library_(library), view_(view), asker_(asker)
 {
 }
 
@@ -39,7 +33,8 @@ std::optional<QImage> PictureOpener::Decode(const QString &path)
     try {
         return library_.Load(path, 1);
     } catch (const ImageLoadError &) {
-        MessageDlg(&asker_, MessageKind::Error, kCannotLoad.In(japanese_), static_cast<int>(MessageButton::Ok));
+        MessageDlg(&asker_, MessageKind::Error, tr("Cannot load this Graphic file!"),
+                   static_cast<int>(MessageButton::Ok));
         return std::nullopt;
     }
 }
@@ -68,7 +63,7 @@ std::optional<PictureOpener::Opened> PictureOpener::Open(const QString &openedPa
     if (QFileInfo::exists(mapFilePath)) {
         std::optional<MapDocument::MapText> read = MapDocument::ReadSideFile(mapFilePath);
         if (!read)
-            throw std::runtime_error(Bytes(kCannotReadMap.In(japanese_).arg(mapFilePath)));
+            throw std::runtime_error(Bytes(tr("Cannot read %1").arg(mapFilePath)));
         text = std::move(*read);
     } else {
         // The names are attribute values of the new lines like any other.
@@ -84,7 +79,8 @@ bool PictureOpener::ConvertToJpeg(const QString &sourcePath, const QString &jpeg
     // picture: replacing it needs their consent.
     const QString sourceName = QFileInfo(sourcePath).fileName();
     if (QFileInfo::exists(jpegPath) && ImageLibrary::ConvertedFrom(jpegPath) != sourceName) {
-        const QString question = kReplaceJpeg.In(japanese_).arg(QFileInfo(jpegPath).fileName());
+        const QString question = tr("%1 already exists!\r\nDo you replace it with the converted picture?")
+                                     .arg(QFileInfo(jpegPath).fileName());
         const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No);
         if (MessageDlg(&asker_, MessageKind::Warning, question, buttons) != MessageButton::Yes)
             return false;

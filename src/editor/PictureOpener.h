@@ -4,6 +4,7 @@
 // once the old map is closed, the picture shown on the view, a picture that is neither GIF nor
 // JPEG written as a JPEG beside it (the map then refers to the JPEG), and the side file read, or
 // three new lines made for a picture that has none.
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -16,9 +17,11 @@ class QWidget;
 class ViewWindow;
 
 class PictureOpener {
+    Q_DECLARE_TR_FUNCTIONS(PictureOpener)
+
 public:
     // asker is the window the questions and messages are shown over.
-    PictureOpener(ImageLibrary &library, ViewWindow &view, QWidget &asker, bool japanese);
+    PictureOpener(ImageLibrary &library, ViewWindow &view, QWidget &asker);
 
     struct Opened {
         QString picturePath; // the JPEG written, after a conversion
@@ -43,5 +46,4 @@ private:
     ImageLibrary &library_;
     ViewWindow &view_;
     QWidget &asker_;
-    bool japanese_;
 };

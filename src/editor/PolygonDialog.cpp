@@ -7,21 +7,11 @@
 #include "core/MapLines.h"
 #include "desktop/LocalText.h"
 #include "desktop/MessageDialogs.h"
-#include "desktop/UiText.h"
 
-namespace {
-
-constexpr UiText kOddCount{"多角形の座標は x,y の組で書いてください", "A polygon's coordinates must come in x,y pairs"};
-constexpr UiText kTooFewPoints{"多角形には 3 つ以上の点が要ります", "A polygon needs at least three points"};
-constexpr UiText kNotANumber{"多角形の座標 '%1' は整数ではありません", "The polygon coordinate '%1' is not a whole number"};
-
-} // namespace
-
-PolygonDialog::PolygonDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn,
-                             bool japanese)
-    : AreaDialog(area, view, document, standIn, japanese, "Polygon Setting", nullptr)
+PolygonDialog::PolygonDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn)
+    : AreaDialog(area, view, document, standIn, tr("Polygon Setting"), QString())
 {
-    auto *points = new QGroupBox(QStringLiteral(" Points "), this);
+    auto *points = new QGroupBox(tr(" Points "), this);
     points->setGeometry(8, 4, 391, 52);
     pointsField = new QLineEdit(points);
     pointsField->setGeometry(10, 20, 371, 22);
@@ -55,9 +45,11 @@ bool PolygonDialog::ReadyToSet()
         vemo::ReadPolygonPoints(Bytes(pointsField->text()));
         return true;
     } catch (const vemo::PolygonError &error) {
-        problem = (error.Which() == vemo::PolygonError::Fault::OddCount ? kOddCount : kTooFewPoints).In(japanese_);
+        problem = error.Which() == vemo::PolygonError::Fault::OddCount
+                      ? tr("A polygon's coordinates must come in x,y pairs")
+                      : tr("A polygon needs at least three points");
     } catch (const vemo::ConvertError &error) {
-        problem = kNotANumber.In(japanese_).arg(Text(error.Text()));
+        problem = tr("The polygon coordinate '%1' is not a whole number").arg(Text(error.Text()));
     }
     MessageDlg(this, MessageKind::Error, problem, static_cast<int>(MessageButton::Ok));
     pointsField->setFocus();

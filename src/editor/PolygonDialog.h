@@ -9,7 +9,7 @@
 class PolygonDialog : public AreaDialog {
     Q_OBJECT
 public:
-    PolygonDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese);
+    PolygonDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn);
 
     QLineEdit *pointsField = nullptr;
 

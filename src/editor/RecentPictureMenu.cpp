@@ -10,18 +10,10 @@
 #include "core/SettingsValues.h"
 #include "desktop/LocalText.h"
 #include "desktop/MessageDialogs.h"
-#include "desktop/UiText.h"
 #include "editor/EditorSettings.h"
 
-namespace {
-
-constexpr UiText kRecentGone{"%1 はもうありません。一覧から外します。",
-                             "%1 is no longer there; it is taken off the list."};
-
-} // namespace
-
-RecentPictureMenu::RecentPictureMenu(QMenu &menu, QAction *end, QWidget &asker, bool japanese)
-    : QObject(&menu), menu_(menu), end_(end), asker_(asker), japanese_(japanese)
+RecentPictureMenu::RecentPictureMenu(QMenu &menu, QAction *end, QWidget &asker)
+    : QObject(&menu), menu_(menu), end_(end), asker_(asker)
 {
     ListEntries();
 }
@@ -66,5 +58,6 @@ void RecentPictureMenu::Choose(const QString &path)
     }
     pictures_.removeAll(path);
     ListEntries();
-    MessageDlg(&asker_, MessageKind::Warning, kRecentGone.In(japanese_).arg(path), static_cast<int>(MessageButton::Ok));
+    MessageDlg(&asker_, MessageKind::Warning, tr("%1 is no longer there; it is taken off the list.").arg(path),
+               static_cast<int>(MessageButton::Ok));
 }

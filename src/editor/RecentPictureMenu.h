@@ -14,7 +14,7 @@ class RecentPictureMenu : public QObject {
     Q_OBJECT
 public:
     // The entries stand in menu before end; messages are shown over asker.
-    RecentPictureMenu(QMenu &menu, QAction *end, QWidget &asker, bool japanese);
+    RecentPictureMenu(QMenu &menu, QAction *end, QWidget &asker);
 
     const QStringList &Pictures() const { return pictures_; }
     void SetPictures(const QStringList &pictures);
@@ -32,7 +32,6 @@ private:
     QMenu &menu_;
     QAction *end_;
     QWidget &asker_;
-    bool japanese_;
     QStringList pictures_;
     QList<QAction *> entries_;
 };

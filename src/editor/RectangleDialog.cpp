@@ -9,15 +9,14 @@
 #include "editor/CircleDialog.h"
 #include "editor/MapDocument.h"
 
-RectangleDialog::RectangleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn,
-                                 bool japanese)
-    : AreaDialog(area, view, document, standIn, japanese, "Rect Setting", "Circle")
+RectangleDialog::RectangleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn)
+    : AreaDialog(area, view, document, standIn, tr("Rect Setting"), tr("Circle"))
 {
-    auto *from = new QGroupBox(QStringLiteral(" From "), this);
+    auto *from = new QGroupBox(tr(" From "), this);
     from->setGeometry(8, 4, 193, 52);
     x0Field = NewCoordinateField(from, "x0", 8);
     y0Field = NewCoordinateField(from, "y0", 100);
-    auto *to = new QGroupBox(QStringLiteral(" To "), this);
+    auto *to = new QGroupBox(tr(" To "), this);
     to->setGeometry(206, 4, 193, 52);
     x1Field = NewCoordinateField(to, "x1", 8);
     y1Field = NewCoordinateField(to, "y1", 100);

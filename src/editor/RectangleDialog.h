@@ -11,7 +11,7 @@ class CircleDialog;
 class RectangleDialog : public AreaDialog {
     Q_OBJECT
 public:
-    RectangleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn, bool japanese);
+    RectangleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn);
 
     QLineEdit *x0Field = nullptr;
     QLineEdit *y0Field = nullptr;

@@ -14,13 +14,13 @@ ToolStrip::ToolStrip(QWidget *parent) : QWidget(parent), nextLeft_(kFirstLeft)
     setFixedHeight(kStripHeight);
 }
 
-PanelButton *ToolStrip::AddButton(const char *caption, const char *hint, ToolGlyph glyph, bool last)
+PanelButton *ToolStrip::AddButton(const QString &caption, const QString &hint, ToolGlyph glyph, bool last)
 {
     auto *button = new PanelButton(this);
     button->setGeometry(nextLeft_, kTop, last ? kLastWidth : kWidth, kHeight);
     nextLeft_ += kStep;
-    button->SetCaption(QString::fromUtf8(caption));
-    button->setToolTip(QString::fromUtf8(hint));
+    button->SetCaption(caption);
+    button->setToolTip(hint);
     button->SetShowHint(true);
     button->SetLayout(blGlyphTop);
     button->SetGlyph(MakeToolGlyph(glyph));

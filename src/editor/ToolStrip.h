@@ -13,7 +13,7 @@ public:
     explicit ToolStrip(QWidget *parent = nullptr);
 
     // Adds the next button of the row; the last one of the row is a pixel wider.
-    PanelButton *AddButton(const char *caption, const char *hint, ToolGlyph glyph, bool last);
+    PanelButton *AddButton(const QString &caption, const QString &hint, ToolGlyph glyph, bool last);
 
 private:
     int nextLeft_;

@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
 
@@ -65,9 +68,14 @@ TEST_F(StartupTest, SettingsValuesAreReadByTheirRules)
 
 TEST_F(StartupTest, JapaneseLocaleSwitchesMessagesAndFonts)
 {
-    environment.japanese = true;
+    environment.language = "ja";
     Start();
-    EXPECT_EQ(Main().statusBar()->font().family(), "ＭＳ Ｐゴシック");
+    EXPECT_EQ(Main().menuBar()->actions().first()->text(), "ファイル(&F)");
+    const QFont statusFont = Main().statusBar()->font();
+    EXPECT_EQ(statusFont.family(), "ＭＳ Ｐゴシック");
+    // The face that is drawn has Japanese glyphs, whether or not the named face is installed.
+    const QString shown = QFontInfo(statusFont).family();
+    EXPECT_TRUE(QFontDatabase::writingSystems(shown).contains(QFontDatabase::Japanese)) << shown.toStdString();
 }
 
 TEST_F(StartupTest, FirstActivationOpensTheFirstMatchOfTheCommandLineOnly)

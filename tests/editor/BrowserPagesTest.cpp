@@ -93,7 +93,7 @@ TEST_F(BrowserPagesTest, AnXdgOpenThatFailsIsReportedAndOneThatWorksIsNot)
     qputenv("PATH", Path("bin").toLocal8Bit());
     const QString page = Path("page.html");
     const QString asked = Path("asked");
-    BrowserOpener browser(Main(), false, true);
+    BrowserOpener browser(Main(), true);
     for (const int exitCode : {0, 4}) {
         SCOPED_TRACE(exitCode);
         const QString script = Path("bin/xdg-open");

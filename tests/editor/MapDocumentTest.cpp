@@ -233,7 +233,7 @@ TEST_F(MapDocumentTest, SaveQuestionOnOpeningAnotherPicture)
 
 TEST_F(MapDocumentTest, SaveQuestionIsAskedInJapanese)
 {
-    environment.japanese = true;
+    environment.language = "ja";
     Start();
     Main().OpenPictureFile(Path("one.gif"));
     Document().MarkModified();

@@ -247,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Broken, LoadFailureTest,
 
 TEST_F(OpenImageTest, LoadFailureIsSaidInJapaneseToo)
 {
-    environment.japanese = true;
+    environment.language = "ja";
     Start();
     ModalAnswerer answerer;
     Main().OpenPictureFile(dir.path()); // a folder is not a picture

@@ -1,0 +1,575 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Vemo-Editor  HTML image map editor</source>
+        <translation>Vemo-Editor  HTML イメージマップエディター</translation>
+    </message>
+    <message>
+        <source>Pictures are read with Qt and GraphicsMagick.</source>
+        <translation>画像の読み込みには Qt と GraphicsMagick を使っています。</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+</context>
+<context>
+    <name>AreaDialog</name>
+    <message>
+        <source> Link File </source>
+        <translation> リンク先ファイル </translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source> ALT Text </source>
+        <translation> ALT テキスト </translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>This region reaches outside the picture (%1 x %2)</source>
+        <translation>この領域は画像 (%1 x %2) の外にはみ出しています</translation>
+    </message>
+</context>
+<context>
+    <name>AreaEditor</name>
+    <message>
+        <source>The polygon being drawn was given up</source>
+        <translation>描きかけの多角形をやめました</translation>
+    </message>
+    <message>
+        <source>The coordinates of this line do not read; Edit opens them to be mended</source>
+        <translation>この行の座標は読めません。「Edit」で開いて直してください</translation>
+    </message>
+    <message>
+        <source>Set or cancel the area being edited before choosing another one</source>
+        <translation>編集中の領域を「Set」か「Cancel」で終えてから、ほかの領域を選んでください</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserOpener</name>
+    <message>
+        <source>xdg-open stopped abnormally.</source>
+        <translation>xdg-open が異常終了しました。</translation>
+    </message>
+    <message>
+        <source>xdg-open ended with exit code %1.</source>
+        <translation>xdg-open が終了コード %1 で終わりました。</translation>
+    </message>
+    <message>
+        <source>No browser opened: %1</source>
+        <translation>ブラウザを開けませんでした: %1</translation>
+    </message>
+    <message>
+        <source>No browser could be opened.<byte value="xd"/>
+Please open %1 yourself.</source>
+        <translation>ブラウザを開けませんでした。<byte value="xd"/>
+%1 をご自分で開いてください。</translation>
+    </message>
+</context>
+<context>
+    <name>CircleDialog</name>
+    <message>
+        <source>Circle Setting</source>
+        <translation>円の設定</translation>
+    </message>
+    <message>
+        <source>Rect</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source> Center </source>
+        <translation> 中心 </translation>
+    </message>
+    <message>
+        <source> Radius </source>
+        <translation> 半径 </translation>
+    </message>
+</context>
+<context>
+    <name>DefaultAreaDialog</name>
+    <message>
+        <source>Default Area Setting</source>
+        <translation>既定の領域の設定</translation>
+    </message>
+    <message>
+        <source> Area </source>
+        <translation> 領域 </translation>
+    </message>
+    <message>
+        <source>Clicks that hit no other area go to this link.</source>
+        <translation>ほかのどの領域にも当たらないクリックは、このリンクへ行きます。</translation>
+    </message>
+</context>
+<context>
+    <name>ImagePropertiesDialog</name>
+    <message>
+        <source>Image Property</source>
+        <translation>画像のプロパティ</translation>
+    </message>
+    <message>
+        <source>Image File</source>
+        <translation>画像ファイル</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Border Size:</source>
+        <translation>枠の太さ:</translation>
+    </message>
+    <message>
+        <source>Map Name:</source>
+        <translation>マップ名:</translation>
+    </message>
+    <message>
+        <source>ALT value:</source>
+        <translation>ALT の値:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|Picture(GIF)|*.GIF|Picture(JPEG)|*.JPG|Picture(BMP)|*.BMP</source>
+        <translation>すべての画像|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|画像(GIF)|*.GIF|画像(JPEG)|*.JPG|画像(BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Graphic</source>
+        <translation>画像を開く(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Close </source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Map from Page...</source>
+        <translation>ページからマップを取り込む(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Source</source>
+        <translation>ソースを保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>クリップボードにコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit select item</source>
+        <translation>選択行を編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete select item</source>
+        <translation>選択行を削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>上へ移動(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下へ移動(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Image Property</source>
+        <translation>画像のプロパティ(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Map</source>
+        <translation>マップを検査(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Test Image Map</source>
+        <translation>イメージマップをテスト(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>作成(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;RECT Map</source>
+        <translation>矩形マップ(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;CIRC Map</source>
+        <translation>円形マップ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;POLY Map</source>
+        <translation>多角形マップ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Default Area</source>
+        <translation>既定の領域(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Option</source>
+        <translation>オプション(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Font (HTML Source)</source>
+        <translation>フォント (HTML ソース)(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Color (Map Shape)</source>
+        <translation>色 (マップの図形)(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Topics</source>
+        <translation>目次(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>バージョン情報(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit this line</source>
+        <translation>この行を編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete this line</source>
+        <translation>この行を削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Test Image Map</source>
+        <translation>イメージマップをテスト</translation>
+    </message>
+    <message>
+        <source>&amp;Font Change</source>
+        <translation>フォントの変更(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>RECT</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>CIRC</source>
+        <translation>円形</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>テスト</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%2 の %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>This region is not set yet!!<byte value="xd"/>
+Do you set it now?</source>
+        <translation>領域がまだ設定されていません。<byte value="xd"/>
+今ここで設定しますか？</translation>
+    </message>
+    <message>
+        <source>This image map is changed!!<byte value="xd"/>
+Do you save now?</source>
+        <translation>イメージマップに変更が加えられました。<byte value="xd"/>
+今ここで保存しますか？</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 に保存しました</translation>
+    </message>
+    <message>
+        <source>Copied %1 lines to the clipboard</source>
+        <translation>%1 行をクリップボードにコピーしました</translation>
+    </message>
+    <message>
+        <source>Click the polygon&apos;s corners on the picture; a double click, Enter or a click on the first corner closes it, Esc gives it up.</source>
+        <translation>画像の上で多角形の頂点をクリックしてください。ダブルクリック、Enter または最初の点のクリックで閉じ、Esc でやめます。</translation>
+    </message>
+    <message>
+        <source>The map check found %1 problems.<byte value="xd"/>
+Do you see them before the test?</source>
+        <translation>マップの検査で %1 件の問題が見つかりました。<byte value="xd"/>
+テストの前に一覧を見ますか？</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link or not a regular file</source>
+        <translation>%1 はリンクか通常のファイルではないため書き込めません</translation>
+    </message>
+    <message>
+        <source>Help pages not found: %1</source>
+        <translation>ヘルプが見つかりません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MapDocument</name>
+    <message>
+        <source>New Area</source>
+        <translation>新しい領域</translation>
+    </message>
+    <message>
+        <source>Edit Area</source>
+        <translation>領域の編集</translation>
+    </message>
+    <message>
+        <source>Delete Area</source>
+        <translation>領域の削除</translation>
+    </message>
+    <message>
+        <source>Move Area Up</source>
+        <translation>領域を上へ移動</translation>
+    </message>
+    <message>
+        <source>Move Area Down</source>
+        <translation>領域を下へ移動</translation>
+    </message>
+    <message>
+        <source>Image Property</source>
+        <translation>画像のプロパティ</translation>
+    </message>
+    <message>
+        <source>Import Map</source>
+        <translation>マップの取り込み</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialogs</name>
+    <message>
+        <source>Unknown failure</source>
+        <translation>原因不明のエラー</translation>
+    </message>
+</context>
+<context>
+    <name>PageImporter</name>
+    <message>
+        <source>Line %1: the attribute %2 was left out</source>
+        <translation>%1 行目: 属性 %2 は取り込めないので外しました</translation>
+    </message>
+    <message>
+        <source>Line %1: no link; written as HREF=&quot;&quot;, which links to the page itself</source>
+        <translation>%1 行目: リンクがないので HREF=&quot;&quot; にしました</translation>
+    </message>
+    <message>
+        <source>Line %1: the percentages in %2 were taken as pixels</source>
+        <translation>%1 行目: %2 の座標を画素として取り込みました</translation>
+    </message>
+    <message>
+        <source>Line %1: the fractions in %2 were cut off</source>
+        <translation>%1 行目: %2 の座標の小数部を切り捨てました</translation>
+    </message>
+    <message>
+        <source>Line %1: the coordinates &quot;%2&quot; make no such shape; please mend them</source>
+        <translation>%1 行目: 座標 &quot;%2&quot; がこの形になりません。直してください</translation>
+    </message>
+    <message>
+        <source>Line %1: the unknown shape %2 was taken as a rectangle</source>
+        <translation>%1 行目: 形 %2 を知らないので矩形にしました</translation>
+    </message>
+    <message>
+        <source>Line %1: a second default area was left out</source>
+        <translation>%1 行目: 2 つ目の既定の領域は取り込みませんでした</translation>
+    </message>
+    <message>
+        <source>Line %1: the default area was moved to the end</source>
+        <translation>%1 行目: 既定の領域を最後に移しました</translation>
+    </message>
+    <message>
+        <source>Line %1: too many attributes; the last %2 were left out unread</source>
+        <translation>%1 行目: 属性が多すぎるので、残りの %2 個は読まずに外しました</translation>
+    </message>
+    <message>
+        <source>Import Map from Page</source>
+        <translation>ページからマップを取り込む</translation>
+    </message>
+    <message>
+        <source>HTML (*.htm *.html *.HTM *.HTML)</source>
+        <translation>HTML ファイル (*.htm *.html *.HTM *.HTML)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The page %1 cannot be read: %2</source>
+        <translation>ページ %1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>The page %1 is too large</source>
+        <translation>ページ %1 は大きすぎます</translation>
+    </message>
+    <message>
+        <source>The page %1 holds more than %2 maps or pictures with a map</source>
+        <translation>ページ %1 には %2 個を超えるマップか、マップを使う画像があります</translation>
+    </message>
+    <message>
+        <source>The page %1 holds no image map.</source>
+        <translation>ページ %1 にはイメージマップがありません。</translation>
+    </message>
+    <message>
+        <source>The map %1 has more than %2 areas; at most %2 can be imported.</source>
+        <translation>マップ %1 には %2 個を超える領域があります。取り込めるのは %2 個までです。</translation>
+    </message>
+    <message>
+        <source>The map %1 has an area of more than %2 bytes, too long to import.</source>
+        <translation>マップ %1 には %2 バイトを超える領域があり、長すぎて取り込めません。</translation>
+    </message>
+    <message>
+        <source>Imported %1 areas from %2</source>
+        <translation>%2 から %1 個の領域を取り込みました</translation>
+    </message>
+    <message>
+        <source>Imported %2 areas from the map %1. These could not be taken over as they were:</source>
+        <translation>マップ %1 から %2 個の領域を取り込みました。次の点はそのままでは取り込めませんでした:</translation>
+    </message>
+    <message>
+        <source>and %1 more (see Details)</source>
+        <translation>ほか %1 件 (詳細を見てください)</translation>
+    </message>
+    <message>
+        <source>and %1 more not listed</source>
+        <translation>ほか %1 件は省略しました</translation>
+    </message>
+    <message>
+        <source>%1 (%2 areas, line %3)</source>
+        <translation>%1 (%2 個の領域, %3 行目)</translation>
+    </message>
+    <message>
+        <source>Map to import:</source>
+        <translation>取り込むマップ:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureOpener</name>
+    <message>
+        <source>Cannot load this Graphic file!</source>
+        <translation>画像ファイルが読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>%1 が読み込めません</translation>
+    </message>
+    <message>
+        <source>%1 already exists!<byte value="xd"/>
+Do you replace it with the converted picture?</source>
+        <translation>%1 は既に存在します。<byte value="xd"/>
+変換した画像で上書きしますか？</translation>
+    </message>
+</context>
+<context>
+    <name>PolygonDialog</name>
+    <message>
+        <source>Polygon Setting</source>
+        <translation>多角形の設定</translation>
+    </message>
+    <message>
+        <source> Points </source>
+        <translation> 頂点 </translation>
+    </message>
+    <message>
+        <source>A polygon&apos;s coordinates must come in x,y pairs</source>
+        <translation>多角形の座標は x,y の組で書いてください</translation>
+    </message>
+    <message>
+        <source>A polygon needs at least three points</source>
+        <translation>多角形には 3 つ以上の点が要ります</translation>
+    </message>
+    <message>
+        <source>The polygon coordinate &apos;%1&apos; is not a whole number</source>
+        <translation>多角形の座標 &apos;%1&apos; は整数ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPictureMenu</name>
+    <message>
+        <source>%1 is no longer there; it is taken off the list.</source>
+        <translation>%1 はもうありません。一覧から外します。</translation>
+    </message>
+</context>
+<context>
+    <name>RectangleDialog</name>
+    <message>
+        <source>Rect Setting</source>
+        <translation>矩形の設定</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>円</translation>
+    </message>
+    <message>
+        <source> From </source>
+        <translation> 始点 </translation>
+    </message>
+    <message>
+        <source> To </source>
+        <translation> 終点 </translation>
+    </message>
+</context>
+</TS>
