@@ -2,6 +2,7 @@
 # End-to-end: under a Japanese locale the real program shows Japanese menus. The menu bar drawn in
 # a Japanese run differs from the one drawn in an English run, and the view's title takes the
 # Japanese form; a font with Japanese glyphs is on the machine, so the menus are not drawn as boxes.
+# The settings file keeps the interface language.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -28,7 +29,9 @@ menu_bar_and_view_title() {
 }
 
 english_title=$(menu_bar_and_view_title C.UTF-8 english)
+grep -q '^JAPAN=0' "$work/vemo-editor.INI"
 japanese_title=$(menu_bar_and_view_title ja_JP.UTF-8 japanese)
+grep -q '^JAPAN=1' "$work/vemo-editor.INI" || { echo "a Japanese run did not write JAPAN=1" >&2; exit 1; }
 
 [ "$english_title" = "photo.gif in $work/pics" ] || { echo "English view title: $english_title" >&2; exit 1; }
 [ "$japanese_title" = "$work/pics の photo.gif" ] || { echo "Japanese view title: $japanese_title" >&2; exit 1; }
