@@ -368,6 +368,10 @@ Do you see them before the test?</source>
         <source>Help pages not found: %1</source>
         <translation>ヘルプが見つかりません: %1</translation>
     </message>
+    <message>
+        <source>BASE</source>
+        <translation>基準</translation>
+    </message>
 </context>
 <context>
     <name>MapDocument</name>

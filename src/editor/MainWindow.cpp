@@ -265,7 +265,7 @@ void MainWindow::CreateStatusBar()
 {
     QStatusBar *bar = statusBar();
     bar->setSizeGripEnabled(false);
-    statusPanels_[0] = new QLabel(QStringLiteral("BASE"), bar);
+    statusPanels_[0] = new QLabel(tr("BASE"), bar);
     statusPanels_[0]->setAlignment(Qt::AlignCenter);
     statusPanels_[0]->setFixedWidth(kBasePanelWidth);
     statusPanels_[1] = new QLabel(bar);
