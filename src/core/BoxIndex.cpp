@@ -120,4 +120,35 @@ std::vector<std::size_t> BoxIndex::Meeting(const Bounds &area) const
     return found;
 }
 
+std::optional<std::size_t> BoxIndex::CellOf(std::int64_t x, std::int64_t y) const
+{
+    if (columns_ == 0 || x < originX_ || y < originY_)
+        return std::nullopt;
+    const std::int64_t column = (x - originX_) / cellWidth_, row = (y - originY_) / cellHeight_;
+    if (column >= columns_ || row >= rows_)
+        return std::nullopt;
+    return static_cast<std::size_t>(row * columns_ + column);
+}
+
+std::optional<std::size_t> BoxIndex::FirstHolding(std::int64_t x, std::int64_t y, std::size_t before,
+                                                  const std::function<bool(std::size_t)> &test) const
+{
+    // The cell's boxes and the large ones, each in ascending order, taken in turn by the smaller.
+    const std::optional<std::size_t> cell = CellOf(x, y);
+    std::size_t inCell = cell ? cellStart_[*cell] : 0;
+    const std::size_t cellEnd = cell ? cellStart_[*cell + 1] : 0;
+    std::size_t inLarge = 0;
+    const Bounds pixel{x, y, x, y};
+    while (true) {
+        const std::size_t fromCell = inCell < cellEnd ? filed_[inCell] : boxes_.size();
+        const std::size_t fromLarge = inLarge < large_.size() ? large_[inLarge] : boxes_.size();
+        const std::size_t index = std::min(fromCell, fromLarge);
+        if (index >= std::min(before, boxes_.size()))
+            return std::nullopt;
+        (index == fromCell ? inCell : inLarge)++;
+        if (Meet(boxes_[index], pixel) && test(index))
+            return index;
+    }
+}
+
 } // namespace vemo

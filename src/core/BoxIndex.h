@@ -4,6 +4,8 @@
 // hundred thousand areas.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace vemo {
@@ -24,7 +26,16 @@ public:
     // ascending order.
     std::vector<std::size_t> Meeting(const Bounds &area) const;
 
+    // The first of the first `before` boxes, in the order given, that holds the pixel (x, y) and
+    // passes test; nothing when none does. Boxes are tried in order and no further than the first
+    // that passes, so many boxes on the same pixel cost no more than the ones tried.
+    std::optional<std::size_t> FirstHolding(std::int64_t x, std::int64_t y, std::size_t before,
+                                            const std::function<bool(std::size_t)> &test) const;
+
 private:
+    // The cell holding (x, y), as a position in cellStart_; nothing outside the grid.
+    std::optional<std::size_t> CellOf(std::int64_t x, std::int64_t y) const;
+
     std::vector<Bounds> boxes_;
     // Cells are about as large as a typical box, and there are at most so many along each axis.
     std::int64_t originX_ = 0, originY_ = 0, cellWidth_ = 1, cellHeight_ = 1, columns_ = 0, rows_ = 0;

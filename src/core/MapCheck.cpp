@@ -206,14 +206,8 @@ std::vector<std::optional<std::size_t>> EarliestCoverByGrid(const std::vector<Re
     std::vector<std::optional<std::size_t>> cover(regions.size());
     for (std::size_t later = 0; later < regions.size(); ++later) {
         const Region &region = regions[later];
-        for (const std::size_t earlier : index.Meeting({region.left, region.top, region.left, region.top})) {
-            if (earlier >= later)
-                break;
-            if (LiesWithin(region, regions[earlier])) {
-                cover[later] = earlier;
-                break;
-            }
-        }
+        cover[later] = index.FirstHolding(region.left, region.top, later,
+                                          [&](std::size_t earlier) { return LiesWithin(region, regions[earlier]); });
     }
     return cover;
 }

@@ -1,72 +1,35 @@
 #include "editor/MapCheckWindow.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "desktop/UiFonts.h"
-#include "desktop/UiText.h"
+#include "editor/FindingListModel.h"
 #include "editor/MapDocument.h"
 
-namespace {
-
-constexpr UiText kNoFinding{"問題は見つかりませんでした。", "No problems found."};
-
-// What each finding says; %1 is the line's number as the list counts them, from 1, and %2 the
-// earlier line's.
-UiText FindingText(vemo::FindingKind kind)
-{
-    switch (kind) {
-    case vemo::FindingKind::UnreadableCoordinates:
-        return {"%1 行目: 座標が数として読めません", "Line %1: the coordinates are not numbers"};
-    case vemo::FindingKind::EmptyArea:
-        return {"%1 行目: 領域が空です (x1 < x0, y1 < y0 または r ≦ 0)",
-                "Line %1: the area is empty (x1 < x0, y1 < y0 or r <= 0)"};
-    case vemo::FindingKind::TooFewPoints:
-        return {"%1 行目: 多角形の点が 3 つ未満です", "Line %1: the polygon has fewer than three different points"};
-    case vemo::FindingKind::CrossingEdges:
-        return {"%1 行目: 多角形の辺が交差しています", "Line %1: the polygon's edges cross"};
-    case vemo::FindingKind::OutsidePicture:
-        return {"%1 行目: 領域が画像の外にあります", "Line %1: the area lies outside the picture"};
-    case vemo::FindingKind::PartlyOutsidePicture:
-        return {"%1 行目: 領域の一部が画像の外にあります", "Line %1: the area lies partly outside the picture"};
-    case vemo::FindingKind::DuplicateArea:
-        return {"%1 行目: %2 行目と同じ領域です", "Line %1: the same area as line %2"};
-    case vemo::FindingKind::HiddenArea:
-        return {"%1 行目: %2 行目の領域に隠れていてクリックできません",
-                "Line %1: hidden under line %2, so the browser never reaches it"};
-    case vemo::FindingKind::MissingAlt:
-        return {"%1 行目: リンクに ALT がなく、読み上げソフトが名前を言えません",
-                "Line %1: a link without ALT text, which screen readers cannot name"};
-    case vemo::FindingKind::BadMapName:
-        return {"%1 行目: マップ名が空か、空白を含みます", "Line %1: the map name is empty or holds spaces"};
-    case vemo::FindingKind::ImageSizeMismatch:
-        return {"%1 行目: WIDTH と HEIGHT が画像の大きさと違います",
-                "Line %1: WIDTH and HEIGHT are not the picture's size"};
-    case vemo::FindingKind::DefaultNotLast:
-        return {"%1 行目: 既定の領域が最後になく、後の領域がクリックできません",
-                "Line %1: the default area is not the last, so the areas after it are never reached"};
-    }
-    return {"", ""};
-}
-
-} // namespace
 
 MapCheckWindow::MapCheckWindow(const MapDocument &document, bool japanese, QWidget *parent)
     // Kept on top like the view window, which would otherwise cover it.
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), document_(document), japanese_(japanese)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), document_(document)
 {
+    setObjectName(QStringLiteral("mapCheckWindow"));
     setWindowTitle(QStringLiteral("Check Map"));
     resize(420, 180);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    findingList = new QListWidget(this);
+    findings_ = new FindingListModel(japanese, this);
+    findingList = new QListView(this);
+    findingList->setObjectName(QStringLiteral("findingList"));
+    findingList->setModel(findings_);
+    // One line each: the view need not measure a hundred thousand rows.
+    findingList->setUniformItemSizes(true);
     findingList->setFont(ProportionalUiFont(japanese));
     column->addWidget(findingList);
     // Activated by a double click or Enter.
-    connect(findingList, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
-        const QVariant line = item->data(Qt::UserRole);
+    connect(findingList, &QListView::activated, this, [this](const QModelIndex &index) {
+        const QVariant line = index.data(Qt::UserRole);
         if (line.isValid())
             emit LineChosen(line.toInt());
     });
@@ -93,22 +56,11 @@ void MapCheckWindow::showEvent(QShowEvent *event)
 
 void MapCheckWindow::Refresh()
 {
-    const int row = findingList->currentRow();
-    findingList->clear();
+    const int row = findingList->currentIndex().row();
     if (document_.PictureSize().isEmpty())
-        return;
-    const std::vector<vemo::Finding> findings = Findings(document_);
-    for (const vemo::Finding &finding : findings) {
-        // Only some texts name a second line, so the places are filled by hand rather than by arg().
-        const QString text = FindingText(finding.kind)
-                                 .In(japanese_)
-                                 .replace(QLatin1String("%1"), QString::number(finding.line + 1))
-                                 .replace(QLatin1String("%2"), QString::number(finding.otherLine + 1));
-        auto *item = new QListWidgetItem(text, findingList);
-        item->setData(Qt::UserRole, finding.line);
-    }
-    if (findings.empty())
-        findingList->addItem(kNoFinding.In(japanese_));
+        findings_->Show(std::nullopt);
+    else
+        findings_->Show(Findings(document_));
     // The row the user was at stays chosen while there is one.
-    findingList->setCurrentRow(std::min(row, findingList->count() - 1));
+    findingList->setCurrentIndex(findings_->index(std::min(row, findings_->rowCount() - 1)));
 }

@@ -9,8 +9,9 @@
 
 #include "core/MapCheck.h"
 
+class FindingListModel;
 class MapDocument;
-class QListWidget;
+class QListView;
 
 class MapCheckWindow : public QWidget {
     Q_OBJECT
@@ -21,7 +22,7 @@ public:
     // map is open.
     static std::vector<vemo::Finding> Findings(const MapDocument &document);
 
-    QListWidget *findingList = nullptr;
+    QListView *findingList = nullptr;
 
 signals:
     // The user double-clicked a finding about the line at index line.
@@ -35,5 +36,5 @@ private:
     void Refresh();
 
     const MapDocument &document_;
-    bool japanese_;
+    FindingListModel *findings_ = nullptr;
 };

@@ -487,11 +487,9 @@ int ViewWindow::AreaLineAt(QPoint onPicture) const
 {
     const int x = vemo::PicturePixel(onPicture.x(), Zoom());
     const int y = vemo::PicturePixel(onPicture.y(), Zoom());
-    for (const std::size_t index : areaIndex_.Meeting({x, y, x, y})) {
-        if (vemo::RegionHoldsPixel(areas_[index].region, x, y))
-            return areas_[index].line;
-    }
-    return -1;
+    const std::optional<std::size_t> index = areaIndex_.FirstHolding(
+        x, y, areas_.size(), [&](std::size_t index) { return vemo::RegionHoldsPixel(areas_[index].region, x, y); });
+    return index ? areas_[*index].line : -1;
 }
 
 void ViewWindow::FollowAreaClicks(const QMouseEvent &mouse)

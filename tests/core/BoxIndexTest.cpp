@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <random>
 
 namespace vemo {
@@ -50,6 +51,17 @@ TEST(BoxIndex, FindsWhatLookingAtEveryBoxFinds)
                 area.right = area.left + (query % 2 == 0 ? 0 : size());
                 area.bottom = area.top + (query % 2 == 0 ? 0 : size());
                 ASSERT_EQ(index.Meeting(area), MeetingByLooking(boxes, area)) << "span " << span << " round " << round;
+                // The first holding the pixel that passes a test, among the first `before`.
+                const std::size_t before = random() % (boxes.size() + 1);
+                const auto test = [](std::size_t at) { return at % 3 != 1; };
+                std::optional<std::size_t> expected;
+                for (const std::size_t at : MeetingByLooking(boxes, {area.left, area.top, area.left, area.top})) {
+                    if (at < before && test(at)) {
+                        expected = at;
+                        break;
+                    }
+                }
+                ASSERT_EQ(index.FirstHolding(area.left, area.top, before, test), expected) << "span " << span;
             }
         }
     }
