@@ -32,22 +32,27 @@ protected:
 class QuitAfterPaint : public QObject
 {
 public:
-    using QObject::QObject;
+    // Watches the widget it is installed on, or, given an object name, every object of the
+    // application for one of that name.
+    explicit QuitAfterPaint(QObject *parent, QString objectName = {}) : QObject(parent), objectName_(std::move(objectName)) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint) {
+        if (event->type() == QEvent::Paint && (objectName_.isEmpty() || watched->objectName() == objectName_)) {
             // Queued, so the paint under way finishes first. exit(), not quit(): quit() first asks
             // every window to close, and the view answers a close request by closing the map and
             // staying open, which cancels the quit and leaves the program running without its
             // picture (whenever the view happens to be asked before the main window).
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-            watched->removeEventFilter(this);
+            parent()->removeEventFilter(this);
         }
         return false;
     }
+
+private:
+    QString objectName_;
 };
 
 } // namespace
@@ -62,6 +67,13 @@ void ReportFirstExposeWhenAsked(QWidget &window)
 
 void QuitWhenPaintedIfAsked(QWidget &widget)
 {
-    if (!qEnvironmentVariableIsEmpty("VEMO_QUIT_WHEN_PAINTED"))
+    const QString name = qEnvironmentVariable("VEMO_QUIT_WHEN_PAINTED");
+    if (name.isEmpty())
+        return;
+    if (name == QLatin1String("1")) {
         widget.installEventFilter(new QuitAfterPaint(&widget));
+        return;
+    }
+    QCoreApplication *application = QCoreApplication::instance();
+    application->installEventFilter(new QuitAfterPaint(application, name));
 }
