@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libgraphicsmagick++1-dev
+  qt6-base-dev libgl-dev libgraphicsmagick++1-dev libjpeg62-turbo-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool openbox xclip x11-apps x11-utils imagemagick

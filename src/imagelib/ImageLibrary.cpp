@@ -1,6 +1,7 @@
 #include "imagelib/ImageLibrary.h"
 
 #include "imagelib/ImageLoadError.h"
+#include "imagelib/JpegWriter.h"
 #include "imagelib/PictureContent.h"
 #include "imagelib/PlainBmp.h"
 #include "imagelib/RunLengthBmp.h"
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QPainter>
 
 #include <stdexcept>
@@ -170,12 +170,9 @@ void ImageLibrary::SaveAsJpeg(int quality, const QString &path)
     SafeSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw std::runtime_error(Utf8(WriteFailureText(path, file.errorString())));
-    QImageWriter writer(&file, "jpeg");
-    writer.setQuality(quality);
-    writer.setText(kSourceKey, lastSourceName_);
-    if (!writer.write(FlattenOntoWhite(lastPicture_))) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                     : writer.errorString();
+    const QString failure = jpegwriter::Write(FlattenOntoWhite(lastPicture_), quality, kSourceKey, lastSourceName_, file);
+    if (!failure.isEmpty()) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : failure;
         throw std::runtime_error(Utf8(WriteFailureText(path, reason)));
     }
     if (!file.Finish())
