@@ -131,7 +131,7 @@ void Report(benchmark::State &state, const Totals &totals)
 void BM_Move(benchmark::State &state, Follow follow)
 {
     View &view = TheView();
-    view.frame->SetCornerResize(crAsPointed);
+    view.frame->SetCornerResize(CornerFollowsPointer);
     Totals totals;
     for (auto _ : state) {
         view.frame->SetControlBounds(view.shape, ShapeStart.x(), ShapeStart.y(), ShapeStart.width(),
@@ -147,7 +147,7 @@ void BM_Move(benchmark::State &state, Follow follow)
 void BM_EqualRatioResize(benchmark::State &state, Follow follow)
 {
     View &view = TheView();
-    view.frame->SetCornerResize(crEqualRatio);
+    view.frame->SetCornerResize(CornerKeepsRatio);
     Totals totals;
     for (auto _ : state) {
         view.frame->SetControlBounds(view.shape, ShapeStart.x(), ShapeStart.y(), ShapeStart.width(),

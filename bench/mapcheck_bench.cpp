@@ -26,8 +26,8 @@ std::vector<std::string> DisjointRectangles(int count)
     constexpr int pitch = 12, perRow = kPicture / pitch;
     for (int index = 0; index < count; ++index) {
         const int x = index % perRow * pitch, y = index / perRow * pitch;
-        lines.insert(lines.end() - 1, vemo::RectAreaLine(vemo::IntToStr(x), vemo::IntToStr(y), vemo::IntToStr(x + 9),
-                                                         vemo::IntToStr(y + 9), "a.htm", "A"));
+        lines.insert(lines.end() - 1, vemo::RectAreaLine(vemo::DecimalText(x), vemo::DecimalText(y), vemo::DecimalText(x + 9),
+                                                         vemo::DecimalText(y + 9), "a.htm", "A"));
     }
     return lines;
 }
@@ -47,7 +47,7 @@ std::vector<std::string> StarPolygon(int corners)
     for (int corner = 0; corner < corners; ++corner) {
         const double radius = corner % 2 == 0 ? 1900 : 1700, angle = 2 * pi * corner / corners;
         const long long x = std::llround(2000 + radius * std::cos(angle)), y = std::llround(2000 + radius * std::sin(angle));
-        coords += (coords.empty() ? "" : ",") + vemo::IntToStr(x) + "," + vemo::IntToStr(y);
+        coords += (coords.empty() ? "" : ",") + vemo::DecimalText(x) + "," + vemo::DecimalText(y);
     }
     lines.insert(lines.end() - 1, vemo::PolyAreaLine(coords, "a.htm", "A"));
     return lines;

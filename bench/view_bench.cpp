@@ -61,18 +61,18 @@ Editor *TheEditor = nullptr;
 // in turn, each nearly filling its cell.
 std::vector<std::string> GridOfAreas(int columns = 20, int rows = 10)
 {
-    using vemo::IntToStr;
+    using vemo::DecimalText;
     std::vector<std::string> lines{"<IMG SRC=\"picture.jpg\" USEMAP=\"#picture\">", "<MAP NAME=\"picture\">"};
     const int width = 4000 / columns, height = 3000 / rows;
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             const int x = column * width, y = row * height;
             lines.push_back((row + column) % 2 == 0
-                                ? vemo::RectAreaLine(IntToStr(x + width / 10), IntToStr(y + height / 10),
-                                                     IntToStr(x + width * 9 / 10 - 1),
-                                                     IntToStr(y + height * 9 / 10 - 1), "", "")
-                                : vemo::CircleAreaLine(IntToStr(x + width / 2), IntToStr(y + height / 2),
-                                                       IntToStr(std::min(width, height) * 9 / 20), "", ""));
+                                ? vemo::RectAreaLine(DecimalText(x + width / 10), DecimalText(y + height / 10),
+                                                     DecimalText(x + width * 9 / 10 - 1),
+                                                     DecimalText(y + height * 9 / 10 - 1), "", "")
+                                : vemo::CircleAreaLine(DecimalText(x + width / 2), DecimalText(y + height / 2),
+                                                       DecimalText(std::min(width, height) * 9 / 20), "", ""));
         }
     }
     lines.push_back("</MAP>");

@@ -70,7 +70,7 @@ int main(int argc, char **argv)
     QAction *equalRatio = menu.addAction("Equal-ratio corners");
     equalRatio->setCheckable(true);
     QObject::connect(equalRatio, &QAction::toggled, frame,
-                     [frame](bool on) { frame->SetCornerResize(on ? crEqualRatio : crAsPointed); });
+                     [frame](bool on) { frame->SetCornerResize(on ? CornerKeepsRatio : CornerFollowsPointer); });
     QAction *dotted = menu.addAction("Dotted outline");
     dotted->setCheckable(true);
     QObject::connect(dotted, &QAction::toggled, frame,
@@ -78,11 +78,11 @@ int main(int argc, char **argv)
     frame->SetPopUpMenu(&menu);
 
     auto showInTitle = [&form](const QString &what) { form.setWindowTitle("Resize frame demo - " + what); };
-    QObject::connect(frame, &ResizeFrame::OnMouseUp, &form,
+    QObject::connect(frame, &ResizeFrame::MouseReleased, &form,
                      [=](QWidget *sender, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
                          showInTitle(Describe("MouseUp", sender, x, y));
                      });
-    QObject::connect(frame, &ResizeFrame::OnHandleMouseUp, &form,
+    QObject::connect(frame, &ResizeFrame::HandleReleased, &form,
                      [=](QWidget *sender, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
                          const QRect r = sender->geometry();
                          showInTitle(QStringLiteral("HandleMouseUp(%1) %2 x %3")
@@ -90,7 +90,7 @@ int main(int argc, char **argv)
                                          .arg(r.width())
                                          .arg(r.height()));
                      });
-    QObject::connect(frame, &ResizeFrame::OnDblClick, &form,
+    QObject::connect(frame, &ResizeFrame::DoubleClicked, &form,
                      [=](QWidget *sender) { showInTitle(Describe("DblClick", sender, 0, 0)); });
 
     form.show();

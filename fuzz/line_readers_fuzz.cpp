@@ -19,15 +19,15 @@ namespace {
 
 void ReadNumber(const std::string &text)
 {
-    const auto value = TryStrToInt(text);
+    const auto value = TryParseInt32(text);
     if (value) {
-        FUZZ_REQUIRE(StrToInt(text) == *value);
-        FUZZ_REQUIRE(TryStrToInt(IntToStr(*value)) == value);
+        FUZZ_REQUIRE(ParseInt32(text) == *value);
+        FUZZ_REQUIRE(TryParseInt32(DecimalText(*value)) == value);
         return;
     }
     try {
-        StrToInt(text);
-        FUZZ_REQUIRE(!"StrToInt accepted what TryStrToInt refused");
+        ParseInt32(text);
+        FUZZ_REQUIRE(!"ParseInt32 accepted what TryParseInt32 refused");
     } catch (const ConvertError &error) {
         FUZZ_REQUIRE(error.Text() == text);
     }
@@ -47,7 +47,7 @@ void ReadLine(const std::string &line)
         const std::vector<std::int32_t> values = ReadCoords(line, kind);
         FUZZ_REQUIRE(values.size() == texts.size());
         for (std::size_t i = 0; i < values.size(); ++i)
-            FUZZ_REQUIRE(TryStrToInt(texts[i]) == values[i]);
+            FUZZ_REQUIRE(TryParseInt32(texts[i]) == values[i]);
     } catch (const ConvertError &) {
     } catch (const PolygonError &) {
         FUZZ_REQUIRE(kind == AreaKind::Poly && (texts.size() % 2 != 0 || texts.size() < 6));
@@ -90,11 +90,11 @@ void WriteAndReadBack(FuzzedDataProvider &input)
     const std::vector<std::string> typed{CoordinateText(input), CoordinateText(input), CoordinateText(input),
                                          CoordinateText(input)};
 
-    const std::string rect = RectAreaLine(IntToStr(x0), IntToStr(y0), IntToStr(x1), IntToStr(y1), href, alt);
+    const std::string rect = RectAreaLine(DecimalText(x0), DecimalText(y0), DecimalText(x1), DecimalText(y1), href, alt);
     FUZZ_REQUIRE(GetAreaKind(rect) == AreaKind::Rect);
     FUZZ_REQUIRE(ReadCoords(rect, AreaKind::Rect) == (std::vector<std::int32_t>{x0, y0, x1, y1}));
 
-    const std::string circle = CircleAreaLine(IntToStr(x0), IntToStr(y0), IntToStr(x1), href, alt);
+    const std::string circle = CircleAreaLine(DecimalText(x0), DecimalText(y0), DecimalText(x1), href, alt);
     FUZZ_REQUIRE(GetAreaKind(circle) == AreaKind::Circle);
     FUZZ_REQUIRE(ReadCoords(circle, AreaKind::Circle) == (std::vector<std::int32_t>{x0, y0, x1}));
 
@@ -115,11 +115,11 @@ void WriteAndReadBack(FuzzedDataProvider &input)
         FUZZ_REQUIRE(ReadAlt(line) == alt);
     }
 
-    const std::string image = ImageLine(href, alt, IntToStr(y1), IntToStr(x0), IntToStr(x1), map);
+    const std::string image = ImageLine(href, alt, DecimalText(y1), DecimalText(x0), DecimalText(x1), map);
     const ImageLineValues values = ReadImageLine(image);
     FUZZ_REQUIRE(values.border == y1 && values.alt == alt && values.map == map);
     const ImageSizeTexts size = ReadImageSize(image);
-    FUZZ_REQUIRE(size.width == IntToStr(x0) && size.height == IntToStr(x1));
+    FUZZ_REQUIRE(size.width == DecimalText(x0) && size.height == DecimalText(x1));
     FUZZ_REQUIRE(ReadMapName(MapStartLine(map)) == map);
 }
 

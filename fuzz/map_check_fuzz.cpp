@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int width = input.ConsumeIntegralInRange(1, 12), height = input.ConsumeIntegralInRange(1, 12);
     std::vector<std::string> lines = NewMapLines("p.gif", width, height, "p");
     while (input.remaining_bytes() > 0 && lines.size() < 200) {
-        const auto text = [&] { return IntToStr(Coordinate(input)); };
+        const auto text = [&] { return DecimalText(Coordinate(input)); };
         std::string line;
         switch (input.ConsumeIntegralInRange(0, 5)) {
         case 0:
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             FUZZ_REQUIRE(EdgesCross(points) == EdgesCrossPairwise(points));
             std::string coords;
             for (const Point &point : points)
-                coords += (coords.empty() ? "" : ",") + IntToStr(point.x) + "," + IntToStr(point.y);
+                coords += (coords.empty() ? "" : ",") + DecimalText(point.x) + "," + DecimalText(point.y);
             line = PolyAreaLine(coords, "a.htm", "A");
             break;
         }

@@ -21,7 +21,7 @@ static int DigitValue(char c, int base)
     return value < base ? value : -1;
 }
 
-std::optional<std::int32_t> TryStrToInt(const std::string &text)
+std::optional<std::int32_t> TryParseInt32(const std::string &text)
 {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ')
@@ -54,14 +54,14 @@ std::optional<std::int32_t> TryStrToInt(const std::string &text)
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-std::int32_t StrToInt(const std::string &text)
+std::int32_t ParseInt32(const std::string &text)
 {
-    if (const auto value = TryStrToInt(text))
+    if (const auto value = TryParseInt32(text))
         return *value;
     throw ConvertError(text);
 }
 
-std::string IntToStr(long long value)
+std::string DecimalText(long long value)
 {
     return std::to_string(value);
 }

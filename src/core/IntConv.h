@@ -18,12 +18,12 @@ private:
 };
 
 // Leading spaces, an optional sign, then base-10 digits or "$" and base-16 digits, and nothing after.
-std::optional<std::int32_t> TryStrToInt(const std::string &text);
+std::optional<std::int32_t> TryParseInt32(const std::string &text);
 
-// As TryStrToInt, but a text that does not convert raises ConvertError.
-std::int32_t StrToInt(const std::string &text);
+// As TryParseInt32, but a text that does not convert raises ConvertError.
+std::int32_t ParseInt32(const std::string &text);
 
 // Base-10 digits with a minus sign when negative.
-std::string IntToStr(long long value);
+std::string DecimalText(long long value);
 
 } // namespace vemo

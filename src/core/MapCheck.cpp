@@ -130,7 +130,7 @@ bool SizeDiffers(const std::optional<std::string> &text, int size)
 {
     if (!text)
         return false;
-    const std::optional<std::int32_t> value = TryStrToInt(*text);
+    const std::optional<std::int32_t> value = TryParseInt32(*text);
     return !value || *value != size;
 }
 

@@ -22,7 +22,7 @@
 namespace vemo {
 
 enum class FindingKind {
-    UnreadableCoordinates, // an area line whose coordinates StrToInt refuses
+    UnreadableCoordinates, // an area line whose coordinates ParseInt32 refuses
     EmptyArea,             // an area that covers no pixel
     TooFewPoints,          // a polygon with fewer than three different points, which covers nothing
     CrossingEdges,         // a polygon whose edges cross or fold back on each other

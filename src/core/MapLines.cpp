@@ -164,14 +164,14 @@ std::string PolygonCoordsText(const std::vector<Point> &points)
 {
     std::string text;
     for (const Point &point : points)
-        text += (text.empty() ? "" : ",") + IntToStr(point.x) + "," + IntToStr(point.y);
+        text += (text.empty() ? "" : ",") + DecimalText(point.x) + "," + DecimalText(point.y);
     return text;
 }
 
 std::vector<std::string> NewMapLines(const std::string &fileName, int width, int height,
                                      const std::string &mapName)
 {
-    return {ImageLine(fileName, fileName, "0", IntToStr(width), IntToStr(height), mapName),
+    return {ImageLine(fileName, fileName, "0", DecimalText(width), DecimalText(height), mapName),
             MapStartLine(mapName), MapEndLine()};
 }
 
@@ -209,7 +209,7 @@ std::vector<std::int32_t> ReadCoords(const std::string &line, AreaKind kind)
 {
     std::vector<std::int32_t> values;
     for (const std::string &text : CoordTexts(line, kind))
-        values.push_back(StrToInt(text));
+        values.push_back(ParseInt32(text));
     if (kind == AreaKind::Poly)
         PointsFromValues(values);
     return values;
@@ -219,7 +219,7 @@ std::vector<Point> ReadPolygonPoints(const std::string &coords)
 {
     std::vector<std::int32_t> values;
     for (const std::string &text : SplitAtCommas(coords))
-        values.push_back(StrToInt(text));
+        values.push_back(ParseInt32(text));
     return PointsFromValues(values);
 }
 
@@ -233,7 +233,7 @@ std::optional<AreaRegion> ReadAreaRegion(const std::string &line)
     const AreaKind kind = GetAreaKind(line);
     std::vector<std::int32_t> values;
     for (const std::string &text : CoordTexts(line, kind)) {
-        const std::optional<std::int32_t> value = TryStrToInt(text);
+        const std::optional<std::int32_t> value = TryParseInt32(text);
         if (!value)
             return std::nullopt;
         values.push_back(*value);
@@ -275,7 +275,7 @@ std::string ReadMapName(const std::string &line)
 ImageLineValues ReadImageLine(const std::string &line)
 {
     ImageLineValues values;
-    values.border = StrToInt(AfterImageKey(UpperAscii(line), "BORDER=\""));
+    values.border = ParseInt32(AfterImageKey(UpperAscii(line), "BORDER=\""));
     values.alt = AfterImageKey(line, "ALT=\"");
     values.map = AfterImageKey(line, "USEMAP=\"#");
     return values;

@@ -203,7 +203,7 @@ AreaCoords ReadAreaCoords(Shape shape, const HtmlAttribute *attribute, int pageL
         const std::optional<Coordinate> coordinate = ReadCoordinate(text);
         fits = coordinate.has_value();
         if (fits) {
-            numbers.Add(IntToStr(coordinate->value));
+            numbers.Add(DecimalText(coordinate->value));
             percent = percent || coordinate->percent;
             fraction = fraction || coordinate->fraction;
         }
@@ -309,7 +309,7 @@ struct OpenMap {
                 AddNote(Note(tag.line, ImportNoteKind::DroppedAttribute, attribute.name, utf8));
         }
         if (tag.attributesLeftOut > 0)
-            AddNote({tag.line, ImportNoteKind::AttributesLeftOut, IntToStr(static_cast<long long>(tag.attributesLeftOut))});
+            AddNote({tag.line, ImportNoteKind::AttributesLeftOut, DecimalText(static_cast<long long>(tag.attributesLeftOut))});
 
         const std::vector<std::string> &c = coords.texts;
         switch (*shape) {

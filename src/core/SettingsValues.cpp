@@ -16,7 +16,7 @@ std::int32_t ReadSettingInt(const std::string &text, std::int32_t fallback)
     std::string number = text;
     if (number.size() > 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X'))
         number.replace(0, 2, "$");
-    return TryStrToInt(number).value_or(fallback);
+    return TryParseInt32(number).value_or(fallback);
 }
 
 std::string KeptFontName(const std::string &name, PathStyle style)

@@ -87,7 +87,7 @@ MessageButton ShowBox(QWidget *parent, QMessageBox::Icon icon, const QString &ti
 
 } // namespace
 
-MessageButton MessageDlg(QWidget *parent, MessageKind kind, const QString &text, MessageButtons buttons)
+MessageButton ShowMessageBox(QWidget *parent, MessageKind kind, const QString &text, MessageButtons buttons)
 {
     return ShowBox(parent, IconOf(kind), TitleOf(kind), text, buttons);
 }

@@ -14,7 +14,7 @@ enum class MessageButton { Yes = 1, No = 2, Ok = 4, Cancel = 8 };
 using MessageButtons = int; // an or-ed set of MessageButton values
 
 // Shows a modal message box and returns the button chosen (Cancel when the box is closed otherwise).
-MessageButton MessageDlg(QWidget *parent, MessageKind kind, const QString &text, MessageButtons buttons);
+MessageButton ShowMessageBox(QWidget *parent, MessageKind kind, const QString &text, MessageButtons buttons);
 
 // The general error report: the failure's text followed by "." under the program's title.
 void ShowErrorReport(QWidget *parent, const QString &message);

@@ -120,7 +120,7 @@ void AreaDialog::RequireWholeNumbers(std::initializer_list<QLineEdit *> fields)
 {
     for (QLineEdit *field : fields) {
         const std::string text = Bytes(field->text().trimmed());
-        if (!vemo::TryStrToInt(text)) {
+        if (!vemo::TryParseInt32(text)) {
             field->setFocus();
             field->selectAll();
             // Reported by the command's error report, in the number reader's own words.

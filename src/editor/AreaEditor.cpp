@@ -40,7 +40,7 @@ Shape::Kind ShapeKindOf(EditedArea::Kind kind)
 
 CornerResizeStyle CornerResizeOf(EditedArea::Kind kind)
 {
-    return kind == EditedArea::Kind::Circle ? crEqualRatio : crAsPointed;
+    return kind == EditedArea::Kind::Circle ? CornerKeepsRatio : CornerFollowsPointer;
 }
 
 std::string Joined(const std::vector<std::string> &texts)
@@ -57,8 +57,8 @@ std::vector<vemo::Point> ReadablePoints(const std::vector<std::string> &texts)
 {
     std::vector<vemo::Point> points;
     for (std::size_t index = 0; index + 1 < texts.size(); index += 2) {
-        const std::optional<std::int32_t> x = vemo::TryStrToInt(texts[index]);
-        const std::optional<std::int32_t> y = vemo::TryStrToInt(texts[index + 1]);
+        const std::optional<std::int32_t> x = vemo::TryParseInt32(texts[index]);
+        const std::optional<std::int32_t> y = vemo::TryParseInt32(texts[index + 1]);
         if (x && y)
             points.push_back({*x, *y});
     }
@@ -80,7 +80,7 @@ bool AllRead(const std::vector<std::string> &texts, std::size_t count)
 {
     return texts.size() == count
            && std::all_of(texts.begin(), texts.begin() + count,
-                          [](const std::string &text) { return vemo::TryStrToInt(text).has_value(); });
+                          [](const std::string &text) { return vemo::TryParseInt32(text).has_value(); });
 }
 
 std::string TextAt(const std::vector<std::string> &texts, std::size_t index)
@@ -264,7 +264,7 @@ void AreaEditor::EditSelectedLine()
     case vemo::AreaKind::Rect: {
         edited_.Begin(EditedArea::Kind::Rectangle, index);
         const vemo::Box box = vemo::TypedRectBox(TextAt(texts, 0), TextAt(texts, 1), TextAt(texts, 2), TextAt(texts, 3));
-        view_.EditShape(Shape::Kind::Rectangle, box, crAsPointed);
+        view_.EditShape(Shape::Kind::Rectangle, box, CornerFollowsPointer);
         edited_.SetBox(box, EditedArea::Source::Picture);
         if (AllRead(texts, 4))
             rectangle_->ShowRegion();
@@ -276,7 +276,7 @@ void AreaEditor::EditSelectedLine()
     case vemo::AreaKind::Circle: {
         edited_.Begin(EditedArea::Kind::Circle, index);
         const vemo::Box box = vemo::TypedCircleBox(TextAt(texts, 0), TextAt(texts, 1), TextAt(texts, 2));
-        view_.EditShape(Shape::Kind::Circle, box, crAsPointed);
+        view_.EditShape(Shape::Kind::Circle, box, CornerFollowsPointer);
         edited_.SetBox(box, EditedArea::Source::Picture);
         if (AllRead(texts, 3))
             circle_->ShowRegion();
@@ -327,11 +327,11 @@ void AreaEditor::ShowSelectedArea()
     switch (region->kind) {
     case vemo::AreaKind::Rect:
         if (!view_.HoldsShape(Shape::Kind::Rectangle, region->box))
-            view_.EditShape(Shape::Kind::Rectangle, region->box, crAsPointed);
+            view_.EditShape(Shape::Kind::Rectangle, region->box, CornerFollowsPointer);
         break;
     case vemo::AreaKind::Circle:
         if (!view_.HoldsShape(Shape::Kind::Circle, region->box))
-            view_.EditShape(Shape::Kind::Circle, region->box, crAsPointed);
+            view_.EditShape(Shape::Kind::Circle, region->box, CornerFollowsPointer);
         break;
     case vemo::AreaKind::Poly:
         if (!view_.EditsPolygon(region->points))
@@ -408,16 +408,16 @@ void AreaEditor::FollowShape(const vemo::Box &box)
     }
     const std::string line = document_.LineAt(list_.SelectedIndex());
     const std::string href = vemo::ReadHref(line), alt = vemo::ReadAlt(line);
-    using vemo::IntToStr;
+    using vemo::DecimalText;
     switch (vemo::GetAreaKind(line)) {
     case vemo::AreaKind::Rect: {
         const vemo::RectCorners c = vemo::CornersFromBox(box);
-        RewriteSelectedLine(vemo::RectAreaLine(IntToStr(c.x0), IntToStr(c.y0), IntToStr(c.x1), IntToStr(c.y1), href, alt));
+        RewriteSelectedLine(vemo::RectAreaLine(DecimalText(c.x0), DecimalText(c.y0), DecimalText(c.x1), DecimalText(c.y1), href, alt));
         break;
     }
     case vemo::AreaKind::Circle: {
         const vemo::CircleArea c = vemo::CircleFromSquare(box);
-        RewriteSelectedLine(vemo::CircleAreaLine(IntToStr(c.x), IntToStr(c.y), IntToStr(c.r), href, alt));
+        RewriteSelectedLine(vemo::CircleAreaLine(DecimalText(c.x), DecimalText(c.y), DecimalText(c.r), href, alt));
         break;
     }
     default:

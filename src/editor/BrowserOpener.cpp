@@ -87,5 +87,5 @@ void BrowserOpener::ReportNotOpened(const QString &pagePath, const QString &reas
     QString text = tr("No browser could be opened.\r\nPlease open %1 yourself.").arg(path);
     if (!reason.isEmpty())
         text += QStringLiteral("\r\n") + reason;
-    MessageDlg(&window_, MessageKind::Warning, text, static_cast<int>(MessageButton::Ok));
+    ShowMessageBox(&window_, MessageKind::Warning, text, static_cast<int>(MessageButton::Ok));
 }

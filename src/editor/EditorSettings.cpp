@@ -21,7 +21,7 @@ const vemo::PathStyle kPaths = vemo::NativePathStyle();
 
 std::string RecentKey(int index)
 {
-    return "FILE" + vemo::IntToStr(index + 1);
+    return "FILE" + vemo::DecimalText(index + 1);
 }
 
 } // namespace
@@ -56,10 +56,10 @@ EditorSettings::Values EditorSettings::Read() const
 void EditorSettings::Write(const Values &values, bool japanese) const
 {
     SettingsFile settings(path_);
-    settings.Write(kMainSection, "LEFT", vemo::IntToStr(values.windowPosition.x()));
-    settings.Write(kMainSection, "TOP", vemo::IntToStr(values.windowPosition.y()));
+    settings.Write(kMainSection, "LEFT", vemo::DecimalText(values.windowPosition.x()));
+    settings.Write(kMainSection, "TOP", vemo::DecimalText(values.windowPosition.y()));
     settings.Write(kMainSection, "FONTNAME", Bytes(values.listFont.family()));
-    settings.Write(kMainSection, "FONTSIZE", vemo::IntToStr(values.listFont.pointSize()));
+    settings.Write(kMainSection, "FONTSIZE", vemo::DecimalText(values.listFont.pointSize()));
     settings.Write(kMainSection, "JAPAN", japanese ? "1" : "0");
     // Entries past the list are emptied only where they were kept before: a program that never
     // opened a picture leaves the file without the section.

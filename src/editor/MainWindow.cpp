@@ -256,7 +256,7 @@ void MainWindow::CreateToolBar()
     for (const ButtonInfo &info : buttons) {
         const bool last = &info == &buttons[std::size(buttons) - 1];
         PanelButton *button = toolStrip->AddButton(tr(info.caption), QString::fromUtf8(info.hint), info.glyph, last);
-        connect(button, &PanelButton::OnClick, this, [this, handler = info.handler] { Guarded(handler); });
+        connect(button, &PanelButton::Clicked, this, [this, handler = info.handler] { Guarded(handler); });
         this->*info.button = button;
     }
 }
@@ -443,7 +443,7 @@ bool MainWindow::CloseMap()
     // A region still in its dialog is in no line yet, so the map's own question would miss it.
     if (AreaDialog *dialog = areas_->OpenDialog()) {
         const MessageButton answer =
-            MessageDlg(asker, MessageKind::Warning, tr("This region is not set yet!!\r\nDo you set it now?"), buttons);
+            ShowMessageBox(asker, MessageKind::Warning, tr("This region is not set yet!!\r\nDo you set it now?"), buttons);
         if (answer == MessageButton::Cancel)
             return false;
         // A Set that the dialog refused leaves the map open, with the edit where it was.
@@ -452,7 +452,7 @@ bool MainWindow::CloseMap()
     }
     if (document_.Modified()) {
         const MessageButton answer =
-            MessageDlg(asker, MessageKind::Warning, tr("This image map is changed!!\r\nDo you save now?"), buttons);
+            ShowMessageBox(asker, MessageKind::Warning, tr("This image map is changed!!\r\nDo you save now?"), buttons);
         if (answer == MessageButton::Cancel)
             return false;
         if (answer == MessageButton::Yes)
@@ -570,8 +570,8 @@ void MainWindow::EditImageProperties()
         const QString fileName = Text(vemo::FileNamePart(Bytes(document_.PicturePath()), kPaths));
         document_.ReplaceImageAndMapLines(
             vemo::ImageLine(codec.AttributeValue(fileName), dialog->pictureAltField->Stored(),
-                            Bytes(dialog->borderField->cleanText()), vemo::IntToStr(document_.PictureSize().width()),
-                            vemo::IntToStr(document_.PictureSize().height()), mapName),
+                            Bytes(dialog->borderField->cleanText()), vemo::DecimalText(document_.PictureSize().width()),
+                            vemo::DecimalText(document_.PictureSize().height()), mapName),
             vemo::MapStartLine(mapName));
         lineList->SelectLine(selected);
     }
@@ -623,7 +623,7 @@ void MainWindow::TestInBrowser()
         const QString question =
             tr("The map check found %1 problems.\r\nDo you see them before the test?").arg(findings.size());
         const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No);
-        if (MessageDlg(this, MessageKind::Confirmation, question, buttons) == MessageButton::Yes) {
+        if (ShowMessageBox(this, MessageKind::Confirmation, question, buttons) == MessageButton::Yes) {
             CheckMap();
             return;
         }
@@ -645,7 +645,7 @@ void MainWindow::ShowHelp()
     const QString folder = Text(vemo::FolderPart(Bytes(environment_.programPath), kPaths) + kHelpFolder);
     const QString index = QDir(folder).filePath(QString::fromLatin1(kHelpIndex));
     if (!QFileInfo(index).isFile()) {
-        MessageDlg(this, MessageKind::Error, tr("Help pages not found: %1").arg(index),
+        ShowMessageBox(this, MessageKind::Error, tr("Help pages not found: %1").arg(index),
                    static_cast<int>(MessageButton::Ok));
         return;
     }

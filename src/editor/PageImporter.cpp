@@ -78,12 +78,12 @@ void PageImporter::Import(const QString &pagePath)
 {
     QFile file(pagePath);
     if (!file.open(QIODevice::ReadOnly)) {
-        MessageDlg(&parent_, MessageKind::Error, tr("The page %1 cannot be read: %2").arg(pagePath, file.errorString()),
+        ShowMessageBox(&parent_, MessageKind::Error, tr("The page %1 cannot be read: %2").arg(pagePath, file.errorString()),
                    static_cast<int>(MessageButton::Ok));
         return;
     }
     if (file.size() > kLargestPage) {
-        MessageDlg(&parent_, MessageKind::Error, tr("The page %1 is too large").arg(pagePath),
+        ShowMessageBox(&parent_, MessageKind::Error, tr("The page %1 is too large").arg(pagePath),
                    static_cast<int>(MessageButton::Ok));
         return;
     }
@@ -93,7 +93,7 @@ void PageImporter::Import(const QString &pagePath)
     // maps would otherwise hold all their lines at once.
     const vemo::PageMaps page = vemo::ReadPageMaps(text, vemo::kNoMap);
     if (page.tooManyMaps) {
-        MessageDlg(&parent_, MessageKind::Error,
+        ShowMessageBox(&parent_, MessageKind::Error,
                    tr("The page %1 holds more than %2 maps or pictures with a map")
                        .arg(pagePath)
                        .arg(vemo::kMostPageMaps),
@@ -101,7 +101,7 @@ void PageImporter::Import(const QString &pagePath)
         return;
     }
     if (page.maps.empty()) {
-        MessageDlg(&parent_, MessageKind::Information, tr("The page %1 holds no image map.").arg(pagePath),
+        ShowMessageBox(&parent_, MessageKind::Information, tr("The page %1 holds no image map.").arg(pagePath),
                    static_cast<int>(MessageButton::Ok));
         return;
     }
@@ -110,7 +110,7 @@ void PageImporter::Import(const QString &pagePath)
     if (!chosen)
         return;
     if (page.maps[*chosen].TooLarge()) {
-        MessageDlg(&parent_, MessageKind::Error,
+        ShowMessageBox(&parent_, MessageKind::Error,
                    tr("The map %1 has more than %2 areas; at most %2 can be imported.")
                        .arg(pageCodec.Text(page.maps[*chosen].name))
                        .arg(vemo::kMostMapAreas),
@@ -122,7 +122,7 @@ void PageImporter::Import(const QString &pagePath)
     bytes = QByteArray();
     if (std::any_of(map.lines.begin(), map.lines.end(),
                     [](const std::string &line) { return line.size() > kLongestAreaLine; })) {
-        MessageDlg(&parent_, MessageKind::Error,
+        ShowMessageBox(&parent_, MessageKind::Error,
                    tr("The map %1 has an area of more than %2 bytes, too long to import.")
                        .arg(pageCodec.Text(map.name))
                        .arg(kLongestAreaLine),

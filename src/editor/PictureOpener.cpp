@@ -33,7 +33,7 @@ std::optional<QImage> PictureOpener::Decode(const QString &path)
     try {
         return library_.Load(path, 1);
     } catch (const ImageLoadError &) {
-        MessageDlg(&asker_, MessageKind::Error, tr("Cannot load this Graphic file!"),
+        ShowMessageBox(&asker_, MessageKind::Error, tr("Cannot load this Graphic file!"),
                    static_cast<int>(MessageButton::Ok));
         return std::nullopt;
     }
@@ -82,7 +82,7 @@ bool PictureOpener::ConvertToJpeg(const QString &sourcePath, const QString &jpeg
         const QString question = tr("%1 already exists!\r\nDo you replace it with the converted picture?")
                                      .arg(QFileInfo(jpegPath).fileName());
         const MessageButtons buttons = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No);
-        if (MessageDlg(&asker_, MessageKind::Warning, question, buttons) != MessageButton::Yes)
+        if (ShowMessageBox(&asker_, MessageKind::Warning, question, buttons) != MessageButton::Yes)
             return false;
     }
     library_.SaveAsJpeg(80, jpegPath);

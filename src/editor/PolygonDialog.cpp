@@ -51,7 +51,7 @@ bool PolygonDialog::ReadyToSet()
     } catch (const vemo::ConvertError &error) {
         problem = tr("The polygon coordinate '%1' is not a whole number").arg(Text(error.Text()));
     }
-    MessageDlg(this, MessageKind::Error, problem, static_cast<int>(MessageButton::Ok));
+    ShowMessageBox(this, MessageKind::Error, problem, static_cast<int>(MessageButton::Ok));
     pointsField->setFocus();
     return false;
 }

@@ -58,6 +58,6 @@ void RecentPictureMenu::Choose(const QString &path)
     }
     pictures_.removeAll(path);
     ListEntries();
-    MessageDlg(&asker_, MessageKind::Warning, tr("%1 is no longer there; it is taken off the list.").arg(path),
+    ShowMessageBox(&asker_, MessageKind::Warning, tr("%1 is no longer there; it is taken off the list.").arg(path),
                static_cast<int>(MessageButton::Ok));
 }

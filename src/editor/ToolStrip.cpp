@@ -22,7 +22,7 @@ PanelButton *ToolStrip::AddButton(const QString &caption, const QString &hint, T
     button->SetCaption(caption);
     button->setToolTip(hint);
     button->SetShowHint(true);
-    button->SetLayout(blGlyphTop);
+    button->SetLayout(GlyphOnTop);
     button->SetGlyph(MakeToolGlyph(glyph));
     button->SetNumGlyphs(2);
     // The shape buttons name their shapes in the type the view's status bar uses.

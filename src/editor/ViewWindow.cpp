@@ -135,10 +135,10 @@ ViewWindow::ViewWindow(QWidget *parent)
     resizeFrame = new ResizeFrame(this, false);
     // The shape is used for the whole run: the frame's Delete key must never destroy it.
     resizeFrame->SetDeleteProtected(shape, true);
-    auto changeShape = [this] { RunGuarded(this, [this] { ChangeShape(); }); };
-    connect(resizeFrame, &ResizeFrame::OnMouseUp, this, changeShape);
-    connect(resizeFrame, &ResizeFrame::OnHandleMouseUp, this, changeShape);
-    connect(resizeFrame, &ResizeFrame::OnDblClick, this, &ViewWindow::ShapeDoubleClicked);
+    auto changeShape = [this] { RunGuarded(this, [this] { TakeShapeFromDrag(); }); };
+    connect(resizeFrame, &ResizeFrame::MouseReleased, this, changeShape);
+    connect(resizeFrame, &ResizeFrame::HandleReleased, this, changeShape);
+    connect(resizeFrame, &ResizeFrame::DoubleClicked, this, &ViewWindow::ShapeDoubleClicked);
 
     rubberBand_ = new QRubberBand(QRubberBand::Rectangle, picture);
     hint_ = new QLabel(statusBar_);
@@ -555,7 +555,7 @@ bool ViewWindow::FollowRectangleDrag(const QMouseEvent &mouse)
     }
 }
 
-void ViewWindow::ChangeShape()
+void ViewWindow::TakeShapeFromDrag()
 {
     // The drag left the shape at display bounds: from now on they are the picture box it shows.
     shapeBox_ = ShapeBox();
@@ -586,7 +586,7 @@ bool ViewWindow::NudgeShape(const QKeyEvent &key)
     const bool round = shape->ShapeKind() == Shape::Kind::Circle;
     SetShapeBox(vemo::NudgedBox(ShapeBox(), direction.x() * step, direction.y() * step, target, round,
                                 picture->PictureWidth(), picture->PictureHeight()));
-    ChangeShape();
+    TakeShapeFromDrag();
     return true;
 }
 

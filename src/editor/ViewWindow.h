@@ -113,7 +113,7 @@ public:
     void SetShapeColor(const QColor &color);
 
     // Takes the shape's box from where a drag left it, squares a circle, and reports the box.
-    void ChangeShape();
+    void TakeShapeFromDrag();
 
     // Whether a press and drag on the bare picture draws a new rectangle: only while no area is
     // being made or edited.

@@ -145,19 +145,19 @@ void CoverControl::paintEvent(QPaintEvent *)
     painter.fillRect(w - s, 0, s, s, color);
 }
 
-void CoverControl::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void CoverControl::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
-    frame_->CoverMouseDown(this, button, shift, x, y);
+    frame_->CoverMouseDown(this, button, modifiers, x, y);
 }
 
-void CoverControl::MouseMove(Qt::KeyboardModifiers shift, int x, int y)
+void CoverControl::MouseMove(Qt::KeyboardModifiers modifiers, int x, int y)
 {
-    frame_->CoverMouseMove(this, shift, x, y);
+    frame_->CoverMouseMove(this, modifiers, x, y);
 }
 
-void CoverControl::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void CoverControl::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
-    frame_->CoverMouseUp(this, button, shift, x, y);
+    frame_->CoverMouseUp(this, button, modifiers, x, y);
 }
 
 void CoverControl::Click()

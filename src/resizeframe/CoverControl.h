@@ -67,9 +67,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) override;
-    void MouseMove(Qt::KeyboardModifiers shift, int x, int y) override;
-    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) override;
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
+    void MouseMove(Qt::KeyboardModifiers modifiers, int x, int y) override;
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
     void Click() override;
     void DblClick() override;
     bool eventFilter(QObject *watched, QEvent *event) override;

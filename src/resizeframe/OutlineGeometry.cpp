@@ -100,7 +100,7 @@ EdgeRect ResizedOutline(const EdgeRect &outline, int handle, QPoint delta, Corne
     default: return outline;
     }
     const bool hasRatio = startSize.width() > 0 && startSize.height() > 0;
-    if (style == crEqualRatio && IsCornerHandle(handle) && hasRatio)
+    if (style == CornerKeepsRatio && IsCornerHandle(handle) && hasRatio)
         r = KeptRatio(r, outline, handle, startSize);
     return r;
 }

@@ -12,7 +12,7 @@
 
 // How a corner handle resizes: freely, or keeping the width-to-height ratio
 // the control had when the drag began. Edge handles always resize freely.
-enum CornerResizeStyle { crAsPointed, crEqualRatio };
+enum CornerResizeStyle { CornerFollowsPointer, CornerKeepsRatio };
 
 // A rectangle given by its four edges. Right and Bottom are exclusive
 // (Right = Left + width). During a resize the edges may cross, which QRect
@@ -43,7 +43,7 @@ std::array<QPoint, 5> OutlineVertices(const EdgeRect &outline, int lineWidth);
 // The outline shifted by delta, keeping the control's size.
 EdgeRect MovedOutline(const EdgeRect &outline, QPoint delta, QSize controlSize);
 
-// The outline after handle `handle` moved by delta. With crEqualRatio a
+// The outline after handle `handle` moved by delta. With CornerKeepsRatio a
 // corner handle keeps the ratio of startSize (the control's size when the
 // drag began); a zero-width or zero-height start has no ratio and is resized
 // freely. An index outside 0..7 leaves the outline unchanged.

@@ -121,7 +121,7 @@ void ResizeFrame::SetControlBounds(QWidget *control, int left, int top, int widt
     if (!cover)
         return;
     cover->SetBounds(left, top, width, height);
-    // A host may reshape the selected control from inside OnMouseUp, after
+    // A host may reshape the selected control from inside MouseReleased, after
     // the handles were placed; they follow it.
     if (cover == currentCover_ && selectedCount_ == 1 && !handleDragging_ && HandlesShown())
         ShowHandles();
@@ -352,7 +352,7 @@ void ResizeFrame::EndDrag()
 
 void ResizeFrame::AbandonDrag()
 {
-    // A press whose OnMouseDown is still running must not start its drag.
+    // A press whose MousePressed is still running must not start its drag.
     mouseTaken_ = true;
     if (!DragInProgress())
         return;
@@ -374,7 +374,7 @@ QPoint ResizeFrame::Confined(QWidget *receiver, QPoint pos) const
     return receiver->mapFromGlobal(inside);
 }
 
-void ResizeFrame::CoverMouseDown(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void ResizeFrame::CoverMouseDown(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
     if (keyCatcher_)
         keyCatcher_->setFocus();
@@ -383,7 +383,7 @@ void ResizeFrame::CoverMouseDown(CoverControl *cover, Qt::MouseButton button, Qt
         return;
     HideHandles();
 
-    const bool withShift = shift.testFlag(Qt::ShiftModifier);
+    const bool withShift = modifiers.testFlag(Qt::ShiftModifier);
     const bool moveWillStart = !withShift;
     if (withShift) {
         cover->SetSelected(!cover->Selected());
@@ -408,7 +408,7 @@ void ResizeFrame::CoverMouseDown(CoverControl *cover, Qt::MouseButton button, Qt
     }
 
     QPointer<CoverControl> guard = cover;
-    emit OnMouseDown(cover->AttachedControl(), button, shift, x, y);
+    emit MousePressed(cover->AttachedControl(), button, modifiers, x, y);
     if (!guard || selectedCount_ == 0)
         return;
 
@@ -430,10 +430,10 @@ void ResizeFrame::CoverMouseDown(CoverControl *cover, Qt::MouseButton button, Qt
     }
 }
 
-void ResizeFrame::CoverMouseMove(CoverControl *cover, Qt::KeyboardModifiers shift, int x, int y)
+void ResizeFrame::CoverMouseMove(CoverControl *cover, Qt::KeyboardModifiers modifiers, int x, int y)
 {
     const QPoint pos = Confined(cover, QPoint(x, y));
-    emit OnMouseMove(cover->AttachedControl(), shift, pos.x(), pos.y());
+    emit MouseMoved(cover->AttachedControl(), modifiers, pos.x(), pos.y());
     if (!dragging_)
         return;
     for (CoverControl *each : Covers()) {
@@ -442,7 +442,7 @@ void ResizeFrame::CoverMouseMove(CoverControl *cover, Qt::KeyboardModifiers shif
     }
 }
 
-void ResizeFrame::CoverMouseUp(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void ResizeFrame::CoverMouseUp(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
     if (button != Qt::LeftButton)
         return;
@@ -464,20 +464,20 @@ void ResizeFrame::CoverMouseUp(CoverControl *cover, Qt::MouseButton button, Qt::
         ShowHandles();
     }
     EndDrag();
-    emit OnMouseUp(cover->AttachedControl(), button, shift, pos.x(), pos.y());
+    emit MouseReleased(cover->AttachedControl(), button, modifiers, pos.x(), pos.y());
 }
 
 void ResizeFrame::CoverClick(CoverControl *cover)
 {
-    emit OnClick(cover->AttachedControl());
+    emit Clicked(cover->AttachedControl());
 }
 
 void ResizeFrame::CoverDblClick(CoverControl *cover)
 {
-    emit OnDblClick(cover->AttachedControl());
+    emit DoubleClicked(cover->AttachedControl());
 }
 
-void ResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void ResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
     if (!currentCover_)
         return;
@@ -487,7 +487,7 @@ void ResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::K
         keyCatcher_->setFocus();
     mouseTaken_ = false;
     QPointer<CoverControl> cover = currentCover_;
-    emit OnHandleMouseDown(cover->AttachedControl(), button, shift, x, y);
+    emit HandlePressed(cover->AttachedControl(), button, modifiers, x, y);
     if (!cover || !cover->AttachedParent() || mouseTaken_)
         return;
     handles_.KeepForDrag(handle);
@@ -498,18 +498,18 @@ void ResizeFrame::HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::K
         dragHandle_ = index;
 }
 
-void ResizeFrame::HandleMouseMove(QWidget *handle, Qt::KeyboardModifiers shift, int x, int y)
+void ResizeFrame::HandleMouseMove(QWidget *handle, Qt::KeyboardModifiers modifiers, int x, int y)
 {
     if (!handleDragging_ || !currentCover_)
         return;
     const QPoint pos = Confined(handle, QPoint(x, y));
     QPointer<CoverControl> cover = currentCover_;
-    emit OnHandleMouseMove(cover->AttachedControl(), shift, pos.x(), pos.y());
+    emit HandleMoved(cover->AttachedControl(), modifiers, pos.x(), pos.y());
     if (cover)
         cover->ResizeOutline(dragHandle_, pos.x(), pos.y());
 }
 
-void ResizeFrame::HandleMouseUp(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void ResizeFrame::HandleMouseUp(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
     const QPoint pos = Confined(handle, QPoint(x, y));
     // The drag ends even if the host let its control go meanwhile.
@@ -521,7 +521,7 @@ void ResizeFrame::HandleMouseUp(QWidget *handle, Qt::MouseButton button, Qt::Key
         ShowHandles();
     }
     if (cover)
-        emit OnHandleMouseUp(cover->AttachedControl(), button, shift, pos.x(), pos.y());
+        emit HandleReleased(cover->AttachedControl(), button, modifiers, pos.x(), pos.y());
 }
 
 void ResizeFrame::OwnerFormMouseDown(QWidget *, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)

@@ -87,7 +87,7 @@ public:
     void CreateHandles();
     // Drops the drag under way without applying it, for when its release
     // will not come: a popup or another window has taken the mouse. Called
-    // while a press's OnMouseDown runs, it keeps that press from dragging.
+    // while a press's MousePressed runs, it keeps that press from dragging.
     void AbandonDrag();
 
     // A protected control is never destroyed by the Delete key: it stays
@@ -114,32 +114,32 @@ public:
     OutlineOverlay *Overlay() const { return overlay_; }
 
     // Called by the covers for the mouse input they take.
-    void CoverMouseDown(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void CoverMouseMove(CoverControl *cover, Qt::KeyboardModifiers shift, int x, int y);
-    void CoverMouseUp(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void CoverMouseDown(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void CoverMouseMove(CoverControl *cover, Qt::KeyboardModifiers modifiers, int x, int y);
+    void CoverMouseUp(CoverControl *cover, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void CoverClick(CoverControl *cover);
     void CoverDblClick(CoverControl *cover);
 
     // Called for the mouse input of the handles.
-    void HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void HandleMouseMove(QWidget *handle, Qt::KeyboardModifiers shift, int x, int y);
-    void HandleMouseUp(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void HandleMouseDown(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void HandleMouseMove(QWidget *handle, Qt::KeyboardModifiers modifiers, int x, int y);
+    void HandleMouseUp(QWidget *handle, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
 
     // Called for the owner form's own input once AttachAll has run.
-    void OwnerFormMouseDown(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void OwnerFormMouseMove(QWidget *sender, Qt::KeyboardModifiers shift, int x, int y);
-    void OwnerFormMouseUp(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void OwnerFormMouseDown(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void OwnerFormMouseMove(QWidget *sender, Qt::KeyboardModifiers modifiers, int x, int y);
+    void OwnerFormMouseUp(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void OwnerWindowActivated(QWidget *sender);
 
 signals:
-    void OnClick(QWidget *sender);
-    void OnDblClick(QWidget *sender);
-    void OnMouseDown(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void OnMouseMove(QWidget *sender, Qt::KeyboardModifiers shift, int x, int y);
-    void OnMouseUp(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void OnHandleMouseDown(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void OnHandleMouseMove(QWidget *sender, Qt::KeyboardModifiers shift, int x, int y);
-    void OnHandleMouseUp(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Clicked(QWidget *sender);
+    void DoubleClicked(QWidget *sender);
+    void MousePressed(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void MouseMoved(QWidget *sender, Qt::KeyboardModifiers modifiers, int x, int y);
+    void MouseReleased(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void HandlePressed(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void HandleMoved(QWidget *sender, Qt::KeyboardModifiers modifiers, int x, int y);
+    void HandleReleased(QWidget *sender, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
 
 protected:
     // Routes the handles' mouse input and, after AttachAll, the owner form's
@@ -161,7 +161,7 @@ private:
     QPoint Confined(QWidget *receiver, QPoint pos) const;
 
     bool autoAttach_;
-    CornerResizeStyle cornerResize_ = crAsPointed;
+    CornerResizeStyle cornerResize_ = CornerFollowsPointer;
     Qt::CursorShape cursor_ = Qt::ArrowCursor;
     bool formDragSelect_ = true;
     int handleSize_ = 5;

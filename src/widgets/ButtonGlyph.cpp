@@ -140,7 +140,7 @@ QImage ButtonGlyph::MakeImage(ButtonState state, const QPalette &palette) const
     const int stripIndex = state < numGlyphs_ ? state : 0;
     QImage image = original_.copy(stripIndex * size.width(), 0, size.width(), size.height());
     const QRgb transparent = transparentColor_.rgb();
-    if (state == psDisabled && numGlyphs_ == 1)
+    if (state == ButtonDisabled && numGlyphs_ == 1)
         return Emboss(image, transparent, palette);
 
     const QRgb face = palette.color(QPalette::Button).rgb();
@@ -151,8 +151,8 @@ QImage ButtonGlyph::MakeImage(ButtonState state, const QPalette &palette) const
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = image.pixel(x, y);
             if (SameRgb(pixel, transparent))
-                image.setPixel(x, y, state == psFlat ? seeThrough : face);
-            else if (state != psDisabled)
+                image.setPixel(x, y, state == ButtonFlat ? seeThrough : face);
+            else if (state != ButtonDisabled)
                 continue;
             else if (SameRgb(pixel, qRgb(255, 255, 255)))
                 image.setPixel(x, y, light);

@@ -12,7 +12,7 @@ class QPalette;
 class GlyphList;
 
 // The looks of a panel button; the value is also the glyph strip image a look uses.
-enum ButtonState { psUp, psDisabled, psDown, psFlat };
+enum ButtonState { ButtonRaised, ButtonDisabled, ButtonPressed, ButtonFlat };
 
 // Holds a glyph strip of NumGlyphs equal-width images and makes, on first
 // use, the image shown in each button state. Made images live in the shared

@@ -5,7 +5,7 @@ ButtonPlacement CalcButtonLayout(const QRect &client, QSize glyphSize, QSize tex
 {
     const int w = client.width();
     const int h = client.height();
-    const bool across = layout == blGlyphLeft || layout == blGlyphRight;
+    const bool across = layout == GlyphOnLeft || layout == GlyphOnRight;
     QPoint glyph;
     QPoint text;
 
@@ -35,19 +35,19 @@ ButtonPlacement CalcButtonLayout(const QRect &client, QSize glyphSize, QSize tex
     }
 
     switch (layout) {
-    case blGlyphLeft:
+    case GlyphOnLeft:
         glyph.setX(margin);
         text.setX(glyph.x() + glyphSize.width() + spacing);
         break;
-    case blGlyphRight:
+    case GlyphOnRight:
         glyph.setX(w - margin - glyphSize.width());
         text.setX(glyph.x() - spacing - textSize.width());
         break;
-    case blGlyphTop:
+    case GlyphOnTop:
         glyph.setY(margin);
         text.setY(glyph.y() + glyphSize.height() + spacing);
         break;
-    case blGlyphBottom:
+    case GlyphOnBottom:
         glyph.setY(h - margin - glyphSize.height());
         text.setY(glyph.y() - spacing - textSize.height());
         break;

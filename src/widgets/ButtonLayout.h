@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QSize>
 
-enum GlyphSide { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+enum GlyphSide { GlyphOnLeft, GlyphOnRight, GlyphOnTop, GlyphOnBottom };
 
 struct ButtonPlacement {
     QPoint glyphPos;

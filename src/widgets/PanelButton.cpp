@@ -65,7 +65,7 @@ void PanelButton::SetSpacing(int value)
 void PanelButton::click()
 {
     if (isEnabled())
-        emit OnClick();
+        emit Clicked();
 }
 
 bool PanelButton::event(QEvent *event)
@@ -91,7 +91,7 @@ void PanelButton::changeEvent(QEvent *event)
     switch (event->type()) {
     case QEvent::EnabledChange:
         FollowEnabled();
-        glyph_->CreateButtonGlyph(isEnabled() ? psFlat : psDisabled, palette());
+        glyph_->CreateButtonGlyph(isEnabled() ? ButtonFlat : ButtonDisabled, palette());
         update();
         break;
     case QEvent::PaletteChange:
@@ -108,9 +108,9 @@ void PanelButton::changeEvent(QEvent *event)
 
 void PanelButton::enterEvent(QEnterEvent *event)
 {
-    if (state_ != psDisabled) {
+    if (state_ != ButtonDisabled) {
         shownPressed_ = pressed_;
-        state_ = pressed_ ? psDown : psUp;
+        state_ = pressed_ ? ButtonPressed : ButtonRaised;
         update();
     }
     GraphicControl::enterEvent(event);
@@ -118,9 +118,9 @@ void PanelButton::enterEvent(QEnterEvent *event)
 
 void PanelButton::leaveEvent(QEvent *event)
 {
-    if (state_ != psDisabled) {
+    if (state_ != ButtonDisabled) {
         pressed_ = shownPressed_;
-        state_ = psFlat;
+        state_ = ButtonFlat;
         update();
     }
     GraphicControl::leaveEvent(event);
@@ -129,10 +129,10 @@ void PanelButton::leaveEvent(QEvent *event)
 void PanelButton::FollowEnabled()
 {
     if (!isEnabled()) {
-        state_ = psDisabled;
+        state_ = ButtonDisabled;
         pressed_ = false;
-    } else if (state_ == psDisabled) {
-        state_ = psFlat;
+    } else if (state_ == ButtonDisabled) {
+        state_ = ButtonFlat;
     }
 }
 
@@ -144,9 +144,9 @@ void PanelButton::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), colours.color(QPalette::Button));
 
     const QRect edge = rect();
-    if (state_ == psUp || state_ == psDown) {
-        const QColor topLeft = colours.color(state_ == psUp ? QPalette::Light : QPalette::Dark);
-        const QColor bottomRight = colours.color(state_ == psUp ? QPalette::Dark : QPalette::Light);
+    if (state_ == ButtonRaised || state_ == ButtonPressed) {
+        const QColor topLeft = colours.color(state_ == ButtonRaised ? QPalette::Light : QPalette::Dark);
+        const QColor bottomRight = colours.color(state_ == ButtonRaised ? QPalette::Dark : QPalette::Light);
         painter.setPen(topLeft);
         painter.drawLine(edge.topLeft(), edge.topRight());
         painter.drawLine(edge.topLeft(), edge.bottomLeft());
@@ -159,7 +159,7 @@ void PanelButton::paintEvent(QPaintEvent *)
     const QSize textSize = caption_.isEmpty()
                                ? QSize(0, 0)
                                : QFontMetrics(font()).boundingRect(QRect(), textFlags, caption_).size();
-    const QRect client = state_ == psDown ? rect().translated(1, 1) : rect();
+    const QRect client = state_ == ButtonPressed ? rect().translated(1, 1) : rect();
     const ButtonPlacement placement =
         CalcButtonLayout(client, glyph_->GlyphSize(), textSize, layout_, margin_, spacing_);
 
@@ -167,7 +167,7 @@ void PanelButton::paintEvent(QPaintEvent *)
 
     painter.setFont(font());
     painter.setBackgroundMode(Qt::TransparentMode);
-    if (state_ == psDisabled) {
+    if (state_ == ButtonDisabled) {
         painter.setPen(Qt::white);
         painter.drawText(placement.textBounds.translated(1, 1), textFlags, caption_);
         painter.setPen(QColor(128, 128, 128));
@@ -179,11 +179,11 @@ void PanelButton::paintEvent(QPaintEvent *)
 
 void PanelButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
-    emit OnMouseDown(button, modifiers, x, y);
+    emit MousePressed(button, modifiers, x, y);
     if (button != Qt::LeftButton || !isEnabled())
         return;
     if (!pressed_) {
-        state_ = psDown;
+        state_ = ButtonPressed;
         repaint();
     }
     pressed_ = shownPressed_ = true;
@@ -191,10 +191,10 @@ void PanelButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifi
 
 void PanelButton::MouseMove(Qt::KeyboardModifiers modifiers, int x, int y)
 {
-    emit OnMouseMove(modifiers, x, y);
+    emit MouseMoved(modifiers, x, y);
     const bool inside = x > 0 && x < width() && y > 0 && y < height();
-    const ButtonState next = !inside ? psFlat : shownPressed_ ? psDown : psUp;
-    if (next != state_ && state_ != psDisabled) {
+    const ButtonState next = !inside ? ButtonFlat : shownPressed_ ? ButtonPressed : ButtonRaised;
+    if (next != state_ && state_ != ButtonDisabled) {
         state_ = next;
         repaint();
     }
@@ -202,9 +202,9 @@ void PanelButton::MouseMove(Qt::KeyboardModifiers modifiers, int x, int y)
 
 void PanelButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
-    emit OnMouseUp(button, modifiers, x, y);
+    emit MouseReleased(button, modifiers, x, y);
     if (!pressed_) {
-        state_ = psUp;
+        state_ = ButtonRaised;
         return;
     }
     // While the left button is held, only its release ends the press.
@@ -214,8 +214,8 @@ void PanelButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifier
     // Only a release on the button's own pixels clicks; elsewhere the look the last move gave stays.
     const bool over = rect().contains(x, y);
     if (over)
-        state_ = psUp;
+        state_ = ButtonRaised;
     repaint();
     if (over)
-        emit OnClick(); // last: the handler may hide or destroy the button
+        emit Clicked(); // last: the handler may hide or destroy the button
 }

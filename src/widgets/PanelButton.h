@@ -10,7 +10,7 @@
 // A windowless button with a glyph and a caption. It has no border while the
 // pointer is elsewhere, a thin raised border while the pointer is over it and
 // a thin sunken border, content one pixel down and right, while it is held.
-// OnClick fires when a left press on it is released over it, and for Alt with
+// Clicked fires when a left press on it is released over it, and for Alt with
 // the caption's accelerator letter.
 class PanelButton : public GraphicControl {
     Q_OBJECT
@@ -38,15 +38,15 @@ public:
     void SetShowHint(bool value) { showHint_ = value; }
     ButtonState State() const { return state_; }
 
-    // Fires OnClick as a mouse click would; nothing while disabled.
+    // Fires Clicked as a mouse click would; nothing while disabled.
     void click();
 
 signals:
-    void OnClick();
+    void Clicked();
     // The plain mouse events, sent before the button's own handling; x and y are relative to the button.
-    void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
-    void OnMouseMove(Qt::KeyboardModifiers modifiers, int x, int y);
-    void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void MousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void MouseMoved(Qt::KeyboardModifiers modifiers, int x, int y);
+    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
 
 protected:
     bool event(QEvent *event) override;
@@ -65,11 +65,11 @@ private:
     std::unique_ptr<ButtonGlyph> glyph_;
     QString caption_;
     int shortcutId_ = 0;
-    GlyphSide layout_ = blGlyphLeft;
+    GlyphSide layout_ = GlyphOnLeft;
     int margin_ = -1;
     int spacing_ = 4;
     bool showHint_ = false;
-    ButtonState state_ = psFlat;
+    ButtonState state_ = ButtonFlat;
     bool pressed_ = false;      // a left press on the button awaits its release
     bool shownPressed_ = false; // the press looks sunken when the pointer is over the button
 };

@@ -19,7 +19,7 @@ class StrictConversion : public ::testing::TestWithParam<ConvCase> {};
 TEST_P(StrictConversion, ConvertsOrRefuses)
 {
     const ConvCase &c = GetParam();
-    EXPECT_EQ(TryStrToInt(c.text), c.expected) << "text: '" << c.text << "'";
+    EXPECT_EQ(TryParseInt32(c.text), c.expected) << "text: '" << c.text << "'";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,15 +49,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(StrictConversion, FailureRaisesErrorNamingTheText)
 {
-    EXPECT_EQ(StrToInt(" -$1F"), -31);
+    EXPECT_EQ(ParseInt32(" -$1F"), -31);
     try {
-        StrToInt("12 ");
+        ParseInt32("12 ");
         FAIL() << "a trailing space must not convert";
     } catch (const ConvertError &error) {
         EXPECT_EQ(error.Text(), "12 ");
         EXPECT_STREQ(error.what(), "'12 ' は整数ではありません");
     }
-    EXPECT_THROW(StrToInt(""), ConvertError);
+    EXPECT_THROW(ParseInt32(""), ConvertError);
 }
 
 } // namespace

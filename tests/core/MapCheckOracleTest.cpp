@@ -45,21 +45,21 @@ public:
 
     std::string AreaLine()
     {
-        const auto text = [&] { return IntToStr(Coordinate()); };
+        const auto text = [&] { return DecimalText(Coordinate()); };
         switch (Between(0, 3)) {
         case 0:
         case 1: {
             // Corners near each other, so that most rectangles cover something.
             const long long x = Coordinate(), y = Coordinate();
-            return RectAreaLine(IntToStr(x), IntToStr(y), IntToStr(x + Between(-1, 8)), IntToStr(y + Between(-1, 8)),
+            return RectAreaLine(DecimalText(x), DecimalText(y), DecimalText(x + Between(-1, 8)), DecimalText(y + Between(-1, 8)),
                                 "a.htm", "A");
         }
         case 2:
-            return CircleAreaLine(text(), text(), IntToStr(Between(0, 9)), "a.htm", "A");
+            return CircleAreaLine(text(), text(), DecimalText(Between(0, 9)), "a.htm", "A");
         default: {
             std::string coords;
             for (const Point &point : Polygon(6))
-                coords += (coords.empty() ? "" : ",") + IntToStr(point.x) + "," + IntToStr(point.y);
+                coords += (coords.empty() ? "" : ",") + DecimalText(point.x) + "," + DecimalText(point.y);
             return PolyAreaLine(coords, "a.htm", "A");
         }
         }

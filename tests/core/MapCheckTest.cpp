@@ -17,12 +17,12 @@ constexpr long long kMin = std::numeric_limits<std::int32_t>::min();
 
 std::string Rect(long long x0, long long y0, long long x1, long long y1)
 {
-    return RectAreaLine(IntToStr(x0), IntToStr(y0), IntToStr(x1), IntToStr(y1), "a.htm", "A");
+    return RectAreaLine(DecimalText(x0), DecimalText(y0), DecimalText(x1), DecimalText(y1), "a.htm", "A");
 }
 
 std::string Circle(long long x, long long y, long long r)
 {
-    return CircleAreaLine(IntToStr(x), IntToStr(y), IntToStr(r), "a.htm", "A");
+    return CircleAreaLine(DecimalText(x), DecimalText(y), DecimalText(r), "a.htm", "A");
 }
 
 std::string Poly(const std::string &coords)

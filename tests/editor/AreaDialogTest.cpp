@@ -33,7 +33,7 @@ TEST_F(AreaDialogTest, NewAreasStartAtThePictureCornerInTheirDialog)
     EXPECT_EQ(Rect().pos(), Main().pos());
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 50, 50));
     EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Rectangle);
-    EXPECT_EQ(View().resizeFrame->CornerResize(), crAsPointed);
+    EXPECT_EQ(View().resizeFrame->CornerResize(), CornerFollowsPointer);
     EXPECT_EQ(RectFields(), (QStringList{"0", "0", "49", "49"}));
     EXPECT_TRUE(Rect().isVisible());
     EXPECT_FALSE(Main().isVisible());
@@ -44,7 +44,7 @@ TEST_F(AreaDialogTest, NewAreasStartAtThePictureCornerInTheirDialog)
     Main().NewCircle();
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 49, 49));
     EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Circle);
-    EXPECT_EQ(View().resizeFrame->CornerResize(), crEqualRatio);
+    EXPECT_EQ(View().resizeFrame->CornerResize(), CornerKeepsRatio);
     EXPECT_EQ(CircFields(), (QStringList{"24", "24", "25"}));
     EXPECT_TRUE(Circ().isVisible());
     EXPECT_FALSE(EditingALine());

@@ -47,7 +47,7 @@ TEST_F(AreaLineCommandsTest, EditOpensTheDialogOfTheLinesKind)
         EXPECT_EQ(ShapeBounds(), c.bounds);
         EXPECT_TRUE(c.dialog->isVisible());
         EXPECT_FALSE(Main().isVisible());
-        EXPECT_EQ(View().resizeFrame->CornerResize(), crAsPointed);
+        EXPECT_EQ(View().resizeFrame->CornerResize(), CornerFollowsPointer);
         EXPECT_TRUE(ShapeAttached());
         (c.dialog == &Rect() ? Rect().cancelButton : Circ().cancelButton)->click();
     }

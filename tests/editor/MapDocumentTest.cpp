@@ -358,7 +358,7 @@ TEST_F(MapDocumentTest, ToolButtonsStandInARowAndTheStripHasNoMenu)
         const PanelButton *button = row[i];
         SCOPED_TRACE(button->Caption().toStdString());
         EXPECT_EQ(button->geometry(), QRect(4 + 56 * i, 3, i == 8 ? 54 : 53, 46));
-        EXPECT_EQ(button->Layout(), blGlyphTop);
+        EXPECT_EQ(button->Layout(), GlyphOnTop);
         EXPECT_EQ(button->NumGlyphs(), 2);
         EXPECT_EQ(button->Glyph().size(), QSize(32, 16));
         EXPECT_EQ(button->Glyph().pixelColor(0, 15), QColor(128, 128, 0)); // olive: see-through

@@ -11,7 +11,7 @@ class ViewShapeKeysTest : public AreaEditingFixture {};
 TEST_F(ViewShapeKeysTest, ArrowsStepTheEditedShapeByPicturePixelsWithinThePicture)
 {
     OpenMap(); // 200 x 150
-    const Qt::KeyboardModifiers shift = Qt::ShiftModifier, alt = Qt::AltModifier;
+    const Qt::KeyboardModifiers modifiers = Qt::ShiftModifier, alt = Qt::AltModifier;
     const struct {
         double zoom;
         bool circle;
@@ -23,12 +23,12 @@ TEST_F(ViewShapeKeysTest, ArrowsStepTheEditedShapeByPicturePixelsWithinThePictur
     } cases[] = {
         {1.0, false, {10, 20, 50, 50}, Qt::Key_Right, {}, {11, 20, 50, 50}, {"11", "20", "60", "69"}},
         {2.0, false, {10, 20, 50, 50}, Qt::Key_Down, {}, {10, 21, 50, 50}, {"10", "21", "59", "70"}},
-        {2.0, false, {10, 5, 50, 50}, Qt::Key_Up, shift, {10, 0, 50, 50}, {"10", "0", "59", "49"}},
-        {1.0, false, {145, 20, 50, 50}, Qt::Key_Right, shift, {150, 20, 50, 50}, {"150", "20", "199", "69"}},
+        {2.0, false, {10, 5, 50, 50}, Qt::Key_Up, modifiers, {10, 0, 50, 50}, {"10", "0", "59", "49"}},
+        {1.0, false, {145, 20, 50, 50}, Qt::Key_Right, modifiers, {150, 20, 50, 50}, {"150", "20", "199", "69"}},
         {0.5, false, {10, 20, 50, 50}, Qt::Key_Right, alt, {10, 20, 51, 50}, {"10", "20", "60", "69"}},
-        {2.0, false, {10, 20, 50, 50}, Qt::Key_Up, alt | shift, {10, 20, 50, 40}, {"10", "20", "59", "59"}},
+        {2.0, false, {10, 20, 50, 50}, Qt::Key_Up, alt | modifiers, {10, 20, 50, 40}, {"10", "20", "59", "59"}},
         {1.0, false, {10, 20, 50, 50}, Qt::Key_Right, Qt::ControlModifier, {10, 20, 50, 50}, {"10", "20", "59", "69"}},
-        {2.0, true, {10, 20, 49, 49}, Qt::Key_Down, alt | shift, {10, 20, 59, 59}, {"39", "49", "30"}},
+        {2.0, true, {10, 20, 49, 49}, Qt::Key_Down, alt | modifiers, {10, 20, 59, 59}, {"39", "49", "30"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(QStringLiteral("%1 at %2 %").arg(c.fields.join(',')).arg(c.zoom * 100).toStdString());

@@ -14,29 +14,29 @@ QString Name(QWidget *w)
 EventLog::EventLog(ResizeFrame *frame)
 {
     auto point = [](int x, int y) { return QStringLiteral(" %1,%2").arg(x).arg(y); };
-    QObject::connect(frame, &ResizeFrame::OnClick, frame, [this](QWidget *w) { events << "Click(" + Name(w) + ")"; });
-    QObject::connect(frame, &ResizeFrame::OnDblClick, frame,
+    QObject::connect(frame, &ResizeFrame::Clicked, frame, [this](QWidget *w) { events << "Click(" + Name(w) + ")"; });
+    QObject::connect(frame, &ResizeFrame::DoubleClicked, frame,
                      [this](QWidget *w) { events << "DblClick(" + Name(w) + ")"; });
-    QObject::connect(frame, &ResizeFrame::OnMouseDown, frame,
+    QObject::connect(frame, &ResizeFrame::MousePressed, frame,
                      [this, point](QWidget *w, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
                          events << "MouseDown(" + Name(w) + point(x, y) + ")";
                      });
-    QObject::connect(frame, &ResizeFrame::OnMouseMove, frame,
+    QObject::connect(frame, &ResizeFrame::MouseMoved, frame,
                      [this, point](QWidget *w, Qt::KeyboardModifiers, int x, int y) {
                          events << "MouseMove(" + Name(w) + point(x, y) + ")";
                      });
-    QObject::connect(frame, &ResizeFrame::OnMouseUp, frame,
+    QObject::connect(frame, &ResizeFrame::MouseReleased, frame,
                      [this, point](QWidget *w, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
                          events << "MouseUp(" + Name(w) + point(x, y) + ")";
                      });
-    QObject::connect(frame, &ResizeFrame::OnHandleMouseDown, frame,
+    QObject::connect(frame, &ResizeFrame::HandlePressed, frame,
                      [this](QWidget *w, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
                          events << "HandleMouseDown(" + Name(w) + ")";
                      });
     QObject::connect(
-        frame, &ResizeFrame::OnHandleMouseMove, frame,
+        frame, &ResizeFrame::HandleMoved, frame,
         [this](QWidget *w, Qt::KeyboardModifiers, int, int) { events << "HandleMouseMove(" + Name(w) + ")"; });
-    QObject::connect(frame, &ResizeFrame::OnHandleMouseUp, frame,
+    QObject::connect(frame, &ResizeFrame::HandleReleased, frame,
                      [this](QWidget *w, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
                          events << "HandleMouseUp(" + Name(w) + ")";
                      });
@@ -93,9 +93,9 @@ void FrameTest::AttachFormControls()
         frame->AttachControl(control);
 }
 
-void FrameTest::press(QPoint p, Qt::KeyboardModifiers shift, Qt::MouseButton button)
+void FrameTest::press(QPoint p, Qt::KeyboardModifiers modifiers, Qt::MouseButton button)
 {
-    QTest::mousePress(window(), button, shift, p);
+    QTest::mousePress(window(), button, modifiers, p);
 }
 
 void FrameTest::move(QPoint p)
@@ -103,15 +103,15 @@ void FrameTest::move(QPoint p)
     QTest::mouseMove(window(), p);
 }
 
-void FrameTest::release(QPoint p, Qt::KeyboardModifiers shift, Qt::MouseButton button)
+void FrameTest::release(QPoint p, Qt::KeyboardModifiers modifiers, Qt::MouseButton button)
 {
-    QTest::mouseRelease(window(), button, shift, p);
+    QTest::mouseRelease(window(), button, modifiers, p);
 }
 
-void FrameTest::click(QPoint p, Qt::KeyboardModifiers shift, Qt::MouseButton button)
+void FrameTest::click(QPoint p, Qt::KeyboardModifiers modifiers, Qt::MouseButton button)
 {
-    press(p, shift, button);
-    release(p, shift, button);
+    press(p, modifiers, button);
+    release(p, modifiers, button);
 }
 
 void FrameTest::drag(QPoint a, QPoint b)

@@ -45,10 +45,10 @@ protected:
     // A point given in widget's coordinates, as a point of the form.
     QPoint at(const QWidget *widget, QPoint local) const { return widget->mapTo(form.get(), local); }
 
-    void press(QPoint p, Qt::KeyboardModifiers shift = {}, Qt::MouseButton button = Qt::LeftButton);
+    void press(QPoint p, Qt::KeyboardModifiers modifiers = {}, Qt::MouseButton button = Qt::LeftButton);
     void move(QPoint p);
-    void release(QPoint p, Qt::KeyboardModifiers shift = {}, Qt::MouseButton button = Qt::LeftButton);
-    void click(QPoint p, Qt::KeyboardModifiers shift = {}, Qt::MouseButton button = Qt::LeftButton);
+    void release(QPoint p, Qt::KeyboardModifiers modifiers = {}, Qt::MouseButton button = Qt::LeftButton);
+    void click(QPoint p, Qt::KeyboardModifiers modifiers = {}, Qt::MouseButton button = Qt::LeftButton);
     // Drags from a to b in a few steps with the left button.
     void drag(QPoint a, QPoint b);
     // Drags from a to b in one mouse move.

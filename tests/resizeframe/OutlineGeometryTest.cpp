@@ -37,35 +37,35 @@ TEST(OutlineGeometry, EachHandleMovesOnlyItsEdges)
         {100, 100, 155, 157}, {100, 100, 155, 150}, {100, 107, 155, 150}, {100, 107, 150, 150},
     };
     for (int handle = 0; handle < HandleCount; ++handle)
-        EXPECT_EQ(ResizedOutline(Square50, handle, d, crAsPointed, start), expected[handle]) << "handle " << handle;
-    EXPECT_EQ(ResizedOutline(Square50, 8, d, crAsPointed, start), Square50);
-    EXPECT_EQ(ResizedOutline(Square50, -1, d, crAsPointed, start), Square50);
+        EXPECT_EQ(ResizedOutline(Square50, handle, d, CornerFollowsPointer, start), expected[handle]) << "handle " << handle;
+    EXPECT_EQ(ResizedOutline(Square50, 8, d, CornerFollowsPointer, start), Square50);
+    EXPECT_EQ(ResizedOutline(Square50, -1, d, CornerFollowsPointer, start), Square50);
 }
 
 TEST(OutlineGeometry, EqualRatioScalesByTheMeanStretchFromTheFixedCorner)
 {
     // 50 x 50, handle 4 by (10, 0): r = (1.2 + 1.0) / 2 = 1.1.
-    EXPECT_EQ(ResizedOutline(Square50, 4, QPoint(10, 0), crEqualRatio, QSize(50, 50)), (EdgeRect{100, 100, 155, 155}));
+    EXPECT_EQ(ResizedOutline(Square50, 4, QPoint(10, 0), CornerKeepsRatio, QSize(50, 50)), (EdgeRect{100, 100, 155, 155}));
     // 40 x 20, handle 0 by 8 left: 44 x 22 anchored at the bottom-right corner.
-    EXPECT_EQ(ResizedOutline({0, 0, 40, 20}, 0, QPoint(-8, 0), crEqualRatio, QSize(40, 20)),
+    EXPECT_EQ(ResizedOutline({0, 0, 40, 20}, 0, QPoint(-8, 0), CornerKeepsRatio, QSize(40, 20)),
               (EdgeRect{-4, -2, 40, 20}));
     // Handles 2 and 6 keep the top-right and bottom-left corners.
-    EXPECT_EQ(ResizedOutline(Square50, 2, QPoint(-10, 0), crEqualRatio, QSize(50, 50)), (EdgeRect{95, 100, 150, 155}));
-    EXPECT_EQ(ResizedOutline(Square50, 6, QPoint(0, -10), crEqualRatio, QSize(50, 50)), (EdgeRect{100, 95, 155, 150}));
+    EXPECT_EQ(ResizedOutline(Square50, 2, QPoint(-10, 0), CornerKeepsRatio, QSize(50, 50)), (EdgeRect{95, 100, 150, 155}));
+    EXPECT_EQ(ResizedOutline(Square50, 6, QPoint(0, -10), CornerKeepsRatio, QSize(50, 50)), (EdgeRect{100, 95, 155, 150}));
 }
 
 TEST(OutlineGeometry, EqualRatioLeavesEdgeHandlesFree)
 {
-    EXPECT_EQ(ResizedOutline(Square50, 3, QPoint(0, 10), crEqualRatio, QSize(50, 50)), (EdgeRect{100, 100, 150, 160}));
-    EXPECT_EQ(ResizedOutline(Square50, 1, QPoint(5, 7), crEqualRatio, QSize(50, 50)), (EdgeRect{105, 100, 150, 150}));
+    EXPECT_EQ(ResizedOutline(Square50, 3, QPoint(0, 10), CornerKeepsRatio, QSize(50, 50)), (EdgeRect{100, 100, 150, 160}));
+    EXPECT_EQ(ResizedOutline(Square50, 1, QPoint(5, 7), CornerKeepsRatio, QSize(50, 50)), (EdgeRect{105, 100, 150, 150}));
 }
 
 TEST(OutlineGeometry, EqualRatioExactHalvesFollowTheHandle)
 {
     // 49 x 49, handle 4 one pixel right: r * 49 = 49.5 exactly, and grows.
-    EXPECT_EQ(ResizedOutline({0, 0, 49, 49}, 4, QPoint(1, 0), crEqualRatio, QSize(49, 49)), (EdgeRect{0, 0, 50, 50}));
+    EXPECT_EQ(ResizedOutline({0, 0, 49, 49}, 4, QPoint(1, 0), CornerKeepsRatio, QSize(49, 49)), (EdgeRect{0, 0, 50, 50}));
     // One pixel back: 49.5 again, now shrinking.
-    EXPECT_EQ(ResizedOutline({0, 0, 50, 50}, 4, QPoint(-1, 0), crEqualRatio, QSize(49, 49)), (EdgeRect{0, 0, 49, 49}));
+    EXPECT_EQ(ResizedOutline({0, 0, 50, 50}, 4, QPoint(-1, 0), CornerKeepsRatio, QSize(49, 49)), (EdgeRect{0, 0, 49, 49}));
 }
 
 TEST(OutlineGeometry, EqualRatioSlowDragNeitherStallsNorDrifts)
@@ -73,10 +73,10 @@ TEST(OutlineGeometry, EqualRatioSlowDragNeitherStallsNorDrifts)
     // Every one-pixel step of a square lands on a half.
     EdgeRect r = Square50;
     for (int step = 0; step < 10; ++step)
-        r = ResizedOutline(r, 4, QPoint(1, 0), crEqualRatio, QSize(50, 50));
+        r = ResizedOutline(r, 4, QPoint(1, 0), CornerKeepsRatio, QSize(50, 50));
     EXPECT_EQ(r, (EdgeRect{100, 100, 160, 160}));
     for (int step = 0; step < 10; ++step)
-        r = ResizedOutline(r, 4, QPoint(-1, 0), crEqualRatio, QSize(50, 50));
+        r = ResizedOutline(r, 4, QPoint(-1, 0), CornerKeepsRatio, QSize(50, 50));
     EXPECT_EQ(r, Square50);
 }
 
@@ -93,14 +93,14 @@ TEST(OutlineGeometry, RoundedQuotientIsExact)
 
 TEST(OutlineGeometry, EqualRatioWithoutARatioResizesFreely)
 {
-    EXPECT_EQ(ResizedOutline({0, 0, 0, 20}, 4, QPoint(6, 3), crEqualRatio, QSize(0, 20)), (EdgeRect{0, 0, 6, 23}));
-    EXPECT_EQ(ResizedOutline({0, 0, 20, 0}, 0, QPoint(6, 3), crEqualRatio, QSize(20, 0)), (EdgeRect{6, 3, 20, 0}));
+    EXPECT_EQ(ResizedOutline({0, 0, 0, 20}, 4, QPoint(6, 3), CornerKeepsRatio, QSize(0, 20)), (EdgeRect{0, 0, 6, 23}));
+    EXPECT_EQ(ResizedOutline({0, 0, 20, 0}, 0, QPoint(6, 3), CornerKeepsRatio, QSize(20, 0)), (EdgeRect{6, 3, 20, 0}));
 }
 
 TEST(OutlineGeometry, NormaliseSwapsCrossedEdgesOnly)
 {
     // Handle 0 of a 20 x 20 control dragged 30 right: Left = old Left + 20, width 10.
-    const EdgeRect crossed = ResizedOutline({10, 10, 30, 30}, 0, QPoint(30, 0), crAsPointed, QSize(20, 20));
+    const EdgeRect crossed = ResizedOutline({10, 10, 30, 30}, 0, QPoint(30, 0), CornerFollowsPointer, QSize(20, 20));
     EXPECT_EQ(NormalisedOutline(crossed), (EdgeRect{30, 10, 40, 30}));
     EXPECT_EQ(NormalisedOutline({5, 9, 5, 2}), (EdgeRect{5, 2, 5, 9}));
     EXPECT_EQ(NormalisedOutline({1, 2, 3, 4}), (EdgeRect{1, 2, 3, 4}));

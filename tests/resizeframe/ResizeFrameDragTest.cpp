@@ -48,7 +48,7 @@ TEST_F(FrameTest, MouseUpIsReportedWithTheNewBoundsInPlace)
     AttachFormControls();
     QRect boundsAtMouseUp;
     bool handlesAtMouseUp = false;
-    QObject::connect(frame, &ResizeFrame::OnMouseUp, frame,
+    QObject::connect(frame, &ResizeFrame::MouseReleased, frame,
                      [&](QWidget *sender, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
                          boundsAtMouseUp = sender->geometry();
                          handlesAtMouseUp = handlesVisible();
@@ -160,7 +160,7 @@ TEST_F(FrameTest, ADragWhoseReleaseGoesElsewhereIsAbandoned)
 
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QObject::connect(frame, &ResizeFrame::OnMouseDown, &menu, [&] { menu.popup(form->mapToGlobal(QPoint(300, 200))); });
+    QObject::connect(frame, &ResizeFrame::MousePressed, &menu, [&] { menu.popup(form->mapToGlobal(QPoint(300, 200))); });
     press(at(shapeA, {5, 5}));
     expectAbandoned("the host opens a popup on the press");
     menu.close();
@@ -170,7 +170,7 @@ TEST_F(FrameTest, EqualRatioCornersKeepTheRatioEdgesDoNot)
 {
     frame->AttachControl(shapeA);
     frame->AttachControl(shapeB);
-    frame->SetCornerResize(crEqualRatio);
+    frame->SetCornerResize(CornerKeepsRatio);
 
     click(at(shapeA, {5, 5}));
     dragInOneStep(handleCentre(4), handleCentre(4) + QPoint(10, 0));
@@ -212,7 +212,7 @@ TEST_F(FrameTest, AHandleMayLeaveAZeroSize)
     EXPECT_EQ(shapeA->width(), 0);
     EXPECT_EQ(frame->Covers()[0]->width(), 0);
     // Equal-ratio corners have no ratio to keep now and resize freely.
-    frame->SetCornerResize(crEqualRatio);
+    frame->SetCornerResize(CornerKeepsRatio);
     drag(handleCentre(4), handleCentre(4) + QPoint(8, 4));
     EXPECT_EQ(shapeA->geometry(), QRect(20, 20, 8, 54));
 }
@@ -224,7 +224,7 @@ TEST_F(FrameTest, TheDragStaysInsideTheParentAndIsFreeAfterTheRelease)
     const QRect panelOnScreen(panel->mapToGlobal(QPoint(0, 0)), panel->size());
     press(at(inPanel, {5, 5}));
     EXPECT_EQ(frame->CursorConfinement(), panelOnScreen);
-    QSignalSpy moves(frame, &ResizeFrame::OnMouseMove);
+    QSignalSpy moves(frame, &ResizeFrame::MouseMoved);
     // Far beyond the panel's bottom-right corner: the drag sees the corner.
     move(at(inPanel, {5, 5}) + QPoint(300, 300));
     ASSERT_GE(moves.count(), 1);
@@ -283,9 +283,9 @@ TEST_F(FrameTest, AHostThatSquaresTheControlAtTheReleaseGetsHandlesAroundTheSqua
         const int side = std::min(control->width(), control->height());
         frame->SetControlBounds(control, control->x(), control->y(), side, side);
     };
-    QObject::connect(frame, &ResizeFrame::OnMouseUp, frame,
+    QObject::connect(frame, &ResizeFrame::MouseReleased, frame,
                      [square](QWidget *control, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { square(control); });
-    QObject::connect(frame, &ResizeFrame::OnHandleMouseUp, frame,
+    QObject::connect(frame, &ResizeFrame::HandleReleased, frame,
                      [square](QWidget *control, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { square(control); });
     click(at(shapeB, {5, 5}));
     EXPECT_EQ(shapeB->geometry(), QRect(100, 20, 20, 20));

@@ -55,13 +55,13 @@ TEST_F(FrameTest, AHostThatDetachesOnAClickOrDoubleClickGetsNothingMore)
 {
     const auto detachAll = [this](QWidget *) { frame->DetachAll(); };
     AttachFormControls();
-    QMetaObject::Connection detacher = QObject::connect(frame, &ResizeFrame::OnClick, frame, detachAll);
+    QMetaObject::Connection detacher = QObject::connect(frame, &ResizeFrame::Clicked, frame, detachAll);
     click(at(shapeA, {5, 5}));
     EXPECT_EQ(log->withoutMoves(), (QStringList{"MouseDown(A 5,5)", "Click(A)"}));
     QObject::disconnect(detacher);
 
     AttachFormControls();
-    QObject::connect(frame, &ResizeFrame::OnDblClick, frame, detachAll);
+    QObject::connect(frame, &ResizeFrame::DoubleClicked, frame, detachAll);
     log->clear();
     QTest::mouseDClick(window(), Qt::LeftButton, {}, at(shapeB, {5, 5}));
     EXPECT_EQ(log->withoutMoves(), (QStringList{"MouseDown(B 5,5)", "Click(B)", "MouseUp(B 5,5)", "DblClick(B)"}));
@@ -315,7 +315,7 @@ TEST_F(FrameTest, TabWithOneControlSelectsItAgain)
 {
     frame->AttachControl(shapeA);
     click(at(shapeA, {5, 5}));
-    QSignalSpy downs(frame, &ResizeFrame::OnMouseDown);
+    QSignalSpy downs(frame, &ResizeFrame::MousePressed);
     key(Qt::Key_Tab);
     ASSERT_EQ(downs.count(), 1);
     EXPECT_EQ(downs[0][2].value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);

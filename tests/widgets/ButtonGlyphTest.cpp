@@ -68,7 +68,7 @@ TEST(ButtonGlyphTest, AssignedStripSetsImageCountAndTransparentColour)
     ButtonGlyph empty;
     empty.SetGlyph(QImage());
     EXPECT_EQ(empty.GlyphSize(), QSize(0, 0));
-    EXPECT_EQ(empty.CreateButtonGlyph(psUp, TestPalette()), -1);
+    EXPECT_EQ(empty.CreateButtonGlyph(ButtonRaised, TestPalette()), -1);
 }
 
 TEST(ButtonGlyphTest, ALoneImageIsEmbossedWhenDisabled)
@@ -79,11 +79,11 @@ TEST(ButtonGlyphTest, ALoneImageIsEmbossedWhenDisabled)
     single.setPixelColor(8, 8, Qt::yellow);
     ButtonGlyph glyph;
     glyph.SetGlyph(single);
-    EXPECT_EQ(Pixel(glyph, psDisabled, {3, 3}), kShadow);
-    EXPECT_EQ(Pixel(glyph, psDisabled, {4, 4}), kLight);
-    EXPECT_EQ(Pixel(glyph, psDisabled, {8, 8}), kFace);
-    EXPECT_EQ(Pixel(glyph, psDisabled, {0, 0}), kFace);
-    EXPECT_EQ(Pixel(glyph, psDown, {3, 3}), QColor(Qt::black));
+    EXPECT_EQ(Pixel(glyph, ButtonDisabled, {3, 3}), kShadow);
+    EXPECT_EQ(Pixel(glyph, ButtonDisabled, {4, 4}), kLight);
+    EXPECT_EQ(Pixel(glyph, ButtonDisabled, {8, 8}), kFace);
+    EXPECT_EQ(Pixel(glyph, ButtonDisabled, {0, 0}), kFace);
+    EXPECT_EQ(Pixel(glyph, ButtonPressed, {3, 3}), QColor(Qt::black));
 }
 
 TEST(ButtonGlyphTest, EqualSizesShareOneListAndReuseFreedSlots)
@@ -93,19 +93,19 @@ TEST(ButtonGlyphTest, EqualSizesShareOneListAndReuseFreedSlots)
         glyph->SetGlyph(Strip(32, 16));
     wide.SetGlyph(Strip(20, 10));
 
-    EXPECT_EQ(a.CreateButtonGlyph(psFlat, TestPalette()), 0);
-    EXPECT_EQ(b.CreateButtonGlyph(psFlat, TestPalette()), 1);
-    EXPECT_EQ(a.CreateButtonGlyph(psUp, TestPalette()), 2);
+    EXPECT_EQ(a.CreateButtonGlyph(ButtonFlat, TestPalette()), 0);
+    EXPECT_EQ(b.CreateButtonGlyph(ButtonFlat, TestPalette()), 1);
+    EXPECT_EQ(a.CreateButtonGlyph(ButtonRaised, TestPalette()), 2);
     EXPECT_EQ(b.Glyphs(), a.Glyphs());
-    wide.CreateButtonGlyph(psUp, TestPalette());
+    wide.CreateButtonGlyph(ButtonRaised, TestPalette());
     EXPECT_NE(wide.Glyphs(), a.Glyphs());
     EXPECT_EQ(a.Glyphs()->Count(), 3);
 
     a.SetGlyph(Strip(32, 16)); // drops a's images
     EXPECT_EQ(a.Glyphs(), nullptr);
     EXPECT_EQ(b.Glyphs()->Count(), 1);
-    EXPECT_EQ(c.CreateButtonGlyph(psFlat, TestPalette()), 0);
-    EXPECT_EQ(a.CreateButtonGlyph(psFlat, TestPalette()), 2);
+    EXPECT_EQ(c.CreateButtonGlyph(ButtonFlat, TestPalette()), 0);
+    EXPECT_EQ(a.CreateButtonGlyph(ButtonFlat, TestPalette()), 2);
 }
 
 } // namespace

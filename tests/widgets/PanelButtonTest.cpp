@@ -48,7 +48,7 @@ protected:
         button = new PanelButton(form.get());
         button->setGeometry(20, 20, 53, 46);
         button->SetCaption("Go");
-        button->SetLayout(blGlyphTop);
+        button->SetLayout(GlyphOnTop);
         button->SetGlyph(TwoImageStrip());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -88,21 +88,21 @@ TEST_F(PanelButtonTest, PressAndReleaseFollowThePointer)
     };
     const QPoint in(26, 23), off(26, 100), below(26, 46);
     const Row rows[] = {
-        {"click", true, {{Move, in, psUp}, {Press, in, psDown}, {Release, in, psUp}}, 1},
-        {"drag off", true, {{Move, in, psUp}, {Press, in, psDown}, {Move, off, psFlat}, {Release, off, psFlat}}, 0},
+        {"click", true, {{Move, in, ButtonRaised}, {Press, in, ButtonPressed}, {Release, in, ButtonRaised}}, 1},
+        {"drag off", true, {{Move, in, ButtonRaised}, {Press, in, ButtonPressed}, {Move, off, ButtonFlat}, {Release, off, ButtonFlat}}, 0},
         {"drag off and back", true,
-         {{Move, in, psUp}, {Press, in, psDown}, {Move, off, psFlat}, {Move, in, psDown}, {Release, in, psUp}}, 1},
+         {{Move, in, ButtonRaised}, {Press, in, ButtonPressed}, {Move, off, ButtonFlat}, {Move, in, ButtonPressed}, {Release, in, ButtonRaised}}, 1},
         {"release on the row below", true,
-         {{Move, in, psUp}, {Press, in, psDown}, {Move, below, psFlat}, {Release, below, psFlat}}, 0},
-        {"right button", true, {{Move, in, psUp}, {RightPress, in, psUp}, {RightRelease, in, psUp}}, 0},
-        {"disabled", false, {{Move, in, psDisabled}, {Press, in, psDisabled}, {Release, in, psDisabled}}, 0},
+         {{Move, in, ButtonRaised}, {Press, in, ButtonPressed}, {Move, below, ButtonFlat}, {Release, below, ButtonFlat}}, 0},
+        {"right button", true, {{Move, in, ButtonRaised}, {RightPress, in, ButtonRaised}, {RightRelease, in, ButtonRaised}}, 0},
+        {"disabled", false, {{Move, in, ButtonDisabled}, {Press, in, ButtonDisabled}, {Release, in, ButtonDisabled}}, 0},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         button->setEnabled(row.enabled);
         QTest::mouseMove(window(), {190, 140});
         button->grab(); // a paint settles the disabled look
-        QSignalSpy clicks(button, &PanelButton::OnClick);
+        QSignalSpy clicks(button, &PanelButton::Clicked);
         for (const Step &step : row.steps) {
             const QPoint at = on(step.at);
             switch (step.action) {
@@ -185,7 +185,7 @@ TEST_F(PanelButtonTest, TheAcceleratorClicksAnEnabledButton)
     button->SetCaption("&Go");
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QSignalSpy clicks(button, &PanelButton::OnClick);
+    QSignalSpy clicks(button, &PanelButton::Clicked);
     QTest::keyClick(form.get(), Qt::Key_G, Qt::AltModifier);
     EXPECT_EQ(clicks.count(), 1);
     button->setEnabled(false);
