@@ -74,7 +74,7 @@ AreaDialog::AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document
     cancelButton = NewButton(this, tr("Cancel"), {buttonsLeft + 97, 162, 85, 25});
     if (!switchCaption.isEmpty()) {
         switchButton = NewButton(this, switchCaption, {258, 162, 85, 25});
-        connect(switchButton, &QPushButton::clicked, this, [this] { Guarded(&AreaDialog::SwitchKind); });
+        connect(switchButton, &QPushButton::clicked, this, &AreaDialog::KindSwitchRequested);
     }
 
     connect(setButton, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Set(); }); });
@@ -184,14 +184,14 @@ std::string AreaDialog::CoordinateValue(const QLineEdit *field) const
     return codec_.AttributeValue(field->text().trimmed());
 }
 
-void AreaDialog::SwitchTo(AreaDialog *other)
+void AreaDialog::SwitchTo(AreaDialog &other)
 {
-    other->codec_ = codec_;
-    other->linkField->TakeOver(*linkField);
-    other->altField->TakeOver(*altField);
+    other.codec_ = codec_;
+    other.linkField->TakeOver(*linkField);
+    other.altField->TakeOver(*altField);
     hide();
     standIn_.hide();
-    other->show();
+    other.show();
 }
 
 QRect AreaDialog::PlaceWhenShown() const

@@ -38,9 +38,10 @@ public:
     // Set: when the values make an area, closes the dialog and reports the AREA line; false when
     // the dialog told the user why the values make no area, and stays.
     bool Set();
+    // Hands the link and ALT values over to other, and shows it in this dialog's place.
+    void SwitchTo(AreaDialog &other);
     // Cancel: lets the shape go and reports that nothing is to be set.
     void Cancel();
-    virtual void SwitchKind() {}
     // Browse: picks the link target and writes it relative to the picture's folder.
     void BrowseForLink();
 
@@ -60,6 +61,8 @@ signals:
     void AreaSet(const std::string &line);
     // The dialog was cancelled and closed.
     void Cancelled();
+    // The switch button asks for the region as the other kind of area, in the other dialog.
+    void KindSwitchRequested();
 
 protected:
     // standIn is the window this dialog takes the place of while it is shown. Without a switch
@@ -84,9 +87,6 @@ protected:
     void RequireWholeNumbers(std::initializer_list<QLineEdit *> fields);
     // Changes the area under edit to the typed coordinates.
     virtual void TakeTypedRegion() {}
-    // Hands the link and ALT values over to other, and shows it in this dialog's place.
-    void SwitchTo(AreaDialog *other);
-
     void setVisible(bool visible) override;
     void hideEvent(QHideEvent *event) override;
     void reject() override;

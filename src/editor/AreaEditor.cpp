@@ -15,6 +15,7 @@
 #include "core/MapLines.h"
 #include "core/PolygonGeometry.h"
 #include "core/ZoomMapping.h"
+#include "desktop/MessageDialogs.h"
 #include "editor/CircleDialog.h"
 #include "editor/DefaultAreaDialog.h"
 #include "editor/MapDocument.h"
@@ -93,7 +94,7 @@ std::string TextAt(const std::vector<std::string> &texts, std::size_t index)
 AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list, QWidget &standIn)
     : document_(document), view_(view), list_(list), standIn_(standIn), edited_(document),
       rectangle_(std::make_unique<RectangleDialog>(edited_, view, document, standIn)),
-      circle_(std::make_unique<CircleDialog>(*rectangle_, edited_, view, document, standIn)),
+      circle_(std::make_unique<CircleDialog>(edited_, view, document, standIn)),
       defaultArea_(std::make_unique<DefaultAreaDialog>(edited_, view, document, standIn)),
       polygon_(std::make_unique<PolygonDialog>(edited_, view, document, standIn))
 {
@@ -101,6 +102,10 @@ AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list
         connect(dialog, &AreaDialog::AreaSet, this, &AreaEditor::PutAreaLine);
         connect(dialog, &AreaDialog::Cancelled, this, &AreaEditor::EndEdit);
     }
+    connect(rectangle_.get(), &AreaDialog::KindSwitchRequested, this,
+            [this] { RunGuarded(rectangle_.get(), [this] { SwitchToCircle(); }); });
+    connect(circle_.get(), &AreaDialog::KindSwitchRequested, this,
+            [this] { RunGuarded(circle_.get(), [this] { SwitchToRectangle(); }); });
     connect(&edited_, &EditedArea::RegionChanged, this, &AreaEditor::FollowEditedArea);
     connect(&document_, &MapDocument::Changed, this, &AreaEditor::FollowDocument);
     connect(&view_, &ViewWindow::ShapeChanged, this, [this](Shape::Kind, const vemo::Box &box) { FollowShape(box); });
@@ -128,6 +133,33 @@ AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list
 }
 
 AreaEditor::~AreaEditor() = default;
+
+void AreaEditor::SwitchToCircle()
+{
+    // The largest circle in the rectangle, at its top-left corner.
+    const vemo::Box square = vemo::SquaredBox(edited_.Box());
+    circle_->ShowCircle(vemo::CircleFromRectSquare(square));
+    edited_.SetKind(EditedArea::Kind::Circle);
+    edited_.SetBox(square, EditedArea::Source::Editor);
+    SwitchKind(*rectangle_, *circle_);
+}
+
+void AreaEditor::SwitchToRectangle()
+{
+    // The circle's bounding square.
+    rectangle_->ShowCorners(vemo::CornersFromBox(edited_.Box()));
+    edited_.SetKind(EditedArea::Kind::Rectangle);
+    edited_.SetBox(edited_.Box(), EditedArea::Source::Editor);
+    SwitchKind(*circle_, *rectangle_);
+}
+
+void AreaEditor::SwitchKind(AreaDialog &from, AreaDialog &to)
+{
+    // Marked changed although the list is not, so that closing now still asks about the map;
+    // the same both ways.
+    document_.MarkModified();
+    from.SwitchTo(to);
+}
 
 std::vector<AreaDialog *> AreaEditor::Dialogs() const
 {

@@ -81,6 +81,11 @@ private:
     // as a new line. Selects it.
     void PutAreaLine(const std::string &line);
     void EndEdit();
+    // The region under edit as the other kind of area, in the other dialog: a rectangle becomes
+    // the largest circle at its top-left corner, a circle its bounding square.
+    void SwitchToCircle();
+    void SwitchToRectangle();
+    void SwitchKind(AreaDialog &from, AreaDialog &to);
     void OpenDrawnPolygon(const std::vector<vemo::Point> &points);
     // Ends a polygon drawing under way, saying so.
     void EndDrawing();

@@ -6,13 +6,10 @@
 #include "core/AreaFields.h"
 #include "core/MapLines.h"
 #include "desktop/LocalText.h"
-#include "editor/RectangleDialog.h"
 
-CircleDialog::CircleDialog(RectangleDialog &rectangle, EditedArea &area, ViewWindow &view, MapDocument &document,
-                           QWidget &standIn)
-    : AreaDialog(area, view, document, standIn, tr("Circle Setting"), tr("Rect")), rectangle_(rectangle)
+CircleDialog::CircleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn)
+    : AreaDialog(area, view, document, standIn, tr("Circle Setting"), tr("Rect"))
 {
-    rectangle_.circle_ = this;
     auto *center = new QGroupBox(tr(" Center "), this);
     center->setGeometry(8, 4, 193, 52);
     xField = NewCoordinateField(center, "x", 8);
@@ -57,12 +54,4 @@ void CircleDialog::TakeTypedRegion()
 {
     area_.SetBox(vemo::TypedCircleBox(Bytes(xField->text()), Bytes(yField->text()), Bytes(radiusField->text())),
                  EditedArea::Source::Typing);
-}
-
-void CircleDialog::SwitchKind()
-{
-    rectangle_.ShowCorners(vemo::CornersFromBox(area_.Box()));
-    area_.SetKind(EditedArea::Kind::Rectangle);
-    area_.SetBox(area_.Box(), EditedArea::Source::Editor);
-    SwitchTo(&rectangle_);
 }

@@ -6,14 +6,10 @@
 #include <string>
 #include <vector>
 
-class RectangleDialog;
-
 class CircleDialog : public AreaDialog {
     Q_OBJECT
 public:
-    // The rectangle dialog is the one a region is switched to and from.
-    CircleDialog(RectangleDialog &rectangle, EditedArea &area, ViewWindow &view, MapDocument &document,
-                 QWidget &standIn);
+    CircleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn);
 
     QLineEdit *xField = nullptr;
     QLineEdit *yField = nullptr;
@@ -26,14 +22,8 @@ public:
     void ShowTexts(const std::vector<std::string> &texts);
     void ShowRegion() override;
 
-    // Rect: the circle's bounding square becomes the rectangle, handed over to the rectangle dialog.
-    void SwitchKind() override;
-
 protected:
     std::string AreaLine() const override;
     bool ReadyToSet() override;
     void TakeTypedRegion() override;
-
-private:
-    RectangleDialog &rectangle_;
 };

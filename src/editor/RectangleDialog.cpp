@@ -6,8 +6,6 @@
 #include "core/AreaFields.h"
 #include "core/MapLines.h"
 #include "desktop/LocalText.h"
-#include "editor/CircleDialog.h"
-#include "editor/MapDocument.h"
 
 RectangleDialog::RectangleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn)
     : AreaDialog(area, view, document, standIn, tr("Rect Setting"), tr("Circle"))
@@ -59,15 +57,4 @@ void RectangleDialog::TakeTypedRegion()
     area_.SetBox(vemo::TypedRectBox(Bytes(x0Field->text()), Bytes(y0Field->text()), Bytes(x1Field->text()),
                                     Bytes(y1Field->text())),
                  EditedArea::Source::Typing);
-}
-
-void RectangleDialog::SwitchKind()
-{
-    const vemo::Box square = vemo::SquaredBox(area_.Box());
-    circle_->ShowCircle(vemo::CircleFromRectSquare(square));
-    area_.SetKind(EditedArea::Kind::Circle);
-    area_.SetBox(square, EditedArea::Source::Editor);
-    // Marked changed although the list is not, so that closing now still asks about the map.
-    document_.MarkModified();
-    SwitchTo(circle_);
 }

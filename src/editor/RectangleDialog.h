@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-class CircleDialog;
-
 class RectangleDialog : public AreaDialog {
     Q_OBJECT
 public:
@@ -25,17 +23,8 @@ public:
     void ShowTexts(const std::vector<std::string> &texts);
     void ShowRegion() override;
 
-    // Circle: turns the rectangle into the largest circle at its top-left corner and hands
-    // over to the circle dialog.
-    void SwitchKind() override;
-
 protected:
     std::string AreaLine() const override;
     bool ReadyToSet() override;
     void TakeTypedRegion() override;
-
-private:
-    // The circle dialog, which makes itself known when it is made.
-    friend class CircleDialog;
-    CircleDialog *circle_ = nullptr;
 };
