@@ -108,7 +108,7 @@ struct Editor {
         Settle();
     }
     MainWindow &Main() { return app->Main(); }
-    MapListBox &List() { return *Main().lineList; }
+    MapListBox &List() { return *Main().findChild<MapListBox *>(QStringLiteral("lineList")); }
 
     void Open(const QString &path)
     {

@@ -89,10 +89,11 @@ void DragShape(benchmark::State &state)
     const vemo::Box seen = view.VisiblePart();
     const vemo::Box start{seen.left + 2, seen.top + 2, std::max(1, int(160 / zoom)), std::max(1, int(120 / zoom))};
     QWindow *window = view.windowHandle();
+    const Shape *shape = view.findChild<Shape *>(QStringLiteral("shape"));
     double seconds = 0;
     for (auto _ : state) {
         view.SetShapeBox(start);
-        const QPoint grip = view.mapFromGlobal(view.shape->mapToGlobal(QPoint(3, 3)));
+        const QPoint grip = view.mapFromGlobal(shape->mapToGlobal(QPoint(3, 3)));
         QTest::mousePress(window, Qt::LeftButton, {}, grip);
         QElapsedTimer timer;
         timer.start();

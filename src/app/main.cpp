@@ -18,6 +18,6 @@ int main(int argc, char **argv)
     EditorApp editor(StartupEnvironment::FromSystem());
     editor.Main().show();
     ReportFirstExposeWhenAsked(editor.Main());
-    QuitWhenPaintedIfAsked(*editor.View().picture);
+    QuitWhenPaintedIfAsked(*editor.View().findChild<PictureBox *>(QStringLiteral("picture")));
     return application.exec();
 }

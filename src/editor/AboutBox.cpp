@@ -83,6 +83,7 @@ AboutBox::AboutBox(int logicalDpi)
     rule->setGeometry(scaled(148), scaled(80), right - scaled(156), scaled(2));
 
     okButton = new QPushButton(QStringLiteral("O             K"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setFont(PixelFont(QStringLiteral("Century"), QFont::Serif, scaled(12), true));
     okButton->setGeometry(scaled(24), scaled(128), right - scaled(24),
                           std::max(scaled(25), okButton->sizeHint().height()));

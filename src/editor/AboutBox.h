@@ -10,5 +10,6 @@ public:
     // Laid out for a screen of logicalDpi pixels per inch.
     explicit AboutBox(int logicalDpi);
 
+private:
     QPushButton *okButton = nullptr;
 };

@@ -36,9 +36,10 @@ QGroupBox *NewGroup(QWidget *parent, const QString &caption, const QRect &bounds
 
 // Buttons keep Qt's dialog default of auto-default: Return presses the button that has the focus,
 // and "Set" only while the focus is in a field.
-QPushButton *NewButton(QWidget *parent, const QString &caption, const QRect &bounds)
+QPushButton *NewButton(QWidget *parent, const QString &caption, const QRect &bounds, const char *name)
 {
     auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(bounds);
     return button;
 }
@@ -58,10 +59,12 @@ AreaDialog::AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document
 
     QGroupBox *link = NewGroup(this, tr(" Link File "), {8, 60, 391, 50});
     linkField = new StoredValueEdit(link);
+    linkField->setObjectName(QStringLiteral("linkField"));
     linkField->setGeometry(10, 20, 290, 22);
-    browseButton = NewButton(link, tr("Browse"), {308, 19, 73, 24});
+    browseButton = NewButton(link, tr("Browse"), {308, 19, 73, 24}, "browseButton");
     QGroupBox *alt = NewGroup(this, tr(" ALT Text "), {8, 112, 391, 46});
     altField = new StoredValueEdit(alt);
+    altField->setObjectName(QStringLiteral("altField"));
     altField->setGeometry(10, 18, 371, 22);
     // The link and the ALT text are what the user reads and types in their own language.
     linkField->setFont(ProportionalUiFont());
@@ -69,11 +72,11 @@ AreaDialog::AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document
 
     // Two buttons stand where three would leave them centred.
     const int buttonsLeft = switchCaption.isEmpty() ? 112 : 64;
-    setButton = NewButton(this, tr("Set"), {buttonsLeft, 162, 85, 25});
+    setButton = NewButton(this, tr("Set"), {buttonsLeft, 162, 85, 25}, "setButton");
     setButton->setDefault(true);
-    cancelButton = NewButton(this, tr("Cancel"), {buttonsLeft + 97, 162, 85, 25});
+    cancelButton = NewButton(this, tr("Cancel"), {buttonsLeft + 97, 162, 85, 25}, "cancelButton");
     if (!switchCaption.isEmpty()) {
-        switchButton = NewButton(this, switchCaption, {258, 162, 85, 25});
+        switchButton = NewButton(this, switchCaption, {258, 162, 85, 25}, "switchButton");
         connect(switchButton, &QPushButton::clicked, this, &AreaDialog::KindSwitchRequested);
     }
 
@@ -93,11 +96,12 @@ void AreaDialog::Guarded(void (AreaDialog::*handler)())
     RunGuarded(this, [this, handler] { (this->*handler)(); });
 }
 
-QLineEdit *AreaDialog::NewCoordinateField(QGroupBox *group, const char *label, int x)
+QLineEdit *AreaDialog::NewCoordinateField(QGroupBox *group, const char *label, int x, const char *name)
 {
     auto *caption = new QLabel(QString::fromUtf8(label), group);
     caption->setGeometry(x, 22, 20, 20);
     auto *field = new QLineEdit(QStringLiteral("0"), group);
+    field->setObjectName(QString::fromLatin1(name));
     field->setGeometry(x + 22, 20, 60, 22);
     FollowTyping(field);
     return field;
@@ -176,6 +180,16 @@ void AreaDialog::ShowLinkAndAlt(const std::string &href, const std::string &alt,
     codec_ = codec;
     linkField->ShowStored(href, codec);
     altField->ShowStored(alt, codec);
+}
+
+std::string AreaDialog::LinkValue() const
+{
+    return linkField->Stored();
+}
+
+std::string AreaDialog::AltValue() const
+{
+    return altField->Stored();
 }
 
 std::string AreaDialog::CoordinateValue(const QLineEdit *field) const

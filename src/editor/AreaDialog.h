@@ -23,13 +23,6 @@ class ViewWindow;
 class AreaDialog : public QDialog {
     Q_OBJECT
 public:
-    StoredValueEdit *linkField = nullptr;
-    StoredValueEdit *altField = nullptr;
-    QPushButton *browseButton = nullptr;
-    QPushButton *setButton = nullptr;
-    QPushButton *cancelButton = nullptr;
-    QPushButton *switchButton = nullptr; // switch to the other kind of area; none where there is no other
-
     // The link chooser's filter, in the chooser's "Name|patterns|..." form.
     static constexpr const char *kLinkFilter =
         "HTML (*.HTM,*.HTML)|*.HTM*;.HTML|Picture (*.GIF,*.JPG)|*.GIF;*JPG|"
@@ -70,13 +63,16 @@ protected:
     AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn, const QString &caption,
                const QString &switchCaption);
 
-    // A coordinate field at x in a group; typing into it moves the shape.
-    QLineEdit *NewCoordinateField(QGroupBox *group, const char *label, int x);
+    // A coordinate field at x in a group, found by name; typing into it moves the shape.
+    QLineEdit *NewCoordinateField(QGroupBox *group, const char *label, int x, const char *name);
     // Typing into field moves the shape.
     void FollowTyping(QLineEdit *field);
     // The AREA line the fields make: the link and ALT values as read while unchanged, every
     // typed text by the attribute rule.
     virtual std::string AreaLine() const = 0;
+    // The link and ALT values as they go into the line.
+    std::string LinkValue() const;
+    std::string AltValue() const;
     // Whether the typed values make an area; when not, the dialog has told the user why (or raises
     // the error that the command reports) and stays.
     virtual bool ReadyToSet() { return true; }
@@ -98,6 +94,12 @@ private:
     void Guarded(void (AreaDialog::*handler)());
     void FollowTypedCoordinates();
 
+    StoredValueEdit *linkField = nullptr;
+    StoredValueEdit *altField = nullptr;
+    QPushButton *browseButton = nullptr;
+    QPushButton *setButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *switchButton = nullptr; // switch to the other kind of area; none where there is no other
     ViewWindow &view_;
     QWidget &standIn_;
     QLabel *outsideNote_ = nullptr;

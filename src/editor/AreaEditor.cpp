@@ -14,7 +14,6 @@
 #include "core/MapLayout.h"
 #include "core/MapLines.h"
 #include "core/PolygonGeometry.h"
-#include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
 #include "editor/CircleDialog.h"
 #include "editor/DefaultAreaDialog.h"
@@ -23,9 +22,6 @@
 #include "editor/PolygonDialog.h"
 #include "editor/RectangleDialog.h"
 #include "editor/ViewWindow.h"
-#include "resizeframe/PolygonFrame.h"
-#include "resizeframe/ResizeFrame.h"
-#include "widgets/PictureBox.h"
 
 namespace {
 
@@ -198,13 +194,7 @@ vemo::Point AreaEditor::NewAreaCorner(int width, int height) const
 {
     // In picture pixels: the part in sight, and the part the dialog will stand over.
     const vemo::Box seen = view_.VisiblePart();
-    const QRect dialog = rectangle_->PlaceWhenShown();
-    const QPoint from = view_.picture->mapFromGlobal(dialog.topLeft());
-    const QPoint to = view_.picture->mapFromGlobal(dialog.bottomRight());
-    const double zoom = view_.Zoom();
-    const int left = vemo::PicturePixel(from.x(), zoom), top = vemo::PicturePixel(from.y(), zoom);
-    const vemo::Box covered{left, top, vemo::PicturePixel(to.x(), zoom) + 1 - left,
-                            vemo::PicturePixel(to.y(), zoom) + 1 - top};
+    const vemo::Box covered = view_.PicturePixelsUnder(rectangle_->PlaceWhenShown());
     return vemo::ClearSpot(seen, view_.isVisible() ? covered : vemo::Box{}, width, height);
 }
 
@@ -410,7 +400,7 @@ void AreaEditor::FollowEditedArea(EditedArea::Source source)
     std::optional<vemo::Box> bounds;
     if (kind == EditedArea::Kind::Rectangle || kind == EditedArea::Kind::Circle) {
         if (source != EditedArea::Source::Picture) {
-            view_.shape->SetShapeKind(ShapeKindOf(kind));
+            view_.SetShapeKind(ShapeKindOf(kind));
             view_.SetShapeBox(edited_.Box());
         }
         bounds = edited_.Box();

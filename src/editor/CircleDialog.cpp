@@ -12,11 +12,11 @@ CircleDialog::CircleDialog(EditedArea &area, ViewWindow &view, MapDocument &docu
 {
     auto *center = new QGroupBox(tr(" Center "), this);
     center->setGeometry(8, 4, 193, 52);
-    xField = NewCoordinateField(center, "x", 8);
-    yField = NewCoordinateField(center, "y", 100);
+    xField = NewCoordinateField(center, "x", 8, "xField");
+    yField = NewCoordinateField(center, "y", 100, "yField");
     auto *radius = new QGroupBox(tr(" Radius "), this);
     radius->setGeometry(206, 4, 101, 52);
-    radiusField = NewCoordinateField(radius, "r", 8);
+    radiusField = NewCoordinateField(radius, "r", 8, "radiusField");
 }
 
 void CircleDialog::ShowCircle(const vemo::CircleArea &circle)
@@ -47,7 +47,7 @@ bool CircleDialog::ReadyToSet()
 std::string CircleDialog::AreaLine() const
 {
     return vemo::CircleAreaLine(CoordinateValue(xField), CoordinateValue(yField), CoordinateValue(radiusField),
-                                linkField->Stored(), altField->Stored());
+                                LinkValue(), AltValue());
 }
 
 void CircleDialog::TakeTypedRegion()

@@ -11,10 +11,6 @@ class CircleDialog : public AreaDialog {
 public:
     CircleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn);
 
-    QLineEdit *xField = nullptr;
-    QLineEdit *yField = nullptr;
-    QLineEdit *radiusField = nullptr;
-
     // Writes the centre and radius into the coordinate fields as decimal numbers.
     void ShowCircle(const vemo::CircleArea &circle);
     // Writes texts read from a line into the fields as they stand; a missing one leaves its field
@@ -26,4 +22,9 @@ protected:
     std::string AreaLine() const override;
     bool ReadyToSet() override;
     void TakeTypedRegion() override;
+
+private:
+    QLineEdit *xField = nullptr;
+    QLineEdit *yField = nullptr;
+    QLineEdit *radiusField = nullptr;
 };

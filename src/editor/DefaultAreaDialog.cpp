@@ -18,5 +18,5 @@ DefaultAreaDialog::DefaultAreaDialog(EditedArea &area, ViewWindow &view, MapDocu
 
 std::string DefaultAreaDialog::AreaLine() const
 {
-    return vemo::DefaultAreaLine(linkField->Stored(), altField->Stored());
+    return vemo::DefaultAreaLine(LinkValue(), AltValue());
 }

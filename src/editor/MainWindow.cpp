@@ -558,24 +558,20 @@ void MainWindow::EditImageProperties()
 {
     ImagePropertiesDialog *dialog = imagePropertiesDialog_.get();
     const TextCodec &codec = document_.Codec();
-    dialog->pictureField->setText(document_.PicturePath());
     // A BORDER that is no number stops here, before the dialog shows.
-    const vemo::ImageLineValues values = vemo::ReadImageLine(document_.LineAt(0));
-    dialog->borderField->setValue(values.border);
-    dialog->pictureAltField->ShowStored(values.alt, codec);
-    dialog->mapNameField->ShowStored(values.map, codec);
+    dialog->ShowProperties(document_.PicturePath(), vemo::ReadImageLine(document_.LineAt(0)), codec);
     if (dialog->exec() == QDialog::Accepted) {
         const int selected = lineList->SelectedIndex();
-        const std::string mapName = dialog->mapNameField->Stored();
+        const std::string mapName = dialog->MapNameValue();
         const QString fileName = Text(vemo::FileNamePart(Bytes(document_.PicturePath()), kPaths));
         document_.ReplaceImageAndMapLines(
-            vemo::ImageLine(codec.AttributeValue(fileName), dialog->pictureAltField->Stored(),
-                            Bytes(dialog->borderField->cleanText()), vemo::DecimalText(document_.PictureSize().width()),
+            vemo::ImageLine(codec.AttributeValue(fileName), dialog->AltValue(),
+                            Bytes(dialog->BorderText()), vemo::DecimalText(document_.PictureSize().width()),
                             vemo::DecimalText(document_.PictureSize().height()), mapName),
             vemo::MapStartLine(mapName));
         lineList->SelectLine(selected);
     }
-    document_.KeepImageProperties(dialog->borderField->value(), dialog->mapNameField->text());
+    document_.KeepImageProperties(dialog->Border(), dialog->MapNameText());
 }
 
 void MainWindow::ChooseListFont()
@@ -591,7 +587,7 @@ void MainWindow::ChooseShapeColour()
 {
     // Kept on top like the view window, which would otherwise cover it. A cancelled dialog leaves
     // the colour at what it was given, for the handles too.
-    QColorDialog dialog(view_.shape->PenColor(), this);
+    QColorDialog dialog(view_.ShapeColor(), this);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (dialog.exec() == QDialog::Accepted)
         view_.SetShapeColor(dialog.selectedColor());

@@ -22,8 +22,6 @@ public:
     // map is open.
     static std::vector<vemo::Finding> Findings(const MapDocument &document);
 
-    QListView *findingList = nullptr;
-
 signals:
     // The user double-clicked a finding about the line at index line.
     void LineChosen(int line);
@@ -36,5 +34,6 @@ private:
     void Refresh();
 
     const MapDocument &document_;
+    QListView *findingList = nullptr;
     FindingListModel *findings_ = nullptr;
 };

@@ -15,7 +15,6 @@
 #include "editor/ViewWindow.h"
 #include "imagelib/ImageLibrary.h"
 #include "imagelib/ImageLoadError.h"
-#include "widgets/PictureBox.h"
 
 namespace {
 
@@ -54,8 +53,9 @@ std::optional<PictureOpener::Opened> PictureOpener::Open(const QString &openedPa
             return std::nullopt;
     }
 
-    const int width = view_.picture->PictureWidth();
-    const int height = view_.picture->PictureHeight();
+    const QSize size = view_.PictureSize();
+    const int width = size.width();
+    const int height = size.height();
     const std::string fileName = vemo::FileNamePart(path, kPaths);
     const QString mapName = Text(vemo::MapNameFromFileName(fileName));
     const QString mapFilePath = Text(vemo::ChangeExtension(path, vemo::kMapFileExtension, kPaths));

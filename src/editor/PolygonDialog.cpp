@@ -14,6 +14,7 @@ PolygonDialog::PolygonDialog(EditedArea &area, ViewWindow &view, MapDocument &do
     auto *points = new QGroupBox(tr(" Points "), this);
     points->setGeometry(8, 4, 391, 52);
     pointsField = new QLineEdit(points);
+    pointsField->setObjectName(QStringLiteral("pointsField"));
     pointsField->setGeometry(10, 20, 371, 22);
     FollowTyping(pointsField);
 }
@@ -35,7 +36,7 @@ void PolygonDialog::ShowRegion()
 
 std::string PolygonDialog::AreaLine() const
 {
-    return vemo::PolyAreaLine(CoordinateValue(pointsField), linkField->Stored(), altField->Stored());
+    return vemo::PolyAreaLine(CoordinateValue(pointsField), LinkValue(), AltValue());
 }
 
 bool PolygonDialog::ReadyToSet()

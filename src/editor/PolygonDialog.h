@@ -11,8 +11,6 @@ class PolygonDialog : public AreaDialog {
 public:
     PolygonDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn);
 
-    QLineEdit *pointsField = nullptr;
-
     // Writes the vertices into the points field.
     void ShowPoints(const std::vector<vemo::Point> &points);
     // Writes a coordinates text read from a line into the points field as it stands.
@@ -24,4 +22,7 @@ protected:
     // The points must read as numbers, in pairs, at least three of them.
     bool ReadyToSet() override;
     void TakeTypedRegion() override;
+
+private:
+    QLineEdit *pointsField = nullptr;
 };

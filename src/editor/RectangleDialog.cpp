@@ -12,12 +12,12 @@ RectangleDialog::RectangleDialog(EditedArea &area, ViewWindow &view, MapDocument
 {
     auto *from = new QGroupBox(tr(" From "), this);
     from->setGeometry(8, 4, 193, 52);
-    x0Field = NewCoordinateField(from, "x0", 8);
-    y0Field = NewCoordinateField(from, "y0", 100);
+    x0Field = NewCoordinateField(from, "x0", 8, "x0Field");
+    y0Field = NewCoordinateField(from, "y0", 100, "y0Field");
     auto *to = new QGroupBox(tr(" To "), this);
     to->setGeometry(206, 4, 193, 52);
-    x1Field = NewCoordinateField(to, "x1", 8);
-    y1Field = NewCoordinateField(to, "y1", 100);
+    x1Field = NewCoordinateField(to, "x1", 8, "x1Field");
+    y1Field = NewCoordinateField(to, "y1", 100, "y1Field");
 }
 
 void RectangleDialog::ShowCorners(const vemo::RectCorners &corners)
@@ -49,7 +49,7 @@ bool RectangleDialog::ReadyToSet()
 std::string RectangleDialog::AreaLine() const
 {
     return vemo::RectAreaLine(CoordinateValue(x0Field), CoordinateValue(y0Field), CoordinateValue(x1Field),
-                              CoordinateValue(y1Field), linkField->Stored(), altField->Stored());
+                              CoordinateValue(y1Field), LinkValue(), AltValue());
 }
 
 void RectangleDialog::TakeTypedRegion()

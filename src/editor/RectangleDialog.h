@@ -11,11 +11,6 @@ class RectangleDialog : public AreaDialog {
 public:
     RectangleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn);
 
-    QLineEdit *x0Field = nullptr;
-    QLineEdit *y0Field = nullptr;
-    QLineEdit *x1Field = nullptr;
-    QLineEdit *y1Field = nullptr;
-
     // Writes the corners into the coordinate fields as decimal numbers.
     void ShowCorners(const vemo::RectCorners &corners);
     // Writes texts read from a line into the fields as they stand, for the user to mend what
@@ -27,4 +22,10 @@ protected:
     std::string AreaLine() const override;
     bool ReadyToSet() override;
     void TakeTypedRegion() override;
+
+private:
+    QLineEdit *x0Field = nullptr;
+    QLineEdit *y0Field = nullptr;
+    QLineEdit *x1Field = nullptr;
+    QLineEdit *y1Field = nullptr;
 };

@@ -102,8 +102,10 @@ ViewWindow::ViewWindow(QWidget *parent)
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture = new PictureBox;
+    picture->setObjectName(QStringLiteral("picture"));
     scrollArea_->setWidget(picture);
     shape = new Shape(picture);
+    shape->setObjectName(QStringLiteral("shape"));
     shape->setGeometry(kShapeDesignBounds);
     shapeBox_ = {kShapeDesignBounds.x(), kShapeDesignBounds.y(), kShapeDesignBounds.width(),
                  kShapeDesignBounds.height()};
@@ -114,6 +116,7 @@ ViewWindow::ViewWindow(QWidget *parent)
     shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     shape->hide();
     polygon = new PolygonFrame(picture);
+    polygon->setObjectName(QStringLiteral("polygon"));
     connect(polygon, &PolygonFrame::PolygonDrawn, this, &ViewWindow::PolygonDrawn);
     connect(polygon, &PolygonFrame::DrawingAbandoned, this, &ViewWindow::PolygonDrawingAbandoned);
     connect(polygon, &PolygonFrame::PolygonChanged, this, &ViewWindow::PolygonChanged);
@@ -133,6 +136,7 @@ ViewWindow::ViewWindow(QWidget *parent)
     panels_[2] = NewPanel(statusBar_, QFrame::Sunken, "100 %");
 
     resizeFrame = new ResizeFrame(this, false);
+    resizeFrame->setObjectName(QStringLiteral("resizeFrame"));
     // The shape is used for the whole run: the frame's Delete key must never destroy it.
     resizeFrame->SetDeleteProtected(shape, true);
     auto changeShape = [this] { RunGuarded(this, [this] { TakeShapeFromDrag(); }); };
@@ -316,6 +320,20 @@ vemo::Box ViewWindow::VisiblePart() const
     return vemo::ToPictureBox({seen.x(), seen.y(), seen.width(), seen.height()}, Zoom());
 }
 
+vemo::Box ViewWindow::PicturePixelsUnder(const QRect &onScreen) const
+{
+    const QPoint from = picture->mapFromGlobal(onScreen.topLeft());
+    const QPoint to = picture->mapFromGlobal(onScreen.bottomRight());
+    const double zoom = Zoom();
+    const int left = vemo::PicturePixel(from.x(), zoom), top = vemo::PicturePixel(from.y(), zoom);
+    return {left, top, vemo::PicturePixel(to.x(), zoom) + 1 - left, vemo::PicturePixel(to.y(), zoom) + 1 - top};
+}
+
+QSize ViewWindow::PictureSize() const
+{
+    return {picture->PictureWidth(), picture->PictureHeight()};
+}
+
 vemo::Box ViewWindow::ShapeBox() const
 {
     const QRect shown = shape->geometry();
@@ -324,6 +342,11 @@ vemo::Box ViewWindow::ShapeBox() const
     const QRect &before = shownGeometry_;
     return vemo::DraggedBox(shapeBox_, {before.x(), before.y(), before.width(), before.height()},
                             {shown.x(), shown.y(), shown.width(), shown.height()}, Zoom());
+}
+
+void ViewWindow::SetShapeKind(Shape::Kind kind)
+{
+    shape->SetShapeKind(kind);
 }
 
 void ViewWindow::ShowHint(const QString &text)
@@ -438,6 +461,11 @@ void ViewWindow::ScrollPolygonIntoView(const std::vector<vemo::Point> &points)
 void ViewWindow::SetPolygonPoints(const std::vector<vemo::Point> &points)
 {
     polygon->SetPoints(points);
+}
+
+QColor ViewWindow::ShapeColor() const
+{
+    return shape->PenColor();
 }
 
 void ViewWindow::SetShapeColor(const QColor &color)

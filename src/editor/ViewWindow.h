@@ -32,11 +32,6 @@ class ViewWindow : public QWidget {
 public:
     explicit ViewWindow(QWidget *parent = nullptr);
 
-    PictureBox *picture = nullptr;
-    Shape *shape = nullptr;
-    ResizeFrame *resizeFrame = nullptr;
-    PolygonFrame *polygon = nullptr; // the hatched polygon, its vertex handles, and its drawing
-
     // Sets the text of status bar panel 0 (mouse position), 1 (picture kind and size) or 2 (zoom).
     // While the mouse is over an area, panel 1 shows the area's link and ALT instead; the text
     // last set here comes back when the mouse leaves the areas.
@@ -72,6 +67,10 @@ public:
 
     // The part of the picture that is scrolled into sight, in picture pixels.
     vemo::Box VisiblePart() const;
+    // The picture pixels that a rectangle on the screen covers, whether in sight or not.
+    vemo::Box PicturePixelsUnder(const QRect &onScreen) const;
+    // The picture's own size in pixels, whatever the zoom.
+    QSize PictureSize() const;
 
     // The shape's bounds in picture pixels, whatever the zoom. After a drag, only the edges the
     // drag moved are read back from the display.
@@ -79,6 +78,8 @@ public:
     // Moves and sizes the shape, and its cover and handles while the frame holds it, and
     // scrolls it into sight.
     void SetShapeBox(const vemo::Box &box);
+    // Makes the shape a rectangle or a circle, where it stands.
+    void SetShapeKind(Shape::Kind kind);
     // Shows the shape at box and hands it to the frame, for the user to move and resize it.
     void EditShape(Shape::Kind kind, const vemo::Box &box, CornerResizeStyle cornerResize);
     // Whether the frame holds the shape at box as a shape of kind, or the polygon with these
@@ -111,6 +112,7 @@ public:
     // The outline colour of the shape, of the map's areas and of the frame's handles, which go
     // together.
     void SetShapeColor(const QColor &color);
+    QColor ShapeColor() const;
 
     // Takes the shape's box from where a drag left it, squares a circle, and reports the box.
     void TakeShapeFromDrag();
@@ -150,6 +152,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    PictureBox *picture = nullptr;
+    Shape *shape = nullptr;
+    ResizeFrame *resizeFrame = nullptr;
+    PolygonFrame *polygon = nullptr; // the hatched polygon, its vertex handles, and its drawing
+
     // Puts the shape on the display at box (picture pixels), without scrolling.
     void PlaceShape(const vemo::Box &box);
     void ScrollIntoView(const QRect &displayed);

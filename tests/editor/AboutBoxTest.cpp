@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "WidgetLookup.h"
 #include "editor/AboutBox.h"
 
 namespace {
@@ -14,7 +15,7 @@ TEST(AboutBox, EveryTextShowsWholeAtEachScreenDensityWithTheProjectVersion)
     for (const int dpi : {96, 144}) {
         SCOPED_TRACE(dpi);
         AboutBox about(dpi);
-        QList<QWidget *> texts{about.okButton};
+        QList<QWidget *> texts{Button(about, "okButton")};
         QStringList labels;
         for (QLabel *label : about.findChildren<QLabel *>()) {
             texts << label;

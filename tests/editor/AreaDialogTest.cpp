@@ -32,8 +32,8 @@ TEST_F(AreaDialogTest, NewAreasStartAtThePictureCornerInTheirDialog)
     Main().NewRectangle();
     EXPECT_EQ(Rect().pos(), Main().pos());
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 50, 50));
-    EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Rectangle);
-    EXPECT_EQ(View().resizeFrame->CornerResize(), CornerFollowsPointer);
+    EXPECT_EQ(ViewShape()->ShapeKind(), Shape::Kind::Rectangle);
+    EXPECT_EQ(ViewFrame()->CornerResize(), CornerFollowsPointer);
     EXPECT_EQ(RectFields(), (QStringList{"0", "0", "49", "49"}));
     EXPECT_TRUE(Rect().isVisible());
     EXPECT_FALSE(Main().isVisible());
@@ -43,15 +43,15 @@ TEST_F(AreaDialogTest, NewAreasStartAtThePictureCornerInTheirDialog)
 
     Main().NewCircle();
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 49, 49));
-    EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Circle);
-    EXPECT_EQ(View().resizeFrame->CornerResize(), CornerKeepsRatio);
+    EXPECT_EQ(ViewShape()->ShapeKind(), Shape::Kind::Circle);
+    EXPECT_EQ(ViewFrame()->CornerResize(), CornerKeepsRatio);
     EXPECT_EQ(CircFields(), (QStringList{"24", "24", "25"}));
     EXPECT_TRUE(Circ().isVisible());
     EXPECT_FALSE(EditingALine());
     // The shape is covered once, however often a dialog is left by its close box.
     Circ().close();
     Main().NewCircle();
-    EXPECT_EQ(View().resizeFrame->Covers().size(), 1);
+    EXPECT_EQ(ViewFrame()->Covers().size(), 1);
 }
 
 TEST_F(AreaDialogTest, TypingMovesTheShapeAndWrittenTextDoesNot)
@@ -60,22 +60,22 @@ TEST_F(AreaDialogTest, TypingMovesTheShapeAndWrittenTextDoesNot)
     OpenMap();
     Main().NewRectangle();
     Activate(&Rect());
-    Type(Rect().x0Field, "12a");
-    Type(Rect().y1Field, "99");
+    Type(Field(Rect(), "x0Field"), "12a");
+    Type(Field(Rect(), "y1Field"), "99");
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 50, 100));
-    Type(Rect().x1Field, "");
+    Type(Field(Rect(), "x1Field"), "");
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 0, 100));
-    Rect().x0Field->setText("30");
+    Field(Rect(), "x0Field")->setText("30");
     EXPECT_EQ(ShapeBounds(), QRect(0, 0, 0, 100));
 
     Rect().Cancel();
     Main().NewCircle();
     Activate(&Circ());
-    Type(Circ().xField, "50");
-    Type(Circ().yField, "40");
-    Type(Circ().radiusField, "10");
+    Type(Field(Circ(), "xField"), "50");
+    Type(Field(Circ(), "yField"), "40");
+    Type(Field(Circ(), "radiusField"), "10");
     EXPECT_EQ(ShapeBounds(), QRect(41, 31, 19, 19));
-    Type(Circ().radiusField, "");
+    Type(Field(Circ(), "radiusField"), "");
     EXPECT_EQ(ShapeBounds(), QRect(51, 41, -1, -1));
 }
 
@@ -85,28 +85,29 @@ TEST_F(AreaDialogTest, ExtremeTypedCoordinatesNeitherCrashNorChangeTheirText)
     Main().NewRectangle();
     Activate(&Rect());
     for (const auto &[field, text] :
-         {std::pair{Rect().x0Field, "99999999999"}, std::pair{Rect().y0Field, "-2147483648"},
-          std::pair{Rect().x1Field, "2147483647"}, std::pair{Rect().y1Field, "x"}})
+         {std::pair{Field(Rect(), "x0Field"), "99999999999"}, std::pair{Field(Rect(), "y0Field"), "-2147483648"},
+          std::pair{Field(Rect(), "x1Field"), "2147483647"}, std::pair{Field(Rect(), "y1Field"), "x"}})
         Type(field, text);
     {
         // A value that is no 32-bit whole number is refused at Set, named as the number reader
         // names it, and its field takes the focus.
         ModalAnswerer answerer;
-        Rect().setButton->click();
+        Button(Rect(), "setButton")->click();
         ASSERT_EQ(answerer.Seen().size(), 1);
         EXPECT_THAT(answerer.Seen()[0].text.toStdString(), ::testing::HasSubstr("99999999999"));
         EXPECT_TRUE(Rect().isVisible());
-        EXPECT_EQ(Rect().focusWidget(), Rect().x0Field);
+        EXPECT_EQ(Rect().focusWidget(), Field(Rect(), "x0Field"));
     }
-    Type(Rect().x0Field, "-1");
-    Type(Rect().y1Field, "0");
-    Rect().setButton->click();
+    Type(Field(Rect(), "x0Field"), "-1");
+    Type(Field(Rect(), "y1Field"), "0");
+    Button(Rect(), "setButton")->click();
     Main().NewCircle();
     Activate(&Circ());
-    for (const auto &[field, text] : {std::pair{Circ().xField, "-2147483648"}, std::pair{Circ().yField, "-1"},
-                                      std::pair{Circ().radiusField, "2147483647"}})
+    for (const auto &[field, text] : {std::pair{Field(Circ(), "xField"), "-2147483648"},
+                                      std::pair{Field(Circ(), "yField"), "-1"},
+                                      std::pair{Field(Circ(), "radiusField"), "2147483647"}})
         Type(field, text);
-    Circ().setButton->click();
+    Button(Circ(), "setButton")->click();
 
     const int last = Main().lineList->count() - 1;
     EXPECT_THAT(Document().LineAt(last - 2), ::testing::HasSubstr("COORDS=\"-1,-2147483648,2147483647,0\""));
@@ -136,7 +137,7 @@ TEST_F(AreaDialogTest, ReleasingTheShapeWritesItBack)
     Main().NewCircle();
     Activate(&View());
     QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, {20, 20});
-    const QList<QWidget *> handles = View().resizeFrame->Handles();
+    const QList<QWidget *> handles = ViewFrame()->Handles();
     ASSERT_EQ(handles.size(), HandleCount);
     const QPoint bottomEdge = handles[3]->geometry().center();
     QTest::mousePress(ViewHandle(), Qt::LeftButton, {}, bottomEdge);
@@ -173,15 +174,15 @@ TEST_F(AreaDialogTest, SetAndCancelInBothModes)
             Main().NewRectangle();
         }
         // Numbers go into the line as typed.
-        Rect().x0Field->setText("7");
-        Rect().y1Field->setText("+060");
-        Rect().linkField->setText("x.htm");
-        (c.set ? Rect().setButton : Rect().cancelButton)->click();
+        Field(Rect(), "x0Field")->setText("7");
+        Field(Rect(), "y1Field")->setText("+060");
+        Field(Rect(), "linkField")->setText("x.htm");
+        (c.set ? Button(Rect(), "setButton") : Button(Rect(), "cancelButton"))->click();
 
         EXPECT_EQ(ListLines().mid(2, ListLines().size() - 3), c.lines);
         EXPECT_EQ(Main().lineList->SelectedIndex(), c.selected);
         EXPECT_EQ(Document().Modified(), c.set);
-        EXPECT_EQ(View().shape->isVisible(), c.shapeShown);
+        EXPECT_EQ(ViewShape()->isVisible(), c.shapeShown);
         EXPECT_EQ(ShapeAttached(), c.shapeShown) << "the selected line's shape is ready to be dragged";
         EXPECT_FALSE(Rect().isVisible());
         EXPECT_TRUE(Main().isVisible());
@@ -194,25 +195,25 @@ TEST_F(AreaDialogTest, QuotesAndPastedBreaksStayInsideTheirAttributes)
     OpenMapWithAreas({kTwoAreas[0]});
     SelectLine(2);
     Main().EditSelectedLine();
-    Rect().linkField->setText("a\"b.htm");
-    Rect().altField->setText("Say \"Hi\" & <b> café");
-    Rect().setButton->click();
+    Field(Rect(), "linkField")->setText("a\"b.htm");
+    Field(Rect(), "altField")->setText("Say \"Hi\" & <b> café");
+    Button(Rect(), "setButton")->click();
     const QString line = "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a&quot;b.htm\" ALT=\"Say &quot;Hi&quot; & <b> café\">";
     EXPECT_EQ(ListLines()[2], line);
 
     // Edit shows the texts as typed, and Set with nothing changed writes the same line.
     Main().EditSelectedLine();
-    EXPECT_EQ(Texts({Rect().linkField, Rect().altField}), (QStringList{"a\"b.htm", "Say \"Hi\" & <b> café"}));
-    Rect().setButton->click();
+    EXPECT_EQ(LinkAndAlt(Rect()), (QStringList{"a\"b.htm", "Say \"Hi\" & <b> café"}));
+    Button(Rect(), "setButton")->click();
     EXPECT_EQ(ListLines()[2], line);
 
     // A number pasted with its line end keeps the line whole, and the line end stays out of the
     // coordinate, which must read back.
     Main().EditSelectedLine();
     QApplication::clipboard()->setText("7\r\n");
-    Rect().x0Field->selectAll();
-    QTest::keySequence(Rect().x0Field, QKeySequence::Paste);
-    Rect().setButton->click();
+    Field(Rect(), "x0Field")->selectAll();
+    QTest::keySequence(Field(Rect(), "x0Field"), QKeySequence::Paste);
+    Button(Rect(), "setButton")->click();
     EXPECT_EQ(ListLines().size(), 4);
     EXPECT_TRUE(ListLines()[2].startsWith("<AREA SHAPE=\"RECT\" COORDS=\"7,2,3,4\" HREF="));
 }
@@ -222,17 +223,17 @@ TEST_F(AreaDialogTest, CircleAndRectSwitchesUseTheirOwnConversions)
     OpenMap();
     Main().NewCircle();
     Activate(&Circ());
-    Type(Circ().xField, "50");
-    Type(Circ().yField, "40");
-    Type(Circ().radiusField, "10");
-    Circ().linkField->setText("c.htm");
-    Circ().altField->setText("C");
+    Type(Field(Circ(), "xField"), "50");
+    Type(Field(Circ(), "yField"), "40");
+    Type(Field(Circ(), "radiusField"), "10");
+    Field(Circ(), "linkField")->setText("c.htm");
+    Field(Circ(), "altField")->setText("C");
 
-    Circ().switchButton->click();
+    Button(Circ(), "switchButton")->click();
     EXPECT_EQ(RectFields(), (QStringList{"41", "31", "59", "49"}));
     EXPECT_EQ(ShapeBounds(), QRect(41, 31, 19, 19));
-    EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Rectangle);
-    EXPECT_EQ(Texts({Rect().linkField, Rect().altField}), (QStringList{"c.htm", "C"}));
+    EXPECT_EQ(ViewShape()->ShapeKind(), Shape::Kind::Rectangle);
+    EXPECT_EQ(LinkAndAlt(Rect()), (QStringList{"c.htm", "C"}));
     // Either way, the map counts as changed, so that closing now still asks about it.
     EXPECT_TRUE(Document().Modified());
     EXPECT_TRUE(Rect().isVisible());
@@ -240,20 +241,20 @@ TEST_F(AreaDialogTest, CircleAndRectSwitchesUseTheirOwnConversions)
     EXPECT_FALSE(Main().isVisible());
 
     // Back again: the radius comes out one less.
-    Rect().switchButton->click();
+    Button(Rect(), "switchButton")->click();
     EXPECT_EQ(CircFields(), (QStringList{"50", "40", "9"}));
-    EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Circle);
+    EXPECT_EQ(ViewShape()->ShapeKind(), Shape::Kind::Circle);
     EXPECT_TRUE(Document().Modified());
     EXPECT_TRUE(ShapeAttached());
 
     // A wide rectangle becomes the square on its height.
-    Circ().switchButton->click();
+    Button(Circ(), "switchButton")->click();
     Activate(&Rect());
-    Type(Rect().x0Field, "10");
-    Type(Rect().y0Field, "20");
-    Type(Rect().x1Field, "59");
-    Type(Rect().y1Field, "49");
-    Rect().switchButton->click();
+    Type(Field(Rect(), "x0Field"), "10");
+    Type(Field(Rect(), "y0Field"), "20");
+    Type(Field(Rect(), "x1Field"), "59");
+    Type(Field(Rect(), "y1Field"), "49");
+    Button(Rect(), "switchButton")->click();
     EXPECT_EQ(ShapeBounds(), QRect(10, 20, 30, 30));
     EXPECT_EQ(CircFields(), (QStringList{"25", "35", "15"}));
 }
@@ -300,10 +301,10 @@ TEST_F(AreaDialogTest, ReturnPressesTheFocusedButtonAndSetsOnlyFromAField)
         QWidget *(*focus)(RectangleDialog &);
         bool set, switched, browsed;
     } cases[] = {
-        {[](RectangleDialog &d) -> QWidget * { return d.cancelButton; }, false, false, false},
-        {[](RectangleDialog &d) -> QWidget * { return d.switchButton; }, false, true, false},
-        {[](RectangleDialog &d) -> QWidget * { return d.browseButton; }, false, false, true},
-        {[](RectangleDialog &d) -> QWidget * { return d.altField; }, true, false, false},
+        {[](RectangleDialog &d) -> QWidget * { return Button(d, "cancelButton"); }, false, false, false},
+        {[](RectangleDialog &d) -> QWidget * { return Button(d, "switchButton"); }, false, true, false},
+        {[](RectangleDialog &d) -> QWidget * { return Button(d, "browseButton"); }, false, false, true},
+        {[](RectangleDialog &d) -> QWidget * { return Field(d, "altField"); }, true, false, false},
     };
     for (const auto &c : cases) {
         Document().Close(); // dropped without the question
@@ -338,7 +339,7 @@ TEST_F(AreaDialogTest, EveryWayOfCancellingShowsTheSelectedLineAgain)
         const char *what;
         void (*cancel)(AreaDialog &);
     } ways[] = {
-        {"Cancel", [](AreaDialog &d) { d.cancelButton->click(); }},
+        {"Cancel", [](AreaDialog &d) { Button(d, "cancelButton")->click(); }},
         {"close box", [](AreaDialog &d) { d.close(); }},
         {"Escape", [](AreaDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); }},
     };
@@ -350,8 +351,8 @@ TEST_F(AreaDialogTest, EveryWayOfCancellingShowsTheSelectedLineAgain)
             SelectLine(2);
             editing ? Main().EditSelectedLine() : Main().NewRectangle();
             Activate(&Rect());
-            Type(Rect().x0Field, "100");
-            Rect().switchButton->click();
+            Type(Field(Rect(), "x0Field"), "100");
+            Button(Rect(), "switchButton")->click();
             way.cancel(Circ());
 
             EXPECT_FALSE(Circ().isVisible());
@@ -360,8 +361,8 @@ TEST_F(AreaDialogTest, EveryWayOfCancellingShowsTheSelectedLineAgain)
             // Whether an edit or a new area was given up, the shape shows the selected line again,
             // ready to be dragged.
             EXPECT_TRUE(ShapeAttached());
-            EXPECT_TRUE(View().shape->isVisible());
-            EXPECT_EQ(View().shape->ShapeKind(), Shape::Kind::Rectangle);
+            EXPECT_TRUE(ViewShape()->isVisible());
+            EXPECT_EQ(ViewShape()->ShapeKind(), Shape::Kind::Rectangle);
             EXPECT_EQ(ShapeBounds(), QRect(1, 2, 3, 3));
         }
     }
@@ -394,7 +395,7 @@ TEST_F(AreaDialogTest, EveryDialogAndMessageComesUpAboveTheViewOverAShownWindow)
     Main().EditImageProperties();
     Main().NewCircle();
     EXPECT_TRUE(Circ().windowFlags() & Qt::WindowStaysOnTopHint);
-    Circ().browseButton->click();
+    Button(Circ(), "browseButton")->click();
     Document().MarkModified();
     View().close(); // asks about the region, then about the map
     Main().OpenPictureFile(Path("missing.gif"));
@@ -423,11 +424,11 @@ TEST_F(AreaDialogTest, BrowseOffersTheLinkFiltersAndWritesARelativeLink)
         static_cast<QDialog *>(chooser)->accept(); // the chooser's own accept reads the typed name
         return true;
     });
-    Circ().browseButton->click();
+    Button(Circ(), "browseButton")->click();
     ASSERT_EQ(filters.size(), 4);
     EXPECT_EQ(filters[0], "HTML (*.HTM,*.HTML) (*.htm* *.HTM* .html .HTML)");
     EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
-    EXPECT_EQ(Circ().linkField->text(), "pages/a.htm");
+    EXPECT_EQ(Field(Circ(), "linkField")->text(), "pages/a.htm");
 }
 
 } // namespace

@@ -31,7 +31,7 @@ TEST_F(AreaLineCommandsTest, EditOpensTheDialogOfTheLinesKind)
         SCOPED_TRACE(c.line);
         // A new area given up leaves edit mode off.
         Main().NewRectangle();
-        Rect().cancelButton->click();
+        Button(Rect(), "cancelButton")->click();
         ASSERT_FALSE(EditingALine());
         SelectLine(c.line);
         Main().EditSelectedLine();
@@ -41,15 +41,15 @@ TEST_F(AreaLineCommandsTest, EditOpensTheDialogOfTheLinesKind)
             EXPECT_FALSE(Rect().isVisible() || Circ().isVisible());
             continue;
         }
-        const QStringList fields = c.dialog == &Rect() ? RectFields() + Texts({Rect().linkField, Rect().altField})
-                                                       : CircFields() + Texts({Circ().linkField, Circ().altField});
+        const QStringList fields = c.dialog == &Rect() ? RectFields() + LinkAndAlt(Rect())
+                                                       : CircFields() + LinkAndAlt(Circ());
         EXPECT_EQ(fields, c.fields);
         EXPECT_EQ(ShapeBounds(), c.bounds);
         EXPECT_TRUE(c.dialog->isVisible());
         EXPECT_FALSE(Main().isVisible());
-        EXPECT_EQ(View().resizeFrame->CornerResize(), CornerFollowsPointer);
+        EXPECT_EQ(ViewFrame()->CornerResize(), CornerFollowsPointer);
         EXPECT_TRUE(ShapeAttached());
-        (c.dialog == &Rect() ? Rect().cancelButton : Circ().cancelButton)->click();
+        (c.dialog == &Rect() ? Button(Rect(), "cancelButton") : Button(Circ(), "cancelButton"))->click();
     }
     // After an edit that opened nothing, a new area is still added, not written over the line.
     Main().NewRectangle();
@@ -76,9 +76,9 @@ TEST_F(AreaLineCommandsTest, SelectingALineShowsItsRegionReadyToBeDragged)
         SCOPED_TRACE(c.line);
         SelectLine(2);
         SelectLine(c.line);
-        EXPECT_EQ(View().shape->isVisible(), c.shown);
+        EXPECT_EQ(ViewShape()->isVisible(), c.shown);
         if (c.shown) {
-            EXPECT_EQ(View().shape->ShapeKind(), c.kind);
+            EXPECT_EQ(ViewShape()->ShapeKind(), c.kind);
             EXPECT_EQ(ShapeBounds(), c.bounds);
         }
         EXPECT_EQ(ShapeAttached(), c.shown);
@@ -117,7 +117,7 @@ TEST_F(AreaLineCommandsTest, AShortSideFileKeepsItsLinesAndTakesNewAreas)
     }
     EXPECT_EQ(Main().lineList->count(), 2);
     Main().NewRectangle();
-    Rect().setButton->click();
+    Button(Rect(), "setButton")->click();
     EXPECT_EQ(ListLines(), (QStringList{"<IMG SRC=\"pic.gif\">",
                                         "<AREA SHAPE=\"RECT\" COORDS=\"0,0,49,49\" HREF=\"\" ALT=\"\">",
                                         "<MAP NAME=\"pic\">"}));
@@ -132,7 +132,7 @@ TEST_F(AreaLineCommandsTest, ABadStoredCoordinateIsToldOnceAndOpensToBeMended)
         ModalAnswerer ok;
         SelectLine(2);
         EXPECT_TRUE(ok.Seen().isEmpty());
-        EXPECT_FALSE(View().shape->isVisible());
+        EXPECT_FALSE(ViewShape()->isVisible());
         EXPECT_FALSE(View().Hint().isEmpty());
     }
     Main().lineMenuEdit->trigger();
@@ -142,7 +142,7 @@ TEST_F(AreaLineCommandsTest, ABadStoredCoordinateIsToldOnceAndOpensToBeMended)
     {
         // Set tells what does not read, in the number reader's words, and stays.
         ModalAnswerer ok;
-        Rect().setButton->click();
+        Button(Rect(), "setButton")->click();
         ASSERT_EQ(ok.Seen().size(), 1);
         EXPECT_EQ(ok.Seen()[0].text, "'4x' は整数ではありません.");
     }

@@ -17,17 +17,17 @@ TEST_F(DefaultAreaTest, StaysTheOneLastAreaWhateverIsAddedOrMoved)
     EXPECT_EQ(Main().newDefaultAreaAction->text(), "&Default Area");
     Main().newDefaultAreaAction->trigger();
     ASSERT_TRUE(Default().isVisible());
-    EXPECT_EQ(Default().switchButton, nullptr);
-    Type(Default().linkField, "rest.htm");
-    Type(Default().altField, "Rest \"of\" it");
-    QTest::keyClick(Default().altField, Qt::Key_Return);
+    EXPECT_EQ(Default().findChild<QPushButton *>("switchButton"), nullptr);
+    Type(Field(Default(), "linkField"), "rest.htm");
+    Type(Field(Default(), "altField"), "Rest \"of\" it");
+    QTest::keyClick(Field(Default(), "altField"), Qt::Key_Return);
     const QString defaultLine = "<AREA SHAPE=\"DEFAULT\" HREF=\"rest.htm\" ALT=\"Rest &quot;of&quot; it\">";
     EXPECT_EQ(ListLines().mid(2), (QStringList{kRectLine, defaultLine, "</MAP>"}));
-    EXPECT_FALSE(View().shape->isVisible());
+    EXPECT_FALSE(ViewShape()->isVisible());
 
     // A new rectangle goes before it, and no area moves past it.
     Main().NewRectangle();
-    Rect().setButton->click();
+    Button(Rect(), "setButton")->click();
     EXPECT_EQ(ListLines().indexOf(defaultLine), 4);
     SelectLine(3);
     Main().moveDownAction->trigger();
@@ -40,9 +40,9 @@ TEST_F(DefaultAreaTest, StaysTheOneLastAreaWhateverIsAddedOrMoved)
     Main().newDefaultAreaAction->trigger();
     ASSERT_TRUE(Default().isVisible());
     EXPECT_TRUE(EditingALine());
-    EXPECT_EQ(Default().altField->text(), "Rest \"of\" it");
-    Type(Default().linkField, "other.htm");
-    Default().setButton->click();
+    EXPECT_EQ(Field(Default(), "altField")->text(), "Rest \"of\" it");
+    Type(Field(Default(), "linkField"), "other.htm");
+    Button(Default(), "setButton")->click();
     EXPECT_EQ(ListLines().filter("DEFAULT").size(), 1);
     EXPECT_EQ(ListLines().at(4), "<AREA SHAPE=\"DEFAULT\" HREF=\"other.htm\" ALT=\"Rest &quot;of&quot; it\">");
     EXPECT_EQ(ListLines().size(), 6);

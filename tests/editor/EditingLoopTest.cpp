@@ -43,7 +43,7 @@ TEST_F(EditingLoopTest, AnotherAreaPickedWhileEditingIsRefusedAndSetWritesTheOpe
             ASSERT_TRUE(Rect().isVisible());
             const QStringList fields = RectFields();
             const QRect shape = ShapeBounds();
-            Type(Rect().altField, "Changed");
+            Type(Field(Rect(), "altField"), "Changed");
             switch (pick) {
             case Pick::Click:
                 Click({150, 100});
@@ -60,7 +60,7 @@ TEST_F(EditingLoopTest, AnotherAreaPickedWhileEditingIsRefusedAndSetWritesTheOpe
             EXPECT_FALSE(View().Hint().isEmpty()) << "the refusal is told";
             EXPECT_EQ(RectFields(), fields);
             EXPECT_EQ(ShapeBounds(), shape) << "the shape still shows the area under edit";
-            Rect().setButton->click();
+            Button(Rect(), "setButton")->click();
             const QString written = newArea ? R"(<AREA SHAPE="RECT" COORDS="0,0,49,49" HREF="" ALT="Changed">)"
                                             : R"(<AREA SHAPE="RECT" COORDS="10,10,59,59" HREF="a.htm" ALT="Changed">)";
             const QStringList expected = newArea ? QStringList{kImage, kMapStart, kRect, kCircle, written, "</MAP>"}
@@ -79,11 +79,11 @@ TEST_F(EditingLoopTest, AnUndoMidwayThatMovesTheOpenedLineLeavesSetOnIt)
     SelectLine(2);
     Main().EditSelectedLine();
     ASSERT_TRUE(Circ().isVisible());
-    Type(Circ().altField, "Changed");
+    Type(Field(Circ(), "altField"), "Changed");
     // The deleted rectangle comes back above the circle being edited.
     Main().undoAction->trigger();
     ASSERT_TRUE(Circ().isVisible());
-    Circ().setButton->click();
+    Button(Circ(), "setButton")->click();
     EXPECT_EQ(Lines(), (QStringList{kImage, kMapStart, kRect,
                                     R"(<AREA SHAPE="CIRCLE" COORDS="150,100,20" HREF="c.htm" ALT="Changed">)", "</MAP>"}));
 }
@@ -114,12 +114,12 @@ TEST_F(EditingLoopTest, UnreadableCoordinatesOpenAsTheyStandToBeMended)
     Main().EditSelectedLine();
     ASSERT_TRUE(Rect().isVisible());
     EXPECT_EQ(RectFields(), (QStringList{"1", "2", "3", ""}));
-    Rect().setButton->click();
+    Button(Rect(), "setButton")->click();
     ASSERT_EQ(answers.Seen().size(), 1) << "Set refuses the missing value";
     EXPECT_TRUE(Rect().isVisible());
     Activate(&Rect());
-    Type(Rect().y1Field, "40");
-    Rect().setButton->click();
+    Type(Field(Rect(), "y1Field"), "40");
+    Button(Rect(), "setButton")->click();
     EXPECT_EQ(Lines().at(2), R"(<AREA SHAPE="RECT" COORDS="1,2,3,40" HREF="a.htm" ALT="A">)");
 }
 
@@ -128,22 +128,22 @@ TEST_F(EditingLoopTest, TypedCoordinatesAreCheckedAtSetAndOutsideIsShown)
     OpenMapWithAreas({});
     Main().NewRectangle();
     Activate(&Rect());
-    Type(Rect().x0Field, "12a");
+    Type(Field(Rect(), "x0Field"), "12a");
     {
         ModalAnswerer answers;
-        Rect().setButton->click();
+        Button(Rect(), "setButton")->click();
         ASSERT_EQ(answers.Seen().size(), 1);
         EXPECT_TRUE(answers.Seen().at(0).text.contains("12a"));
     }
     EXPECT_TRUE(Rect().isVisible());
-    EXPECT_EQ(Rect().focusWidget(), Rect().x0Field);
+    EXPECT_EQ(Rect().focusWidget(), Field(Rect(), "x0Field"));
     EXPECT_EQ(Lines().size(), 3) << "nothing written";
 
-    Type(Rect().x0Field, "12");
+    Type(Field(Rect(), "x0Field"), "12");
     const int height = Rect().height();
-    Type(Rect().x1Field, "900");
+    Type(Field(Rect(), "x1Field"), "900");
     EXPECT_GT(Rect().height(), height) << "the dialog shows the region reaches outside the 200-wide picture";
-    Rect().setButton->click();
+    Button(Rect(), "setButton")->click();
     EXPECT_EQ(Lines().at(2), R"(<AREA SHAPE="RECT" COORDS="12,0,900,49" HREF="" ALT="">)");
 }
 
@@ -151,13 +151,13 @@ TEST_F(EditingLoopTest, OneDefaultAreaWhateverUndoAndRedoDoWhileItsDialogIsOpen)
 {
     OpenMapWithAreas({kRect});
     Main().newDefaultAreaAction->trigger();
-    Main().Areas().DefaultArea().setButton->click();
+    Button(Main().Areas().DefaultArea(), "setButton")->click();
     Main().undoAction->trigger();
     Main().newDefaultAreaAction->trigger();
     ASSERT_TRUE(Main().Areas().DefaultArea().isVisible());
     Main().redoAction->trigger();
-    Type(Main().Areas().DefaultArea().altField, "Rest");
-    Main().Areas().DefaultArea().setButton->click();
+    Type(Field(Main().Areas().DefaultArea(), "altField"), "Rest");
+    Button(Main().Areas().DefaultArea(), "setButton")->click();
     EXPECT_EQ(Lines(), (QStringList{kImage, kMapStart, kRect, R"(<AREA SHAPE="DEFAULT" HREF="" ALT="Rest">)", "</MAP>"}));
 }
 
@@ -172,11 +172,11 @@ TEST_F(EditingLoopTest, ADrawingIsEndedVisiblyBySelectingALineOrStartingAnotherA
             Main().NewRectangle();
         else
             SelectLine(2);
-        EXPECT_EQ(View().polygon->CurrentMode(), PolygonFrame::Mode::Hidden);
+        EXPECT_EQ(ViewPolygon()->CurrentMode(), PolygonFrame::Mode::Hidden);
         EXPECT_FALSE(Main().statusBar()->currentMessage().isEmpty()) << "the end of the drawing is told";
         if (byNewRectangle) {
             EXPECT_TRUE(Rect().isVisible());
-            Rect().cancelButton->click();
+            Button(Rect(), "cancelButton")->click();
         }
         // The next click selects an area instead of placing a corner.
         Click({150, 100});
@@ -215,7 +215,7 @@ TEST_F(EditingLoopTest, APressAndDragOnTheBarePictureDrawsANewRectangle)
     QTest::mouseRelease(ViewHandle(), Qt::LeftButton, {}, to);
     ASSERT_TRUE(Rect().isVisible());
     EXPECT_EQ(RectFields(), (QStringList{"100", "20", "139", "49"}));
-    Rect().setButton->click();
+    Button(Rect(), "setButton")->click();
     EXPECT_EQ(Lines().at(4), R"(<AREA SHAPE="RECT" COORDS="100,20,139,49" HREF="" ALT="">)");
 }
 
@@ -240,13 +240,13 @@ TEST_F(EditingLoopTest, ANewAreaStartsWhereTheDialogLeavesItInSight)
     OpenTwoAreas();
     // The dialog opens at the main window's place, here over the top-left corner of the 200 x 150
     // picture, leaving its bottom and right free.
-    Main().move(View().picture->mapToGlobal(QPoint(0, 0)) - QPoint(300, 100));
+    Main().move(ViewPicture()->mapToGlobal(QPoint(0, 0)) - QPoint(300, 100));
     Main().NewRectangle();
     ASSERT_TRUE(Rect().isVisible());
-    const QRect shape(View().picture->mapToGlobal(ShapeBounds().topLeft()), ShapeBounds().size());
+    const QRect shape(ViewPicture()->mapToGlobal(ShapeBounds().topLeft()), ShapeBounds().size());
     EXPECT_FALSE(shape.intersects(Rect().frameGeometry()));
-    EXPECT_TRUE(QRect(QPoint(), View().picture->size()).contains(ShapeBounds()));
-    Rect().cancelButton->click();
+    EXPECT_TRUE(QRect(QPoint(), ViewPicture()->size()).contains(ShapeBounds()));
+    Button(Rect(), "cancelButton")->click();
 }
 
 } // namespace

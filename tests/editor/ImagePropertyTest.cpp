@@ -24,11 +24,11 @@ protected:
     {
         QStringList shown;
         WhenShown<ImagePropertiesDialog> answer([&](ImagePropertiesDialog *dialog) {
-            shown = {dialog->pictureField->text(), dialog->borderField->text(), dialog->mapNameField->text(),
-                     dialog->pictureAltField->text()};
+            shown = {Field(*dialog, "pictureField")->text(), Named<ClampingSpinBox>(*dialog, "borderField")->text(),
+                     Field(*dialog, "mapNameField")->text(), Field(*dialog, "pictureAltField")->text()};
             if (edit)
                 edit(dialog);
-            (set ? dialog->setButton : dialog->cancelButton)->click();
+            (set ? Button(*dialog, "setButton") : Button(*dialog, "cancelButton"))->click();
             return true;
         });
         Main().EditImageProperties();
@@ -40,12 +40,12 @@ TEST_F(ImagePropertyTest, SetRewritesTheImageAndMapStartLinesOnly)
 {
     OpenMap();
     Main().NewRectangle();
-    Rect().setButton->click();
+    Button(Rect(), "setButton")->click();
     ASSERT_TRUE(Document().Save());
     const QStringList shown = RunDialog(true, [](ImagePropertiesDialog *dialog) {
-        dialog->borderField->setValue(2);
-        dialog->mapNameField->setText("nav");
-        dialog->pictureAltField->setText("Menu");
+        Named<ClampingSpinBox>(*dialog, "borderField")->setValue(2);
+        Field(*dialog, "mapNameField")->setText("nav");
+        Field(*dialog, "pictureAltField")->setText("Menu");
     });
     EXPECT_EQ(shown, (QStringList{Path("pic.gif"), "0", "pic", "pic.gif"}));
     EXPECT_EQ(ListLines(),
@@ -63,9 +63,9 @@ TEST_F(ImagePropertyTest, ReturnOnAFocusedCancelCancels)
     OpenMap();
     const QStringList before = ListLines();
     WhenShown<ImagePropertiesDialog> answer([](ImagePropertiesDialog *dialog) {
-        dialog->mapNameField->setText("nav");
-        dialog->cancelButton->setFocus();
-        QTest::keyClick(dialog->cancelButton, Qt::Key_Return);
+        Field(*dialog, "mapNameField")->setText("nav");
+        Button(*dialog, "cancelButton")->setFocus();
+        QTest::keyClick(Button(*dialog, "cancelButton"), Qt::Key_Return);
         return true;
     });
     Main().EditImageProperties();
@@ -92,7 +92,7 @@ TEST_F(ImagePropertyTest, StoredValuesComeBackClampedWithTheirCaseAndThePictures
 
 TEST_F(ImagePropertyTest, BorderFieldTakesDigitsOnlyAndClampsWhatIsTyped)
 {
-    ClampingSpinBox &border = *Dialog().borderField;
+    ClampingSpinBox &border = *Named<ClampingSpinBox>(Dialog(), "borderField");
     const struct {
         QString typed;
         QString kept;
@@ -111,7 +111,8 @@ TEST_F(ImagePropertyTest, APastedLineBreakStaysInItsLineAndTheMapReopens)
     OpenMap();
     QApplication::clipboard()->setText("Menu\r\nBar");
     RunDialog(true, [](ImagePropertiesDialog *dialog) {
-        for (QLineEdit *field : std::initializer_list<QLineEdit *>{dialog->pictureAltField, dialog->mapNameField}) {
+        for (const char *name : {"pictureAltField", "mapNameField"}) {
+            QLineEdit *field = Field(*dialog, name);
             field->selectAll();
             QTest::keySequence(field, QKeySequence::Paste);
             EXPECT_EQ(field->text(), "Menu\r\nBar");

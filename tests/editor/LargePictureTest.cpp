@@ -66,12 +66,12 @@ TEST_F(LargePictureTest, ViewStaysOnTheScreenAndADragOrATypedValueGivesPictureCo
         EXPECT_EQ(RectFields(), (QStringList{QString::number(seen.x() + 20), QString::number(seen.y() + 30),
                                              QString::number(seen.x() + 69), QString::number(seen.y() + 79)}));
         Activate(&Rect());
-        Type(Rect().x0Field, "20");
-        Type(Rect().y0Field, "30");
-        Type(Rect().x1Field, "1501");
-        Type(Rect().y1Field, "1101");
+        Type(Field(Rect(), "x0Field"), "20");
+        Type(Field(Rect(), "y0Field"), "30");
+        Type(Field(Rect(), "x1Field"), "1501");
+        Type(Field(Rect(), "y1Field"), "1101");
         EXPECT_EQ(View().ShapeBox(), (vemo::Box{20, 30, 1482, 1072}));
-        Rect().setButton->click();
+        Button(Rect(), "setButton")->click();
         EXPECT_EQ(ListLines().value(3), "<AREA SHAPE=\"RECT\" COORDS=\"20,30,1501,1101\" HREF=\"\" ALT=\"\">");
 
         // Selecting a line scrolls its region into sight.
@@ -108,7 +108,7 @@ TEST_F(LargePictureTest, ZoomKeysWheelAndPositionPanel)
     EXPECT_EQ(View().StatusPanel(0), underMouse);
     // At 200 % each picture pixel is two screen pixels, during a drag too.
     const auto pictureAt = [this](QPoint windowPoint) {
-        const QPoint shown = View().picture->mapFrom(&View(), windowPoint);
+        const QPoint shown = ViewPicture()->mapFrom(&View(), windowPoint);
         return QStringLiteral("( %1 , %2 )").arg(shown.x() / 2).arg(shown.y() / 2);
     };
     QTest::mouseMove(ViewHandle(), mouse + QPoint(3, 2));
@@ -116,7 +116,7 @@ TEST_F(LargePictureTest, ZoomKeysWheelAndPositionPanel)
     EXPECT_NE(View().StatusPanel(0), underMouse);
     Main().NewRectangle();
     Activate(&View());
-    const QPoint onShape = View().mapFromGlobal(View().shape->mapToGlobal(QPoint(10, 10)));
+    const QPoint onShape = View().mapFromGlobal(ViewShape()->mapToGlobal(QPoint(10, 10)));
     QTest::mousePress(ViewHandle(), Qt::LeftButton, {}, onShape);
     QTest::mouseMove(ViewHandle(), onShape + QPoint(41, 21));
     EXPECT_EQ(View().StatusPanel(0), pictureAt(onShape + QPoint(41, 21)));
@@ -125,9 +125,9 @@ TEST_F(LargePictureTest, ZoomKeysWheelAndPositionPanel)
     // At 50 % an odd typed value has no screen pixel of its own, and is written as typed.
     View().SetZoom(0.5);
     Activate(&Rect());
-    Type(Rect().x0Field, "11");
-    Type(Rect().x1Field, "1333");
-    Rect().setButton->click();
+    Type(Field(Rect(), "x0Field"), "11");
+    Type(Field(Rect(), "x1Field"), "1333");
+    Button(Rect(), "setButton")->click();
     EXPECT_THAT(ListLines().value(3).toStdString(), ::testing::HasSubstr("COORDS=\"11,"));
     EXPECT_THAT(ListLines().value(3).toStdString(), ::testing::HasSubstr(",1333,"));
 }

@@ -114,13 +114,13 @@ TEST_F(MapListMouseTest, ClickDoubleClickAndContextMenuOnALine)
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onArea);
     EXPECT_EQ(list->SelectedIndex(), 2);
-    EXPECT_TRUE(View().shape->isVisible());
+    EXPECT_TRUE(ViewShape()->isVisible());
     EXPECT_EQ(ShapeBounds(), QRect(10, 20, 50, 50));
 
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onArea);
     EXPECT_TRUE(Rect().isVisible());
     EXPECT_TRUE(EditingALine());
-    Rect().cancelButton->click();
+    Button(Rect(), "cancelButton")->click();
 
     QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, onArea, list->viewport()->mapToGlobal(onArea));
     QApplication::sendEvent(list->viewport(), &menuAsked);

@@ -209,7 +209,7 @@ TEST_P(LoadFailureTest, ShowsTheLoadFailureAndLeavesTheOpenMapAsItWas)
     EXPECT_TRUE(Document().Modified());
     EXPECT_EQ(Document().History().undoText(), "New Area");
     EXPECT_TRUE(editor->View().isVisible());
-    EXPECT_EQ(editor->View().picture->PictureWidth(), 10);
+    EXPECT_EQ(editor->View().PictureSize().width(), 10);
     EXPECT_TRUE(Main().closeAction->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(Path("broken.jpg")));
 }

@@ -55,18 +55,18 @@ TEST_F(OptionsTest, ColourGoesToShapeAndHandlesTogetherAndCancelKeepsIt)
         Main().ChooseShapeColour();
     };
     chooseColour(Qt::red);
-    EXPECT_EQ(View().shape->PenColor(), QColor(Qt::red));
-    EXPECT_EQ(View().resizeFrame->HandleColor(), QColor(Qt::red));
+    EXPECT_EQ(ViewShape()->PenColor(), QColor(Qt::red));
+    EXPECT_EQ(ViewFrame()->HandleColor(), QColor(Qt::red));
     chooseColour(QColor());
-    EXPECT_EQ(View().shape->PenColor(), QColor(Qt::red));
-    EXPECT_EQ(View().resizeFrame->HandleColor(), QColor(Qt::red));
+    EXPECT_EQ(ViewShape()->PenColor(), QColor(Qt::red));
+    EXPECT_EQ(ViewFrame()->HandleColor(), QColor(Qt::red));
 
     // Handles on screen take the new colour at once.
     OpenMap();
     Main().NewRectangle();
-    View().resizeFrame->SelectControl(View().shape);
+    ViewFrame()->SelectControl(ViewShape());
     chooseColour(Qt::blue);
-    QWidget *handle = View().resizeFrame->Handles().value(0);
+    QWidget *handle = ViewFrame()->Handles().value(0);
     ASSERT_NE(handle, nullptr);
     EXPECT_EQ(handle->grab().toImage().pixelColor(2, 2), QColor(Qt::blue));
 }
@@ -74,12 +74,12 @@ TEST_F(OptionsTest, ColourGoesToShapeAndHandlesTogetherAndCancelKeepsIt)
 TEST_F(OptionsTest, AboutBoxClosesWithItsButton)
 {
     WhenShown<AboutBox> close([](AboutBox *about) {
-        about->okButton->click();
+        Button(*about, "okButton")->click();
         return true;
     });
     Main().ShowAbout();
     EXPECT_EQ(Main().About().result(), QDialog::Accepted);
-    EXPECT_EQ(Main().About().okButton->text(), "O             K");
+    EXPECT_EQ(Button(Main().About(), "okButton")->text(), "O             K");
 }
 
 } // namespace

@@ -21,7 +21,7 @@ protected:
     QPoint InWindow(QPoint pixel)
     {
         const double zoom = View().Zoom();
-        return View().picture->mapTo(&View(), QPoint(int((pixel.x() + 0.5) * zoom), int((pixel.y() + 0.5) * zoom)));
+        return ViewPicture()->mapTo(&View(), QPoint(int((pixel.x() + 0.5) * zoom), int((pixel.y() + 0.5) * zoom)));
     }
     void Click(QPoint pixel) { QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, InWindow(pixel)); }
 };
@@ -34,16 +34,16 @@ TEST_F(PolygonAreaTest, DrawnSetClickedAndRetyped)
     EXPECT_FALSE(Main().statusBar()->currentMessage().isEmpty()) << "how to draw is told";
     for (const QPoint &corner : kU)
         Click(corner);
-    QTest::keyClick(View().polygon, Qt::Key_Return);
+    QTest::keyClick(ViewPolygon(), Qt::Key_Return);
     ASSERT_TRUE(Polygon().isVisible());
     EXPECT_TRUE(Main().statusBar()->currentMessage().isEmpty());
-    EXPECT_EQ(Polygon().pointsField->text(), kUCoords);
-    Type(Polygon().linkField, "u.htm");
-    Polygon().setButton->click();
+    EXPECT_EQ(Field(Polygon(), "pointsField")->text(), kUCoords);
+    Type(Field(Polygon(), "linkField"), "u.htm");
+    Button(Polygon(), "setButton")->click();
     const QString line = "<AREA SHAPE=\"POLY\" COORDS=\"" + kUCoords + "\" HREF=\"u.htm\" ALT=\"\">";
     EXPECT_EQ(ListLines().mid(2), (QStringList{line, "</MAP>"}));
     // The set polygon stays selected, ready to be dragged.
-    EXPECT_EQ(View().polygon->CurrentMode(), PolygonFrame::Mode::Editing);
+    EXPECT_EQ(ViewPolygon()->CurrentMode(), PolygonFrame::Mode::Editing);
 
     // The notch is no part of it; an arm is, and a double click there opens it.
     SelectLine(0);
@@ -54,23 +54,23 @@ TEST_F(PolygonAreaTest, DrawnSetClickedAndRetyped)
     QTest::mouseDClick(ViewHandle(), Qt::LeftButton, {}, InWindow({30, 50}));
     ASSERT_TRUE(Polygon().isVisible());
     EXPECT_TRUE(EditingALine());
-    EXPECT_EQ(View().polygon->CurrentMode(), PolygonFrame::Mode::Editing);
+    EXPECT_EQ(ViewPolygon()->CurrentMode(), PolygonFrame::Mode::Editing);
 
     // Typing moves the polygon; unfinished typing leaves it; points that make no polygon are refused.
     Activate(&Polygon());
-    Type(Polygon().pointsField, "20,20,40,20,40,60,80,60,80,20,100,20,100,120,20,120");
-    EXPECT_EQ(View().polygon->Points().back(), (vemo::Point{20, 120}));
-    Type(Polygon().pointsField, "20,20,40,20,4");
-    EXPECT_EQ(View().polygon->Points().back(), (vemo::Point{20, 120}));
+    Type(Field(Polygon(), "pointsField"), "20,20,40,20,40,60,80,60,80,20,100,20,100,120,20,120");
+    EXPECT_EQ(ViewPolygon()->Points().back(), (vemo::Point{20, 120}));
+    Type(Field(Polygon(), "pointsField"), "20,20,40,20,4");
+    EXPECT_EQ(ViewPolygon()->Points().back(), (vemo::Point{20, 120}));
     {
         ModalAnswerer answerer;
-        Polygon().setButton->click();
+        Button(Polygon(), "setButton")->click();
         ASSERT_EQ(answerer.Seen().size(), 1);
         EXPECT_EQ(answerer.Seen().front().text, "A polygon's coordinates must come in x,y pairs");
     }
     EXPECT_TRUE(Polygon().isVisible());
-    Type(Polygon().pointsField, "0,0,199,0,100,149");
-    Polygon().setButton->click();
+    Type(Field(Polygon(), "pointsField"), "0,0,199,0,100,149");
+    Button(Polygon(), "setButton")->click();
     EXPECT_EQ(ListLines().at(2), "<AREA SHAPE=\"POLY\" COORDS=\"0,0,199,0,100,149\" HREF=\"u.htm\" ALT=\"\">");
 }
 

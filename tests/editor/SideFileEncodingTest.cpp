@@ -57,9 +57,9 @@ TEST_F(SideFileEncodingTest, UntouchedValuesKeepTheirBytesAndTypedOnesTakeTheFil
         // Image Property: only the border changes.
         QStringList shown;
         WhenShown<ImagePropertiesDialog> answer([&](ImagePropertiesDialog *dialog) {
-            shown = {dialog->mapNameField->text(), dialog->pictureAltField->text()};
-            dialog->borderField->setValue(2);
-            dialog->setButton->click();
+            shown = {Field(*dialog, "mapNameField")->text(), Field(*dialog, "pictureAltField")->text()};
+            Named<ClampingSpinBox>(*dialog, "borderField")->setValue(2);
+            Button(*dialog, "setButton")->click();
             return true;
         });
         Main().EditImageProperties();
@@ -71,16 +71,16 @@ TEST_F(SideFileEncodingTest, UntouchedValuesKeepTheirBytesAndTypedOnesTakeTheFil
         SelectLine(2);
         Main().EditSelectedLine();
         if (readable) {
-            EXPECT_EQ(Texts({Rect().linkField, Rect().altField}), (QStringList{c.shownHref, c.shownAlt}));
+            EXPECT_EQ(LinkAndAlt(Rect()), (QStringList{c.shownHref, c.shownAlt}));
         }
-        Type(Rect().x0Field, "5");
-        Rect().setButton->click();
+        Type(Field(Rect(), "x0Field"), "5");
+        Button(Rect(), "setButton")->click();
 
         // The circle: a new ALT text, with a character Shift-JIS has no code for.
         SelectLine(3);
         Main().EditSelectedLine();
-        Circ().altField->setText("ソ十 café");
-        Circ().setButton->click();
+        Field(Circ(), "altField")->setText("ソ十 café");
+        Button(Circ(), "setButton")->click();
 
         Main().SaveMap();
         EXPECT_EQ(testpics::ReadBytes(Path("pic.vmo")), SideFile(c.alt, c.map, c.href, c.typed, "2", "5"));

@@ -58,14 +58,14 @@ TEST_F(UndoAndCheckTest, EveryCommandUndoesAndRedoesByItsName)
         {"&Undo New Area",
          [this] {
              Main().NewRectangle();
-             Rect().setButton->click();
+             Button(Rect(), "setButton")->click();
          }},
         {"&Undo Edit Area",
          [this] {
              SelectLine(3);
              Main().EditSelectedLine();
-             Circ().altField->setText("changed");
-             Circ().setButton->click();
+             Field(Circ(), "altField")->setText("changed");
+             Button(Circ(), "setButton")->click();
          }},
     };
     for (const auto &c : cases) {
@@ -132,7 +132,7 @@ TEST_F(UndoAndCheckTest, TheCheckListsFindingsAndChoosingOneSelectsItsLine)
 
     ChooseFinding(1);
     EXPECT_EQ(Main().lineList->SelectedIndex(), 4);
-    EXPECT_TRUE(View().shape->isVisible()) << "the chosen line's region is shown";
+    EXPECT_TRUE(ViewShape()->isVisible()) << "the chosen line's region is shown";
 
     // Test offers the check first; No tests all the same, Yes shows the findings instead.
     Main().CheckWindow().hide();

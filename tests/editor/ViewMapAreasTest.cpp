@@ -21,12 +21,12 @@ protected:
         OpenMapWithAreas(kAreas);
         View().ShowMapAreas(Document().Lines());
     }
-    QRgb Shown(QPoint pixel) { return View().picture->grab().toImage().pixel(pixel * View().Zoom()); }
+    QRgb Shown(QPoint pixel) { return ViewPicture()->grab().toImage().pixel(pixel * View().Zoom()); }
     // The window point over the middle of a picture pixel.
     QPoint InWindow(QPoint pixel)
     {
         const double zoom = View().Zoom();
-        return View().picture->mapTo(&View(), QPoint(int((pixel.x() + 0.5) * zoom), int((pixel.y() + 0.5) * zoom)));
+        return ViewPicture()->mapTo(&View(), QPoint(int((pixel.x() + 0.5) * zoom), int((pixel.y() + 0.5) * zoom)));
     }
 };
 

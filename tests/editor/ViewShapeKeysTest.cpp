@@ -37,13 +37,13 @@ TEST_F(ViewShapeKeysTest, ArrowsStepTheEditedShapeByPicturePixelsWithinThePictur
         View().SetShapeBox(c.start);
         Activate(&View());
         // Clicked first, as the user does: the click shows the handles and focuses the view.
-        QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, View().shape->mapTo(&View(), QPoint(3, 3)));
+        QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, ViewShape()->mapTo(&View(), QPoint(3, 3)));
         QTest::keyClick(ViewHandle(), c.key, c.modifiers);
         EXPECT_EQ(View().ShapeBox(), c.moved);
         EXPECT_EQ(c.circle ? CircFields() : RectFields(), c.fields);
         const vemo::Box shown = vemo::ToDisplayBox(c.moved, c.zoom);
         EXPECT_EQ(ShapeBounds(), QRect(shown.left, shown.top, shown.width, shown.height));
-        const QList<QWidget *> handles = View().resizeFrame->Handles();
+        const QList<QWidget *> handles = ViewFrame()->Handles();
         ASSERT_EQ(handles.size(), HandleCount);
         EXPECT_EQ(handles[4]->geometry().center(), ShapeBounds().bottomRight());
         c.circle ? Circ().Cancel() : Rect().Cancel();

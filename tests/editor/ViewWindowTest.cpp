@@ -18,7 +18,7 @@ TEST_F(ViewWindowTest, ClientAreaIsThePictureAboveTheStatusBarEvenForSmallPictur
         Main().OpenPictureFile(Path("small.gif"));
         EXPECT_EQ(View().size(), picture + QSize(0, 19));
         EXPECT_EQ(View().minimumSize(), View().maximumSize());
-        EXPECT_EQ(View().picture->geometry(), QRect(QPoint(0, 0), picture));
+        EXPECT_EQ(ViewPicture()->geometry(), QRect(QPoint(0, 0), picture));
     }
     // The panels, without the hint that shows over them now and then.
     QList<QLabel *> panels = View().findChildren<QLabel *>();
@@ -96,7 +96,7 @@ TEST_F(ViewWindowTest, TheDeleteKeyNeverDestroysTheShape)
     QTest::keyClick(ViewHandle(), Qt::Key_Delete);
     ASSERT_NE(View().findChild<Shape *>(), nullptr);
     EXPECT_TRUE(ShapeAttached());
-    Rect().setButton->click();
+    Button(Rect(), "setButton")->click();
     EXPECT_EQ(Main().lineList->count(), 4);
 }
 

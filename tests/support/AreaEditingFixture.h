@@ -13,6 +13,7 @@
 #include "editor/CircleDialog.h"
 #include "editor/MapDocument.h"
 #include "editor/RectangleDialog.h"
+#include "resizeframe/PolygonFrame.h"
 #include "resizeframe/ResizeFrame.h"
 #include "widgets/PictureBox.h"
 
@@ -45,20 +46,27 @@ protected:
     ViewWindow &View() { return editor->View(); }
     RectangleDialog &Rect() { return Main().Areas().Rectangle(); }
     CircleDialog &Circ() { return Main().Areas().Circle(); }
-    QRect ShapeBounds() { return View().shape->geometry(); }
-    bool ShapeAttached() { return !View().resizeFrame->Covers().isEmpty(); }
+    // The view's parts, found by name.
+    Shape *ViewShape() { return Named<Shape>(View(), "shape"); }
+    ResizeFrame *ViewFrame() { return Named<ResizeFrame>(View(), "resizeFrame"); }
+    PictureBox *ViewPicture() { return Named<PictureBox>(View(), "picture"); }
+    PolygonFrame *ViewPolygon() { return Named<PolygonFrame>(View(), "polygon"); }
+    QRect ShapeBounds() { return ViewShape()->geometry(); }
+    bool ShapeAttached() { return !ViewFrame()->Covers().isEmpty(); }
     // An existing line is open in its dialog, so that Set rewrites it.
     bool EditingALine() { return Main().Areas().Edited().Active() && !Main().Areas().Edited().IsNew(); }
 
-    static QStringList Texts(std::initializer_list<QLineEdit *> fields)
+    // The texts of a window's fields, found by name.
+    static QStringList Texts(const QObject &window, std::initializer_list<const char *> names)
     {
         QStringList texts;
-        for (QLineEdit *field : fields)
-            texts << field->text();
+        for (const char *name : names)
+            texts << Field(window, name)->text();
         return texts;
     }
-    QStringList RectFields() { return Texts({Rect().x0Field, Rect().y0Field, Rect().x1Field, Rect().y1Field}); }
-    QStringList CircFields() { return Texts({Circ().xField, Circ().yField, Circ().radiusField}); }
+    QStringList RectFields() { return Texts(Rect(), {"x0Field", "y0Field", "x1Field", "y1Field"}); }
+    QStringList CircFields() { return Texts(Circ(), {"xField", "yField", "radiusField"}); }
+    static QStringList LinkAndAlt(const QObject &dialog) { return Texts(dialog, {"linkField", "altField"}); }
 
     // Selects a line as the user does, so the list reports the change.
     void SelectLine(int index) { Main().lineList->setCurrentRow(index); }
@@ -83,7 +91,7 @@ protected:
     QPoint InView(QPoint pixel)
     {
         const double zoom = View().Zoom();
-        return View().picture->mapTo(&View(), QPoint(int((pixel.x() + 0.5) * zoom), int((pixel.y() + 0.5) * zoom)));
+        return ViewPicture()->mapTo(&View(), QPoint(int((pixel.x() + 0.5) * zoom), int((pixel.y() + 0.5) * zoom)));
     }
     // The map's lines as text.
     QStringList Lines()

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "QtPrinters.h"
+#include "WidgetLookup.h"
 #include "app/EditorApp.h"
 #include "editor/MainWindow.h"
 #include "editor/MapDocument.h"
