@@ -91,6 +91,7 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    NameParts();
 
     lineList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lineList, &QWidget::customContextMenuRequested, this,
@@ -271,6 +272,29 @@ void MainWindow::CreateStatusBar()
     statusPanels_[1] = new QLabel(bar);
     bar->addWidget(statusPanels_[0]);
     bar->addWidget(statusPanels_[1], 1);
+}
+
+void MainWindow::NameParts()
+{
+    // Found by name from outside the window, as a user finds them by what they show.
+    const std::pair<QObject *, const char *> parts[] = {
+        {lineList, "lineList"}, {lineMenu, "lineMenu"}, {recentPictures, "recentPictures"}, {toolStrip, "toolStrip"},
+        {openButton, "openButton"}, {saveButton, "saveButton"}, {clipButton, "clipButton"},
+        {editButton, "editButton"}, {rectangleButton, "rectangleButton"}, {circleButton, "circleButton"},
+        {testButton, "testButton"}, {helpButton, "helpButton"}, {imageButton, "imageButton"},
+        {openAction, "openAction"}, {closeAction, "closeAction"}, {importAction, "importAction"},
+        {saveAction, "saveAction"}, {exitAction, "exitAction"}, {undoAction, "undoAction"},
+        {redoAction, "redoAction"}, {moveUpAction, "moveUpAction"}, {moveDownAction, "moveDownAction"},
+        {checkAction, "checkAction"}, {copyAction, "copyAction"}, {editAction, "editAction"},
+        {deleteAction, "deleteAction"}, {imagePropertiesAction, "imagePropertiesAction"}, {testAction, "testAction"},
+        {newRectangleAction, "newRectangleAction"}, {newCircleAction, "newCircleAction"},
+        {newPolygonAction, "newPolygonAction"}, {newDefaultAreaAction, "newDefaultAreaAction"},
+        {fontAction, "fontAction"}, {colourAction, "colourAction"}, {helpAction, "helpAction"},
+        {aboutAction, "aboutAction"}, {lineMenuEdit, "lineMenuEdit"}, {lineMenuDelete, "lineMenuDelete"},
+        {lineMenuTest, "lineMenuTest"}, {lineMenuFont, "lineMenuFont"}
+    };
+    for (const auto &[part, name] : parts)
+        part->setObjectName(QLatin1String(name));
 }
 
 QString MainWindow::StatusPanel(int panel) const

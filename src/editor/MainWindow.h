@@ -79,6 +79,11 @@ public:
     // The picture named on the command line is still to be opened, once the window is shown.
     bool OpensPictureOnActivation() const { return firstActivation_; }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
     MapListBox *lineList = nullptr;
     QMenu *lineMenu = nullptr;
     RecentPictureMenu *recentPictures = nullptr; // in the File menu
@@ -97,16 +102,13 @@ public:
     QAction *fontAction = nullptr, *colourAction = nullptr, *helpAction = nullptr, *aboutAction = nullptr;
     QAction *lineMenuEdit = nullptr, *lineMenuDelete = nullptr, *lineMenuTest = nullptr, *lineMenuFont = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    bool event(QEvent *event) override;
-
-private:
     void SetUpAtStart();
     void OpenCommandLinePicture();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    // Gives the list, the menus' commands and the tool buttons the names they are found by.
+    void NameParts();
     void SetDocumentCommandsEnabled(bool enabled);
     // Runs a handler under the general error report.
     void Guarded(void (MainWindow::*handler)());

@@ -40,12 +40,12 @@ TEST_F(StartupTest, WithoutSettingsTheWindowSitsAtTheOriginWithTheDefaultFont)
     Start();
     EXPECT_EQ(Main().SettingsPath(), IniPath()) << "a writable program folder keeps the settings";
     EXPECT_EQ(Main().pos(), QPoint(0, 0));
-    EXPECT_EQ(Main().lineList->font().family(), "ＭＳ ゴシック");
-    EXPECT_EQ(Main().lineList->font().pointSize(), 10);
+    EXPECT_EQ(List()->font().family(), "ＭＳ ゴシック");
+    EXPECT_EQ(List()->font().pointSize(), 10);
     EXPECT_EQ(Main().size(), QSize(522, 335));
     EXPECT_EQ(Main().statusBar()->font().family(), "Arial");
     EXPECT_TRUE(Main().OpensPictureOnActivation());
-    EXPECT_FALSE(Main().saveAction->isEnabled());
+    EXPECT_FALSE(Action(Main(), "saveAction")->isEnabled());
 }
 
 TEST_F(StartupTest, WindowSizeFollowsTheScreenResolution)
@@ -61,8 +61,8 @@ TEST_F(StartupTest, SettingsValuesAreReadByTheirRules)
              "FONTSIZE=abc\r\nJAPAN=1\r\n");
     Start();
     EXPECT_EQ(Main().pos(), QPoint(32, -2000)) << "a stored position is applied unchecked";
-    EXPECT_EQ(Main().lineList->font().family(), "Courier");
-    EXPECT_EQ(Main().lineList->font().pointSize(), 10);
+    EXPECT_EQ(List()->font().family(), "Courier");
+    EXPECT_EQ(List()->font().pointSize(), 10);
     EXPECT_EQ(Main().statusBar()->font().family(), "Arial") << "JAPAN is written, never read";
 }
 
@@ -91,7 +91,7 @@ TEST_F(StartupTest, FirstActivationOpensTheFirstMatchOfTheCommandLineOnly)
 
     Main().CloseMap();
     Activate();
-    EXPECT_EQ(Main().lineList->count(), 0) << "later activations open nothing";
+    EXPECT_EQ(List()->count(), 0) << "later activations open nothing";
 }
 
 TEST_F(StartupTest, TheCommandLinePictureOpensOnceTheWindowIsShownWithoutAnActivation)
@@ -133,9 +133,9 @@ TEST_F(StartupTest, ClosingWritesTheSettingsAndKeepsTheRestOfTheFile)
     WriteIni("; kept comment\r\n[other]\r\nA=1\r\n");
     Start();
     Main().move(40, 50);
-    QFont font = Main().lineList->font();
+    QFont font = List()->font();
     font.setPointSize(14);
-    Main().lineList->setFont(font);
+    List()->setFont(font);
 
     EXPECT_TRUE(Main().close());
     EXPECT_EQ(testpics::ReadBytes(IniPath()),
@@ -150,7 +150,7 @@ TEST_F(StartupTest, CancelledCloseKeepsSettingsButDeletesTheTestPage)
     Main().show();
     Main().OpenPictureFile(Path("one.gif"));
     OpenedUrls opened;
-    Main().testAction->trigger();
+    Action(Main(), "testAction")->trigger();
     ASSERT_TRUE(QFileInfo::exists(Path("$$TEMP$$.HTML")));
     Document().MarkModified();
 
@@ -161,7 +161,7 @@ TEST_F(StartupTest, CancelledCloseKeepsSettingsButDeletesTheTestPage)
     EXPECT_TRUE(Main().isVisible());
     EXPECT_FALSE(QFileInfo::exists(IniPath()));
     EXPECT_FALSE(QFileInfo::exists(Path("$$TEMP$$.HTML")));
-    EXPECT_EQ(Main().lineList->count(), 3);
+    EXPECT_EQ(List()->count(), 3);
 
     ModalAnswerer no({"いいえ(&N)"});
     EXPECT_TRUE(Main().close());

@@ -109,13 +109,13 @@ TEST_F(AreaDialogTest, ExtremeTypedCoordinatesNeitherCrashNorChangeTheirText)
         Type(field, text);
     Button(Circ(), "setButton")->click();
 
-    const int last = Main().lineList->count() - 1;
+    const int last = List()->count() - 1;
     EXPECT_THAT(Document().LineAt(last - 2), ::testing::HasSubstr("COORDS=\"-1,-2147483648,2147483647,0\""));
     EXPECT_THAT(Document().LineAt(last - 1), ::testing::HasSubstr("COORDS=\"-2147483648,-1,2147483647\""));
     // Selecting the lines shows them again without a word.
     ModalAnswerer answerer;
-    Main().lineList->setCurrentRow(last - 2);
-    Main().lineList->setCurrentRow(last - 1);
+    List()->setCurrentRow(last - 2);
+    List()->setCurrentRow(last - 1);
     EXPECT_TRUE(answerer.Seen().isEmpty());
     EXPECT_TRUE(View().isVisible());
 }
@@ -180,7 +180,7 @@ TEST_F(AreaDialogTest, SetAndCancelInBothModes)
         (c.set ? Button(Rect(), "setButton") : Button(Rect(), "cancelButton"))->click();
 
         EXPECT_EQ(ListLines().mid(2, ListLines().size() - 3), c.lines);
-        EXPECT_EQ(Main().lineList->SelectedIndex(), c.selected);
+        EXPECT_EQ(List()->SelectedIndex(), c.selected);
         EXPECT_EQ(Document().Modified(), c.set);
         EXPECT_EQ(ViewShape()->isVisible(), c.shapeShown);
         EXPECT_EQ(ShapeAttached(), c.shapeShown) << "the selected line's shape is ready to be dragged";
@@ -288,7 +288,7 @@ TEST_F(AreaDialogTest, ClosingTheViewClosesAnOpenDialog)
         EXPECT_EQ(Rect().isVisible(), !c.closed);
         EXPECT_EQ(ShapeAttached(), !c.closed);
         EXPECT_EQ(Main().isVisible(), c.closed);
-        EXPECT_EQ(Main().lineList->count(), c.closed ? 0 : 3);
+        EXPECT_EQ(List()->count(), c.closed ? 0 : 3);
         if (!c.closed)
             Rect().Cancel();
     }
@@ -322,7 +322,7 @@ TEST_F(AreaDialogTest, ReturnPressesTheFocusedButtonAndSetsOnlyFromAField)
         });
         QTest::keyClick(focused, Qt::Key_Return);
 
-        EXPECT_EQ(Main().lineList->count(), c.set ? 4 : 3);
+        EXPECT_EQ(List()->count(), c.set ? 4 : 3);
         EXPECT_EQ(Circ().isVisible(), c.switched);
         EXPECT_EQ(browsed, c.browsed);
         EXPECT_EQ(Rect().isVisible(), c.browsed);
@@ -390,7 +390,7 @@ TEST_F(AreaDialogTest, EveryDialogAndMessageComesUpAboveTheViewOverAShownWindow)
         shown->reject();
         return false;
     });
-    Main().openAction->trigger();
+    Action(Main(), "openAction")->trigger();
     Main().ShowAbout();
     Main().EditImageProperties();
     Main().NewCircle();

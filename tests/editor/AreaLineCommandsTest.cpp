@@ -92,19 +92,19 @@ TEST_F(AreaLineCommandsTest, OnlyAreaLinesCanBeDeletedAndDeletingIsAChange)
         SelectLine(line);
         Main().DeleteSelectedLine();
     }
-    EXPECT_EQ(Main().lineList->count(), 4);
+    EXPECT_EQ(List()->count(), 4);
     EXPECT_FALSE(Document().Modified());
 
     SelectLine(2);
     Main().DeleteSelectedLine();
     EXPECT_EQ(ListLines(), (QStringList{"<IMG SRC=\"pic.gif\" USEMAP=\"#pic\">", "<MAP NAME=\"pic\">", "</MAP>"}));
-    EXPECT_EQ(Main().lineList->SelectedIndex(), -1);
+    EXPECT_EQ(List()->SelectedIndex(), -1);
     EXPECT_TRUE(Document().Modified());
     for (int line : {0, 1, 2}) {
         SelectLine(line);
         Main().DeleteSelectedLine();
     }
-    EXPECT_EQ(Main().lineList->count(), 3);
+    EXPECT_EQ(List()->count(), 3);
 }
 
 TEST_F(AreaLineCommandsTest, AShortSideFileKeepsItsLinesAndTakesNewAreas)
@@ -115,13 +115,13 @@ TEST_F(AreaLineCommandsTest, AShortSideFileKeepsItsLinesAndTakesNewAreas)
         SelectLine(line);
         Main().DeleteSelectedLine();
     }
-    EXPECT_EQ(Main().lineList->count(), 2);
+    EXPECT_EQ(List()->count(), 2);
     Main().NewRectangle();
     Button(Rect(), "setButton")->click();
     EXPECT_EQ(ListLines(), (QStringList{"<IMG SRC=\"pic.gif\">",
                                         "<AREA SHAPE=\"RECT\" COORDS=\"0,0,49,49\" HREF=\"\" ALT=\"\">",
                                         "<MAP NAME=\"pic\">"}));
-    EXPECT_EQ(Main().lineList->SelectedIndex(), 1);
+    EXPECT_EQ(List()->SelectedIndex(), 1);
 }
 
 TEST_F(AreaLineCommandsTest, ABadStoredCoordinateIsToldOnceAndOpensToBeMended)
@@ -135,7 +135,7 @@ TEST_F(AreaLineCommandsTest, ABadStoredCoordinateIsToldOnceAndOpensToBeMended)
         EXPECT_FALSE(ViewShape()->isVisible());
         EXPECT_FALSE(View().Hint().isEmpty());
     }
-    Main().lineMenuEdit->trigger();
+    Action(Main(), "lineMenuEdit")->trigger();
     ASSERT_TRUE(Rect().isVisible());
     EXPECT_TRUE(EditingALine());
     EXPECT_EQ(RectFields(), (QStringList{"30", "4x", "50", "60"}));

@@ -29,7 +29,7 @@ TEST_F(BrowserPagesTest, TestWritesThePageBesideThePictureAndOpensIt)
     Main().OpenPictureFile(Path("pics/photo.gif"));
     Document().InsertLine(2, R"(<AREA SHAPE="RECT" COORDS="1,2,3,4" HREF="a.cgi?x=1&y=2" ALT="B &amp; C">)");
 
-    Main().testAction->trigger();
+    Action(Main(), "testAction")->trigger();
     const QString page = Path("pics/$$TEMP$$.HTML");
     EXPECT_EQ(testpics::ReadBytes(page), QByteArray::fromStdString(vemo::TestPageText(Document().Lines())));
     EXPECT_EQ(opened.Urls(), QList<QUrl>{QUrl::fromLocalFile(page)});
@@ -39,7 +39,7 @@ TEST_F(BrowserPagesTest, TopicsOpensTheHelpIndexBesideTheProgram)
 {
     environment.programPath = QStringLiteral(VEMO_PROGRAM_PATH);
     Start();
-    Main().helpAction->trigger();
+    Action(Main(), "helpAction")->trigger();
     const QString index = QFileInfo(environment.programPath).absolutePath() + "/HELP/index.html";
     ASSERT_TRUE(QFileInfo(index).isFile()) << "the build puts the help pages beside the program";
     EXPECT_EQ(opened.Urls(), QList<QUrl>{QUrl::fromLocalFile(index)});
@@ -49,7 +49,7 @@ TEST_F(BrowserPagesTest, MissingHelpIsReportedAndOpensNothing)
 {
     Start();
     ModalAnswerer answerer;
-    Main().helpAction->trigger();
+    Action(Main(), "helpAction")->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "Help pages not found: " + Path("HELP/index.html"));
     EXPECT_TRUE(opened.Urls().isEmpty());
@@ -69,7 +69,7 @@ TEST_F(BrowserPagesTest, WhenNoBrowserOpensTestAndHelpSaySoAndNameThePage)
     const struct {
         QAction *command;
         QString page;
-    } cases[] = {{Main().testAction, Path("$$TEMP$$.HTML")}, {Main().helpAction, help}};
+    } cases[] = {{Action(Main(), "testAction"), Path("$$TEMP$$.HTML")}, {Action(Main(), "helpAction"), help}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.page.toStdString());
         ModalAnswerer answerer;

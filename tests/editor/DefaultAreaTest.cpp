@@ -14,8 +14,8 @@ protected:
 TEST_F(DefaultAreaTest, StaysTheOneLastAreaWhateverIsAddedOrMoved)
 {
     OpenMapWithAreas({kRectLine});
-    EXPECT_EQ(Main().newDefaultAreaAction->text(), "&Default Area");
-    Main().newDefaultAreaAction->trigger();
+    EXPECT_EQ(Action(Main(), "newDefaultAreaAction")->text(), "&Default Area");
+    Action(Main(), "newDefaultAreaAction")->trigger();
     ASSERT_TRUE(Default().isVisible());
     EXPECT_EQ(Default().findChild<QPushButton *>("switchButton"), nullptr);
     Type(Field(Default(), "linkField"), "rest.htm");
@@ -30,14 +30,14 @@ TEST_F(DefaultAreaTest, StaysTheOneLastAreaWhateverIsAddedOrMoved)
     Button(Rect(), "setButton")->click();
     EXPECT_EQ(ListLines().indexOf(defaultLine), 4);
     SelectLine(3);
-    Main().moveDownAction->trigger();
+    Action(Main(), "moveDownAction")->trigger();
     SelectLine(4);
-    Main().moveUpAction->trigger();
+    Action(Main(), "moveUpAction")->trigger();
     EXPECT_EQ(ListLines().indexOf(defaultLine), 4);
 
     // Asking for a default area again opens the one there is.
     SelectLine(2);
-    Main().newDefaultAreaAction->trigger();
+    Action(Main(), "newDefaultAreaAction")->trigger();
     ASSERT_TRUE(Default().isVisible());
     EXPECT_TRUE(EditingALine());
     EXPECT_EQ(Field(Default(), "altField")->text(), "Rest \"of\" it");

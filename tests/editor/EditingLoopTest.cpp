@@ -81,7 +81,7 @@ TEST_F(EditingLoopTest, AnUndoMidwayThatMovesTheOpenedLineLeavesSetOnIt)
     ASSERT_TRUE(Circ().isVisible());
     Type(Field(Circ(), "altField"), "Changed");
     // The deleted rectangle comes back above the circle being edited.
-    Main().undoAction->trigger();
+    Action(Main(), "undoAction")->trigger();
     ASSERT_TRUE(Circ().isVisible());
     Button(Circ(), "setButton")->click();
     EXPECT_EQ(Lines(), (QStringList{kImage, kMapStart, kRect,
@@ -150,12 +150,12 @@ TEST_F(EditingLoopTest, TypedCoordinatesAreCheckedAtSetAndOutsideIsShown)
 TEST_F(EditingLoopTest, OneDefaultAreaWhateverUndoAndRedoDoWhileItsDialogIsOpen)
 {
     OpenMapWithAreas({kRect});
-    Main().newDefaultAreaAction->trigger();
+    Action(Main(), "newDefaultAreaAction")->trigger();
     Button(Main().Areas().DefaultArea(), "setButton")->click();
-    Main().undoAction->trigger();
-    Main().newDefaultAreaAction->trigger();
+    Action(Main(), "undoAction")->trigger();
+    Action(Main(), "newDefaultAreaAction")->trigger();
     ASSERT_TRUE(Main().Areas().DefaultArea().isVisible());
-    Main().redoAction->trigger();
+    Action(Main(), "redoAction")->trigger();
     Type(Field(Main().Areas().DefaultArea(), "altField"), "Rest");
     Button(Main().Areas().DefaultArea(), "setButton")->click();
     EXPECT_EQ(Lines(), (QStringList{kImage, kMapStart, kRect, R"(<AREA SHAPE="DEFAULT" HREF="" ALT="Rest">)", "</MAP>"}));
@@ -165,7 +165,7 @@ TEST_F(EditingLoopTest, ADrawingIsEndedVisiblyBySelectingALineOrStartingAnotherA
 {
     OpenTwoAreas();
     for (const bool byNewRectangle : {false, true}) {
-        Main().newPolygonAction->trigger();
+        Action(Main(), "newPolygonAction")->trigger();
         Click({100, 20});
         Click({120, 20});
         if (byNewRectangle)
@@ -180,7 +180,7 @@ TEST_F(EditingLoopTest, ADrawingIsEndedVisiblyBySelectingALineOrStartingAnotherA
         }
         // The next click selects an area instead of placing a corner.
         Click({150, 100});
-        EXPECT_EQ(Main().lineList->SelectedIndex(), 3);
+        EXPECT_EQ(List()->SelectedIndex(), 3);
     }
 }
 
@@ -188,7 +188,7 @@ TEST_F(EditingLoopTest, TheSelectedShapeFollowsUndoAndRedoAndCanBeDraggedAtOnce)
 {
     OpenTwoAreas();
     Click({30, 30});
-    ASSERT_EQ(Main().lineList->SelectedIndex(), 2);
+    ASSERT_EQ(List()->SelectedIndex(), 2);
     ASSERT_TRUE(ShapeAttached()) << "the selected area is ready to be dragged";
     const QRect before = ShapeBounds();
     // A drag of the selected rectangle by (20, 10) is one step to undo.
@@ -198,10 +198,10 @@ TEST_F(EditingLoopTest, TheSelectedShapeFollowsUndoAndRedoAndCanBeDraggedAtOnce)
     QTest::mouseMove(ViewHandle(), to);
     QTest::mouseRelease(ViewHandle(), Qt::LeftButton, {}, to);
     EXPECT_EQ(Lines().at(2), R"(<AREA SHAPE="RECT" COORDS="30,20,79,69" HREF="a.htm" ALT="A">)");
-    Main().undoAction->trigger();
+    Action(Main(), "undoAction")->trigger();
     EXPECT_EQ(Lines().at(2), kRect);
     EXPECT_EQ(ShapeBounds(), before) << "the shape shows the line as it is now";
-    Main().redoAction->trigger();
+    Action(Main(), "redoAction")->trigger();
     EXPECT_EQ(ShapeBounds(), before.translated(20, 10));
 }
 

@@ -68,7 +68,7 @@ TEST_F(FullDiskTest, FailedSaveKeepsTheSideFileAndTheMapModified)
     ASSERT_TRUE(FillDisk());
 
     ModalAnswerer answerer;
-    Main().saveAction->trigger();
+    Action(Main(), "saveAction")->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + disk.Path("pic.vmo") + ".");
     EXPECT_TRUE(Document().Modified());
@@ -102,9 +102,9 @@ TEST_F(FullDiskTest, AJpegThatDoesNotFitIsReportedAndOpensNothing)
     EXPECT_TRUE(answerer.Seen()[0].text.contains(disk.Path("photo.jpg"))) << answerer.Seen()[0].text.toStdString();
     EXPECT_EQ(Files(), before);
     EXPECT_EQ(Document().PicturePath(), "");
-    EXPECT_EQ(Main().lineList->count(), 0);
+    EXPECT_EQ(List()->count(), 0);
     EXPECT_FALSE(editor->View().isVisible());
-    EXPECT_FALSE(Main().saveAction->isEnabled());
+    EXPECT_FALSE(Action(Main(), "saveAction")->isEnabled());
 }
 
 TEST_F(FullDiskTest, ATestPageThatDoesNotFitIsReportedAndNotOpened)
@@ -116,7 +116,7 @@ TEST_F(FullDiskTest, ATestPageThatDoesNotFitIsReportedAndNotOpened)
 
     OpenedUrls opened;
     ModalAnswerer answerer;
-    Main().testAction->trigger();
+    Action(Main(), "testAction")->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + disk.Path("$$TEMP$$.HTML") + ".");
     EXPECT_TRUE(opened.Urls().isEmpty());
@@ -139,16 +139,16 @@ TEST_F(FullDiskTest, AReadOnlyFolderRefusesEveryWriteAndLosesNothing)
         RunGuarded(&Main(), [&] { Main().OpenPictureFile(disk.Path("photo.bmp")); });
         ASSERT_EQ(answerer.Seen().size(), 1);
         EXPECT_TRUE(answerer.Seen()[0].text.contains(disk.Path("photo.jpg")));
-        EXPECT_EQ(Main().lineList->count(), 0);
+        EXPECT_EQ(List()->count(), 0);
     }
 
     Main().OpenPictureFile(disk.Path("pic.gif"));
-    ASSERT_EQ(Main().lineList->count(), 3);
+    ASSERT_EQ(List()->count(), 3);
     Document().ReplaceLine(1, "<MAP NAME=\"changed\">");
     const struct {
         QAction *command;
         const char *file;
-    } writes[] = {{Main().saveAction, "pic.vmo"}, {Main().testAction, "$$TEMP$$.HTML"}};
+    } writes[] = {{Action(Main(), "saveAction"), "pic.vmo"}, {Action(Main(), "testAction"), "$$TEMP$$.HTML"}};
     for (const auto &write : writes) {
         SCOPED_TRACE(write.file);
         ModalAnswerer answerer;

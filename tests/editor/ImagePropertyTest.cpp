@@ -52,7 +52,7 @@ TEST_F(ImagePropertyTest, SetRewritesTheImageAndMapStartLinesOnly)
               (QStringList{"<IMG SRC=\"pic.gif\" ALT=\"Menu\" BORDER=\"2\" WIDTH=200 HEIGHT=150 USEMAP=\"#nav\">",
                            "<MAP NAME=\"nav\">", "<AREA SHAPE=\"RECT\" COORDS=\"0,0,49,49\" HREF=\"\" ALT=\"\">",
                            "</MAP>"}));
-    EXPECT_EQ(Main().lineList->SelectedIndex(), 2);
+    EXPECT_EQ(List()->SelectedIndex(), 2);
     EXPECT_TRUE(Document().Modified());
     EXPECT_EQ(Document().Border(), 2);
     EXPECT_EQ(Document().MapName(), "nav");
@@ -87,7 +87,7 @@ TEST_F(ImagePropertyTest, StoredValuesComeBackClampedWithTheirCaseAndThePictures
     EXPECT_EQ(ListLines().mid(0, 2),
               (QStringList{"<IMG SRC=\"pic.gif\" ALT=\"the view\" BORDER=\"999\" WIDTH=200 HEIGHT=150 USEMAP=\"#mainMap\">",
                            "<MAP NAME=\"mainMap\">"}));
-    EXPECT_EQ(Main().lineList->count(), 4);
+    EXPECT_EQ(List()->count(), 4);
 }
 
 TEST_F(ImagePropertyTest, BorderFieldTakesDigitsOnlyAndClampsWhatIsTyped)
@@ -125,7 +125,7 @@ TEST_F(ImagePropertyTest, APastedLineBreakStaysInItsLineAndTheMapReopens)
     Main().SaveMap();
     Main().ClosePicture();
     Main().OpenPictureFile(Path("pic.gif"));
-    EXPECT_EQ(Main().lineList->count(), 3);
+    EXPECT_EQ(List()->count(), 3);
     EXPECT_EQ(RunDialog(false), (QStringList{Path("pic.gif"), "0", "Menu Bar", "Menu Bar"}));
 }
 
@@ -133,7 +133,7 @@ TEST_F(ImagePropertyTest, AnUnreadableBorderStopsBeforeTheDialog)
 {
     OpenMap({"<IMG SRC=\"pic.gif\" BORDER=\"1;\">", "<MAP NAME=\"pic\">", "</MAP>"});
     ModalAnswerer ok;
-    Main().imagePropertiesAction->trigger();
+    Action(Main(), "imagePropertiesAction")->trigger();
     ASSERT_EQ(ok.Seen().size(), 1);
     EXPECT_EQ(ok.Seen()[0].text, "'1;' は整数ではありません.");
     EXPECT_FALSE(Dialog().isVisible());

@@ -31,7 +31,7 @@ protected:
         ASSERT_TRUE(QDir(dir.path()).mkpath(folder));
         ASSERT_TRUE(testpics::MakePicture(Path(folder + "/pic.gif"), 20, 10));
         Main().OpenPictureFile(Path(folder + "/pic.gif"));
-        ASSERT_EQ(Main().lineList->count(), 3);
+        ASSERT_EQ(List()->count(), 3);
     }
 };
 
@@ -56,7 +56,7 @@ TEST_F(LinkedFilesTest, TestNeverWritesThroughALinkNorOverAnythingButAPlainFile)
         const QFileInfo planted(page);
 
         ModalAnswerer answerer;
-        Main().testAction->trigger();
+        Action(Main(), "testAction")->trigger();
         ASSERT_EQ(answerer.Seen().size(), 1);
         EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + page + ": it is a link or not a regular file.");
         EXPECT_TRUE(opened.Urls().isEmpty());
@@ -72,9 +72,9 @@ TEST_F(LinkedFilesTest, ClosingRemovesOnlyThePagesThisRunWroteThatStillHoldWhatI
 {
     OpenedUrls opened;
     OpenPictureIn("tested");
-    Main().testAction->trigger();
+    Action(Main(), "testAction")->trigger();
     OpenPictureIn("changed");
-    Main().testAction->trigger();
+    Action(Main(), "testAction")->trigger();
     ASSERT_TRUE(testpics::WriteBytes(Path("changed/" + kPage), "the user's page now"));
     OpenPictureIn("users");
     ASSERT_TRUE(testpics::WriteBytes(Path("users/" + kPage), "the user's own page"));
@@ -93,7 +93,7 @@ TEST_F(LinkedFilesTest, SideFileAndJpegFollowALinkTheUserMade)
     ASSERT_TRUE(QFile::link(Path("kept/pic.vmo"), Path("pic.vmo")));
     ASSERT_TRUE(testpics::MakePicture(Path("pic.gif"), 20, 10));
     Main().OpenPictureFile(Path("pic.gif"));
-    Main().saveAction->trigger();
+    Action(Main(), "saveAction")->trigger();
     EXPECT_TRUE(QFileInfo(Path("pic.vmo")).isSymLink());
     EXPECT_EQ(testpics::ReadBytes(Path("kept/pic.vmo")), "<IMG>\r\n<MAP>\r\n</MAP>\r\n");
 

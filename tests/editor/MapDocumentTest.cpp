@@ -163,7 +163,7 @@ TEST_F(MapDocumentTest, SideFileIsLoadedLineForLineAndSavedWithCrLf)
     ASSERT_TRUE(testpics::WriteBytes(Path("one.vmo"), sideFile));
     Main().OpenPictureFile(Path("one.gif"));
 
-    ASSERT_EQ(Main().lineList->count(), 5);
+    ASSERT_EQ(List()->count(), 5);
     EXPECT_EQ(Document().LineAt(1), "");
     EXPECT_EQ(Document().LineAt(2), "<MAP NAME=\"one\">");
     EXPECT_EQ(Document().LineAt(4), "</MAP>");
@@ -260,7 +260,7 @@ TEST_F(MapDocumentTest, FailedSaveIsReportedAndKeepsTheMapModified)
     ASSERT_TRUE(QDir(dir.path()).mkdir("one.vmo")); // a folder where the side file goes
 
     ModalAnswerer answerer;
-    Main().saveAction->trigger();
+    Action(Main(), "saveAction")->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].title, "Vemo-Editor");
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot write " + Document().MapFilePath() + ".");
@@ -274,9 +274,9 @@ TEST_F(MapDocumentTest, FailedSaveWhileClosingKeepsTheDocument)
     ASSERT_TRUE(QDir(dir.path()).mkdir("one.vmo")); // a folder where the side file goes
 
     ModalAnswerer answerer({kYes, "OK"});
-    Main().closeAction->trigger();
+    Action(Main(), "closeAction")->trigger();
     EXPECT_EQ(answerer.Seen().size(), 2);
-    EXPECT_EQ(Main().lineList->count(), 3);
+    EXPECT_EQ(List()->count(), 3);
     EXPECT_TRUE(editor->View().isVisible());
     EXPECT_TRUE(Document().Modified());
 }
@@ -309,7 +309,7 @@ TEST_F(MapDocumentTest, OddSideFilesComeBackByteForByte)
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(testpics::WriteBytes(Path("one.vmo"), c.bytes));
         Main().OpenPictureFile(Path("one.gif"));
-        EXPECT_EQ(Main().lineList->count(), c.lines);
+        EXPECT_EQ(List()->count(), c.lines);
         Document().MarkModified();
         Main().SaveMap();
         EXPECT_EQ(testpics::ReadBytes(Path("one.vmo")), c.bytes);
@@ -319,15 +319,16 @@ TEST_F(MapDocumentTest, OddSideFilesComeBackByteForByte)
 
 TEST_F(MapDocumentTest, DocumentCommandsFollowTheDocument)
 {
-    const QList<PanelButton *> buttons{Main().saveButton,      Main().clipButton,   Main().editButton,
-                                       Main().rectangleButton, Main().circleButton, Main().testButton,
-                                       Main().imageButton};
-    const QList<QAction *> items{Main().closeAction,  Main().saveAction,         Main().copyAction,
-                                 Main().editAction,   Main().deleteAction,       Main().imagePropertiesAction,
-                                 Main().testAction,   Main().newRectangleAction, Main().newCircleAction,
-                                 Main().lineMenuEdit, Main().lineMenuDelete,     Main().lineMenuTest};
-    const QList<QAction *> alwaysOn{Main().openAction, Main().exitAction,  Main().fontAction,  Main().colourAction,
-                                    Main().helpAction, Main().aboutAction, Main().lineMenuFont};
+    const QList<PanelButton *> buttons =
+        AllNamed<PanelButton>(Main(), {"saveButton", "clipButton", "editButton", "rectangleButton", "circleButton",
+                                       "testButton", "imageButton"});
+    const QList<QAction *> items =
+        AllNamed<QAction>(Main(), {"closeAction", "saveAction", "copyAction", "editAction", "deleteAction",
+                                   "imagePropertiesAction", "testAction", "newRectangleAction", "newCircleAction",
+                                   "lineMenuEdit", "lineMenuDelete", "lineMenuTest"});
+    const QList<QAction *> alwaysOn =
+        AllNamed<QAction>(Main(), {"openAction", "exitAction", "fontAction", "colourAction", "helpAction",
+                                   "aboutAction", "lineMenuFont"});
     auto expectDocumentCommands = [&](bool enabled) {
         for (PanelButton *button : buttons)
             EXPECT_EQ(button->isEnabled(), enabled) << qPrintable(button->Caption());
@@ -335,8 +336,8 @@ TEST_F(MapDocumentTest, DocumentCommandsFollowTheDocument)
             EXPECT_EQ(item->isEnabled(), enabled) << qPrintable(item->text());
         for (QAction *item : alwaysOn)
             EXPECT_TRUE(item->isEnabled()) << qPrintable(item->text());
-        EXPECT_TRUE(Main().openButton->isEnabled());
-        EXPECT_TRUE(Main().helpButton->isEnabled());
+        EXPECT_TRUE(ToolButton("openButton")->isEnabled());
+        EXPECT_TRUE(ToolButton("helpButton")->isEnabled());
     };
 
     expectDocumentCommands(false);
@@ -350,10 +351,11 @@ TEST_F(MapDocumentTest, DocumentCommandsFollowTheDocument)
 
 TEST_F(MapDocumentTest, ToolButtonsStandInARowAndTheStripHasNoMenu)
 {
-    const PanelButton *row[]
-        = {Main().openButton,      Main().saveButton,   Main().clipButton, Main().imageButton, Main().editButton,
-           Main().rectangleButton, Main().circleButton, Main().testButton, Main().helpButton};
-    EXPECT_EQ(Main().toolStrip->height(), 56);
+    const QList<PanelButton *> row =
+        AllNamed<PanelButton>(Main(), {"openButton", "saveButton", "clipButton", "imageButton", "editButton",
+                                       "rectangleButton", "circleButton", "testButton", "helpButton"});
+    EXPECT_EQ(Named<ToolStrip>(Main(), "toolStrip")->height(), 56);
+    ASSERT_EQ(row.size(), 9);
     for (int i = 0; i < 9; ++i) {
         const PanelButton *button = row[i];
         SCOPED_TRACE(button->Caption().toStdString());
@@ -363,7 +365,8 @@ TEST_F(MapDocumentTest, ToolButtonsStandInARowAndTheStripHasNoMenu)
         EXPECT_EQ(button->Glyph().size(), QSize(32, 16));
         EXPECT_EQ(button->Glyph().pixelColor(0, 15), QColor(128, 128, 0)); // olive: see-through
         EXPECT_TRUE(button->ShowHint());
-        EXPECT_EQ(button->font().bold(), button == Main().rectangleButton || button == Main().circleButton);
+        const bool bold = button == ToolButton("rectangleButton") || button == ToolButton("circleButton");
+        EXPECT_EQ(button->font().bold(), bold);
     }
     // Nothing offers to hide the tool bar.
     EXPECT_EQ(Main().createPopupMenu(), nullptr);
@@ -383,7 +386,7 @@ TEST_F(MapDocumentTest, ClosingTheViewClosesTheMap)
         editor->View().close();
     }
     EXPECT_FALSE(editor->View().isVisible());
-    EXPECT_EQ(Main().lineList->count(), 0);
+    EXPECT_EQ(List()->count(), 0);
 }
 
 TEST_F(MapDocumentTest, OpenOffersThePictureFiltersAndCancelChangesNothing)
@@ -396,13 +399,13 @@ TEST_F(MapDocumentTest, OpenOffersThePictureFiltersAndCancelChangesNothing)
             dialog->reject();
         }
     });
-    Main().openButton->click();
+    ToolButton("openButton")->click();
     ASSERT_EQ(filters.size(), 4);
     EXPECT_EQ(filters[0], "All Picture (*.gif *.GIF *.jpg *.JPG *.bmp *.BMP *.pcx *.PCX *.jif *.JIF *.dib *.DIB "
                           "*.rle *.RLE *.tga *.TGA)");
     EXPECT_EQ(filters[3], "Picture(BMP) (*.bmp *.BMP)");
     EXPECT_EQ(Document().PicturePath(), Path("one.gif"));
-    EXPECT_EQ(Main().lineList->count(), 3);
+    EXPECT_EQ(List()->count(), 3);
 }
 
 TEST_F(MapDocumentTest, MenusCarryTheirCaptions)
@@ -411,12 +414,12 @@ TEST_F(MapDocumentTest, MenusCarryTheirCaptions)
     for (QAction *menu : Main().menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Create", "&Option", "&Help"}));
-    EXPECT_EQ(Main().closeAction->text(), "&Close ");
+    EXPECT_EQ(Action(Main(), "closeAction")->text(), "&Close ");
     QStringList popup;
-    for (QAction *item : Main().lineMenu->actions())
+    for (QAction *item : Named<QMenu>(Main(), "lineMenu")->actions())
         popup << (item->isSeparator() ? "-" : item->text());
     EXPECT_EQ(popup, (QStringList{"&Edit this line", "&Delete this line", "-", "Test Image Map", "-", "&Font Change"}));
-    EXPECT_EQ(Main().testButton->toolTip(), "ＷＷＷブラウザを起動しイメージマップのテストをします");
+    EXPECT_EQ(ToolButton("testButton")->toolTip(), "ＷＷＷブラウザを起動しイメージマップのテストをします");
 }
 
 } // namespace

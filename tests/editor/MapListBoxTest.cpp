@@ -109,7 +109,7 @@ class MapListMouseTest : public AreaEditingFixture {};
 TEST_F(MapListMouseTest, ClickDoubleClickAndContextMenuOnALine)
 {
     OpenMapWithAreas({"<AREA SHAPE=\"RECT\" COORDS=\"10,20,59,69\" HREF=\"a.htm\" ALT=\"A\">"});
-    MapListBox *list = Main().lineList;
+    MapListBox *list = List();
     const QPoint onArea = list->visualRect(list->model()->index(2, 0)).center();
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onArea);
@@ -124,8 +124,8 @@ TEST_F(MapListMouseTest, ClickDoubleClickAndContextMenuOnALine)
 
     QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, onArea, list->viewport()->mapToGlobal(onArea));
     QApplication::sendEvent(list->viewport(), &menuAsked);
-    EXPECT_TRUE(Main().lineMenu->isVisible());
-    Main().lineMenu->hide();
+    EXPECT_TRUE(Named<QMenu>(Main(), "lineMenu")->isVisible());
+    Named<QMenu>(Main(), "lineMenu")->hide();
 }
 
 } // namespace

@@ -38,8 +38,8 @@ TEST_F(OpenImageTest, GifWithoutSideFileGetsThreeLinesAndStaysAsItIs)
     EXPECT_EQ(editor->View().windowTitle(), "photo.gif in " + dir.path());
     EXPECT_EQ(editor->View().StatusPanel(1), "GIF 320 x 200");
     EXPECT_EQ(Main().StatusPanel(1), dir.path() + "/");
-    EXPECT_TRUE(Main().saveAction->isEnabled());
-    EXPECT_EQ(Main().lineList->SelectedIndex(), -1);
+    EXPECT_TRUE(Action(Main(), "saveAction")->isEnabled());
+    EXPECT_EQ(List()->SelectedIndex(), -1);
 }
 
 TEST_F(OpenImageTest, MapNameStopsAtTheFirstDot)
@@ -128,8 +128,8 @@ TEST_F(OpenImageTest, AnUnrelatedJpegOfTheSameNameIsReplacedOnlyWithConsent)
         EXPECT_TRUE(answerer.Seen()[0].text.startsWith("photo.jpg already exists!"));
     }
     EXPECT_EQ(testpics::ReadBytes(jpg), usersJpeg);
-    EXPECT_EQ(Main().lineList->count(), 0);
-    EXPECT_FALSE(Main().saveAction->isEnabled());
+    EXPECT_EQ(List()->count(), 0);
+    EXPECT_FALSE(Action(Main(), "saveAction")->isEnabled());
 
     {
         ModalAnswerer answerer({"はい(&Y)"});
@@ -143,7 +143,7 @@ TEST_F(OpenImageTest, AnUnrelatedJpegOfTheSameNameIsReplacedOnlyWithConsent)
     ModalAnswerer answerer({"いいえ(&N)"});
     Main().OpenPictureFile(bmp);
     EXPECT_TRUE(answerer.Seen().isEmpty());
-    EXPECT_EQ(Main().lineList->count(), 3);
+    EXPECT_EQ(List()->count(), 3);
 }
 
 TEST_F(OpenImageTest, AJpegThatCannotBeWrittenIsReportedAndLeavesNoDocument)
@@ -157,9 +157,9 @@ TEST_F(OpenImageTest, AJpegThatCannotBeWrittenIsReportedAndLeavesNoDocument)
     ASSERT_EQ(answerer.Seen().size(), 2);
     EXPECT_EQ(answerer.Seen()[1].title, "Vemo-Editor");
     EXPECT_TRUE(answerer.Seen()[1].text.contains(Path("photo.jpg")));
-    EXPECT_EQ(Main().lineList->count(), 0);
+    EXPECT_EQ(List()->count(), 0);
     EXPECT_FALSE(editor->View().isVisible());
-    EXPECT_FALSE(Main().saveAction->isEnabled());
+    EXPECT_FALSE(Action(Main(), "saveAction")->isEnabled());
 }
 
 TEST_F(OpenImageTest, ASideFileThatCannotBeReadIsReportedAndLeavesNoDocument)
@@ -172,9 +172,9 @@ TEST_F(OpenImageTest, ASideFileThatCannotBeReadIsReportedAndLeavesNoDocument)
     RunGuarded(&Main(), [&] { Main().OpenPictureFile(gif); });
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, "Cannot read " + Path("photo.vmo") + ".");
-    EXPECT_EQ(Main().lineList->count(), 0);
+    EXPECT_EQ(List()->count(), 0);
     EXPECT_FALSE(editor->View().isVisible());
-    EXPECT_FALSE(Main().closeAction->isEnabled());
+    EXPECT_FALSE(Action(Main(), "closeAction")->isEnabled());
     EXPECT_EQ(Document().PicturePath(), "");
     EXPECT_EQ(Document().MapFilePath(), "");
 }
@@ -210,7 +210,7 @@ TEST_P(LoadFailureTest, ShowsTheLoadFailureAndLeavesTheOpenMapAsItWas)
     EXPECT_EQ(Document().History().undoText(), "New Area");
     EXPECT_TRUE(editor->View().isVisible());
     EXPECT_EQ(editor->View().PictureSize().width(), 10);
-    EXPECT_TRUE(Main().closeAction->isEnabled());
+    EXPECT_TRUE(Action(Main(), "closeAction")->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(Path("broken.jpg")));
 }
 

@@ -19,7 +19,7 @@ protected:
     QStringList EntryTexts()
     {
         QStringList texts;
-        for (QAction *entry : Main().recentPictures->Entries())
+        for (QAction *entry : Named<RecentPictureMenu>(Main(), "recentPictures")->Entries())
             texts << entry->text();
         return texts;
     }
@@ -38,12 +38,12 @@ TEST_F(OpeningConventionsTest, OpenedPicturesAreListedKeptAndDroppedWhenGone)
     Start(); // a new run reads them from the settings file
     ASSERT_EQ(EntryTexts(), (QStringList{"&1 " + Path("a.gif"), "&2 " + Path("b.gif")}));
 
-    Main().recentPictures->Entries()[0]->trigger();
+    Named<RecentPictureMenu>(Main(), "recentPictures")->Entries()[0]->trigger();
     EXPECT_EQ(Document().PicturePath(), Path("a.gif"));
 
     ASSERT_TRUE(QFile::remove(Path("b.gif")));
     ModalAnswerer answerer;
-    Main().recentPictures->Entries()[1]->trigger();
+    Named<RecentPictureMenu>(Main(), "recentPictures")->Entries()[1]->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_EQ(answerer.Seen()[0].text, Path("b.gif") + " is no longer there; it is taken off the list.");
     EXPECT_EQ(EntryTexts(), QStringList{"&1 " + Path("a.gif")});

@@ -13,9 +13,9 @@ class OptionsTest : public AreaEditingFixture {};
 
 TEST_F(OptionsTest, FontDialogStartsWithTheListFontAndCancelKeepsIt)
 {
-    QFont start = Main().lineList->font();
+    QFont start = List()->font();
     start.setPointSize(13);
-    Main().lineList->setFont(start);
+    List()->setFont(start);
     QFont offered;
     {
         WhenShown<QFontDialog> cancel([&](QFontDialog *dialog) {
@@ -26,7 +26,7 @@ TEST_F(OptionsTest, FontDialogStartsWithTheListFontAndCancelKeepsIt)
         Main().ChooseListFont();
     }
     EXPECT_EQ(offered.pointSize(), 13);
-    EXPECT_EQ(Main().lineList->font(), start);
+    EXPECT_EQ(List()->font(), start);
 
     WhenShown<QFontDialog> confirm([&](QFontDialog *dialog) {
         QFont bigger = dialog->currentFont();
@@ -36,7 +36,7 @@ TEST_F(OptionsTest, FontDialogStartsWithTheListFontAndCancelKeepsIt)
         return true;
     });
     Main().ChooseListFont();
-    EXPECT_EQ(Main().lineList->font().pointSize(), 20);
+    EXPECT_EQ(List()->font().pointSize(), 20);
 }
 
 TEST_F(OptionsTest, ColourGoesToShapeAndHandlesTogetherAndCancelKeepsIt)

@@ -29,8 +29,8 @@ protected:
 TEST_F(PolygonAreaTest, DrawnSetClickedAndRetyped)
 {
     OpenMap();
-    EXPECT_EQ(Main().newPolygonAction->text(), "&POLY Map");
-    Main().newPolygonAction->trigger();
+    EXPECT_EQ(Action(Main(), "newPolygonAction")->text(), "&POLY Map");
+    Action(Main(), "newPolygonAction")->trigger();
     EXPECT_FALSE(Main().statusBar()->currentMessage().isEmpty()) << "how to draw is told";
     for (const QPoint &corner : kU)
         Click(corner);
@@ -48,9 +48,9 @@ TEST_F(PolygonAreaTest, DrawnSetClickedAndRetyped)
     // The notch is no part of it; an arm is, and a double click there opens it.
     SelectLine(0);
     Click({60, 40});
-    EXPECT_EQ(Main().lineList->SelectedIndex(), 0);
+    EXPECT_EQ(List()->SelectedIndex(), 0);
     Click({30, 50});
-    EXPECT_EQ(Main().lineList->SelectedIndex(), 2);
+    EXPECT_EQ(List()->SelectedIndex(), 2);
     QTest::mouseDClick(ViewHandle(), Qt::LeftButton, {}, InWindow({30, 50}));
     ASSERT_TRUE(Polygon().isVisible());
     EXPECT_TRUE(EditingALine());

@@ -51,7 +51,7 @@ TEST_F(SideFileEncodingTest, UntouchedValuesKeepTheirBytesAndTypedOnesTakeTheFil
             const QString text = SideFile(inLine, c.shownMap, c.shownHref, inLine, "0", "1");
             Main().CopyMap();
             EXPECT_EQ(QApplication::clipboard()->text(), text);
-            EXPECT_EQ(Main().lineList->model()->index(2, 0).data().toString(), text.split("\r\n")[2]);
+            EXPECT_EQ(List()->model()->index(2, 0).data().toString(), text.split("\r\n")[2]);
         }
 
         // Image Property: only the border changes.

@@ -48,12 +48,12 @@ TEST_F(UndoAndCheckTest, EveryCommandUndoesAndRedoesByItsName)
         {"&Undo Delete Area",
          [this] {
              SelectLine(2);
-             Press(Main().lineList, Qt::Key_Delete);
+             Press(List(), Qt::Key_Delete);
          }},
         {"&Undo Move Area Down",
          [this] {
              SelectLine(2);
-             Press(Main().lineList, Qt::Key_Down, Qt::ControlModifier);
+             Press(List(), Qt::Key_Down, Qt::ControlModifier);
          }},
         {"&Undo New Area",
          [this] {
@@ -73,16 +73,16 @@ TEST_F(UndoAndCheckTest, EveryCommandUndoesAndRedoesByItsName)
         Document().Close(); // dropped without the save question
         OpenMapWithAreas({kFirst, kSecond});
         const QStringList opened = ListLines();
-        EXPECT_FALSE(Main().undoAction->isEnabled());
+        EXPECT_FALSE(Action(Main(), "undoAction")->isEnabled());
         c.act();
         const QStringList changed = ListLines();
         ASSERT_NE(changed, opened);
-        EXPECT_EQ(Main().undoAction->text(), c.undoText);
+        EXPECT_EQ(Action(Main(), "undoAction")->text(), c.undoText);
 
-        Press(Main().lineList, Qt::Key_Z, Qt::ControlModifier);
+        Press(List(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(ListLines(), opened);
         EXPECT_FALSE(Document().Modified());
-        Press(Main().lineList, Qt::Key_Y, Qt::ControlModifier);
+        Press(List(), Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ(ListLines(), changed);
         EXPECT_TRUE(Document().Modified());
     }
@@ -96,7 +96,7 @@ TEST_F(UndoAndCheckTest, AreaLinesMoveAmongAreaLinesOnly)
     Main().MoveSelectedLineDown();
     Main().MoveSelectedLineDown(); // and so does the map end line
     EXPECT_EQ(ListLines().mid(2, 3), (QStringList{kSecond, kFirst, "</MAP>"}));
-    EXPECT_EQ(Main().lineList->SelectedIndex(), 3);
+    EXPECT_EQ(List()->SelectedIndex(), 3);
 }
 
 TEST_F(UndoAndCheckTest, UndoingTheEditedLineClosesItsDialog)
@@ -106,7 +106,7 @@ TEST_F(UndoAndCheckTest, UndoingTheEditedLineClosesItsDialog)
     Main().MoveSelectedLineDown();
     Main().EditSelectedLine();
     ASSERT_TRUE(Rect().isVisible());
-    Main().undoAction->trigger(); // the move is taken back: the line being edited is another now
+    Action(Main(), "undoAction")->trigger(); // the move is taken back: the line being edited is another now
     EXPECT_FALSE(Rect().isVisible());
     EXPECT_TRUE(Main().isVisible());
     EXPECT_EQ(ListLines().mid(2, 2), (QStringList{kFirst, kSecond}));
@@ -115,23 +115,23 @@ TEST_F(UndoAndCheckTest, UndoingTheEditedLineClosesItsDialog)
 TEST_F(UndoAndCheckTest, SaveAndClipSayWhatTheyDid)
 {
     OpenMapWithAreas({kFirst});
-    Press(Main().lineList, Qt::Key_S, Qt::ControlModifier);
+    Press(List(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(Main().statusBar()->currentMessage(), "Saved " + Path("pic.vmo"));
-    Main().copyAction->trigger();
+    Action(Main(), "copyAction")->trigger();
     EXPECT_EQ(Main().statusBar()->currentMessage(), "Copied 4 lines to the clipboard");
 }
 
 TEST_F(UndoAndCheckTest, TheCheckListsFindingsAndChoosingOneSelectsItsLine)
 {
     OpenMapWithAreas({kFirst, kFirst, "<AREA SHAPE=\"RECT\" COORDS=\"150,10,250,20\" HREF=\"c.htm\">"});
-    Main().checkAction->trigger();
+    Action(Main(), "checkAction")->trigger();
     ASSERT_TRUE(Main().CheckWindow().isVisible());
     EXPECT_EQ(ListedFindings(), (QStringList{"Line 4: the same area as line 3",
                                              "Line 5: the area lies partly outside the picture",
                                              "Line 5: a link without ALT text, which screen readers cannot name"}));
 
     ChooseFinding(1);
-    EXPECT_EQ(Main().lineList->SelectedIndex(), 4);
+    EXPECT_EQ(List()->SelectedIndex(), 4);
     EXPECT_TRUE(ViewShape()->isVisible()) << "the chosen line's region is shown";
 
     // Test offers the check first; No tests all the same, Yes shows the findings instead.
@@ -139,7 +139,7 @@ TEST_F(UndoAndCheckTest, TheCheckListsFindingsAndChoosingOneSelectsItsLine)
     OpenedUrls opened;
     for (const char *answer : {"いいえ(&N)", "はい(&Y)"}) {
         ModalAnswerer answerer({QString::fromUtf8(answer)});
-        Main().testAction->trigger();
+        Action(Main(), "testAction")->trigger();
         ASSERT_EQ(answerer.Seen().size(), 1);
         EXPECT_EQ(answerer.Seen()[0].text, "The map check found 3 problems.\r\nDo you see them before the test?");
     }
@@ -161,7 +161,7 @@ TEST_F(UndoAndCheckTest, TheCheckFollowsEveryChangeOfTheMap)
     OpenMapWithAreas({kFirst, outside, noAlt});
     const auto listed = [this] { return ListedFindings(); };
     const QString outsideText = "Line %1: the area lies outside the picture";
-    Main().checkAction->trigger();
+    Action(Main(), "checkAction")->trigger();
     EXPECT_EQ(listed(), (QStringList{outsideText.arg(4),
                                      "Line 5: a link without ALT text, which screen readers cannot name"}));
 
@@ -170,7 +170,7 @@ TEST_F(UndoAndCheckTest, TheCheckFollowsEveryChangeOfTheMap)
     Document().RemoveLine(2);
     EXPECT_EQ(listed(), QStringList{outsideText.arg(3)});
     ChooseFinding(0);
-    EXPECT_EQ(Main().lineList->SelectedIndex(), 2);
+    EXPECT_EQ(List()->SelectedIndex(), 2);
 
     // Hidden, the window checks again when it is shown.
     Main().CheckWindow().hide();
@@ -180,7 +180,7 @@ TEST_F(UndoAndCheckTest, TheCheckFollowsEveryChangeOfTheMap)
 
     {
         ModalAnswerer no({"いいえ(&N)"});
-        Main().closeAction->trigger();
+        Action(Main(), "closeAction")->trigger();
     }
     EXPECT_EQ(listed(), QStringList{});
 
@@ -206,9 +206,9 @@ TEST_F(UndoAndCheckTest, AClickOnAnAreaOfThePictureSelectsItsLineAndADoubleClick
 {
     OpenMapWithAreas({kFirst, kSecond});
     QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, {30, 40});
-    EXPECT_EQ(Main().lineList->SelectedIndex(), 2);
+    EXPECT_EQ(List()->SelectedIndex(), 2);
     QTest::mouseDClick(ViewHandle(), Qt::LeftButton, {}, {100, 100});
-    EXPECT_EQ(Main().lineList->SelectedIndex(), 3);
+    EXPECT_EQ(List()->SelectedIndex(), 3);
     EXPECT_TRUE(Circ().isVisible());
     EXPECT_EQ(CircFields(), (QStringList{"100", "100", "30"}));
 }

@@ -71,7 +71,7 @@ TEST_F(ViewMapAreasTest, ClicksGoToTheFirstAreaHoldingThePointAndNotToTheEditedS
         QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, InWindow(pixel));
         using Reports = QList<QList<QVariant>>;
         EXPECT_EQ(clicked, line < 0 ? Reports() : Reports{{line}});
-        EXPECT_EQ(Main().lineList->SelectedIndex(), line);
+        EXPECT_EQ(List()->SelectedIndex(), line);
         // The selected area's shape now holds the mouse, for a drag; a double click on it opens it.
         QTest::mouseDClick(ViewHandle(), Qt::LeftButton, {}, InWindow(pixel));
         EXPECT_EQ(EditingALine(), line >= 0);
@@ -96,7 +96,7 @@ TEST_F(ViewMapAreasTest, ClicksGoToTheFirstAreaHoldingThePointAndNotToTheEditedS
     clicked.clear();
     QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, InWindow({80, 80}));
     EXPECT_TRUE(clicked.isEmpty());
-    EXPECT_EQ(Main().lineList->SelectedIndex(), 3);
+    EXPECT_EQ(List()->SelectedIndex(), 3);
     // The shape being edited keeps the mouse for itself; a click elsewhere on an area is refused.
     SelectLine(-1);
     Main().NewRectangle();
@@ -104,7 +104,7 @@ TEST_F(ViewMapAreasTest, ClicksGoToTheFirstAreaHoldingThePointAndNotToTheEditedS
     QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, InWindow({31, 45}));
     EXPECT_TRUE(clicked.isEmpty());
     QTest::mouseClick(ViewHandle(), Qt::LeftButton, {}, InWindow({80, 80}));
-    EXPECT_EQ(Main().lineList->SelectedIndex(), -1);
+    EXPECT_EQ(List()->SelectedIndex(), -1);
     EXPECT_TRUE(Rect().isVisible());
 }
 

@@ -97,7 +97,7 @@ TEST_F(ViewWindowTest, TheDeleteKeyNeverDestroysTheShape)
     ASSERT_NE(View().findChild<Shape *>(), nullptr);
     EXPECT_TRUE(ShapeAttached());
     Button(Rect(), "setButton")->click();
-    EXPECT_EQ(Main().lineList->count(), 4);
+    EXPECT_EQ(List()->count(), 4);
 }
 
 } // namespace

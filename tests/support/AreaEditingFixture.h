@@ -69,7 +69,7 @@ protected:
     static QStringList LinkAndAlt(const QObject &dialog) { return Texts(dialog, {"linkField", "altField"}); }
 
     // Selects a line as the user does, so the list reports the change.
-    void SelectLine(int index) { Main().lineList->setCurrentRow(index); }
+    void SelectLine(int index) { List()->setCurrentRow(index); }
 
     static void Activate(QWidget *window)
     {

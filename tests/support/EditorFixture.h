@@ -29,6 +29,9 @@ protected:
 
     QString Path(const QString &name) const { return dir.filePath(name); }
     MainWindow &Main() { return editor->Main(); }
+    // The main window's line list and tool buttons, found by name.
+    MapListBox *List() { return Named<MapListBox>(Main(), "lineList"); }
+    PanelButton *ToolButton(const char *name) { return Named<PanelButton>(Main(), name); }
     MapDocument &Document() { return editor->Document(); }
     QStringList ListLines()
     {

@@ -16,6 +16,15 @@ T *Named(const QObject &window, const char *name)
     return found;
 }
 
+template <typename T>
+QList<T *> AllNamed(const QObject &window, std::initializer_list<const char *> names)
+{
+    QList<T *> found;
+    for (const char *name : names)
+        found << Named<T>(window, name);
+    return found;
+}
+
 inline QLineEdit *Field(const QObject &window, const char *name) { return Named<QLineEdit>(window, name); }
 inline QPushButton *Button(const QObject &window, const char *name) { return Named<QPushButton>(window, name); }
 inline QAction *Action(const QObject &window, const char *name) { return Named<QAction>(window, name); }
