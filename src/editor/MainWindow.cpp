@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -47,7 +46,6 @@
 #include "editor/ToolStrip.h"
 #include "editor/ViewWindow.h"
 #include "imagelib/ImageLibrary.h"
-#include "widgets/ClampingSpinBox.h"
 #include "widgets/PictureBox.h"
 
 namespace {
