@@ -7,6 +7,7 @@
 // the picture, a grid of rectangles and circles over all of it; BM_ViewDragOverManyAreas with
 // 100 000.
 #include "app/EditorApp.h"
+#include "core/AreaSet.h"
 #include "core/IntConv.h"
 #include "core/MapLines.h"
 #include "editor/MainWindow.h"
@@ -119,18 +120,18 @@ void BM_ViewDrag(benchmark::State &state)
 void BM_ViewDragOverAreas(benchmark::State &state)
 {
     ViewWindow &view = TheEditor->app->View();
-    view.ShowMapAreas(GridOfAreas());
+    view.ShowMapAreas(std::make_shared<const vemo::AreaSet>(GridOfAreas()));
     DragShape(state);
-    view.ShowMapAreas({});
+    view.ShowMapAreas(nullptr);
 }
 
 // The same drag over a map of 100 000 areas (a grid of 400 x 250 cells of 10 x 12 pixels).
 void BM_ViewDragOverManyAreas(benchmark::State &state)
 {
     ViewWindow &view = TheEditor->app->View();
-    view.ShowMapAreas(GridOfAreas(400, 250));
+    view.ShowMapAreas(std::make_shared<const vemo::AreaSet>(GridOfAreas(400, 250)));
     DragShape(state);
-    view.ShowMapAreas({});
+    view.ShowMapAreas(nullptr);
 }
 
 BENCHMARK(BM_ViewDrag)->Arg(25)->Arg(100)->Arg(800)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -122,7 +122,7 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     connect(&view_, &ViewWindow::CloseRequested, this, [this] { RunGuarded(&view_, [this] { CloseMap(); }); });
     // Every area of the map is outlined on the picture; a click on one selects its line, a
     // double click opens it for editing.
-    connect(&document_, &MapDocument::Changed, this, [this] { view_.ShowMapAreas(document_.Lines()); });
+    connect(&document_, &MapDocument::Changed, this, [this] { view_.ShowMapAreas(document_.Areas()); });
     view_.SetAreaText([this](int line) {
         const std::string text = document_.LineAt(line);
         const TextCodec &codec = document_.Codec();

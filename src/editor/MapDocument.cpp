@@ -47,12 +47,21 @@ std::size_t MapEndIndex(const std::vector<std::string> &lines)
 
 MapDocument::MapDocument(QObject *parent) : QObject(parent), lines_(new MapLineModel(this))
 {
+    // Connected first, so that whoever follows a change reads the areas of the changed lines.
+    connect(this, &MapDocument::Changed, this, [this] { areas_.reset(); });
     connect(&history_, &QUndoStack::indexChanged, this, &MapDocument::Changed);
 }
 
 const std::vector<std::string> &MapDocument::Lines() const
 {
     return lines_->Lines();
+}
+
+std::shared_ptr<const vemo::AreaSet> MapDocument::Areas() const
+{
+    if (!areas_)
+        areas_ = std::make_shared<const vemo::AreaSet>(Lines());
+    return areas_;
 }
 
 std::string MapDocument::LineAt(int index) const

@@ -10,10 +10,12 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/AreaSet.h"
 #include "desktop/TextCodec.h"
 
 class MapLineModel;
@@ -27,6 +29,9 @@ public:
     MapLineModel *Model() const { return lines_; }
     // The lines as held, good until the next change.
     const std::vector<std::string> &Lines() const;
+    // The areas of the lines that have a region, read once after each change and shared: the
+    // view outlines them and finds clicks in them. Good for as long as it is held.
+    std::shared_ptr<const vemo::AreaSet> Areas() const;
     // A line outside the map reads as an empty line.
     std::string LineAt(int index) const;
     int LineCount() const;
@@ -102,6 +107,8 @@ private:
     QString mapName_;
     int border_ = 0;
     TextCodec codec_;
+    // Before the history: the history's last signal, as it is destroyed, still lets the areas go.
+    mutable std::shared_ptr<const vemo::AreaSet> areas_; // read again after each change
     QUndoStack history_;
     bool marked_ = false;
 };

@@ -476,24 +476,10 @@ void ViewWindow::SetShapeColor(const QColor &color)
     resizeFrame->SetHandleColor(color);
 }
 
-void ViewWindow::ShowMapAreas(const std::vector<std::string> &lines)
+void ViewWindow::ShowMapAreas(std::shared_ptr<const vemo::AreaSet> areas)
 {
-    areas_.clear();
-    std::vector<PictureOutline> outlines;
-    for (std::size_t index = 0; index < lines.size(); ++index) {
-        if (const std::optional<vemo::AreaRegion> region = vemo::ReadAreaRegion(lines[index])) {
-            areas_.push_back({static_cast<int>(index), *region});
-            outlines.push_back({region->box, region->kind == vemo::AreaKind::Circle, region->points});
-        }
-    }
-    std::vector<vemo::BoxIndex::Bounds> boxes;
-    boxes.reserve(areas_.size());
-    for (const ShownArea &area : areas_) {
-        const vemo::Box &box = area.region.box;
-        boxes.push_back({box.left, box.top, std::int64_t{box.left} + box.width - 1, std::int64_t{box.top} + box.height - 1});
-    }
-    areaIndex_ = vemo::BoxIndex(std::move(boxes));
-    picture->SetOutlines(std::move(outlines));
+    areas_ = areas ? std::move(areas) : std::make_shared<const vemo::AreaSet>();
+    picture->SetOutlines(areas_);
     // A press on the old areas must not become a click on whatever line now has its index.
     pressedAreaLine_ = -1;
     // The mouse may rest on an area whose line changed, moved or went away.
@@ -515,9 +501,8 @@ int ViewWindow::AreaLineAt(QPoint onPicture) const
 {
     const int x = vemo::PicturePixel(onPicture.x(), Zoom());
     const int y = vemo::PicturePixel(onPicture.y(), Zoom());
-    const std::optional<std::size_t> index = areaIndex_.FirstHolding(
-        x, y, areas_.size(), [&](std::size_t index) { return vemo::RegionHoldsPixel(areas_[index].region, x, y); });
-    return index ? areas_[*index].line : -1;
+    const std::optional<std::size_t> area = areas_->AreaAt(x, y);
+    return area ? areas_->Line(*area) : -1;
 }
 
 void ViewWindow::FollowAreaClicks(const QMouseEvent &mouse)

@@ -9,11 +9,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/AreaGeometry.h"
-#include "core/BoxIndex.h"
+#include "core/AreaSet.h"
 #include "core/MapLines.h"
 #include "resizeframe/OutlineGeometry.h"
 #include "widgets/Shape.h"
@@ -101,10 +102,10 @@ public:
     // Moves the polygon to typed points, reporting nothing.
     void SetPolygonPoints(const std::vector<vemo::Point> &points);
 
-    // Outlines the region of every line of the map that is a RECT, CIRCLE or POLY area whose
-    // coordinates read; clicks on them are reported with the line's index, and the mouse over one
-    // shows what SetAreaText gives for its line. Other lines are skipped.
-    void ShowMapAreas(const std::vector<std::string> &lines);
+    // Outlines the regions of the map's areas (its RECT, CIRCLE and POLY lines whose coordinates
+    // read), held as given; clicks on them are reported with the line's index, and the mouse over
+    // one shows what SetAreaText gives for its line.
+    void ShowMapAreas(std::shared_ptr<const vemo::AreaSet> areas);
     // What panel 1 shows while the mouse is over the area of a line: asked of the map's owner when
     // the mouse comes to the area, so the view keeps no text of the map's own.
     void SetAreaText(std::function<QString(int line)> areaText) { areaText_ = std::move(areaText); }
@@ -211,12 +212,9 @@ private:
     QPointF lastMousePos_; // in window coordinates
     Qt::KeyboardModifiers lastModifiers_;
 
-    struct ShownArea {
-        int line;
-        vemo::AreaRegion region;
-    };
-    std::vector<ShownArea> areas_; // in line order, which is the order clicks are tried in
-    vemo::BoxIndex areaIndex_;     // of their boxes, for the area under the mouse
+    // The map's areas, shared with the document; in line order, which is the order clicks are
+    // tried in.
+    std::shared_ptr<const vemo::AreaSet> areas_ = std::make_shared<const vemo::AreaSet>();
     int hoveredLine_ = -1;          // the area line whose link and ALT panel 1 shows
     QString pictureText_;           // panel 1's own text: the picture's kind and size
     std::function<QString(int line)> areaText_;

@@ -105,15 +105,18 @@ void PictureBox::ShowAt(double zoom)
                    ? picture_.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                    : QPixmap();
     setFixedSize(picture_.isNull() ? QSize(0, 0) : shown);
-    PlaceOutlines();
     update();
 }
 
-void PictureBox::SetOutlines(std::vector<PictureOutline> outlines)
+void PictureBox::SetOutlines(std::shared_ptr<const vemo::AreaSet> areas)
 {
+    if (!areas)
+        areas = std::make_shared<const vemo::AreaSet>();
     // Only what changed is repainted: a map of many areas changes one or two at a time, and
     // repainting every outline at each change made the editor slow on large maps. The outlines
     // before and after share a first and a last run; what lies between them is the change.
+    const std::vector<vemo::AreaRegion> &outlines = areas->Regions();
+    const std::vector<vemo::AreaRegion> &outlines_ = areas_->Regions();
     std::size_t same = 0;
     while (same < outlines.size() && same < outlines_.size() && outlines[same] == outlines_[same])
         ++same;
@@ -126,12 +129,11 @@ void PictureBox::SetOutlines(std::vector<PictureOutline> outlines)
         changed += Reach(outlines_[index]);
     for (std::size_t index = same; index < outlines.size() - sameAtEnd; ++index)
         changed += Reach(outlines[index]);
-    outlines_ = std::move(outlines);
-    PlaceOutlines();
+    areas_ = std::move(areas);
     update(changed);
 }
 
-QRect PictureBox::Reach(const PictureOutline &outline) const
+QRect PictureBox::Reach(const vemo::AreaRegion &outline) const
 {
     const vemo::Box shown = vemo::ToDisplayBox(outline.box, zoom_);
     // A pixel more than the band on every side, for the pen's rounding; cut to the control.
@@ -151,9 +153,8 @@ void PictureBox::SetOutlineColor(const QColor &color)
     update();
 }
 
-void PictureBox::PlaceOutlines()
+std::optional<PictureBox::ShownOutline> PictureBox::Placed(const vemo::AreaRegion &outline) const
 {
-    shownOutlines_.clear();
     // Edges beyond the control are never seen: bounds are cut to just beyond the reach of the
     // light band, so no band shows along the control's edge, which also keeps typed extremes
     // within QRect's range.
@@ -161,36 +162,26 @@ void PictureBox::PlaceOutlines()
     const auto cut = [](std::int64_t value, std::int64_t length) {
         return int(std::clamp<std::int64_t>(value, -1 - kBandReach, length + kBandReach));
     };
-    for (const PictureOutline &outline : outlines_) {
-        const vemo::Box shown = vemo::ToDisplayBox(outline.box, zoom_);
-        const std::int64_t right = std::int64_t{shown.left} + shown.width - 1;
-        const std::int64_t bottom = std::int64_t{shown.top} + shown.height - 1;
-        if (shown.width < 1 || shown.height < 1 || right < 0 || bottom < 0 || shown.left >= across || shown.top >= down)
-            continue;
-        ShownOutline placed;
-        placed.bounds = QRect(QPoint(cut(shown.left, across), cut(shown.top, down)),
-                              QPoint(cut(right, across), cut(bottom, down)));
-        placed.round = outline.round;
-        for (const vemo::Point &point : outline.points)
-            placed.polygon << QPointF(vemo::PixelCentre(point.x, zoom_), vemo::PixelCentre(point.y, zoom_));
-        placed.large = outline.round && std::min(shown.width, shown.height) > kLargestPaintedEllipse;
-        if (placed.large) {
-            placed.left = outline.box.left * zoom_;
-            placed.top = outline.box.top * zoom_;
-            placed.side = std::min(outline.box.width, outline.box.height) * zoom_;
-        } else if (placed.round) {
-            // Whole, as the shape draws it: small enough to lie near the control.
-            placed.bounds = QRect(shown.left, shown.top, shown.width, shown.height);
-        }
-        shownOutlines_.push_back(placed);
+    const vemo::Box shown = vemo::ToDisplayBox(outline.box, zoom_);
+    const std::int64_t right = std::int64_t{shown.left} + shown.width - 1;
+    const std::int64_t bottom = std::int64_t{shown.top} + shown.height - 1;
+    if (shown.width < 1 || shown.height < 1 || right < 0 || bottom < 0 || shown.left >= across || shown.top >= down)
+        return std::nullopt;
+    ShownOutline placed;
+    placed.bounds = QRect(QPoint(cut(shown.left, across), cut(shown.top, down)), QPoint(cut(right, across), cut(bottom, down)));
+    placed.round = outline.kind == vemo::AreaKind::Circle;
+    for (const vemo::Point &point : outline.points)
+        placed.polygon << QPointF(vemo::PixelCentre(point.x, zoom_), vemo::PixelCentre(point.y, zoom_));
+    placed.large = placed.round && std::min(shown.width, shown.height) > kLargestPaintedEllipse;
+    if (placed.large) {
+        placed.left = outline.box.left * zoom_;
+        placed.top = outline.box.top * zoom_;
+        placed.side = std::min(outline.box.width, outline.box.height) * zoom_;
+    } else if (placed.round) {
+        // Whole, as the shape draws it: small enough to lie near the control.
+        placed.bounds = QRect(shown.left, shown.top, shown.width, shown.height);
     }
-    std::vector<vemo::BoxIndex::Bounds> reaches;
-    reaches.reserve(shownOutlines_.size());
-    for (const ShownOutline &outline : shownOutlines_) {
-        const QRect reach = outline.bounds.adjusted(-kBandReach, -kBandReach, kBandReach, kBandReach);
-        reaches.push_back({reach.left(), reach.top(), reach.right(), reach.bottom()});
-    }
-    outlineIndex_ = vemo::BoxIndex(std::move(reaches));
+    return placed;
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
@@ -225,7 +216,8 @@ void PictureBox::PaintPicture(QPainter &painter, const QRegion &exposed) const
 
 void PictureBox::PaintOutlines(QPainter &painter, const QRegion &exposed) const
 {
-    if (shownOutlines_.empty())
+    const std::vector<ShownOutline> outlines = OutlinesMeeting(exposed);
+    if (outlines.empty())
         return;
     const bool darkColour = qGray(outlineColor_.rgb()) <= kLightestDarkLine;
     const QColor band = darkColour ? QColor(Qt::white) : outlineColor_;
@@ -233,34 +225,44 @@ void PictureBox::PaintOutlines(QPainter &painter, const QRegion &exposed) const
     stamps_.SetColors(band, line);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(band, kLightBandWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    StrokeOutlines(painter, exposed, true);
+    StrokeOutlines(painter, exposed, outlines, true);
     painter.setPen(QPen(line, 1));
-    StrokeOutlines(painter, exposed, false);
+    StrokeOutlines(painter, exposed, outlines, false);
 }
 
-std::vector<std::size_t> PictureBox::OutlinesMeeting(const QRegion &exposed) const
+std::vector<PictureBox::ShownOutline> PictureBox::OutlinesMeeting(const QRegion &exposed) const
 {
+    // The areas are found in picture pixels: each repainted rectangle, widened by the band and a
+    // pixel for rounding, as the picture pixels under it.
+    constexpr int margin = kBandReach + 1;
     std::vector<std::size_t> meeting;
     for (const QRect &area : exposed) {
-        const std::vector<std::size_t> found = outlineIndex_.Meeting({area.left(), area.top(), area.right(), area.bottom()});
+        const std::vector<std::size_t> found = areas_->Meeting(
+            {vemo::PicturePixel(area.left() - margin, zoom_), vemo::PicturePixel(area.top() - margin, zoom_),
+             vemo::PicturePixel(area.right() + margin, zoom_), vemo::PicturePixel(area.bottom() + margin, zoom_)});
         meeting.insert(meeting.end(), found.begin(), found.end());
     }
     // In the order they were given, so that a later outline lies over an earlier one.
     std::sort(meeting.begin(), meeting.end());
     meeting.erase(std::unique(meeting.begin(), meeting.end()), meeting.end());
-    return meeting;
+    const QMargins reachOfBand(kBandReach, kBandReach, kBandReach, kBandReach);
+    std::vector<ShownOutline> shown;
+    for (const std::size_t index : meeting) {
+        const std::optional<ShownOutline> placed = Placed(areas_->Regions()[index]);
+        if (placed && exposed.intersects(placed->bounds + reachOfBand))
+            shown.push_back(*placed);
+    }
+    return shown;
 }
 
-void PictureBox::StrokeOutlines(QPainter &painter, const QRegion &exposed, bool band) const
+void PictureBox::StrokeOutlines(QPainter &painter, const QRegion &exposed, const std::vector<ShownOutline> &outlines,
+                                bool band) const
 {
     // Only the outlines that cross the repainted area are drawn: a drag step repaints thin bands.
     // An outline's band reaches a pixel beyond its bounds on either side.
     const QRect reach = exposed.boundingRect();
     const QMargins reachOfBand(kBandReach, kBandReach, kBandReach, kBandReach);
-    for (const std::size_t index : OutlinesMeeting(exposed)) {
-        const ShownOutline &outline = shownOutlines_[index];
-        if (!exposed.intersects(outline.bounds + reachOfBand))
-            continue;
+    for (const ShownOutline &outline : outlines) {
         if (!outline.polygon.isEmpty()) {
             painter.drawPolygon(outline.polygon);
         } else if (outline.large) {

@@ -7,22 +7,14 @@
 #include <QRect>
 #include <QWidget>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
-#include "core/AreaGeometry.h"
-#include "core/BoxIndex.h"
+#include "core/AreaSet.h"
 #include "widgets/OutlineStamps.h"
 
 class QPainter;
-
-// A region outlined over the picture: a box in picture pixels, drawn as a rectangle or as the
-// circle inscribed in it, or, when it has points, the polygon through them (the box its bounds).
-struct PictureOutline {
-    vemo::Box box;
-    bool round = false;
-    std::vector<vemo::Point> points;
-    friend bool operator==(const PictureOutline &, const PictureOutline &) = default;
-};
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -39,11 +31,13 @@ public:
     void SetZoom(double zoom);
     double Zoom() const { return zoom_; }
 
-    // Replaces the outlines drawn over the picture. They stay in picture pixels whatever the zoom,
-    // and are drawn beneath any child widget: a 1-pixel dark line on the region's edge pixels in a
-    // 3-pixel light band, so that one of the two stands out from any picture. The outline colour
-    // is the dark line when it is dark, else the light band around a black line.
-    void SetOutlines(std::vector<PictureOutline> outlines);
+    // Replaces the outlines drawn over the picture: the regions of areas, each a rectangle, the
+    // circle inscribed in its box, or a polygon, held (not copied) for as long as they are shown.
+    // They stay in picture pixels whatever the zoom, and are drawn beneath any child widget: a
+    // 1-pixel dark line on the region's edge pixels in a 3-pixel light band, so that one of the two
+    // stands out from any picture. The outline colour is the dark line when it is dark, else the
+    // light band around a black line.
+    void SetOutlines(std::shared_ptr<const vemo::AreaSet> areas);
     QColor OutlineColor() const { return outlineColor_; }
     void SetOutlineColor(const QColor &color);
 
@@ -62,17 +56,17 @@ private:
 
     // Sizes the control to the picture at zoom and repaints it.
     void ShowAt(double zoom);
-    // Works out where the outlines lie at the current zoom and size.
-    void PlaceOutlines();
+    // Where an outline lies at the current zoom and size; nothing when it is not on the control.
+    std::optional<ShownOutline> Placed(const vemo::AreaRegion &outline) const;
     // The part of the control an outline may paint, its band included.
-    QRect Reach(const PictureOutline &outline) const;
+    QRect Reach(const vemo::AreaRegion &outline) const;
     void PaintPicture(QPainter &painter, const QRegion &exposed) const;
     void PaintOutlines(QPainter &painter, const QRegion &exposed) const;
-    // The outlines whose band reaches the repainted area, in the order given.
-    std::vector<std::size_t> OutlinesMeeting(const QRegion &exposed) const;
-    // Draws the outlines that reach the repainted area with the painter's pen: the wide light band,
-    // or the dark line.
-    void StrokeOutlines(QPainter &painter, const QRegion &exposed, bool band) const;
+    // The outlines whose band reaches the repainted area, placed, in the order given.
+    std::vector<ShownOutline> OutlinesMeeting(const QRegion &exposed) const;
+    // Draws these outlines with the painter's pen: the wide light band, or the dark line.
+    void StrokeOutlines(QPainter &painter, const QRegion &exposed, const std::vector<ShownOutline> &outlines,
+                        bool band) const;
 
     QPixmap picture_;
     // Below 100 % the picture is reduced once, smoothly, and painted from that copy, so a drag
@@ -80,9 +74,7 @@ private:
     QPixmap reduced_;
     double zoom_ = 1.0;
 
-    std::vector<PictureOutline> outlines_;
-    std::vector<ShownOutline> shownOutlines_; // only those that reach the control
-    vemo::BoxIndex outlineIndex_;             // of their bounds, band included
+    std::shared_ptr<const vemo::AreaSet> areas_ = std::make_shared<const vemo::AreaSet>();
     QColor outlineColor_ = Qt::black;
     mutable OutlineStamps stamps_; // filled while painting
 };

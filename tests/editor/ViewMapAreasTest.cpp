@@ -19,7 +19,7 @@ protected:
     {
         AreaEditingFixture::SetUp();
         OpenMapWithAreas(kAreas);
-        View().ShowMapAreas(Document().Lines());
+        View().ShowMapAreas(Document().Areas());
     }
     QRgb Shown(QPoint pixel) { return ViewPicture()->grab().toImage().pixel(pixel * View().Zoom()); }
     // The window point over the middle of a picture pixel.
@@ -40,12 +40,12 @@ TEST_F(ViewMapAreasTest, AreasThatReadAreOutlinedInTheShapeColourAtEveryZoom)
         QList<QRgb> shown;
         for (const QPoint &pixel : outlined + bare)
             shown << Shown(pixel);
-        View().ShowMapAreas({});
+        View().ShowMapAreas(nullptr);
         for (const QPoint &pixel : outlined)
             EXPECT_NE(Shown(pixel), shown.takeFirst()) << pixel.x() << "," << pixel.y();
         for (const QPoint &pixel : bare)
             EXPECT_EQ(Shown(pixel), shown.takeFirst()) << pixel.x() << "," << pixel.y();
-        View().ShowMapAreas(Document().Lines());
+        View().ShowMapAreas(Document().Areas());
     }
     // A dark shape colour is the line on the edge, in a white band; a light one is the band around
     // a black line. The selected line's shape covers its outline in full.

@@ -19,13 +19,19 @@ constexpr int kWidth = 200, kHeight = 150;
 
 // A rectangle, a circle, a triangle, a circle so large that only a flat stretch of its rim (along
 // row 121, around column 150) crosses the picture, and a rectangle whose left edge lies beyond it.
-std::vector<PictureOutline> Outlines()
+std::vector<vemo::AreaRegion> Outlines()
 {
-    return {{{20, 20, 40, 30}, false, {}},
-            {{80, 10, 40, 40}, true, {}},
-            {{10, 60, 51, 31}, false, {{10, 60}, {60, 60}, {35, 90}}},
-            {{150 - 1000000000, 121, 2000000001, 2000000001}, true, {}},
-            {{-10, 100, 30, 10}, false, {}}};
+    using vemo::AreaKind;
+    return {{AreaKind::Rect, {20, 20, 40, 30}, {}},
+            {AreaKind::Circle, {80, 10, 40, 40}, {}},
+            {AreaKind::Poly, {10, 60, 51, 31}, {{10, 60}, {60, 60}, {35, 90}}},
+            {AreaKind::Circle, {150 - 1000000000, 121, 2000000001, 2000000001}, {}},
+            {AreaKind::Rect, {-10, 100, 30, 10}, {}}};
+}
+
+std::shared_ptr<const vemo::AreaSet> Set(std::vector<vemo::AreaRegion> outlines)
+{
+    return std::make_shared<const vemo::AreaSet>(std::move(outlines));
 }
 // Pixels on the outlines above, and pixels that none of them touches: inside the rectangle two
 // pixels in, inside the circle and the triangle, above the large circle's rim, and the picture's
@@ -69,7 +75,7 @@ TEST(PictureBoxTest, OutlinesStandOutFromBlackWhiteGreyAndNoisyPicturesInAnyColo
         PictureBox box;
         box.SetPicture(Filled(background));
         const QImage bare = box.grab().toImage();
-        box.SetOutlines(Outlines());
+        box.SetOutlines(Set(Outlines()));
         for (const QColor &colour : {QColor(Qt::black), QColor(Qt::red), QColor(Qt::yellow), QColor(Qt::white)}) {
             SCOPED_TRACE((background + " " + colour.name()).toStdString());
             box.SetOutlineColor(colour);
@@ -86,7 +92,7 @@ TEST(PictureBoxTest, ARepaintedStripShowsWhatAWholeRepaintShows)
 {
     PictureBox box;
     box.SetPicture(Filled("#808080"));
-    box.SetOutlines(Outlines());
+    box.SetOutlines(Set(Outlines()));
     box.SetOutlineColor(Qt::red);
     // Strips through the bands just outside and just inside the rectangle's left edge, through its
     // edge, across the circle's left rim, through the band above the large circle's rim, and
@@ -124,8 +130,8 @@ TEST(PictureBoxTest, AChangeOfOneOutlineRepaintsOnlyWhereItWasAndIs)
     box.SetPicture(Filled("grey"));
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-    std::vector<PictureOutline> outlines = Outlines();
-    box.SetOutlines(outlines);
+    std::vector<vemo::AreaRegion> outlines = Outlines();
+    box.SetOutlines(Set(outlines));
     QCoreApplication::processEvents();
     RepaintWatch watch;
     box.installEventFilter(&watch);
@@ -133,20 +139,20 @@ TEST(PictureBoxTest, AChangeOfOneOutlineRepaintsOnlyWhereItWasAndIs)
     outlines[2].box.left += 10;
     for (vemo::Point &point : outlines[2].points)
         point.x += 10;
-    box.SetOutlines(outlines);
+    box.SetOutlines(Set(outlines));
     QCoreApplication::processEvents();
     // Where the triangle was and is, with its band, and none of the other outlines.
     EXPECT_TRUE(watch.painted.boundingRect().contains(QRect(9, 59, 63, 33)));
     EXPECT_FALSE(watch.painted.intersects(QRect(80, 10, 40, 40)));
     EXPECT_FALSE(watch.painted.intersects(QRect(20, 20, 40, 30)));
     watch.painted = {};
-    outlines.push_back({{150, 10, 20, 20}, false, {}});
-    box.SetOutlines(outlines);
+    outlines.push_back({vemo::AreaKind::Rect, {150, 10, 20, 20}, {}});
+    box.SetOutlines(Set(outlines));
     QCoreApplication::processEvents();
     EXPECT_TRUE(watch.painted.boundingRect().contains(QRect(149, 9, 22, 22)));
     EXPECT_LT(watch.painted.boundingRect().width(), 30);
     watch.painted = {};
-    box.SetOutlines(outlines);
+    box.SetOutlines(Set(outlines));
     QCoreApplication::processEvents();
     EXPECT_TRUE(watch.painted.isEmpty());
 }
