@@ -22,7 +22,10 @@ CC=clang-14 CXX=clang++-14 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TY
   -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" -DVEMO_BUILD_FUZZ=ON >/dev/null
 nice cmake --build "$build" -j 2
 
-(cd "$build" && ctest --output-on-failure -j 2 -E '^(e2e_|test_page_chromium$|package_)')
+status=0
+(cd "$build" && ctest --output-on-failure -j 2 -E '^(e2e_|test_page_chromium$|package_)') || status=$?
+"$top/scripts/print-skips.sh" "$build"
+[ "$status" -eq 0 ] || exit "$status"
 
 # Seeds: the committed ones, and pictures of every format the editor opens, made here so that
 # no binary picture needs to be kept in the repository.

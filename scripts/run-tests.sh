@@ -4,5 +4,8 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
-(cd "$top/build" && ctest --output-on-failure -j 2)
+status=0
+(cd "$top/build" && ctest --output-on-failure -j 2) || status=$?
+"$top/scripts/print-skips.sh" "$top/build"
+[ "$status" -eq 0 ] || exit "$status"
 "$top/scripts/run-sanitized.sh"
