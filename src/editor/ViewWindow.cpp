@@ -4,9 +4,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
-#include <QRubberBand>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -23,6 +21,9 @@
 #include "core/ViewPlacement.h"
 #include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
+#include "editor/AreaPicker.h"
+#include "editor/RectangleMarker.h"
+#include "editor/ViewStatusBar.h"
 #include "resizeframe/PolygonFrame.h"
 #include "resizeframe/ResizeFrame.h"
 #include "widgets/PictureBox.h"
@@ -30,12 +31,7 @@
 
 namespace {
 
-constexpr int kStatusBarHeight = 19;
-constexpr int kPositionPanelWidth = 100;
-constexpr int kZoomPanelWidth = 50;
 constexpr QRect kShapeDesignBounds(24, 16, 65, 65);
-// The position panel's text until the mouse moves over the picture.
-constexpr char kPositionDesignText[] = "(640,480)";
 // A drag held this close to the visible edge, or beyond it, scrolls the picture; the further
 // out, the faster, up to the last value per step.
 constexpr int kAutoScrollEdge = 16;
@@ -45,19 +41,6 @@ constexpr int kAutoScrollIntervalMs = 30;
 constexpr int kWheelNotch = 120;
 // Picture pixels an arrow key moves the shape by with Shift held, against 1 without.
 constexpr int kLargeNudge = 10;
-// A press on the bare picture must be dragged this far (display pixels) to mark out a rectangle;
-// less is a click.
-constexpr int kLeastRectangleDrag = 4;
-constexpr int kHintMilliseconds = 5000;
-
-QLabel *NewPanel(QWidget *bar, QFrame::Shadow bevel, const char *designText)
-{
-    auto *panel = new QLabel(QString::fromUtf8(designText), bar);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(bevel);
-    panel->setAlignment(Qt::AlignCenter);
-    return panel;
-}
 
 // How far a drag at `at` along a visible length of `length` scrolls in one step.
 int AutoScrollDistance(int at, int length)
@@ -125,15 +108,7 @@ ViewWindow::ViewWindow(QWidget *parent)
 
     // The bar is laid out by hand: a layout would widen the window past a picture narrower
     // than the panels.
-    statusBar_ = new QWidget(this);
-    QFont statusFont(QStringLiteral("Times New Roman"));
-    statusFont.setStyleHint(QFont::Serif);
-    statusFont.setPixelSize(12);
-    statusFont.setBold(true);
-    statusBar_->setFont(statusFont);
-    panels_[0] = NewPanel(statusBar_, QFrame::Raised, kPositionDesignText);
-    panels_[1] = NewPanel(statusBar_, QFrame::Sunken, "GIF 640x400");
-    panels_[2] = NewPanel(statusBar_, QFrame::Sunken, "100 %");
+    statusBar_ = new ViewStatusBar(this);
 
     resizeFrame = new ResizeFrame(this, false);
     resizeFrame->setObjectName(QStringLiteral("resizeFrame"));
@@ -144,13 +119,11 @@ ViewWindow::ViewWindow(QWidget *parent)
     connect(resizeFrame, &ResizeFrame::HandleReleased, this, changeShape);
     connect(resizeFrame, &ResizeFrame::DoubleClicked, this, &ViewWindow::ShapeDoubleClicked);
 
-    rubberBand_ = new QRubberBand(QRubberBand::Rectangle, picture);
-    hint_ = new QLabel(statusBar_);
-    hint_->setAutoFillBackground(true);
-    hint_->hide();
-    hintTimer_.setSingleShot(true);
-    hintTimer_.setInterval(kHintMilliseconds);
-    connect(&hintTimer_, &QTimer::timeout, hint_, &QWidget::hide);
+    areaPicker_ = new AreaPicker(*picture, this);
+    connect(areaPicker_, &AreaPicker::Clicked, this, &ViewWindow::AreaClicked);
+    connect(areaPicker_, &AreaPicker::DoubleClicked, this, &ViewWindow::AreaDoubleClicked);
+    rectangleMarker_ = new RectangleMarker(picture, *areaPicker_, this);
+    connect(rectangleMarker_, &RectangleMarker::Marked, this, &ViewWindow::RectangleDragged);
 
     autoScroll_.setInterval(kAutoScrollIntervalMs);
     connect(&autoScroll_, &QTimer::timeout, this, &ViewWindow::AutoScrollStep);
@@ -174,17 +147,22 @@ void ViewWindow::CreateZoomKeys()
 
 void ViewWindow::SetStatusPanel(int panel, const QString &text)
 {
-    if (panel == 1) {
-        // Shown at once; an area's link and ALT take the panel again when the mouse moves.
-        pictureText_ = text;
-        hoveredLine_ = -1;
-    }
-    panels_[panel]->setText(text);
+    statusBar_->SetPanel(panel, text);
 }
 
 QString ViewWindow::StatusPanel(int panel) const
 {
-    return panels_[panel]->text();
+    return statusBar_->Panel(panel);
+}
+
+void ViewWindow::SetAreaText(std::function<QString(int line)> areaText)
+{
+    statusBar_->SetAreaText(std::move(areaText));
+}
+
+void ViewWindow::SetRectangleDrawing(bool allowed)
+{
+    rectangleMarker_->SetAllowed(allowed);
 }
 
 void ViewWindow::ShowPicture(QPixmap image)
@@ -193,7 +171,7 @@ void ViewWindow::ShowPicture(QPixmap image)
     scrollArea_->horizontalScrollBar()->setValue(0);
     scrollArea_->verticalScrollBar()->setValue(0);
     // The mouse has not been over this picture yet: no position of the last one stays.
-    SetStatusPanel(0, QString::fromUtf8(kPositionDesignText));
+    statusBar_->ResetPosition();
 }
 
 QRect ViewWindow::Placement(QSize wanted) const
@@ -216,7 +194,7 @@ void ViewWindow::KeepClearOf(const QRect &frame, const QRect &client)
 QSize ViewWindow::RoomForPicture(QSize pictureArea) const
 {
     const QMargins frame = WindowFrameMargins(*this);
-    const QSize bar(0, kStatusBarHeight);
+    const QSize bar(0, ViewStatusBar::kHeight);
     return Placement(pictureArea.grownBy(frame) + bar).size().shrunkBy(frame) - bar;
 }
 
@@ -234,14 +212,8 @@ void ViewWindow::FitToPicture()
     }
     area = area.boundedTo(room);
     scrollArea_->setGeometry(QRect(QPoint(0, 0), area));
-    const int width = area.width();
-    statusBar_->setGeometry(0, area.height(), width, kStatusBarHeight);
-    panels_[0]->setGeometry(0, 0, kPositionPanelWidth, kStatusBarHeight);
-    // The kind panel reaches to the zoom panel, which ends at the right end of the bar.
-    const int zoomLeft = std::max(kPositionPanelWidth, width - kZoomPanelWidth);
-    panels_[1]->setGeometry(kPositionPanelWidth, 0, zoomLeft - kPositionPanelWidth, kStatusBarHeight);
-    panels_[2]->setGeometry(zoomLeft, 0, std::max(0, width - zoomLeft), kStatusBarHeight);
-    setFixedSize(width, area.height() + kStatusBarHeight);
+    statusBar_->LayOut(area.height(), area.width());
+    setFixedSize(area.width(), area.height() + ViewStatusBar::kHeight);
     // Placed before its first show, while it has no native window yet, so that the window
     // manager puts the frame, not the client area, at that place.
     if (!placed_)
@@ -351,16 +323,12 @@ void ViewWindow::SetShapeKind(Shape::Kind kind)
 
 void ViewWindow::ShowHint(const QString &text)
 {
-    hint_->setText(text);
-    hint_->setGeometry(0, 0, statusBar_->width(), statusBar_->height());
-    hint_->show();
-    hint_->raise();
-    hintTimer_.start();
+    statusBar_->ShowHint(text);
 }
 
 QString ViewWindow::Hint() const
 {
-    return hint_->isVisible() ? hint_->text() : QString();
+    return statusBar_->Hint();
 }
 
 void ViewWindow::PlaceShape(const vemo::Box &box)
@@ -478,94 +446,11 @@ void ViewWindow::SetShapeColor(const QColor &color)
 
 void ViewWindow::ShowMapAreas(std::shared_ptr<const vemo::AreaSet> areas)
 {
-    areas_ = areas ? std::move(areas) : std::make_shared<const vemo::AreaSet>();
-    picture->SetOutlines(areas_);
-    // A press on the old areas must not become a click on whatever line now has its index.
-    pressedAreaLine_ = -1;
+    areaPicker_->SetAreas(std::move(areas));
+    picture->SetOutlines(areaPicker_->Areas());
     // The mouse may rest on an area whose line changed, moved or went away.
-    if (hoveredLine_ >= 0) {
-        hoveredLine_ = -1;
-        ShowHoveredArea(AreaLineAt(picture->mapFrom(this, lastMousePos_.toPoint())));
-    }
-}
-
-void ViewWindow::ShowHoveredArea(int line)
-{
-    if (line == hoveredLine_)
-        return;
-    hoveredLine_ = line;
-    panels_[1]->setText(line >= 0 && areaText_ ? areaText_(line) : pictureText_);
-}
-
-int ViewWindow::AreaLineAt(QPoint onPicture) const
-{
-    const int x = vemo::PicturePixel(onPicture.x(), Zoom());
-    const int y = vemo::PicturePixel(onPicture.y(), Zoom());
-    const std::optional<std::size_t> area = areas_->AreaAt(x, y);
-    return area ? areas_->Line(*area) : -1;
-}
-
-void ViewWindow::FollowAreaClicks(const QMouseEvent &mouse)
-{
-    if (mouse.button() != Qt::LeftButton)
-        return;
-    const int line = AreaLineAt(mouse.position().toPoint());
-    switch (mouse.type()) {
-    case QEvent::MouseButtonPress:
-        pressedAreaLine_ = line;
-        break;
-    case QEvent::MouseButtonRelease: {
-        // A click is a press and a release in the same area.
-        const int pressed = std::exchange(pressedAreaLine_, -1);
-        if (line >= 0 && line == pressed)
-            emit AreaClicked(line);
-        break;
-    }
-    case QEvent::MouseButtonDblClick:
-        // The release that ends a double click is no click of its own.
-        pressedAreaLine_ = -1;
-        if (line >= 0)
-            emit AreaDoubleClicked(line);
-        break;
-    default:
-        break;
-    }
-}
-
-bool ViewWindow::FollowRectangleDrag(const QMouseEvent &mouse)
-{
-    const QPoint at = mouse.position().toPoint();
-    switch (mouse.type()) {
-    case QEvent::MouseButtonPress:
-        if (mouse.button() != Qt::LeftButton || !rectangleDrawing_ || AreaLineAt(at) >= 0)
-            return false;
-        rubberBandFrom_ = at;
-        rubberBand_->setGeometry(QRect(at, QSize()));
-        rubberBand_->show();
-        return false;
-    case QEvent::MouseMove:
-        if (!rubberBand_->isVisible())
-            return false;
-        rubberBand_->setGeometry(QRect(rubberBandFrom_, at).normalized().intersected(picture->rect()));
-        return true;
-    case QEvent::MouseButtonRelease: {
-        if (!rubberBand_->isVisible() || mouse.button() != Qt::LeftButton)
-            return false;
-        rubberBand_->hide();
-        const QRect marked = QRect(rubberBandFrom_, at).normalized().intersected(picture->rect());
-        if (marked.width() < kLeastRectangleDrag && marked.height() < kLeastRectangleDrag)
-            return false;
-        // Every picture pixel the band touches is in the rectangle.
-        const int left = vemo::PicturePixel(marked.left(), Zoom());
-        const int top = vemo::PicturePixel(marked.top(), Zoom());
-        const int right = vemo::PicturePixel(marked.right(), Zoom());
-        const int bottom = vemo::PicturePixel(marked.bottom(), Zoom());
-        emit RectangleDragged({left, top, right - left + 1, bottom - top + 1});
-        return true;
-    }
-    default:
-        return false;
-    }
+    if (statusBar_->HoveredLine() >= 0)
+        statusBar_->RefreshHoveredLine(areaPicker_->LineAt(picture->mapFrom(this, lastMousePos_.toPoint())));
 }
 
 void ViewWindow::TakeShapeFromDrag()
@@ -615,7 +500,7 @@ void ViewWindow::FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons)
                               .arg(vemo::PicturePixel(onPicture.x(), Zoom()))
                               .arg(vemo::PicturePixel(onPicture.y(), Zoom())));
     }
-    ShowHoveredArea(overPicture ? AreaLineAt(onPicture) : -1);
+    statusBar_->ShowHoveredLine(overPicture ? areaPicker_->LineAt(onPicture) : -1);
     autoScrollStep_ = QPoint(AutoScrollDistance(onPort.x(), port->width()), AutoScrollDistance(onPort.y(), port->height()));
     if (buttons.testFlag(Qt::LeftButton) && resizeFrame->DragInProgress() && !autoScrollStep_.isNull())
         autoScroll_.start();
@@ -652,9 +537,9 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
             || type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
-            RunGuarded(this, [&] { taken = FollowRectangleDrag(*mouse); });
+            RunGuarded(this, [&] { taken = rectangleMarker_->Follow(*mouse); });
             if (!taken && type != QEvent::MouseMove)
-                RunGuarded(this, [&] { FollowAreaClicks(*mouse); });
+                RunGuarded(this, [&] { areaPicker_->FollowClick(*mouse); });
         }
         return taken;
     }
@@ -675,7 +560,7 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
         emit BroughtToFront();
         return false;
     case QEvent::Leave:
-        ShowHoveredArea(-1);
+        statusBar_->ShowHoveredLine(-1);
         return false;
     case QEvent::KeyPress: {
         // Seen before the focused widget, so that the scroll area does not take the arrows.

@@ -19,14 +19,14 @@
 #include "resizeframe/OutlineGeometry.h"
 #include "widgets/Shape.h"
 
+class AreaPicker;
 class PictureBox;
 class PolygonFrame;
 class QKeyEvent;
-class QLabel;
-class QMouseEvent;
-class QRubberBand;
 class QScrollArea;
+class RectangleMarker;
 class ResizeFrame;
+class ViewStatusBar;
 
 class ViewWindow : public QWidget {
     Q_OBJECT
@@ -108,7 +108,7 @@ public:
     void ShowMapAreas(std::shared_ptr<const vemo::AreaSet> areas);
     // What panel 1 shows while the mouse is over the area of a line: asked of the map's owner when
     // the mouse comes to the area, so the view keeps no text of the map's own.
-    void SetAreaText(std::function<QString(int line)> areaText) { areaText_ = std::move(areaText); }
+    void SetAreaText(std::function<QString(int line)> areaText);
 
     // The outline colour of the shape, of the map's areas and of the frame's handles, which go
     // together.
@@ -120,7 +120,7 @@ public:
 
     // Whether a press and drag on the bare picture draws a new rectangle: only while no area is
     // being made or edited.
-    void SetRectangleDrawing(bool allowed) { rectangleDrawing_ = allowed; }
+    void SetRectangleDrawing(bool allowed);
     // Shows a short hint over the left of the status bar for a few seconds.
     void ShowHint(const QString &text);
     QString Hint() const;
@@ -178,21 +178,11 @@ private:
     // whole); Shift makes the step 10. The shape stays inside the picture and at least one pixel
     // large, and is reported as after a drag. Returns whether the key was such a step.
     bool NudgeShape(const QKeyEvent &key);
-    // The first area line whose region holds the picture pixel under a point of the picture
-    // control; -1 for none.
-    int AreaLineAt(QPoint onPicture) const;
-    // Turns the picture's own presses, releases and double clicks into clicks on areas.
-    void FollowAreaClicks(const QMouseEvent &mouse);
-    // Follows a press and drag on the bare picture with a rubber band; true when the event was
-    // part of one.
-    bool FollowRectangleDrag(const QMouseEvent &mouse);
-    // Shows the link and ALT of the area line under the mouse in panel 1, or, for -1, the
-    // picture's kind and size again.
-    void ShowHoveredArea(int line);
 
     QScrollArea *scrollArea_ = nullptr;
-    QWidget *statusBar_ = nullptr;
-    QLabel *panels_[3] = {nullptr, nullptr, nullptr};
+    ViewStatusBar *statusBar_ = nullptr;
+    AreaPicker *areaPicker_ = nullptr;
+    RectangleMarker *rectangleMarker_ = nullptr;
     bool placed_ = false; // placed once; later shows keep the window where the user left it
     QRect keepClear_;     // the outer rectangle of the window kept in sight
 
@@ -201,22 +191,8 @@ private:
     vemo::Box shapeBox_;
     QRect shownGeometry_;
 
-    bool rectangleDrawing_ = false;
-    QRubberBand *rubberBand_ = nullptr;
-    QPoint rubberBandFrom_; // on the picture control, while a new rectangle is being marked out
-    QLabel *hint_ = nullptr;
-    QTimer hintTimer_;
-
     QTimer autoScroll_;
     QPoint autoScrollStep_;
     QPointF lastMousePos_; // in window coordinates
     Qt::KeyboardModifiers lastModifiers_;
-
-    // The map's areas, shared with the document; in line order, which is the order clicks are
-    // tried in.
-    std::shared_ptr<const vemo::AreaSet> areas_ = std::make_shared<const vemo::AreaSet>();
-    int hoveredLine_ = -1;          // the area line whose link and ALT panel 1 shows
-    QString pictureText_;           // panel 1's own text: the picture's kind and size
-    std::function<QString(int line)> areaText_;
-    int pressedAreaLine_ = -1;      // the area line under the left press awaiting its release
 };

@@ -143,6 +143,10 @@ TEST_F(ViewMapAreasTest, TheMouseOverAnAreaShowsItsLinkAndAltUntilItLeavesTheAre
     EXPECT_EQ(View().StatusPanel(1), "JPEG 1 x 1");
     moveTo(InWindow({32, 45}), "pantry.html  \u00B7  P");
     moveTo(InWindow({2, 3}), "JPEG 1 x 1");
+    // A map change that takes the area from under a resting mouse shows panel 1's own text again.
+    moveTo(InWindow({32, 45}), "pantry.html  \u00B7  P");
+    Document().RemoveLine(2);
+    EXPECT_EQ(View().StatusPanel(1), "JPEG 1 x 1");
 }
 
 } // namespace

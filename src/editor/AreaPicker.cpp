@@ -1,0 +1,55 @@
+#include "editor/AreaPicker.h"
+
+#include <QMouseEvent>
+
+#include <optional>
+#include <utility>
+
+#include "core/ZoomMapping.h"
+#include "widgets/PictureBox.h"
+
+AreaPicker::AreaPicker(const PictureBox &picture, QObject *parent)
+    : QObject(parent), picture_(picture)
+{
+}
+
+void AreaPicker::SetAreas(std::shared_ptr<const vemo::AreaSet> areas)
+{
+    areas_ = areas ? std::move(areas) : std::make_shared<const vemo::AreaSet>();
+    pressedLine_ = -1;
+}
+
+int AreaPicker::LineAt(QPoint onPicture) const
+{
+    const int x = vemo::PicturePixel(onPicture.x(), picture_.Zoom());
+    const int y = vemo::PicturePixel(onPicture.y(), picture_.Zoom());
+    const std::optional<std::size_t> area = areas_->AreaAt(x, y);
+    return area ? areas_->Line(*area) : -1;
+}
+
+void AreaPicker::FollowClick(const QMouseEvent &mouse)
+{
+    if (mouse.button() != Qt::LeftButton)
+        return;
+    const int line = LineAt(mouse.position().toPoint());
+    switch (mouse.type()) {
+    case QEvent::MouseButtonPress:
+        pressedLine_ = line;
+        break;
+    case QEvent::MouseButtonRelease: {
+        // A click is a press and a release in the same area.
+        const int pressed = std::exchange(pressedLine_, -1);
+        if (line >= 0 && line == pressed)
+            emit Clicked(line);
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        // The release that ends a double click is no click of its own.
+        pressedLine_ = -1;
+        if (line >= 0)
+            emit DoubleClicked(line);
+        break;
+    default:
+        break;
+    }
+}
