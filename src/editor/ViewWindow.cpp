@@ -1,20 +1,17 @@
 #include "editor/ViewWindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStyle>
 #include <QWheelEvent>
 #include <QWindow>
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 
 #include "core/PolygonGeometry.h"
@@ -22,8 +19,12 @@
 #include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
 #include "editor/AreaPicker.h"
+#include "editor/DragAutoScroll.h"
 #include "editor/RectangleMarker.h"
+#include "editor/ShapeNudger.h"
+#include "editor/ShapePlacement.h"
 #include "editor/ViewStatusBar.h"
+#include "editor/ZoomControls.h"
 #include "resizeframe/PolygonFrame.h"
 #include "resizeframe/ResizeFrame.h"
 #include "widgets/PictureBox.h"
@@ -32,43 +33,6 @@
 namespace {
 
 constexpr QRect kShapeDesignBounds(24, 16, 65, 65);
-// A drag held this close to the visible edge, or beyond it, scrolls the picture; the further
-// out, the faster, up to the last value per step.
-constexpr int kAutoScrollEdge = 16;
-constexpr int kAutoScrollMaxStep = 48;
-constexpr int kAutoScrollIntervalMs = 30;
-// One notch of a mouse wheel.
-constexpr int kWheelNotch = 120;
-// Picture pixels an arrow key moves the shape by with Shift held, against 1 without.
-constexpr int kLargeNudge = 10;
-
-// How far a drag at `at` along a visible length of `length` scrolls in one step.
-int AutoScrollDistance(int at, int length)
-{
-    if (at < kAutoScrollEdge)
-        return -std::min(kAutoScrollMaxStep, kAutoScrollEdge - at);
-    if (at >= length - kAutoScrollEdge)
-        return std::min(kAutoScrollMaxStep, at - (length - kAutoScrollEdge) + 1);
-    return 0;
-}
-
-// The way an arrow key points; none for any other key.
-QPoint ArrowDirection(int key)
-{
-    switch (key) {
-    case Qt::Key_Left:
-        return {-1, 0};
-    case Qt::Key_Right:
-        return {1, 0};
-    case Qt::Key_Up:
-        return {0, -1};
-    case Qt::Key_Down:
-        return {0, 1};
-    default:
-        return {};
-    }
-}
-
 QString ZoomText(double zoom)
 {
     return QStringLiteral("%1 %").arg(qRound(zoom * 100));
@@ -90,9 +54,6 @@ ViewWindow::ViewWindow(QWidget *parent)
     shape = new Shape(picture);
     shape->setObjectName(QStringLiteral("shape"));
     shape->setGeometry(kShapeDesignBounds);
-    shapeBox_ = {kShapeDesignBounds.x(), kShapeDesignBounds.y(), kShapeDesignBounds.width(),
-                 kShapeDesignBounds.height()};
-    shownGeometry_ = kShapeDesignBounds;
     // The shape takes no mouse input of its own: while it is edited, the frame's cover over it
     // takes the mouse; while it only shows the selected line, a click on it is a click on the
     // areas beneath, so a double click can open the line it has just selected.
@@ -118,6 +79,13 @@ ViewWindow::ViewWindow(QWidget *parent)
     connect(resizeFrame, &ResizeFrame::MouseReleased, this, changeShape);
     connect(resizeFrame, &ResizeFrame::HandleReleased, this, changeShape);
     connect(resizeFrame, &ResizeFrame::DoubleClicked, this, &ViewWindow::ShapeDoubleClicked);
+    shapePlacement_ = std::make_unique<ShapePlacement>(*shape, *resizeFrame, *picture);
+    shapeNudger_ = new ShapeNudger(*shapePlacement_, *shape, *resizeFrame, *picture, this);
+    // A step lets the shape go where it is put, as a drag would.
+    connect(shapeNudger_, &ShapeNudger::Nudged, this, [this](const vemo::Box &box) {
+        SetShapeBox(box);
+        TakeShapeFromDrag();
+    });
 
     areaPicker_ = new AreaPicker(*picture, this);
     connect(areaPicker_, &AreaPicker::Clicked, this, &ViewWindow::AreaClicked);
@@ -125,25 +93,12 @@ ViewWindow::ViewWindow(QWidget *parent)
     rectangleMarker_ = new RectangleMarker(picture, *areaPicker_, this);
     connect(rectangleMarker_, &RectangleMarker::Marked, this, &ViewWindow::RectangleDragged);
 
-    autoScroll_.setInterval(kAutoScrollIntervalMs);
-    connect(&autoScroll_, &QTimer::timeout, this, &ViewWindow::AutoScrollStep);
-    CreateZoomKeys();
+    dragAutoScroll_ = new DragAutoScroll(*this, *scrollArea_, *resizeFrame);
+    zoomControls_ = new ZoomControls(*this, *scrollArea_->viewport());
     FitToPicture();
 }
 
-void ViewWindow::CreateZoomKeys()
-{
-    const auto bind = [this](const QKeySequence &keys, auto action) {
-        auto *shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, [this, action] { RunGuarded(this, [&] { (this->*action)(); }); });
-    };
-    // Ctrl+= as well as Ctrl++, for keyboards where "+" needs Shift.
-    bind(QKeySequence::ZoomIn, &ViewWindow::ZoomIn);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), &ViewWindow::ZoomIn);
-    bind(QKeySequence::ZoomOut, &ViewWindow::ZoomOut);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_0), &ViewWindow::ZoomToNatural);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_9), &ViewWindow::ZoomToFit);
-}
+ViewWindow::~ViewWindow() = default;
 
 void ViewWindow::SetStatusPanel(int panel, const QString &text)
 {
@@ -259,7 +214,7 @@ void ViewWindow::SetZoom(double zoom, QPoint anchor)
     const QPointF anchored((across->value() + anchor.x()) / before, (down->value() + anchor.y()) / before);
     const vemo::Box box = ShapeBox();
     picture->SetZoom(zoom);
-    PlaceShape(box);
+    shapePlacement_->Place(box);
     FitToPicture();
     across->setValue(qRound(anchored.x() * zoom - anchor.x()));
     down->setValue(qRound(anchored.y() * zoom - anchor.y()));
@@ -308,12 +263,7 @@ QSize ViewWindow::PictureSize() const
 
 vemo::Box ViewWindow::ShapeBox() const
 {
-    const QRect shown = shape->geometry();
-    if (shown == shownGeometry_)
-        return shapeBox_;
-    const QRect &before = shownGeometry_;
-    return vemo::DraggedBox(shapeBox_, {before.x(), before.y(), before.width(), before.height()},
-                            {shown.x(), shown.y(), shown.width(), shown.height()}, Zoom());
+    return shapePlacement_->Box();
 }
 
 void ViewWindow::SetShapeKind(Shape::Kind kind)
@@ -331,20 +281,10 @@ QString ViewWindow::Hint() const
     return statusBar_->Hint();
 }
 
-void ViewWindow::PlaceShape(const vemo::Box &box)
-{
-    shapeBox_ = box;
-    const vemo::Box shown = vemo::ToDisplayBox(box, Zoom());
-    const QRect geometry = BoundedGeometry(shown.left, shown.top, shown.width, shown.height);
-    shape->setGeometry(geometry);
-    resizeFrame->SetControlBounds(shape, geometry.x(), geometry.y(), geometry.width(), geometry.height());
-    shownGeometry_ = shape->geometry();
-}
-
 void ViewWindow::SetShapeBox(const vemo::Box &box)
 {
-    PlaceShape(box);
-    ScrollIntoView(shownGeometry_);
+    shapePlacement_->Place(box);
+    ScrollIntoView(shapePlacement_->Shown());
 }
 
 void ViewWindow::ScrollIntoView(const QRect &displayed)
@@ -455,40 +395,11 @@ void ViewWindow::ShowMapAreas(std::shared_ptr<const vemo::AreaSet> areas)
 
 void ViewWindow::TakeShapeFromDrag()
 {
-    // The drag left the shape at display bounds: from now on they are the picture box it shows.
-    shapeBox_ = ShapeBox();
-    shownGeometry_ = shape->geometry();
-    if (shape->ShapeKind() == Shape::Kind::Rectangle) {
-        emit ShapeChanged(Shape::Kind::Rectangle, shapeBox_);
-        return;
-    }
-    const vemo::Box square = vemo::SquaredBox(shapeBox_);
-    if (square != shapeBox_)
-        PlaceShape(square);
-    emit ShapeChanged(Shape::Kind::Circle, square);
+    const vemo::Box box = shapePlacement_->TakeFromDrag();
+    emit ShapeChanged(shape->ShapeKind(), box);
 }
 
-bool ViewWindow::NudgeShape(const QKeyEvent &key)
-{
-    const QPoint direction = ArrowDirection(key.key());
-    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
-    const bool otherModifiers = modifiers & ~(Qt::ShiftModifier | Qt::AltModifier);
-    if (direction.isNull() || otherModifiers || resizeFrame->Covers().isEmpty())
-        return false;
-    // The mouse holds the shape: a step now would move it from under the drag's outline.
-    if (resizeFrame->DragInProgress())
-        return true;
-    const int step = modifiers.testFlag(Qt::ShiftModifier) ? kLargeNudge : 1;
-    const vemo::NudgeTarget target =
-        modifiers.testFlag(Qt::AltModifier) ? vemo::NudgeTarget::FarEdges : vemo::NudgeTarget::Position;
-    const bool round = shape->ShapeKind() == Shape::Kind::Circle;
-    SetShapeBox(vemo::NudgedBox(ShapeBox(), direction.x() * step, direction.y() * step, target, round,
-                                picture->PictureWidth(), picture->PictureHeight()));
-    TakeShapeFromDrag();
-    return true;
-}
-
-void ViewWindow::FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons)
+void ViewWindow::FollowMouse(const QPointF &windowPos)
 {
     const QPoint at = windowPos.toPoint();
     const QWidget *port = scrollArea_->viewport();
@@ -501,31 +412,6 @@ void ViewWindow::FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons)
                               .arg(vemo::PicturePixel(onPicture.y(), Zoom())));
     }
     statusBar_->ShowHoveredLine(overPicture ? areaPicker_->LineAt(onPicture) : -1);
-    autoScrollStep_ = QPoint(AutoScrollDistance(onPort.x(), port->width()), AutoScrollDistance(onPort.y(), port->height()));
-    if (buttons.testFlag(Qt::LeftButton) && resizeFrame->DragInProgress() && !autoScrollStep_.isNull())
-        autoScroll_.start();
-    else
-        autoScroll_.stop();
-}
-
-void ViewWindow::AutoScrollStep()
-{
-    if (!resizeFrame->DragInProgress() || !windowHandle()) {
-        autoScroll_.stop();
-        return;
-    }
-    QScrollBar *across = scrollArea_->horizontalScrollBar();
-    QScrollBar *down = scrollArea_->verticalScrollBar();
-    const QPoint before(across->value(), down->value());
-    across->setValue(before.x() + autoScrollStep_.x());
-    down->setValue(before.y() + autoScrollStep_.y());
-    if (QPoint(across->value(), down->value()) == before)
-        return;
-    // The picture moved under a mouse that stood still: the drag hears of it as a move, so its
-    // outline follows the picture point now under the mouse.
-    QMouseEvent moved(QEvent::MouseMove, lastMousePos_, mapToGlobal(lastMousePos_), Qt::NoButton, Qt::LeftButton,
-                      lastModifiers_);
-    QCoreApplication::sendEvent(windowHandle(), &moved);
 }
 
 bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
@@ -551,12 +437,12 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
         // and a drag under way all show the position alike.
         const auto *mouse = static_cast<QMouseEvent *>(event);
         lastMousePos_ = mouse->position();
-        lastModifiers_ = mouse->modifiers();
-        FollowMouse(mouse->position(), mouse->buttons());
+        FollowMouse(lastMousePos_);
+        dragAutoScroll_->Follow(*mouse);
         return false;
     }
     case QEvent::MouseButtonRelease:
-        autoScroll_.stop();
+        dragAutoScroll_->Stop();
         emit BroughtToFront();
         return false;
     case QEvent::Leave:
@@ -565,21 +451,11 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress: {
         // Seen before the focused widget, so that the scroll area does not take the arrows.
         bool nudged = false;
-        RunGuarded(this, [&] { nudged = NudgeShape(*static_cast<QKeyEvent *>(event)); });
+        RunGuarded(this, [&] { nudged = shapeNudger_->TakeKey(*static_cast<QKeyEvent *>(event)); });
         return nudged;
     }
-    case QEvent::Wheel: {
-        auto *wheel = static_cast<QWheelEvent *>(event);
-        if (!wheel->modifiers().testFlag(Qt::ControlModifier))
-            return false;
-        const QPoint onPort = scrollArea_->viewport()->mapFrom(this, wheel->position().toPoint());
-        const int notches = wheel->angleDelta().y() / kWheelNotch;
-        if (notches != 0) {
-            const double zoom = vemo::SteppedZoom(Zoom(), notches > 0 ? +1 : -1);
-            RunGuarded(this, [&] { SetZoom(zoom, onPort); });
-        }
-        return true;
-    }
+    case QEvent::Wheel:
+        return zoomControls_->TakeWheel(*static_cast<QWheelEvent *>(event));
     default:
         return false;
     }

@@ -5,7 +5,6 @@
 // the picture's kind and size, and the zoom.
 #include <QPoint>
 #include <QRect>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -20,18 +19,22 @@
 #include "widgets/Shape.h"
 
 class AreaPicker;
+class DragAutoScroll;
 class PictureBox;
 class PolygonFrame;
-class QKeyEvent;
 class QScrollArea;
 class RectangleMarker;
 class ResizeFrame;
+class ShapeNudger;
+class ShapePlacement;
 class ViewStatusBar;
+class ZoomControls;
 
 class ViewWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ViewWindow(QWidget *parent = nullptr);
+    ~ViewWindow() override;
 
     // Sets the text of status bar panel 0 (mouse position), 1 (picture kind and size) or 2 (zoom).
     // While the mouse is over an area, panel 1 shows the area's link and ALT instead; the text
@@ -158,8 +161,6 @@ private:
     ResizeFrame *resizeFrame = nullptr;
     PolygonFrame *polygon = nullptr; // the hatched polygon, its vertex handles, and its drawing
 
-    // Puts the shape on the display at box (picture pixels), without scrolling.
-    void PlaceShape(const vemo::Box &box);
     void ScrollIntoView(const QRect &displayed);
     void ScrollPolygonIntoView(const std::vector<vemo::Point> &points);
     // The largest size the scroll area may take for a picture area of pictureArea (by default
@@ -168,31 +169,19 @@ private:
     // The outer rectangle the window gets on the screen for an outer size of wanted.
     QRect Placement(QSize wanted) const;
     void KeepOnScreen();
-    void CreateZoomKeys();
-    // Follows the mouse over the picture: the position panel, and the scrolling of a drag held
-    // near or beyond the visible edge.
-    void FollowMouse(const QPointF &windowPos, Qt::MouseButtons buttons);
-    void AutoScrollStep();
-    // While the shape is being edited, an arrow key moves it by one picture pixel, whatever the
-    // zoom, and Alt with an arrow moves its right or bottom edge (a circle grows or shrinks as a
-    // whole); Shift makes the step 10. The shape stays inside the picture and at least one pixel
-    // large, and is reported as after a drag. Returns whether the key was such a step.
-    bool NudgeShape(const QKeyEvent &key);
+    // Follows the mouse over the window: the position panel and the area under the mouse.
+    void FollowMouse(const QPointF &windowPos);
 
     QScrollArea *scrollArea_ = nullptr;
     ViewStatusBar *statusBar_ = nullptr;
     AreaPicker *areaPicker_ = nullptr;
     RectangleMarker *rectangleMarker_ = nullptr;
+    std::unique_ptr<ShapePlacement> shapePlacement_;
+    ShapeNudger *shapeNudger_ = nullptr;
+    DragAutoScroll *dragAutoScroll_ = nullptr;
+    ZoomControls *zoomControls_ = nullptr;
     bool placed_ = false; // placed once; later shows keep the window where the user left it
     QRect keepClear_;     // the outer rectangle of the window kept in sight
 
-    // The shape's box in picture pixels, and the display geometry it was last given: a geometry
-    // that differs was set by a drag, and is read back at the zoom.
-    vemo::Box shapeBox_;
-    QRect shownGeometry_;
-
-    QTimer autoScroll_;
-    QPoint autoScrollStep_;
     QPointF lastMousePos_; // in window coordinates
-    Qt::KeyboardModifiers lastModifiers_;
 };
