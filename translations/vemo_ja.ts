@@ -118,6 +118,61 @@ Please open %1 yourself.</source>
     </message>
 </context>
 <context>
+    <name>FindingListModel</name>
+    <message>
+        <source>Line %1: the coordinates are not numbers</source>
+        <translation>%1 行目: 座標が数として読めません</translation>
+    </message>
+    <message>
+        <source>Line %1: the area is empty (x1 &lt; x0, y1 &lt; y0 or r &lt;= 0)</source>
+        <translation>%1 行目: 領域が空です (x1 &lt; x0, y1 &lt; y0 または r ≦ 0)</translation>
+    </message>
+    <message>
+        <source>Line %1: the polygon has fewer than three different points</source>
+        <translation>%1 行目: 多角形の点が 3 つ未満です</translation>
+    </message>
+    <message>
+        <source>Line %1: the polygon&apos;s edges cross</source>
+        <translation>%1 行目: 多角形の辺が交差しています</translation>
+    </message>
+    <message>
+        <source>Line %1: the area lies outside the picture</source>
+        <translation>%1 行目: 領域が画像の外にあります</translation>
+    </message>
+    <message>
+        <source>Line %1: the area lies partly outside the picture</source>
+        <translation>%1 行目: 領域の一部が画像の外にあります</translation>
+    </message>
+    <message>
+        <source>Line %1: the same area as line %2</source>
+        <translation>%1 行目: %2 行目と同じ領域です</translation>
+    </message>
+    <message>
+        <source>Line %1: hidden under line %2, so the browser never reaches it</source>
+        <translation>%1 行目: %2 行目の領域に隠れていてクリックできません</translation>
+    </message>
+    <message>
+        <source>Line %1: a link without ALT text, which screen readers cannot name</source>
+        <translation>%1 行目: リンクに ALT がなく、読み上げソフトが名前を言えません</translation>
+    </message>
+    <message>
+        <source>Line %1: the map name is empty or holds spaces</source>
+        <translation>%1 行目: マップ名が空か、空白を含みます</translation>
+    </message>
+    <message>
+        <source>Line %1: WIDTH and HEIGHT are not the picture&apos;s size</source>
+        <translation>%1 行目: WIDTH と HEIGHT が画像の大きさと違います</translation>
+    </message>
+    <message>
+        <source>Line %1: the default area is not the last, so the areas after it are never reached</source>
+        <translation>%1 行目: 既定の領域が最後になく、後の領域がクリックできません</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>問題は見つかりませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>ImagePropertiesDialog</name>
     <message>
         <source>Image Property</source>
@@ -371,6 +426,13 @@ Do you see them before the test?</source>
     <message>
         <source>BASE</source>
         <translation>基準</translation>
+    </message>
+</context>
+<context>
+    <name>MapCheckWindow</name>
+    <message>
+        <source>Check Map</source>
+        <translation>マップの検査</translation>
     </message>
 </context>
 <context>

@@ -8,4 +8,3 @@ QFont FontWithHint(const QString &family, QFont::StyleHint hint);
 // The proportional face of status bars and of the texts the user types in the area dialogs:
 // a Japanese gothic in a Japanese interface (the default locale is Japanese), else Arial.
 QFont ProportionalUiFont();
-QFont ProportionalUiFont(bool japaneseUI);

@@ -1,52 +1,44 @@
 #include "editor/FindingListModel.h"
 
-#include "desktop/UiText.h"
-
 namespace {
-
-constexpr UiText kNoFinding{"問題は見つかりませんでした。", "No problems found."};
 
 // What each finding says; %1 is the line's number as the list counts them, from 1, and %2 the
 // earlier line's.
-UiText FindingText(vemo::FindingKind kind)
+QString FindingText(vemo::FindingKind kind)
 {
     switch (kind) {
     case vemo::FindingKind::UnreadableCoordinates:
-        return {"%1 行目: 座標が数として読めません", "Line %1: the coordinates are not numbers"};
+        return FindingListModel::tr("Line %1: the coordinates are not numbers");
     case vemo::FindingKind::EmptyArea:
-        return {"%1 行目: 領域が空です (x1 < x0, y1 < y0 または r ≦ 0)",
-                "Line %1: the area is empty (x1 < x0, y1 < y0 or r <= 0)"};
+        return FindingListModel::tr("Line %1: the area is empty (x1 < x0, y1 < y0 or r <= 0)");
     case vemo::FindingKind::TooFewPoints:
-        return {"%1 行目: 多角形の点が 3 つ未満です", "Line %1: the polygon has fewer than three different points"};
+        return FindingListModel::tr("Line %1: the polygon has fewer than three different points");
     case vemo::FindingKind::CrossingEdges:
-        return {"%1 行目: 多角形の辺が交差しています", "Line %1: the polygon's edges cross"};
+        return FindingListModel::tr("Line %1: the polygon's edges cross");
     case vemo::FindingKind::OutsidePicture:
-        return {"%1 行目: 領域が画像の外にあります", "Line %1: the area lies outside the picture"};
+        return FindingListModel::tr("Line %1: the area lies outside the picture");
     case vemo::FindingKind::PartlyOutsidePicture:
-        return {"%1 行目: 領域の一部が画像の外にあります", "Line %1: the area lies partly outside the picture"};
+        return FindingListModel::tr("Line %1: the area lies partly outside the picture");
     case vemo::FindingKind::DuplicateArea:
-        return {"%1 行目: %2 行目と同じ領域です", "Line %1: the same area as line %2"};
+        return FindingListModel::tr("Line %1: the same area as line %2");
     case vemo::FindingKind::HiddenArea:
-        return {"%1 行目: %2 行目の領域に隠れていてクリックできません",
-                "Line %1: hidden under line %2, so the browser never reaches it"};
+        return FindingListModel::tr("Line %1: hidden under line %2, so the browser never reaches it");
     case vemo::FindingKind::MissingAlt:
-        return {"%1 行目: リンクに ALT がなく、読み上げソフトが名前を言えません",
-                "Line %1: a link without ALT text, which screen readers cannot name"};
+        return FindingListModel::tr("Line %1: a link without ALT text, which screen readers cannot name");
     case vemo::FindingKind::BadMapName:
-        return {"%1 行目: マップ名が空か、空白を含みます", "Line %1: the map name is empty or holds spaces"};
+        return FindingListModel::tr("Line %1: the map name is empty or holds spaces");
     case vemo::FindingKind::ImageSizeMismatch:
-        return {"%1 行目: WIDTH と HEIGHT が画像の大きさと違います",
-                "Line %1: WIDTH and HEIGHT are not the picture's size"};
+        return FindingListModel::tr("Line %1: WIDTH and HEIGHT are not the picture's size");
     case vemo::FindingKind::DefaultNotLast:
-        return {"%1 行目: 既定の領域が最後になく、後の領域がクリックできません",
-                "Line %1: the default area is not the last, so the areas after it are never reached"};
+        return FindingListModel::tr(
+            "Line %1: the default area is not the last, so the areas after it are never reached");
     }
-    return {"", ""};
+    return QString();
 }
 
 } // namespace
 
-FindingListModel::FindingListModel(bool japanese, QObject *parent) : QAbstractListModel(parent), japanese_(japanese)
+FindingListModel::FindingListModel(QObject *parent) : QAbstractListModel(parent)
 {
 }
 
@@ -69,13 +61,12 @@ QVariant FindingListModel::data(const QModelIndex &index, int role) const
     if (!findings_ || index.row() < 0 || index.row() >= rowCount())
         return {};
     if (findings_->empty())
-        return role == Qt::DisplayRole ? QVariant(kNoFinding.In(japanese_)) : QVariant();
+        return role == Qt::DisplayRole ? QVariant(tr("No problems found.")) : QVariant();
     const vemo::Finding &finding = (*findings_)[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
         // Only some texts name a second line, so the places are filled by hand rather than by arg().
         return FindingText(finding.kind)
-            .In(japanese_)
             .replace(QLatin1String("%1"), QString::number(finding.line + 1))
             .replace(QLatin1String("%2"), QString::number(finding.otherLine + 1));
     case Qt::UserRole:

@@ -12,7 +12,7 @@
 class FindingListModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    explicit FindingListModel(bool japanese, QObject *parent = nullptr);
+    explicit FindingListModel(QObject *parent = nullptr);
 
     // Shows these findings, or one row saying that there are none; nothing at all shows no rows.
     void Show(std::optional<std::vector<vemo::Finding>> findings);
@@ -24,5 +24,4 @@ public:
 
 private:
     std::optional<std::vector<vemo::Finding>> findings_;
-    bool japanese_;
 };

@@ -103,7 +103,7 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     areas_ = std::make_unique<AreaEditor>(document_, view_, *lineList, *this);
     imagePropertiesDialog_ = std::make_unique<ImagePropertiesDialog>();
     aboutBox_ = std::make_unique<AboutBox>(environment_.logicalDpi);
-    checkWindow_ = std::make_unique<MapCheckWindow>(document_, IsJapanese(environment_.language));
+    checkWindow_ = std::make_unique<MapCheckWindow>(document_);
     browser_ = std::make_unique<BrowserOpener>(*this);
     importer_ = std::make_unique<PageImporter>(document_, *this);
     connect(importer_.get(), &PageImporter::Imported, this,

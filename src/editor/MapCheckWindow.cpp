@@ -10,22 +10,22 @@
 #include "editor/MapDocument.h"
 
 
-MapCheckWindow::MapCheckWindow(const MapDocument &document, bool japanese, QWidget *parent)
+MapCheckWindow::MapCheckWindow(const MapDocument &document, QWidget *parent)
     // Kept on top like the view window, which would otherwise cover it.
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), document_(document)
 {
     setObjectName(QStringLiteral("mapCheckWindow"));
-    setWindowTitle(QStringLiteral("Check Map"));
+    setWindowTitle(tr("Check Map"));
     resize(420, 180);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    findings_ = new FindingListModel(japanese, this);
+    findings_ = new FindingListModel(this);
     findingList = new QListView(this);
     findingList->setObjectName(QStringLiteral("findingList"));
     findingList->setModel(findings_);
     // One line each: the view need not measure a hundred thousand rows.
     findingList->setUniformItemSizes(true);
-    findingList->setFont(ProportionalUiFont(japanese));
+    findingList->setFont(ProportionalUiFont());
     column->addWidget(findingList);
     // Activated by a double click or Enter.
     connect(findingList, &QListView::activated, this, [this](const QModelIndex &index) {

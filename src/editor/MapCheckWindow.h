@@ -16,7 +16,7 @@ class QListView;
 class MapCheckWindow : public QWidget {
     Q_OBJECT
 public:
-    MapCheckWindow(const MapDocument &document, bool japanese, QWidget *parent = nullptr);
+    explicit MapCheckWindow(const MapDocument &document, QWidget *parent = nullptr);
 
     // What the check finds in the document's lines against its picture's size; nothing when no
     // map is open.
