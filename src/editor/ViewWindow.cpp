@@ -1,21 +1,17 @@
 #include "editor/ViewWindow.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWheelEvent>
 #include <QWindow>
 
-#include <algorithm>
 #include <utility>
 
 #include "core/PolygonGeometry.h"
-#include "core/ViewPlacement.h"
 #include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
 #include "editor/AreaPicker.h"
@@ -43,7 +39,8 @@ QString ZoomText(double zoom)
 ViewWindow::ViewWindow(QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint
-                  | Qt::WindowCloseButtonHint)
+                  | Qt::WindowCloseButtonHint),
+      room_(*this)
 {
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
@@ -129,28 +126,15 @@ void ViewWindow::ShowPicture(QPixmap image)
     statusBar_->ResetPosition();
 }
 
-QRect ViewWindow::Placement(QSize wanted) const
-{
-    const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect available = display ? display->availableGeometry() : QRect(0, 0, 640, 480);
-    const vemo::Box placed = vemo::PlaceView({available.x(), available.y(), available.width(), available.height()},
-                                             {keepClear_.x(), keepClear_.y(), keepClear_.width(), keepClear_.height()},
-                                             wanted.width(), wanted.height());
-    return {placed.left, placed.top, placed.width, placed.height};
-}
-
 void ViewWindow::KeepClearOf(const QRect &frame, const QRect &client)
 {
-    // A window manager frames a window around the place it was given, to the right and below.
-    keepClear_ = frame.isValid() && frame == client ? QRect(frame.topLeft(), frame.size().grownBy(kAssumedWindowFrame))
-                                                    : frame;
+    room_.KeepClearOf(frame, client);
 }
 
 QSize ViewWindow::RoomForPicture(QSize pictureArea) const
 {
-    const QMargins frame = WindowFrameMargins(*this);
     const QSize bar(0, ViewStatusBar::kHeight);
-    return Placement(pictureArea.grownBy(frame) + bar).size().shrunkBy(frame) - bar;
+    return room_.RoomFor(pictureArea + bar) - bar;
 }
 
 void ViewWindow::FitToPicture()
@@ -172,24 +156,9 @@ void ViewWindow::FitToPicture()
     // Placed before its first show, while it has no native window yet, so that the window
     // manager puts the frame, not the client area, at that place.
     if (!placed_)
-        move(Placement(size().grownBy(WindowFrameMargins(*this))).topLeft());
+        move(room_.Placement(size().grownBy(WindowFrameMargins(*this))).topLeft());
     SetStatusPanel(2, ZoomText(Zoom()));
-    KeepOnScreen();
-}
-
-void ViewWindow::KeepOnScreen()
-{
-    const QScreen *display = screen();
-    if (!isVisible() || !display)
-        return;
-    const QRect available = display->availableGeometry();
-    QRect framed = frameGeometry();
-    framed.moveRight(std::min(framed.right(), available.right()));
-    framed.moveBottom(std::min(framed.bottom(), available.bottom()));
-    framed.moveLeft(std::max(framed.left(), available.left()));
-    framed.moveTop(std::max(framed.top(), available.top()));
-    if (framed.topLeft() != frameGeometry().topLeft())
-        move(framed.topLeft());
+    room_.KeepOnScreen();
 }
 
 double ViewWindow::Zoom() const

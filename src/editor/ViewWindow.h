@@ -15,6 +15,7 @@
 #include "core/AreaGeometry.h"
 #include "core/AreaSet.h"
 #include "core/MapLines.h"
+#include "editor/WindowRoom.h"
 #include "resizeframe/OutlineGeometry.h"
 #include "widgets/Shape.h"
 
@@ -164,11 +165,8 @@ private:
     void ScrollIntoView(const QRect &displayed);
     void ScrollPolygonIntoView(const std::vector<vemo::Point> &points);
     // The largest size the scroll area may take for a picture area of pictureArea (by default
-    // any), on this window's screen and clear of keepClear_.
+    // any), on this window's screen and clear of the window kept in sight.
     QSize RoomForPicture(QSize pictureArea = QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) const;
-    // The outer rectangle the window gets on the screen for an outer size of wanted.
-    QRect Placement(QSize wanted) const;
-    void KeepOnScreen();
     // Follows the mouse over the window: the position panel and the area under the mouse.
     void FollowMouse(const QPointF &windowPos);
 
@@ -180,8 +178,8 @@ private:
     ShapeNudger *shapeNudger_ = nullptr;
     DragAutoScroll *dragAutoScroll_ = nullptr;
     ZoomControls *zoomControls_ = nullptr;
+    WindowRoom room_;
     bool placed_ = false; // placed once; later shows keep the window where the user left it
-    QRect keepClear_;     // the outer rectangle of the window kept in sight
 
     QPointF lastMousePos_; // in window coordinates
 };
