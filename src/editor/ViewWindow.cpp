@@ -29,6 +29,7 @@
 namespace {
 
 constexpr QRect kShapeDesignBounds(24, 16, 65, 65);
+
 QString ZoomText(double zoom)
 {
     return QStringLiteral("%1 %").arg(qRound(zoom * 100));
