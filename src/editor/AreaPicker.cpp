@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/AreaSet.h"
 #include "core/ZoomMapping.h"
 #include "widgets/PictureBox.h"
 
@@ -13,18 +14,13 @@ AreaPicker::AreaPicker(const PictureBox &picture, QObject *parent)
 {
 }
 
-void AreaPicker::SetAreas(std::shared_ptr<const vemo::AreaSet> areas)
-{
-    areas_ = areas ? std::move(areas) : std::make_shared<const vemo::AreaSet>();
-    pressedLine_ = -1;
-}
-
 int AreaPicker::LineAt(QPoint onPicture) const
 {
     const int x = vemo::PicturePixel(onPicture.x(), picture_.Zoom());
     const int y = vemo::PicturePixel(onPicture.y(), picture_.Zoom());
-    const std::optional<std::size_t> area = areas_->AreaAt(x, y);
-    return area ? areas_->Line(*area) : -1;
+    const vemo::AreaSet &areas = picture_.Outlines();
+    const std::optional<std::size_t> area = areas.AreaAt(x, y);
+    return area ? areas.Line(*area) : -1;
 }
 
 void AreaPicker::FollowClick(const QMouseEvent &mouse)

@@ -5,23 +5,19 @@
 #include <QObject>
 #include <QPoint>
 
-#include <memory>
-
-#include "core/AreaSet.h"
-
 class PictureBox;
 class QMouseEvent;
 
 class AreaPicker : public QObject {
     Q_OBJECT
 public:
-    // picture gives the zoom at which its points are read.
+    // picture holds the areas it outlines, which are the ones picked, and gives the zoom at
+    // which its points are read.
     AreaPicker(const PictureBox &picture, QObject *parent);
 
-    // The map's areas, shared with the document, in line order. A press on the old areas is
-    // forgotten, so that it cannot become a click on whatever line now has its index.
-    void SetAreas(std::shared_ptr<const vemo::AreaSet> areas);
-    const std::shared_ptr<const vemo::AreaSet> &Areas() const { return areas_; }
+    // The areas changed: a press on the old areas is forgotten, so that it cannot become a click
+    // on whatever line now has its index.
+    void ForgetPress() { pressedLine_ = -1; }
 
     // The first area line whose region holds the picture pixel under a point of the picture
     // control; -1 for none.
@@ -37,6 +33,5 @@ signals:
 
 private:
     const PictureBox &picture_;
-    std::shared_ptr<const vemo::AreaSet> areas_ = std::make_shared<const vemo::AreaSet>();
     int pressedLine_ = -1; // the area line under the left press awaiting its release
 };

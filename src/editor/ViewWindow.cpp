@@ -356,8 +356,8 @@ void ViewWindow::SetShapeColor(const QColor &color)
 
 void ViewWindow::ShowMapAreas(std::shared_ptr<const vemo::AreaSet> areas)
 {
-    areaPicker_->SetAreas(std::move(areas));
-    picture->SetOutlines(areaPicker_->Areas());
+    picture->SetOutlines(std::move(areas));
+    areaPicker_->ForgetPress();
     // The mouse may rest on an area whose line changed, moved or went away.
     if (statusBar_->HoveredLine() >= 0)
         statusBar_->RefreshHoveredLine(areaPicker_->LineAt(picture->mapFrom(this, lastMousePos_.toPoint())));

@@ -38,6 +38,7 @@ public:
     // stands out from any picture. The outline colour is the dark line when it is dark, else the
     // light band around a black line.
     void SetOutlines(std::shared_ptr<const vemo::AreaSet> areas);
+    const vemo::AreaSet &Outlines() const { return *areas_; }
     QColor OutlineColor() const { return outlineColor_; }
     void SetOutlineColor(const QColor &color);
 
