@@ -35,8 +35,15 @@ protected:
             texts << FindingList()->model()->index(row, 0).data().toString();
         return texts;
     }
-    // A double click or Enter on the finding in row.
-    void ChooseFinding(int row) { emit FindingList()->activated(FindingList()->model()->index(row, 0)); }
+    // The finding in row, chosen as a user of the keyboard chooses it: moved to, then Enter.
+    void ChooseFinding(int row)
+    {
+        QListView *list = FindingList();
+        Activate(list->window());
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(row, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+    }
 };
 
 TEST_F(UndoAndCheckTest, EveryCommandUndoesAndRedoesByItsName)
