@@ -1,5 +1,7 @@
 #include "core/AreaSet.h"
 
+#include <algorithm>
+
 namespace vemo {
 
 AreaSet::AreaSet(const std::vector<std::string> &lines)
@@ -29,6 +31,14 @@ void AreaSet::Index()
         boxes.push_back({box.left, box.top, std::int64_t{box.left} + box.width - 1, std::int64_t{box.top} + box.height - 1});
     }
     index_ = BoxIndex(std::move(boxes));
+}
+
+const AreaRegion *AreaSet::OnLine(int line) const
+{
+    const auto found = std::lower_bound(lines_.begin(), lines_.end(), line);
+    if (found == lines_.end() || *found != line)
+        return nullptr;
+    return &regions_[static_cast<std::size_t>(found - lines_.begin())];
 }
 
 std::optional<std::size_t> AreaSet::AreaAt(std::int32_t x, std::int32_t y) const

@@ -25,6 +25,8 @@ public:
     const std::vector<AreaRegion> &Regions() const { return regions_; }
     // The index of the line the area at position was read from.
     int Line(std::size_t position) const { return lines_[position]; }
+    // The region read from line index, or nothing when that line has none.
+    const AreaRegion *OnLine(int line) const;
 
     // The first area, in line order, that holds the picture pixel (x, y), as a browser takes it.
     std::optional<std::size_t> AreaAt(std::int32_t x, std::int32_t y) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include "core/AreaFields.h"
+#include "core/AreaSet.h"
 #include "core/ClearSpot.h"
 #include "core/IntConv.h"
 #include "core/MapLayout.h"
@@ -335,11 +337,11 @@ void AreaEditor::ShowSelectedArea()
     if (edited_.Active())
         return;
     const int index = list_.SelectedIndex();
-    const std::string line = index >= 0 ? document_.LineAt(index) : std::string();
-    const std::optional<vemo::AreaRegion> region = vemo::ReadAreaRegion(line);
+    const std::shared_ptr<const vemo::AreaSet> areas = document_.Areas();
+    const vemo::AreaRegion *region = areas->OnLine(index);
     if (!region) {
         view_.ClearShape();
-        const vemo::AreaKind kind = vemo::GetAreaKind(line);
+        const vemo::AreaKind kind = index >= 0 ? vemo::GetAreaKind(document_.LineAt(index)) : vemo::AreaKind::None;
         if (kind != vemo::AreaKind::None && kind != vemo::AreaKind::Default)
             emit Hint(tr("The coordinates of this line do not read; Edit opens them to be mended"));
         return;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/AreaSet.h"
 #include "core/AttributeText.h"
 #include "core/IntConv.h"
 #include "core/MapLines.h"
@@ -216,8 +217,18 @@ TEST(AreaRegionReader, GivesTheKindAndBoxOfAnAreaThatReads)
         {R"(<IMG SRC="dirrect.gif" ALT="" BORDER="0">)", std::nullopt},
         {"</MAP>", std::nullopt},
     };
-    for (const auto &[line, region] : cases)
+    std::vector<std::string> lines;
+    for (const auto &[line, region] : cases) {
         EXPECT_EQ(ReadAreaRegion(line), region) << line;
+        lines.push_back(line);
+    }
+    // The map's shared reading finds the same region on each line, and nothing on the others.
+    const AreaSet areas(lines);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        const AreaRegion *onLine = areas.OnLine(static_cast<int>(index));
+        EXPECT_EQ(onLine ? std::optional<AreaRegion>(*onLine) : std::nullopt, cases[index].second) << lines[index];
+    }
+    EXPECT_EQ(areas.OnLine(-1), nullptr);
 }
 
 struct AttributeCase {
