@@ -267,6 +267,16 @@ std::string ReadAlt(const std::string &line)
     return ReadQuotedAttribute(line, "ALT=\"");
 }
 
+std::string ReadTitle(const std::string &line)
+{
+    return ReadQuotedAttribute(line, "TITLE=\"");
+}
+
+std::string ReadTarget(const std::string &line)
+{
+    return ReadQuotedAttribute(line, "TARGET=\"");
+}
+
 std::string ReadMapName(const std::string &line)
 {
     return ReadQuotedAttribute(line, "NAME=\"");

@@ -84,9 +84,12 @@ std::optional<AreaRegion> ReadAreaRegion(const std::string &line);
 // circle read from it, or the polygon.
 bool RegionHoldsPixel(const AreaRegion &region, std::int32_t x, std::int32_t y);
 
-// The value of HREF="..." or ALT="..." in an area line; empty when the key is absent.
+// The value of HREF="...", ALT="...", TITLE="..." or TARGET="..." in an area line; empty when
+// the key is absent.
 std::string ReadHref(const std::string &line);
 std::string ReadAlt(const std::string &line);
+std::string ReadTitle(const std::string &line);
+std::string ReadTarget(const std::string &line);
 
 // The value of NAME="..." in a map start line; empty when the key is absent.
 std::string ReadMapName(const std::string &line);
