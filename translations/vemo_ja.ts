@@ -210,10 +210,6 @@ Please open %1 yourself.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|Picture(GIF)|*.GIF|Picture(JPEG)|*.JPG|Picture(BMP)|*.BMP</source>
-        <translation>すべての画像|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|画像(GIF)|*.GIF|画像(JPEG)|*.JPG|画像(BMP)|*.BMP</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
@@ -426,6 +422,14 @@ Do you see them before the test?</source>
     <message>
         <source>BASE</source>
         <translation>基準</translation>
+    </message>
+    <message>
+        <source>All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA;*.PNG;*.WEBP|Picture(GIF)|*.GIF|Picture(JPEG)|*.JPG|Picture(BMP)|*.BMP|Picture(PNG)|*.PNG|Picture(WebP)|*.WEBP</source>
+        <translation>すべての画像|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA;*.PNG;*.WEBP|画像(GIF)|*.GIF|画像(JPEG)|*.JPG|画像(BMP)|*.BMP|画像(PNG)|*.PNG|画像(WebP)|*.WEBP</translation>
+    </message>
+    <message>
+        <source>&amp;Keep PNG and WebP</source>
+        <translation>PNG と WebP をそのまま使う(&amp;K)</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,8 @@ EditorSettings::Values EditorSettings::Read() const
     values.listFont.setPointSize(
         vemo::KeptFontSize(readInt("FONTSIZE", kDefaultListFontSize), kDefaultListFontSize));
 
+    values.keepPngAndWebp = readInt("KEEPPNG", 0) != 0;
+
     for (int i = 0; i < kRecentPictures; ++i) {
         // A path is read whole: cut at the length other text values keep, it would name another file.
         const std::string path = settings.ReadWhole(kRecentSection, RecentKey(i)).value_or("");
@@ -61,6 +63,7 @@ void EditorSettings::Write(const Values &values, bool japanese) const
     settings.Write(kMainSection, "FONTNAME", Bytes(values.listFont.family()));
     settings.Write(kMainSection, "FONTSIZE", vemo::DecimalText(values.listFont.pointSize()));
     settings.Write(kMainSection, "JAPAN", japanese ? "1" : "0");
+    settings.Write(kMainSection, "KEEPPNG", values.keepPngAndWebp ? "1" : "0");
     // Entries past the list are emptied only where they were kept before: a program that never
     // opened a picture leaves the file without the section.
     for (int i = 0; i < kRecentPictures; ++i) {

@@ -16,6 +16,7 @@ public:
         QPoint windowPosition;
         QFont listFont;
         QStringList recentPictures; // the latest first
+        bool keepPngAndWebp = false; // PNG and WebP pictures are used as they are, not as JPEGs
     };
 
     explicit EditorSettings(QString path);

@@ -54,8 +54,8 @@ namespace {
 constexpr int kReportMilliseconds = 4000;
 
 constexpr const char *kPictureFilter = QT_TRANSLATE_NOOP(
-    "MainWindow", "All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA|Picture(GIF)|*.GIF|Picture(JPEG)|*.JPG|"
-                  "Picture(BMP)|*.BMP");
+    "MainWindow", "All Picture|*.GIF;*.JPG;*.BMP;*.PCX;*.JIF;*.DIB;*.RLE;*.TGA;*.PNG;*.WEBP|Picture(GIF)|*.GIF|"
+                  "Picture(JPEG)|*.JPG|Picture(BMP)|*.BMP|Picture(PNG)|*.PNG|Picture(WebP)|*.WEBP");
 constexpr int kDesignWidth = 522;
 constexpr int kDesignHeight = 335;
 constexpr int kBasePanelWidth = 35;
@@ -211,6 +211,11 @@ void MainWindow::CreateMenus()
     QMenu *option = menuBar()->addMenu(tr("&Option"));
     fontAction = NewAction(option, tr("&Font (HTML Source)"), &MainWindow::ChooseListFont);
     colourAction = NewAction(option, tr("&Color (Map Shape)"), &MainWindow::ChooseShapeColour);
+    // A PNG or WebP picture is used as it is, transparency and all, instead of a JPEG made from it.
+    keepPngAction = option->addAction(tr("&Keep PNG and WebP"));
+    keepPngAction->setObjectName(QStringLiteral("keepPngAction"));
+    keepPngAction->setCheckable(true);
+    connect(keepPngAction, &QAction::toggled, this, [this](bool keep) { opener_.KeepPngAndWebp(keep); });
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     helpAction = NewAction(help, tr("&Topics"), &MainWindow::ShowHelp);
@@ -340,12 +345,17 @@ void MainWindow::ReadSettings()
     move(values.windowPosition);
     lineList->setFont(values.listFont);
     recentPictures->SetPictures(values.recentPictures);
+    keepPngAction->setChecked(values.keepPngAndWebp);
 }
 
 void MainWindow::WriteSettings()
 {
-    EditorSettings(settingsPath_)
-        .Write({pos(), lineList->font(), recentPictures->Pictures()}, IsJapanese(environment_.language));
+    EditorSettings::Values values;
+    values.windowPosition = pos();
+    values.listFont = lineList->font();
+    values.recentPictures = recentPictures->Pictures();
+    values.keepPngAndWebp = keepPngAction->isChecked();
+    EditorSettings(settingsPath_).Write(values, IsJapanese(environment_.language));
 }
 
 

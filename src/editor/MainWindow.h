@@ -99,6 +99,7 @@ private:
             *testAction = nullptr;
     QAction *newRectangleAction = nullptr, *newCircleAction = nullptr, *newPolygonAction = nullptr,
             *newDefaultAreaAction = nullptr;
+    QAction *keepPngAction = nullptr;
     QAction *fontAction = nullptr, *colourAction = nullptr, *helpAction = nullptr, *aboutAction = nullptr;
     QAction *lineMenuEdit = nullptr, *lineMenuDelete = nullptr, *lineMenuTest = nullptr, *lineMenuFont = nullptr;
 

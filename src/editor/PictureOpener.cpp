@@ -47,6 +47,8 @@ std::optional<PictureOpener::Opened> PictureOpener::Open(const QString &openedPa
     const char *kind = "JPEG";
     if (extension == ".GIF") {
         kind = "GIF";
+    } else if (keepPngAndWebp_ && (extension == ".PNG" || extension == ".WEBP")) {
+        kind = extension == ".PNG" ? "PNG" : "WebP";
     } else if (extension != ".JPG") {
         path = vemo::ChangeExtension(path, ".jpg", kPaths);
         if (!ConvertToJpeg(openedPath, Text(path)))

@@ -2,8 +2,9 @@
 // Opening a picture for its map, in two steps so that the open map is closed only for a file
 // that is a picture: first the picture decoded, touching nothing on screen or on disk; then,
 // once the old map is closed, the picture shown on the view, a picture that is neither GIF nor
-// JPEG written as a JPEG beside it (the map then refers to the JPEG), and the side file read, or
-// three new lines made for a picture that has none.
+// JPEG written as a JPEG beside it (the map then refers to the JPEG; a PNG or WebP is used as it
+// is when the user keeps them), and the side file read, or three new lines made for a picture
+// that has none.
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
@@ -25,7 +26,7 @@ public:
 
     struct Opened {
         QString picturePath; // the JPEG written, after a conversion
-        const char *kind;    // "GIF" or "JPEG"
+        const char *kind;    // "GIF", "JPEG", "PNG" or "WebP"
         int width;
         int height;
         QString mapFilePath;
@@ -38,6 +39,8 @@ public:
     // user keeps a JPEG of the same name; a side file that cannot be read is raised as an error,
     // before the map is opened.
     std::optional<Opened> Open(const QString &path, const QImage &picture);
+    // Whether a PNG or WebP picture is opened as it is instead of being written as a JPEG.
+    void KeepPngAndWebp(bool keep) { keepPngAndWebp_ = keep; }
 
 private:
     // Writes the picture as JPEG beside it; false when the user keeps an unrelated JPEG there.
@@ -46,4 +49,5 @@ private:
     ImageLibrary &library_;
     ViewWindow &view_;
     QWidget &asker_;
+    bool keepPngAndWebp_ = false;
 };

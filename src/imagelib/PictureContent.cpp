@@ -134,6 +134,8 @@ QString PictureContent::GraphicsMagickCoder() const
         return QStringLiteral("JPEG");
     if (head_.startsWith("\x89PNG\r\n\x1A\n"))
         return QStringLiteral("PNG");
+    if (head_.startsWith("RIFF") && head_.mid(8, 4) == "WEBP")
+        return QStringLiteral("WEBP");
     if (LooksLikePcx())
         return QStringLiteral("PCX");
     if (LooksLikeTga())

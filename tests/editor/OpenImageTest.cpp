@@ -101,6 +101,46 @@ INSTANTIATE_TEST_SUITE_P(EveryOtherFormat, ConvertedFormatTest,
                              return name;
                          });
 
+struct KeptFormat {
+    const char *fileName;
+    const char *convertTarget;
+    const char *kind;
+};
+
+class KeptFormatTest : public OpenImageTest, public ::testing::WithParamInterface<KeptFormat> {};
+
+// With Keep PNG and WebP on, the map refers to the picture itself and no JPEG is written; off, it
+// is converted as every other format is.
+TEST_P(KeptFormatTest, IsUsedAsItIsOnlyWhileTheOptionIsOn)
+{
+    const QString source = Path(GetParam().fileName);
+    const QString jpeg = Path("photo.jpg");
+    // Half-transparent, which a JPEG could not keep.
+    ASSERT_TRUE(testpics::MakePicture(QString::fromLatin1(GetParam().convertTarget) + ":" + source, 40, 30,
+                                      {"-alpha", "set", "-channel", "A", "-evaluate", "set", "50%"}));
+
+    QAction *keep = Action(Main(), "keepPngAction");
+    ASSERT_TRUE(keep->isCheckable());
+    keep->setChecked(true);
+    Main().OpenPictureFile(source);
+    EXPECT_EQ(Document().PicturePath(), source);
+    EXPECT_TRUE(ListLines().value(0).startsWith("<IMG SRC=\"" + QFileInfo(source).fileName() + "\""));
+    EXPECT_EQ(editor->View().StatusPanel(1), QString::fromLatin1(GetParam().kind) + " 40 x 30");
+    EXPECT_FALSE(QFileInfo::exists(jpeg));
+    ImageLibrary reader;
+    EXPECT_TRUE(reader.Load(source, 1).hasAlphaChannel());
+
+    keep->setChecked(false);
+    Main().OpenPictureFile(source);
+    EXPECT_EQ(Document().PicturePath(), jpeg);
+    EXPECT_TRUE(QFileInfo::exists(jpeg));
+}
+
+INSTANTIATE_TEST_SUITE_P(PngAndWebp, KeptFormatTest,
+                         ::testing::Values(KeptFormat{"photo.png", "PNG32", "PNG"}, KeptFormat{"photo.webp", "WEBP", "WebP"},
+                                           KeptFormat{"photo.PNG", "PNG32", "PNG"}),
+                         [](const auto &info) { return std::string(info.param.convertTarget) + "_" + std::to_string(info.index); });
+
 TEST_F(OpenImageTest, UpperCaseJpgIsNeverRewritten)
 {
     const QString jpg = Path("PHOTO.JPG");

@@ -33,11 +33,14 @@ TEST(RecentPicturesSettingsTest, EveryPathComesBackFromTheFileExactly)
     EditorSettings settings(file);
     EditorSettings::Values values = settings.Read();
     ASSERT_EQ(values.recentPictures, QStringList{"/tmp/old.gif"}); // a file written before still reads
+    EXPECT_FALSE(values.keepPngAndWebp); // options a file does not name are off
+    values.keepPngAndWebp = true;
     values.recentPictures.clear();
     for (const std::string &path : paths)
         values.recentPictures << Text(path);
     settings.Write(values, false);
 
+    EXPECT_TRUE(EditorSettings(file).Read().keepPngAndWebp);
     const QStringList read = EditorSettings(file).Read().recentPictures;
     ASSERT_EQ(read.size(), values.recentPictures.size());
     for (int i = 0; i < read.size(); ++i)
