@@ -3,6 +3,7 @@
 #include "FuzzCheck.h"
 
 #include "core/MapFile.h"
+#include "core/MapStyle.h"
 #include "core/TestPage.h"
 
 #include <cstdint>
@@ -13,10 +14,13 @@ using namespace vemo;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::vector<std::string> lines = SplitMapFileText(std::string(reinterpret_cast<const char *>(data), size));
-    const std::string page = TestPageText(lines);
+    // The last input byte, when odd, asks for the page of the responsive option too.
+    const bool responsive = size > 0 && (data[size - 1] & 1) != 0;
+    const std::string page = TestPageText(lines, responsive);
 
-    const std::string preStart = "<PRE>";
-    const std::string preEnd = "</PRE>";
+    const bool html5 = StyleOfLines(lines) == MapStyle::Html5;
+    const std::string preStart = html5 ? "<pre>" : "<PRE>";
+    const std::string preEnd = html5 ? "</pre>" : "</PRE>";
     const std::size_t shownStart = page.rfind(preStart);
     const std::size_t shownEnd = page.rfind(preEnd);
     FUZZ_REQUIRE(shownStart != std::string::npos && shownEnd != std::string::npos && shownStart < shownEnd);

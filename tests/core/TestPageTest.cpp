@@ -2,6 +2,8 @@
 
 #include "core/TestPage.h"
 
+#include "core/ResponsiveScript.h"
+
 #include <string>
 #include <vector>
 
@@ -10,9 +12,20 @@ namespace {
 
 const std::string kHead = "<HTML><HEAD><TITLE>Vemo Test</TITLE></HEAD><BODY><CENTER>\r\n"
                           "<FONT SIZE=+3>TEST THIS IMAGE MAP !</FONT><P>\r\n";
+const std::string kHoverLine = "<DIV ID=\"vemo-hover\">&nbsp;</DIV>\r\n";
 const std::string kSourceStart = "<P><TABLE BORDER=3><TR><TD BGCOLOR=\"#D1D6B3\"><PRE>";
-const std::string kTail = "</PRE><P></TD></TR><CAPTION ALIGN=BOTTOM>MAP SOURCE</CAPTION></TABLE>\r\n"
-                          "</CENTER></BODY></HTML>\r\n";
+const std::string kSourceEnd = "</PRE><P></TD></TR><CAPTION ALIGN=BOTTOM>MAP SOURCE</CAPTION></TABLE>\r\n";
+const std::string kTail = "</CENTER></BODY></HTML>\r\n";
+
+// The page without its script line, which stands between the source table and the tail.
+std::string WithoutScript(const std::string &page)
+{
+    const std::size_t start = page.find("<SCRIPT>");
+    const std::size_t end = page.find("</SCRIPT>\r\n", start);
+    if (start == std::string::npos || end == std::string::npos)
+        return page;
+    return page.substr(0, start) + page.substr(end + 11);
+}
 
 TEST(TestPage, WritesTheMapAndShowsEveryLineEscaped)
 {
@@ -35,12 +48,46 @@ TEST(TestPage, WritesTheMapAndShowsEveryLineEscaped)
         "&ltAREA SHAPE=&quotCIRC&quot COORDS=&quot5,6,7&quot HREF=&quot\x95\x5C.htm&quot "
         "ALT=&quot\x95\x5C\x8E\xA6 \xe8\xa1\xa8&quot&gt\r\n"
         "&lt/MAP&gt\r\n";
-    EXPECT_EQ(TestPageText(lines), kHead + written + kSourceStart + shown + kTail);
+    EXPECT_EQ(WithoutScript(TestPageText(lines)), kHead + written + kHoverLine + kSourceStart + shown + kSourceEnd + kTail);
 }
 
 TEST(TestPage, AnEmptyMapLeavesOnlyTheFrame)
 {
-    EXPECT_EQ(TestPageText({}), kHead + kSourceStart + kTail);
+    EXPECT_EQ(WithoutScript(TestPageText({})), kHead + kHoverLine + kSourceStart + kSourceEnd + kTail);
+}
+
+std::size_t Count(const std::string &text, const std::string &part)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(TestPage, HeadFollowsTheStyleAndResponsiveAddsTheScriptOnceWithTheHalfWidthCheck)
+{
+    const std::vector<std::string> classic = {R"(<IMG SRC="p.gif" USEMAP="#p">)", R"(<MAP NAME="p">)", "</MAP>"};
+    const std::vector<std::string> html5 = {R"(<img src="p.png" usemap="#p">)", R"(<map name="p">)", "</map>"};
+    const struct {
+        const std::vector<std::string> &lines;
+        bool responsive;
+        std::string head;
+        std::string shownImage; // the first line as the source table shows it
+    } cases[] = {
+        {classic, false, kHead, "&ltIMG SRC=&quotp.gif&quot"},
+        {classic, true, kHead, "&ltIMG SRC=&quotp.gif&quot"},
+        {html5, false, "<!DOCTYPE html>\r\n<html><head><meta charset=\"utf-8\"><title>", "&lt;img src=&quot;p.png&quot;"},
+        {html5, true, "<!DOCTYPE html>\r\n<html><head><meta charset=\"utf-8\"><title>", "&lt;img src=&quot;p.png&quot;"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.lines[0] + (c.responsive ? " responsive" : ""));
+        const std::string page = TestPageText(c.lines, c.responsive);
+        EXPECT_EQ(page.substr(0, c.head.size()), c.head);
+        EXPECT_EQ(Count(page, c.shownImage), 1u);
+        EXPECT_EQ(Count(page, kResponsiveScriptMark), c.responsive ? 1u : 0u);
+        EXPECT_EQ(Count(page, "\"vemo-half-hover\""), c.responsive ? 1u : 0u);
+        EXPECT_EQ(Count(page, "\"vemo-hover\""), 1u);
+    }
 }
 
 } // namespace
