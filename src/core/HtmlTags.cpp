@@ -76,6 +76,7 @@ bool HtmlTagReader::Next(HtmlTag &tag)
         if (IsAsciiLetter(next) || (next == '/' && open + 2 < size && IsAsciiLetter(page_[open + 2]))) {
             tag.end = next == '/';
             tag.line = LineAt(open);
+            tag.from = open;
             if (!ReadTag(open + (tag.end ? 2 : 1), tag))
                 break;
             if (!tag.end && IsTextElement(tag.name))
@@ -125,13 +126,16 @@ bool HtmlTagReader::ReadTag(std::size_t nameStart, HtmlTag &tag)
             return false;
         if (page_[at] == '>') {
             pos_ = at + 1;
+            tag.to = pos_;
             return true;
         }
 
         // A name runs up to white space, '/', '>' or '='; an '=' first in it belongs to it.
+        const std::size_t attributeStart = at;
         std::string name(1, LowerAscii(page_[at++]));
         for (; at < size && !IsHtmlSpace(page_[at]) && page_[at] != '/' && page_[at] != '>' && page_[at] != '='; ++at)
             name += LowerAscii(page_[at]);
+        std::size_t attributeEnd = at;
         while (at < size && IsHtmlSpace(page_[at]))
             ++at;
 
@@ -149,36 +153,38 @@ bool HtmlTagReader::ReadTag(std::size_t nameStart, HtmlTag &tag)
                     return false;
                 value = page_.substr(at + 1, close - at - 1);
                 at = close + 1;
+                attributeEnd = at;
             } else {
                 // Unquoted: up to white space or '>'; a '/' belongs to the value, as in browsers.
                 const std::size_t start = at;
                 while (at < size && !IsHtmlSpace(page_[at]) && page_[at] != '>')
                     ++at;
                 value = page_.substr(start, at - start);
+                attributeEnd = at;
             }
         }
-        AddAttribute(tag, std::move(name), value);
+        AddAttribute(tag, {std::move(name), value, attributeStart, attributeEnd});
     }
 }
 
-void HtmlTagReader::AddAttribute(HtmlTag &tag, std::string name, std::string_view value)
+void HtmlTagReader::AddAttribute(HtmlTag &tag, HtmlAttribute attribute)
 {
     if (tag.attributes.size() >= kMostTagAttributes) {
         ++tag.attributesLeftOut;
         return;
     }
     if (tag.attributes.size() < kFewAttributes) {
-        if (tag.Find(name))
+        if (tag.Find(attribute.name))
             return;
     } else {
         if (seen_.empty()) {
             for (const HtmlAttribute &attribute : tag.attributes)
                 seen_.insert(attribute.name);
         }
-        if (!seen_.insert(name).second)
+        if (!seen_.insert(attribute.name).second)
             return;
     }
-    tag.attributes.push_back({std::move(name), value});
+    tag.attributes.push_back(std::move(attribute));
 }
 
 void HtmlTagReader::SkipTextOf(std::string_view elementName)

@@ -20,6 +20,10 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 struct HtmlAttribute {
     std::string name;       // as written with A to Z lower-cased
     std::string_view value; // the page's bytes between the quotes; empty for a bare attribute
+    // Where the attribute stands in the page: its name's first byte, and just past its last byte
+    // (the closing quote, the unquoted value's end, or a bare attribute's name's end).
+    std::size_t from = 0;
+    std::size_t to = 0;
 };
 
 // The most attributes a tag keeps; a tag of millions would otherwise take many times its size.
@@ -29,6 +33,8 @@ struct HtmlTag {
     std::string name; // as written with A to Z lower-cased
     bool end = false; // </name>
     int line = 0;     // 1-based line of the page where the tag's '<' stands
+    std::size_t from = 0; // byte position of the tag's '<'
+    std::size_t to = 0;   // byte position just past its '>'
     // In the page's order; of attributes with the same name only the first, as browsers keep it;
     // at most kMostTagAttributes.
     std::vector<HtmlAttribute> attributes;
@@ -50,7 +56,7 @@ public:
 
 private:
     bool ReadTag(std::size_t nameStart, HtmlTag &tag);
-    void AddAttribute(HtmlTag &tag, std::string name, std::string_view value);
+    void AddAttribute(HtmlTag &tag, HtmlAttribute attribute);
     void SkipTextOf(std::string_view elementName);
     int LineAt(std::size_t at);
 

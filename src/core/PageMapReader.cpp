@@ -391,6 +391,13 @@ bool SourceIsFile(std::string_view src, std::string_view fileName)
            && (start == 0 || path[start - 1] == '/' || path[start - 1] == '\\');
 }
 
+// The picture's file name without anything up to a last '/'.
+std::string_view PictureFileNameOnly(std::string_view pictureFileName)
+{
+    const std::size_t slash = pictureFileName.rfind('/');
+    return slash == std::string_view::npos ? pictureFileName : pictureFileName.substr(slash + 1);
+}
+
 } // namespace
 
 PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead)
@@ -433,9 +440,7 @@ PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead)
 
 std::optional<std::size_t> MapForPicture(const PageMaps &page, std::string_view pictureFileName)
 {
-    const std::size_t slash = pictureFileName.rfind('/');
-    const std::string_view fileName =
-        slash == std::string_view::npos ? pictureFileName : pictureFileName.substr(slash + 1);
+    const std::string_view fileName = PictureFileNameOnly(pictureFileName);
     std::optional<MapIndex> maps;
     std::optional<std::size_t> found;
     for (const PageImage &image : page.images) {
@@ -452,6 +457,11 @@ std::optional<std::size_t> MapForPicture(const PageMaps &page, std::string_view 
         found = map;
     }
     return found;
+}
+
+bool SourceNamesPicture(std::string_view src, std::string_view pictureFileName)
+{
+    return SourceIsFile(src, PictureFileNameOnly(pictureFileName));
 }
 
 } // namespace vemo

@@ -120,4 +120,7 @@ PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead = kEveryMap);
 // their maps is in the page.
 std::optional<std::size_t> MapForPicture(const PageMaps &page, std::string_view pictureFileName);
 
+// Whether an image's src names the picture of this file name, as MapForPicture matches them.
+bool SourceNamesPicture(std::string_view src, std::string_view pictureFileName);
+
 } // namespace vemo
