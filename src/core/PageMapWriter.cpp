@@ -32,7 +32,8 @@ struct MapExtent {
 struct PictureImage {
     std::size_t tagStart = 0;
     std::size_t tagEnd = 0;
-    std::size_t attributesEnd = 0; // just past the attribute that ends last
+    std::size_t attributesEnd = 0; // just past the attribute that ends last, or the name
+    std::size_t nameEnd = 0;       // just past the tag's name
     bool upperCaseNames = false;   // every letter of its attribute names is written in upper case
     std::optional<HtmlAttribute> usemap; // name, value and places, as the reader gives them
     std::string usemapValue;             // compared across images of the picture
@@ -106,6 +107,8 @@ PictureImage ImageOf(std::string_view page, const HtmlTag &tag)
     PictureImage image;
     image.tagStart = tag.from;
     image.tagEnd = tag.to;
+    image.nameEnd = tag.from + 1 + tag.name.size();
+    image.attributesEnd = image.nameEnd;
     for (const HtmlAttribute &attribute : tag.attributes)
         image.attributesEnd = std::max(image.attributesEnd, attribute.to);
     image.upperCaseNames = UpperCaseNames(page, tag);
@@ -125,7 +128,15 @@ PlannedEdit UsemapEdit(std::string_view page, const PictureImage &image, std::st
     const std::string quoted = '"' + reference + '"';
     if (!image.usemap) {
         const char *name = image.upperCaseNames ? " USEMAP=" : " usemap=";
-        return {PageEditKind::UsemapAdded, image.attributesEnd, 0, name + quoted};
+        // After the last attribute, unless that one ends in "=" with its value missing: there the
+        // new attribute would be read as its value, so it goes right after the tag's name.
+        std::size_t at = image.attributesEnd;
+        std::size_t before = at;
+        while (before > image.nameEnd && IsHtmlSpace(page[before - 1]))
+            --before;
+        if (page[before - 1] == '=')
+            at = image.nameEnd;
+        return {PageEditKind::UsemapAdded, at, 0, name + quoted};
     }
     const HtmlAttribute &usemap = *image.usemap;
     if (usemap.value.data() == nullptr) // a bare "usemap"
@@ -146,6 +157,9 @@ struct PageOutline {
     std::vector<MapExtent> namedMaps;     // the maps of the map's name
     std::vector<PictureImage> images;     // the <img> tags of the picture
     std::optional<std::size_t> bodyEnd;   // where the first </body> starts
+    // The page ends in text: no '<' after its last tag, so nothing added at the end can be read
+    // as part of a tag or comment the page left open.
+    bool endsInText = true;
 };
 
 PageOutline ReadOutline(std::string_view page, const MapForPage &map)
@@ -160,7 +174,9 @@ PageOutline ReadOutline(std::string_view page, const MapForPage &map)
             outline.namedMaps.push_back(*open);
         open.reset();
     };
+    std::size_t lastTagEnd = 0;
     while (reader.Next(tag)) {
+        lastTagEnd = tag.to;
         if (tag.name == "map") {
             // As ReadPageMaps: a <map> ends an open one, a </map> ends it, a stray </map> is nothing.
             if (tag.end && open)
@@ -184,6 +200,7 @@ PageOutline ReadOutline(std::string_view page, const MapForPage &map)
         }
     }
     closeMap();
+    outline.endsInText = page.find('<', lastTagEnd) == std::string_view::npos;
     return outline;
 }
 
@@ -199,18 +216,31 @@ std::string JoinedMapLines(const std::vector<std::string> &lines, std::string_vi
     return joined;
 }
 
+// Where the map's lines went: the written bytes start at `at` (the replaced map's end, or the
+// picture's end where they follow it), on a line indented by `indent`.
+struct MapPlace {
+    std::size_t at;
+    std::string_view indent;
+};
+
 // The responsive script on a line of its own before </body>, or after the page's last line; on
-// the line of </body> when something stands before it there. Never inside the replaced map.
-PlannedEdit ScriptEdit(std::string_view page, const PageOutline &outline, const std::optional<MapExtent> &replaced,
-                       std::string_view lineBreak)
+// the line of </body> when something stands before it there. A page without </body> whose end is
+// not in text gets it on the line after the map instead, where it cannot join a tag left open.
+PlannedEdit ScriptEdit(std::string_view page, const PageOutline &outline, const MapPlace &afterMap,
+                       const std::optional<MapExtent> &replaced, std::string_view lineBreak)
 {
     const std::string script = ResponsiveScriptElement();
+    if (!outline.bodyEnd && !outline.endsInText) {
+        const std::size_t leading = lineBreak.size() + afterMap.indent.size();
+        return {PageEditKind::ScriptAdded, afterMap.at, 0, std::string(lineBreak) + std::string(afterMap.indent) + script,
+                leading};
+    }
     if (!outline.bodyEnd) {
         const std::string before = !page.empty() && !IsLineBreak(page.back()) ? std::string(lineBreak) : std::string();
         std::string text = before + script + std::string(lineBreak);
         return {PageEditKind::ScriptAdded, page.size(), 0, std::move(text), before.size(), before.size() + script.size()};
     }
-    std::size_t at = *outline.bodyEnd;
+    const std::size_t at = *outline.bodyEnd;
     if (replaced && replaced->start < at && at < replaced->end)
         return {PageEditKind::ScriptAdded, replaced->end, 0, script};
     const std::string_view indent = IndentAt(page, at);
@@ -283,6 +313,7 @@ PageExport ExportMapToPage(std::string_view page, const MapForPage &map, bool ad
     const std::string_view lineBreak = PageLineBreak(page);
     std::vector<PlannedEdit> planned;
     std::optional<MapExtent> replaced;
+    MapPlace afterMap{};
     if (outline.namedMaps.size() > 1) {
         refused.refusal = PageExportRefusal::MapNameRepeated;
         return refused;
@@ -290,6 +321,7 @@ PageExport ExportMapToPage(std::string_view page, const MapForPage &map, bool ad
     if (outline.namedMaps.size() == 1) {
         replaced = outline.namedMaps.front();
         const std::string_view indent = IndentAt(page, replaced->start);
+        afterMap = {replaced->end, indent};
         planned.push_back({PageEditKind::MapReplaced, replaced->start, replaced->end - replaced->start,
                            JoinedMapLines(map.lines, lineBreak, indent)});
     } else {
@@ -309,12 +341,13 @@ PageExport ExportMapToPage(std::string_view page, const MapForPage &map, bool ad
         for (std::size_t i = 1; i < map.lines.size(); ++i)
             ((text += lineBreak) += indent) += map.lines[i];
         const std::size_t leading = lineBreak.size() + indent.size();
+        afterMap = {first.tagEnd, indent};
         planned.push_back({PageEditKind::MapInserted, first.tagEnd, 0, std::move(text), leading});
         for (const PictureImage &image : outline.images)
             planned.push_back(UsemapEdit(page, image, map.mapName));
     }
     if (addResponsiveScript && page.find(kResponsiveScriptMark) == std::string_view::npos)
-        planned.push_back(ScriptEdit(page, outline, replaced, lineBreak));
+        planned.push_back(ScriptEdit(page, outline, afterMap, replaced, lineBreak));
     return Apply(page, std::move(planned));
 }
 
