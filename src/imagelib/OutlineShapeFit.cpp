@@ -1,0 +1,159 @@
+#include "imagelib/OutlineShapeFit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+// Circles smaller than this are a few pixels that a rectangle or polygon holds as well.
+constexpr double kSmallestRadius = 3.0;
+
+// The largest k with k * k < value, for value >= 1.
+std::int64_t SquareRootBelow(std::int64_t value)
+{
+    auto k = static_cast<std::int64_t>(std::sqrt(static_cast<double>(value)));
+    while (k * k >= value)
+        --k;
+    while ((k + 1) * (k + 1) < value)
+        ++k;
+    return k;
+}
+
+// The first and last pixel of the region in each row, from the outline's vertical edges: going
+// down the region lies to the left of the edge, going up to the right of it.
+struct RowSpans {
+    int top = 0;
+    std::vector<int> left, right;
+};
+
+RowSpans SpansOf(const std::vector<vemo::Point> &outline, int top, int bottom)
+{
+    RowSpans spans{top, std::vector<int>(static_cast<std::size_t>(bottom - top), std::numeric_limits<int>::max()),
+                   std::vector<int>(static_cast<std::size_t>(bottom - top), std::numeric_limits<int>::min())};
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const vemo::Point &a = outline[i], &b = outline[(i + 1) % outline.size()];
+        if (a.x != b.x)
+            continue;
+        for (int y = std::min(a.y, b.y); y < std::max(a.y, b.y); ++y) {
+            const auto row = static_cast<std::size_t>(y - top);
+            if (b.y > a.y)
+                spans.right[row] = std::max(spans.right[row], a.x - 1);
+            else
+                spans.left[row] = std::min(spans.left[row], a.x);
+        }
+    }
+    return spans;
+}
+
+// How many pixels lie in just one of the region's rows and the circle's.
+std::int64_t Mismatch(const RowSpans &spans, const vemo::CircleArea &circle)
+{
+    const std::int64_t r = circle.r;
+    const std::int64_t rows = static_cast<std::int64_t>(spans.left.size());
+    const std::int64_t first = std::min<std::int64_t>(spans.top, circle.y - r);
+    const std::int64_t last = std::max<std::int64_t>(spans.top + rows - 1, circle.y + r);
+    std::int64_t mismatch = 0;
+    for (std::int64_t y = first; y <= last; ++y) {
+        std::int64_t regionLeft = 0, regionRight = -1, circleLeft = 0, circleRight = -1;
+        if (y >= spans.top && y < spans.top + rows) {
+            regionLeft = spans.left[static_cast<std::size_t>(y - spans.top)];
+            regionRight = spans.right[static_cast<std::size_t>(y - spans.top)];
+        }
+        const std::int64_t dy = std::abs(y - circle.y);
+        if (dy < r) {
+            const std::int64_t reach = SquareRootBelow(r * r - dy * dy);
+            circleLeft = circle.x - reach;
+            circleRight = circle.x + reach;
+        }
+        const std::int64_t regionLength = std::max<std::int64_t>(0, regionRight - regionLeft + 1);
+        const std::int64_t circleLength = std::max<std::int64_t>(0, circleRight - circleLeft + 1);
+        const std::int64_t overlap
+            = std::max<std::int64_t>(0, std::min(regionRight, circleRight) - std::max(regionLeft, circleLeft) + 1);
+        mismatch += regionLength + circleLength - 2 * overlap;
+    }
+    return mismatch;
+}
+
+} // namespace
+
+std::optional<vemo::RectCorners> RectangleWithin(const std::vector<vemo::Point> &outline, double maxDistance)
+{
+    int left = outline[0].x, top = outline[0].y, right = left, bottom = top;
+    for (const vemo::Point &point : outline) {
+        left = std::min(left, point.x);
+        top = std::min(top, point.y);
+        right = std::max(right, point.x);
+        bottom = std::max(bottom, point.y);
+    }
+    // Along an edge the distance to the nearest side is largest where the edge comes nearest the
+    // rectangle's middle line across it.
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const vemo::Point &a = outline[i], &b = outline[(i + 1) % outline.size()];
+        const bool across = a.y == b.y;
+        const double middle = across ? (left + right) / 2.0 : (top + bottom) / 2.0;
+        const double along = std::clamp(middle, static_cast<double>(across ? std::min(a.x, b.x) : std::min(a.y, b.y)),
+                                        static_cast<double>(across ? std::max(a.x, b.x) : std::max(a.y, b.y)));
+        const double fixed = across ? a.y : a.x;
+        const double toSides = across ? std::min(along - left, right - along) : std::min(along - top, bottom - along);
+        const double toEnds = across ? std::min(fixed - top, bottom - fixed) : std::min(fixed - left, right - fixed);
+        if (std::min(toSides, toEnds) > maxDistance)
+            return std::nullopt;
+    }
+    return vemo::RectCorners{left, top, right - 1, bottom - 1};
+}
+
+std::optional<vemo::CircleArea> CircleWithin(const std::vector<vemo::Point> &outline, double maxDistance)
+{
+    // Area and centroid of the outline (shoelace), in pixel-edge coordinates.
+    double area = 0, sumX = 0, sumY = 0;
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const vemo::Point &a = outline[i], &b = outline[(i + 1) % outline.size()];
+        const double cross = static_cast<double>(a.x) * b.y - static_cast<double>(b.x) * a.y;
+        area += cross;
+        sumX += (a.x + b.x) * cross;
+        sumY += (a.y + b.y) * cross;
+    }
+    area /= 2;
+    if (area == 0)
+        return std::nullopt;
+    const double centreX = sumX / (6 * area), centreY = sumY / (6 * area);
+    const double radius = std::sqrt(std::abs(area) / std::acos(-1.0));
+    if (radius < kSmallestRadius)
+        return std::nullopt;
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const vemo::Point &a = outline[i], &b = outline[(i + 1) % outline.size()];
+        // The farthest point of an edge from the centre is an end; the nearest may lie between.
+        if (std::abs(std::hypot(a.x - centreX, a.y - centreY) - radius) > maxDistance)
+            return std::nullopt;
+        const double nearX = std::clamp(centreX, 1.0 * std::min(a.x, b.x), 1.0 * std::max(a.x, b.x));
+        const double nearY = std::clamp(centreY, 1.0 * std::min(a.y, b.y), 1.0 * std::max(a.y, b.y));
+        if (radius - std::hypot(nearX - centreX, nearY - centreY) > maxDistance)
+            return std::nullopt;
+    }
+    int top = outline[0].y, bottom = top;
+    for (const vemo::Point &point : outline) {
+        top = std::min(top, point.y);
+        bottom = std::max(bottom, point.y);
+    }
+    const RowSpans spans = SpansOf(outline, top, bottom);
+    // A browser takes pixel (x, y) by its own coordinates, where the outline's pixel centres lie
+    // half a pixel further on.
+    const int baseX = static_cast<int>(std::floor(centreX - 0.5)), baseY = static_cast<int>(std::floor(centreY - 0.5));
+    const int baseR = static_cast<int>(std::floor(radius));
+    vemo::CircleArea best;
+    std::int64_t bestMismatch = std::numeric_limits<std::int64_t>::max();
+    for (int x = baseX; x <= baseX + 1; ++x) {
+        for (int y = baseY; y <= baseY + 1; ++y) {
+            for (int r = baseR - 1; r <= baseR + 2; ++r) {
+                const std::int64_t mismatch = Mismatch(spans, {x, y, r});
+                if (mismatch < bestMismatch) {
+                    bestMismatch = mismatch;
+                    best = {x, y, r};
+                }
+            }
+        }
+    }
+    return best;
+}

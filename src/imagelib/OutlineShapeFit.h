@@ -1,0 +1,18 @@
+#pragma once
+#include "core/AreaGeometry.h"
+
+#include <optional>
+#include <vector>
+
+// Whether a region's outline (RegionOutline: pixel-edge vertices, clockwise) is a rectangle or a
+// circle within maxDistance, and which RECT or CIRCLE coordinates then hold the region's pixels
+// best as a browser reads them.
+
+// The region's bounding rectangle as inclusive pixel corners, when every point of the outline
+// lies within maxDistance of that rectangle's sides.
+std::optional<vemo::RectCorners> RectangleWithin(const std::vector<vemo::Point> &outline, double maxDistance);
+
+// The circle of the outline's area about its centroid, when every point of the outline lies
+// within maxDistance of it: the whole-pixel centre and radius, among those next to the fitted
+// ones, whose pixels (closer than r to the centre) differ from the region's rows in the fewest.
+std::optional<vemo::CircleArea> CircleWithin(const std::vector<vemo::Point> &outline, double maxDistance);
