@@ -1,5 +1,7 @@
 #include "imagelib/OutlineShapeFit.h"
 
+#include "imagelib/EdgeSamples.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -122,14 +124,8 @@ std::optional<vemo::CircleArea> CircleWithin(const std::vector<vemo::Point> &out
     const double radius = std::sqrt(std::abs(area) / std::acos(-1.0));
     if (radius < kSmallestRadius)
         return std::nullopt;
-    for (std::size_t i = 0; i < outline.size(); ++i) {
-        const vemo::Point &a = outline[i], &b = outline[(i + 1) % outline.size()];
-        // The farthest point of an edge from the centre is an end; the nearest may lie between.
-        if (std::abs(std::hypot(a.x - centreX, a.y - centreY) - radius) > maxDistance)
-            return std::nullopt;
-        const double nearX = std::clamp(centreX, 1.0 * std::min(a.x, b.x), 1.0 * std::max(a.x, b.x));
-        const double nearY = std::clamp(centreY, 1.0 * std::min(a.y, b.y), 1.0 * std::max(a.y, b.y));
-        if (radius - std::hypot(nearX - centreX, nearY - centreY) > maxDistance)
+    for (const EdgePoint &point : Smoothed(EdgeMidpoints(outline), kEdgeSmoothingReach)) {
+        if (std::abs(std::hypot(point.x - centreX, point.y - centreY) - radius) > maxDistance)
             return std::nullopt;
     }
     int top = outline[0].y, bottom = top;

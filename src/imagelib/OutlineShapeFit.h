@@ -12,7 +12,7 @@
 // lies within maxDistance of that rectangle's sides.
 std::optional<vemo::RectCorners> RectangleWithin(const std::vector<vemo::Point> &outline, double maxDistance);
 
-// The circle of the outline's area about its centroid, when every point of the outline lies
-// within maxDistance of it: the whole-pixel centre and radius, among those next to the fitted
+// The circle of the outline's area about its centroid, when the estimated true edge (EdgeSamples)
+// lies within maxDistance of it everywhere: the whole-pixel centre and radius, among those next to the fitted
 // ones, whose pixels (closer than r to the centre) differ from the region's rows in the fewest.
 std::optional<vemo::CircleArea> CircleWithin(const std::vector<vemo::Point> &outline, double maxDistance);

@@ -1,15 +1,18 @@
 #include "imagelib/OutlineSimplifier.h"
 
 #include "core/PolygonGeometry.h"
+#include "imagelib/EdgeSamples.h"
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 namespace {
 
 // The squared distance from p to the segment a-b.
-double SquaredDistanceToSegment(const vemo::Point &p, const vemo::Point &a, const vemo::Point &b)
+template <typename P>
+double SquaredDistanceToSegment(const P &p, const P &a, const P &b)
 {
     const double abX = b.x - a.x, abY = b.y - a.y, apX = p.x - a.x, apY = p.y - a.y;
     const double length = abX * abX + abY * abY;
@@ -19,15 +22,17 @@ double SquaredDistanceToSegment(const vemo::Point &p, const vemo::Point &a, cons
     return dx * dx + dy * dy;
 }
 
-// The indices of the vertices kept, in order, for one tolerance.
-std::vector<std::size_t> Reduce(const std::vector<vemo::Point> &outline, double maxDistance)
+// The indices of the ring's points kept, in order, so that every point lies within maxDistance
+// of the segment between the kept points around it.
+template <typename P>
+std::vector<std::size_t> Reduce(const std::vector<P> &ring, double maxDistance)
 {
-    const std::size_t n = outline.size();
-    // The two vertices farthest apart along the first one's reach split the ring in two open runs.
+    const std::size_t n = ring.size();
+    // The point farthest from the first splits the ring in two open runs.
     std::size_t far = 0;
     double farthest = -1;
     for (std::size_t i = 1; i < n; ++i) {
-        const double dx = outline[i].x - outline[0].x, dy = outline[i].y - outline[0].y;
+        const double dx = ring[i].x - ring[0].x, dy = ring[i].y - ring[0].y;
         if (dx * dx + dy * dy > farthest) {
             farthest = dx * dx + dy * dy;
             far = i;
@@ -41,11 +46,11 @@ std::vector<std::size_t> Reduce(const std::vector<vemo::Point> &outline, double 
     while (!runs.empty()) {
         const auto [first, last] = runs.back();
         runs.pop_back();
-        const vemo::Point &a = outline[first % n], &b = outline[last % n];
+        const P &a = ring[first % n], &b = ring[last % n];
         std::size_t worst = 0;
         double worstDistance = limit;
         for (std::size_t i = first + 1; i < last; ++i) {
-            const double distance = SquaredDistanceToSegment(outline[i % n], a, b);
+            const double distance = SquaredDistanceToSegment(ring[i % n], a, b);
             if (distance > worstDistance) {
                 worstDistance = distance;
                 worst = i;
@@ -69,22 +74,27 @@ struct Line {
     double x, y, dx, dy; // a point and a unit direction
 };
 
-// The line nearest, across, to the outline's vertices from index first to index last along the
-// ring: a pixel staircase alternates corners on either side of the edge it stands for.
-Line FittedLine(const std::vector<vemo::Point> &outline, std::size_t first, std::size_t last)
+// The line nearest, across, to the ring's points from index first to index last, less trim
+// points at either end where the run is long enough: those lie by a turn of the outline.
+template <typename P>
+Line FittedLine(const std::vector<P> &ring, std::size_t first, std::size_t last, std::size_t trim)
 {
-    const std::size_t n = outline.size();
-    const std::size_t count = (last + n - first) % n + 1;
+    const std::size_t n = ring.size();
+    std::size_t count = (last + n - first) % n + 1;
+    if (count > 4 * trim + 2) {
+        first += trim;
+        count -= 2 * trim;
+    }
     double meanX = 0, meanY = 0;
     for (std::size_t k = 0; k < count; ++k) {
-        meanX += outline[(first + k) % n].x;
-        meanY += outline[(first + k) % n].y;
+        meanX += ring[(first + k) % n].x;
+        meanY += ring[(first + k) % n].y;
     }
-    meanX /= count;
-    meanY /= count;
+    meanX /= static_cast<double>(count);
+    meanY /= static_cast<double>(count);
     double xx = 0, yy = 0, xy = 0;
     for (std::size_t k = 0; k < count; ++k) {
-        const double dx = outline[(first + k) % n].x - meanX, dy = outline[(first + k) % n].y - meanY;
+        const double dx = ring[(first + k) % n].x - meanX, dy = ring[(first + k) % n].y - meanY;
         xx += dx * dx;
         yy += dy * dy;
         xy += dx * dy;
@@ -93,45 +103,118 @@ Line FittedLine(const std::vector<vemo::Point> &outline, std::size_t first, std:
     return {meanX, meanY, std::cos(angle), std::sin(angle)};
 }
 
-// The kept corners moved to where the lines fitted to the runs on either side meet, in a browser's
-// whole-pixel coordinates: a browser takes pixel (x, y) by the point (x, y), the outline by the
-// pixel's centre half a pixel further on, so a corner at c is rounded from c - 0.5, a tie (an edge
-// along the pixels' edges) upwards, which keeps a left or top edge's pixels in and a right or bottom
-// edge's next pixels out. A corner whose lines run nearly parallel, or meet far off, stays put.
-std::vector<vemo::Point> FittedCorners(const std::vector<vemo::Point> &outline, const std::vector<std::size_t> &kept,
-                                       double maxDistance)
+// Where two lines meet, when they are not nearly parallel.
+std::optional<EdgePoint> Meeting(const Line &before, const Line &after)
 {
     constexpr double kParallel = 0.05; // the sine of the smallest angle two edges may meet at
+    const double sine = before.dx * after.dy - before.dy * after.dx;
+    if (std::abs(sine) <= kParallel)
+        return std::nullopt;
+    const double t = ((after.x - before.x) * after.dy - (after.y - before.y) * after.dx) / sine;
+    return EdgePoint{before.x + t * before.dx, before.y + t * before.dy};
+}
+
+// A corner of the reduced outline and the index of the ring point it stands at.
+struct Corner {
+    EdgePoint at;
+    std::size_t index;
+};
+
+// The kept points moved to where the lines fitted to the runs on either side meet; a corner whose
+// lines run nearly parallel, or meet far off, stays put.
+template <typename P>
+std::vector<Corner> FittedCorners(const std::vector<P> &ring, const std::vector<P> &anchors,
+                                  const std::vector<std::size_t> &kept, std::size_t trim, double maxDistance)
+{
+    const std::size_t count = kept.size();
     std::vector<Line> lines;
-    for (std::size_t i = 0; i < kept.size(); ++i)
-        lines.push_back(FittedLine(outline, kept[i], kept[(i + 1) % kept.size()]));
-    std::vector<vemo::Point> corners;
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        const Line &before = lines[(i + kept.size() - 1) % kept.size()], &after = lines[i];
-        const vemo::Point &vertex = outline[kept[i]];
-        double x = vertex.x, y = vertex.y;
-        const double sine = before.dx * after.dy - before.dy * after.dx;
-        if (std::abs(sine) > kParallel) {
-            const double t = ((after.x - before.x) * after.dy - (after.y - before.y) * after.dx) / sine;
-            const double meetX = before.x + t * before.dx, meetY = before.y + t * before.dy;
-            if (std::hypot(meetX - x, meetY - y) <= maxDistance + 1) {
-                x = meetX;
-                y = meetY;
-            }
-        }
-        constexpr double kRoundingSlack = 1e-6;
-        corners.push_back({static_cast<std::int32_t>(std::floor(x + kRoundingSlack)),
-                           static_cast<std::int32_t>(std::floor(y + kRoundingSlack))});
+    for (std::size_t i = 0; i < count; ++i)
+        lines.push_back(FittedLine(ring, kept[i], kept[(i + 1) % count], trim));
+    std::vector<Corner> corners;
+    for (std::size_t i = 0; i < count; ++i) {
+        const EdgePoint anchor{1.0 * anchors[kept[i]].x, 1.0 * anchors[kept[i]].y};
+        const auto meeting = Meeting(lines[(i + count - 1) % count], lines[i]);
+        const bool near = meeting && std::hypot(meeting->x - anchor.x, meeting->y - anchor.y) <= maxDistance + 1;
+        corners.push_back({near ? *meeting : anchor, kept[i]});
     }
     return corners;
+}
+
+// The corners less those that the edge between their neighbours can do without: where every
+// ring point between those neighbours lies within maxDistance of it. A reduction can leave two
+// corners where one would do, on either side of a turn or along one straight edge.
+template <typename P>
+std::vector<Corner> WithoutNeedlessCorners(const std::vector<P> &ring, std::vector<Corner> corners, double maxDistance)
+{
+    const std::size_t n = ring.size();
+    const double limit = maxDistance * maxDistance;
+    auto needed = [&](std::size_t i) {
+        const Corner &before = corners[(i + corners.size() - 1) % corners.size()], &after = corners[(i + 1) % corners.size()];
+        const std::size_t steps = (after.index + n - before.index) % n;
+        for (std::size_t k = 1; k < steps; ++k) {
+            const P &point = ring[(before.index + k) % n];
+            if (SquaredDistanceToSegment(EdgePoint{1.0 * point.x, 1.0 * point.y}, before.at, after.at) > limit)
+                return true;
+        }
+        return false;
+    };
+    for (bool removed = true; removed && corners.size() > 3;) {
+        removed = false;
+        for (std::size_t i = 0; i < corners.size() && corners.size() > 3;) {
+            if (needed(i)) {
+                ++i;
+            } else {
+                corners.erase(corners.begin() + static_cast<std::ptrdiff_t>(i));
+                removed = true;
+            }
+        }
+    }
+    return corners;
+}
+
+// The corners in a browser's whole-pixel coordinates: a browser takes pixel (x, y) by the point
+// (x, y), the outline by the pixel's centre half a pixel further on, so a corner at c is rounded
+// from c - 0.5, a tie (an edge along the pixels' edges) upwards, which keeps a left or top edge's
+// pixels in and a right or bottom edge's next pixels out.
+std::vector<vemo::Point> Rounded(const std::vector<Corner> &corners)
+{
+    constexpr double kRoundingSlack = 1e-6;
+    std::vector<vemo::Point> whole;
+    for (const Corner &corner : corners)
+        whole.push_back({static_cast<std::int32_t>(std::floor(corner.at.x + kRoundingSlack)),
+                         static_cast<std::int32_t>(std::floor(corner.at.y + kRoundingSlack))});
+    return whole;
+}
+
+bool Simple(const std::vector<vemo::Point> &corners)
+{
+    return vemo::DistinctPointCount(corners) >= 3 && !vemo::EdgesCross(corners);
 }
 
 } // namespace
 
 std::vector<vemo::Point> SimplifiedOutline(const std::vector<vemo::Point> &outline, double maxDistance)
 {
-    // The outline's vertices are the outer and inner corners of pixel staircases, up to half a
-    // pixel either side of the edge they stand for.
+    // First on the estimated true edge, the corners where fitted edges meet.
+    const std::vector<EdgePoint> midpoints = EdgeMidpoints(outline);
+    const std::vector<EdgePoint> edge = Smoothed(midpoints, kEdgeSmoothingReach);
+    const std::vector<std::size_t> onEdge = Reduce(edge, maxDistance);
+    if (onEdge.size() >= 3) {
+        // A pixel staircase stands up to half a pixel either side of the edge it stands for.
+        constexpr double kStaircase = 0.5;
+        const std::vector<Corner> needed = WithoutNeedlessCorners(
+            midpoints, FittedCorners(midpoints, edge, onEdge, kEdgeSmoothingReach, maxDistance), maxDistance + kStaircase);
+        // The edges are fitted again over the longer runs the removed corners leave.
+        std::vector<std::size_t> remaining;
+        for (const Corner &corner : needed)
+            remaining.push_back(corner.index);
+        const std::vector<vemo::Point> corners
+            = Rounded(FittedCorners(midpoints, edge, remaining, kEdgeSmoothingReach, maxDistance));
+        if (Simple(corners))
+            return corners;
+    }
+    // Else among the outline's own vertices, the outer and inner corners of pixel staircases, up
+    // to half a pixel either side of the edge they stand for; ever closer until nothing crosses.
     constexpr double kStaircase = 0.5;
     // Below this every vertex off a straight run is kept, which is the outline itself.
     constexpr double kFinest = 1.0 / 64;
@@ -141,8 +224,8 @@ std::vector<vemo::Point> SimplifiedOutline(const std::vector<vemo::Point> &outli
         const std::vector<std::size_t> kept = Reduce(outline, distance);
         if (kept.size() < 3 && distance > 0)
             continue;
-        std::vector<vemo::Point> corners = FittedCorners(outline, kept, distance);
-        if (vemo::DistinctPointCount(corners) >= 3 && !vemo::EdgesCross(corners))
+        std::vector<vemo::Point> corners = Rounded(FittedCorners(outline, outline, kept, 0, distance));
+        if (Simple(corners))
             return corners;
         corners.clear();
         for (const std::size_t index : kept)
