@@ -14,7 +14,9 @@
 #   - the map check on 10 000 and 100 000 disjoint rectangles, 100 000 copies of one rectangle and
 #     a 16 000-corner polygon (bench/mapcheck_bench), beside the plain pairwise check, and Check Map
 #     as a whole process under Xvfb until its findings window shows;
-#   - reading hostile pages to import (bench/import_bench), beside a plain scan of the same bytes.
+#   - reading hostile pages to import (bench/import_bench), beside a plain scan of the same bytes;
+#   - tracing an area from the picture (bench/trace_bench): six shapes on a 1000 x 700 and a 12 MP
+#     picture, PNG and JPEG, their IoU and corners beside the same shapes clicked by hand.
 # Builds into build-bench/. VEMO_BENCH_ROUNDS sets the rounds per row (default 9).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -43,7 +45,7 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_BUILD_BENCH=ON \
   -DVEMO_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
 nice cmake --build "$build" -j 2 --target vemo-editor imagelib_bench frame_bench view_bench maplist_bench \
-  mapcheck_bench import_bench startup_baseline
+  mapcheck_bench import_bench trace_bench startup_baseline
 
 # Photo-like 12 MP pictures, made once: a plasma fractal with Gaussian noise.
 pictures="$build/bench-pictures"
@@ -83,6 +85,10 @@ echo "== The map check beside the pairwise check"
 echo "== Reading hostile pages to import beside a plain scan"
 "$build/bench/import_bench" --benchmark_repetitions="$rounds" --benchmark_report_aggregates_only=true \
   --benchmark_out="$build/import.json" --benchmark_out_format=json
+
+echo "== Tracing an area from the picture beside the same shapes clicked by hand"
+"$build/bench/trace_bench" --benchmark_repetitions="$rounds" --benchmark_report_aggregates_only=true \
+  --benchmark_out="$build/trace.json" --benchmark_out_format=json
 
 echo "== Start to main window shown, beside a bare Qt main window"
 # Each program prints the monotonic clock when its main window is first exposed
@@ -260,6 +266,7 @@ def medians(name):
                 if entry.get("aggregate_name") == "median"}
 checks = medians("mapcheck.json")
 imports = medians("import.json")
+traces = medians("trace.json")
 with open(os.path.join(build, "check_shown.json")) as file:
     shown = json.load(file)
 with open(os.path.join(build, "startup.json")) as file:
@@ -370,6 +377,35 @@ for what, index, target in (("64 MiB of empty areas (listed, then refused)", 0, 
         "a plain scan of the same bytes: %.2f ms CPU" % scan["cpu_time"], "",
         "%.1f" % (run["cpu_time"] / scan["cpu_time"]), "< 10 s, memory ≤ 10 × the page",
         verdict(max(run["cpu_time"] / target, run["added_MiB"] / run["page_MiB"] / 10), 1.0))
+
+# Each traced shape: the time from the click to the area, how well the area holds the drawn shape
+# (IoU) and its corners, beside the same shape clicked by hand at its true corners.
+def corners_text(run):
+    kind = int(run["kind"])
+    if kind == 1:
+        return "a RECT"
+    if kind == 2:
+        return "a CIRCLE"
+    return "%d corners" % run["corners"]
+
+for size, pixels in (("1000x700", "1000 × 700"), ("12MP", "12 MP")):
+    for shape in ("rectangle", "circle", "L room", "U room", "rotated rectangle", "rotated pentagon"):
+        for index, format in enumerate(("PNG", "JPEG")):
+            run = traces["BM_Trace/%s/%s/%s/real_time" % (size, format, shape)]
+            least_iou = 0.98 if format == "PNG" else 0.97
+            true_corners = int(run["true_corners"])
+            hand = "clicked by hand: IoU %.3f, %s" % (
+                run["hand_iou"], "%d corners" % true_corners if true_corners else "a CIRCLE")
+            few = run["corners"] <= 2 * true_corners if int(run["kind"]) == 3 else True
+            ok = run["iou"] >= least_iou and few
+            verdict_text = verdict(run["real_time"], 100, "ms") if ok else "IoU or corners missed"
+            what = "Trace the %s (%.0f k pixels) in a %s picture" % (shape, run["shape_pixels"] / 1000, pixels)
+            row(what if index == 0 else "", "%s: %.1f ms, IoU %.3f, %s" % (format, run["real_time"], run["iou"], corners_text(run)),
+                hand, "", "", "< 100 ms, IoU ≥ %.2f, ≤ 2 × corners" % least_iou, verdict_text)
+for format in ("PNG", "JPEG"):
+    run = traces["BM_TraceBackground/12MP/%s/real_time" % format]
+    row("Trace the background of the 12 MP %s (the whole picture, six holes)" % format, "%.1f ms" % run["real_time"],
+        "", "", "", "< 100 ms", verdict(run["real_time"], 100, "ms"))
 
 block = "\n".join([
     "<!-- results: written by scripts/run-bench.sh; everything up to the end marker is replaced on each run -->",
