@@ -428,7 +428,7 @@ PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead)
             open.AddArea(tag);
         } else if (tag.name == "img" && tag.Find("usemap")) {
             if (result.images.size() < kMostPageMaps)
-                result.images.push_back({ValueOf(tag, "src"), ValueOf(tag, "usemap"), tag.line});
+                result.images.push_back({ValueOf(tag, "src"), ValueOf(tag, "usemap"), tag.line, ValueOf(tag, "alt")});
             else
                 result.tooManyMaps = true;
         }

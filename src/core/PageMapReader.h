@@ -80,6 +80,7 @@ struct PageImage {
     std::string src;
     std::string usemap; // as written, "#name" in a sound page
     int pageLine = 0;
+    std::string alt;
 };
 
 // The most maps, and the most images with a usemap, of a page that are kept: a page of nothing but

@@ -119,37 +119,40 @@ PictureImage ImageOf(std::string_view page, const HtmlTag &tag)
     return image;
 }
 
-// The change that makes the image's usemap name the map, changing only that attribute's bytes:
-// a quoted value keeps its quotes, an unquoted or missing value is given double quotes, and an
-// image without the attribute gets it after its last one.
+// The change that gives the attribute the value, changing only that attribute's bytes: a quoted
+// value keeps its quotes (a single-quoted one, unless the value holds a single quote), an unquoted
+// or missing value is given double quotes.
+PlannedEdit ValueEdit(std::string_view page, const HtmlAttribute &attribute, std::string_view value)
+{
+    const std::string quoted = '"' + std::string(value) + '"';
+    if (attribute.value.data() == nullptr) // bare, as in <img usemap>
+        return {PageEditKind::UsemapReplaced, attribute.to, 0, '=' + quoted};
+    const auto valueStart = static_cast<std::size_t>(attribute.value.data() - page.data());
+    const std::size_t valueEnd = valueStart + attribute.value.size();
+    if (valueEnd == attribute.to) // unquoted
+        return {PageEditKind::UsemapReplaced, valueStart, attribute.value.size(), quoted};
+    if (page[valueEnd] == '"' || value.find('\'') == std::string_view::npos)
+        return {PageEditKind::UsemapReplaced, valueStart, attribute.value.size(), std::string(value)};
+    return {PageEditKind::UsemapReplaced, valueStart - 1, attribute.value.size() + 2, quoted};
+}
+
+// The change that makes the image's usemap name the map: its value replaced as above, or, for an
+// image without the attribute, the attribute added after its last one.
 PlannedEdit UsemapEdit(std::string_view page, const PictureImage &image, std::string_view mapName)
 {
     const std::string reference = "#" + std::string(mapName);
-    const std::string quoted = '"' + reference + '"';
-    if (!image.usemap) {
-        const char *name = image.upperCaseNames ? " USEMAP=" : " usemap=";
-        // After the last attribute, unless that one ends in "=" with its value missing: there the
-        // new attribute would be read as its value, so it goes right after the tag's name.
-        std::size_t at = image.attributesEnd;
-        std::size_t before = at;
-        while (before > image.nameEnd && IsHtmlSpace(page[before - 1]))
-            --before;
-        if (page[before - 1] == '=')
-            at = image.nameEnd;
-        return {PageEditKind::UsemapAdded, at, 0, name + quoted};
-    }
-    const HtmlAttribute &usemap = *image.usemap;
-    if (usemap.value.data() == nullptr) // a bare "usemap"
-        return {PageEditKind::UsemapReplaced, usemap.to, 0, '=' + quoted};
-    const auto valueStart = static_cast<std::size_t>(usemap.value.data() - page.data());
-    const std::size_t valueEnd = valueStart + usemap.value.size();
-    if (valueEnd == usemap.to) // unquoted
-        return {PageEditKind::UsemapReplaced, valueStart, usemap.value.size(), quoted};
-    const char quote = page[valueEnd];
-    if (quote == '"' || reference.find('\'') == std::string::npos)
-        return {PageEditKind::UsemapReplaced, valueStart, usemap.value.size(), reference};
-    // A single-quoted value cannot hold a name with a single quote: the quotes become double.
-    return {PageEditKind::UsemapReplaced, valueStart - 1, usemap.value.size() + 2, quoted};
+    if (image.usemap)
+        return ValueEdit(page, *image.usemap, reference);
+    const char *name = image.upperCaseNames ? " USEMAP=\"" : " usemap=\"";
+    // After the last attribute, unless that one ends in "=" with its value missing: there the new
+    // attribute would be read as its value, so it goes right after the tag's name.
+    std::size_t at = image.attributesEnd;
+    std::size_t before = at;
+    while (before > image.nameEnd && IsHtmlSpace(page[before - 1]))
+        --before;
+    if (page[before - 1] == '=')
+        at = image.nameEnd;
+    return {PageEditKind::UsemapAdded, at, 0, name + reference + '"'};
 }
 
 // What the page holds that the export needs, read in one pass of the tag reader.
@@ -204,11 +207,30 @@ PageOutline ReadOutline(std::string_view page, const MapForPage &map)
     return outline;
 }
 
-// The map's lines from its start line on, each after a line break and the indent but the first.
+// Past the map's end line: the last line after the first two that is "</map>" in any case, white
+// space around it aside; past the last line when none is. Blank lines a side file ends with stay
+// out of the page.
+std::size_t MapLinesEnd(const std::vector<std::string> &lines)
+{
+    for (std::size_t i = lines.size(); i-- > 2;) {
+        std::string_view line = lines[i];
+        while (!line.empty() && IsHtmlSpace(line.front()))
+            line.remove_prefix(1);
+        while (!line.empty() && IsHtmlSpace(line.back()))
+            line.remove_suffix(1);
+        if (EqualsIgnoringAsciiCase(line, "</map>"))
+            return i + 1;
+    }
+    return lines.size();
+}
+
+// The map's lines from its start line to its end line, each after a line break and the indent
+// but the first.
 std::string JoinedMapLines(const std::vector<std::string> &lines, std::string_view lineBreak, std::string_view indent)
 {
     std::string joined;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::size_t end = MapLinesEnd(lines);
+    for (std::size_t i = 1; i < end; ++i) {
         if (i > 1)
             (joined += lineBreak) += indent;
         joined += lines[i];
@@ -337,9 +359,9 @@ PageExport ExportMapToPage(std::string_view page, const MapForPage &map, bool ad
             }
         }
         const std::string_view indent = IndentAt(page, first.tagStart);
-        std::string text;
-        for (std::size_t i = 1; i < map.lines.size(); ++i)
-            ((text += lineBreak) += indent) += map.lines[i];
+        std::string text = JoinedMapLines(map.lines, lineBreak, indent);
+        if (!text.empty())
+            text.insert(0, std::string(lineBreak) + std::string(indent));
         const std::size_t leading = lineBreak.size() + indent.size();
         afterMap = {first.tagEnd, indent};
         planned.push_back({PageEditKind::MapInserted, first.tagEnd, 0, std::move(text), leading});
@@ -349,6 +371,31 @@ PageExport ExportMapToPage(std::string_view page, const MapForPage &map, bool ad
     if (addResponsiveScript && page.find(kResponsiveScriptMark) == std::string_view::npos)
         planned.push_back(ScriptEdit(page, outline, afterMap, replaced, lineBreak));
     return Apply(page, std::move(planned));
+}
+
+std::optional<std::string> AttributeValueOfTag(std::string_view tag, std::string_view lowerName)
+{
+    HtmlTagReader reader(tag);
+    HtmlTag read;
+    if (!reader.Next(read) || read.end)
+        return std::nullopt;
+    const HtmlAttribute *attribute = read.Find(lowerName);
+    if (!attribute)
+        return std::nullopt;
+    return std::string(attribute->value);
+}
+
+std::optional<std::string> WithAttributeValue(std::string_view tag, std::string_view lowerName, std::string_view value)
+{
+    HtmlTagReader reader(tag);
+    HtmlTag read;
+    if (!reader.Next(read) || read.end)
+        return std::nullopt;
+    const HtmlAttribute *attribute = read.Find(lowerName);
+    if (!attribute)
+        return std::nullopt;
+    const PlannedEdit edit = ValueEdit(tag, *attribute, value);
+    return std::string(tag.substr(0, edit.at)) + edit.text + std::string(tag.substr(edit.at + edit.removed));
 }
 
 } // namespace vemo

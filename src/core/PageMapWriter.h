@@ -50,7 +50,8 @@ struct PageExport {
 
 struct MapForPage {
     // The editor's lines: the image line, the map start line, the area lines and the end line.
-    // Everything from the map start line on goes into the page, one line each.
+    // The map start line through the end line go into the page, one line each; lines after the
+    // end line (a side file's blank lines at its end) do not.
     const std::vector<std::string> &lines;
     std::string_view pictureFileName; // anything up to a last '/' is passed over
     std::string_view mapName;         // as between the quotes of the map start line's name
@@ -69,5 +70,13 @@ PageExport ExportMapToPage(std::string_view page, const MapForPage &map, bool ad
 
 // The line break a page uses, as above.
 std::string_view PageLineBreak(std::string_view page);
+
+// The value of the attribute of that lower-case name in the tag that starts the text (one of the
+// editor's lines), as written between its quotes; nothing when it has none.
+std::optional<std::string> AttributeValueOfTag(std::string_view tag, std::string_view lowerName);
+
+// The tag with that attribute's value replaced as in a page (quotes kept, every other byte as it
+// was); nothing when the tag has no such attribute. The value must hold no double quote.
+std::optional<std::string> WithAttributeValue(std::string_view tag, std::string_view lowerName, std::string_view value);
 
 } // namespace vemo

@@ -39,6 +39,7 @@
 #include "editor/MapCheckWindow.h"
 #include "editor/MapDocument.h"
 #include "editor/MapListBox.h"
+#include "editor/PageExporter.h"
 #include "editor/PageImporter.h"
 #include "editor/PictureDropTarget.h"
 #include "editor/RecentPictureMenu.h"
@@ -106,6 +107,9 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     checkWindow_ = std::make_unique<MapCheckWindow>(document_);
     browser_ = std::make_unique<BrowserOpener>(*this);
     importer_ = std::make_unique<PageImporter>(document_, *this);
+    exporter_ = std::make_unique<PageExporter>(document_, *this);
+    connect(exporter_.get(), &PageExporter::Exported, this,
+            [this](const QString &report) { statusBar()->showMessage(report, kReportMilliseconds); });
     connect(importer_.get(), &PageImporter::Imported, this,
             [this](const QString &report) { statusBar()->showMessage(report, kReportMilliseconds); });
     // The drawing hint stays until the polygon is closed or given up.
@@ -168,6 +172,7 @@ void MainWindow::CreateMenus()
     openAction->setShortcut(QKeySequence::Open);
     closeAction = NewAction(file, tr("&Close "), &MainWindow::ClosePicture);
     importAction = NewAction(file, tr("&Import Map from Page..."), &MainWindow::ImportMapFromPage);
+    exportAction = NewAction(file, tr("&Export Map to Page..."), &MainWindow::ExportMapToPage);
     file->addSeparator();
     saveAction = NewAction(file, tr("&Save Source"), &MainWindow::SaveMap);
     saveAction->setShortcut(QKeySequence::Save);
@@ -286,6 +291,7 @@ void MainWindow::NameParts()
         {editButton, "editButton"}, {rectangleButton, "rectangleButton"}, {circleButton, "circleButton"},
         {testButton, "testButton"}, {helpButton, "helpButton"}, {imageButton, "imageButton"},
         {openAction, "openAction"}, {closeAction, "closeAction"}, {importAction, "importAction"},
+        {exportAction, "exportAction"},
         {saveAction, "saveAction"}, {exitAction, "exitAction"}, {undoAction, "undoAction"},
         {redoAction, "redoAction"}, {moveUpAction, "moveUpAction"}, {moveDownAction, "moveDownAction"},
         {checkAction, "checkAction"}, {copyAction, "copyAction"}, {editAction, "editAction"},
@@ -310,7 +316,7 @@ void MainWindow::SetDocumentCommandsEnabled(bool enabled)
     for (PanelButton *button :
          {saveButton, clipButton, editButton, rectangleButton, circleButton, testButton, imageButton})
         button->setEnabled(enabled);
-    for (QAction *item : {closeAction, importAction, saveAction, copyAction, editAction, deleteAction, moveUpAction,
+    for (QAction *item : {closeAction, importAction, exportAction, saveAction, copyAction, editAction, deleteAction, moveUpAction,
                           moveDownAction, imagePropertiesAction, checkAction, testAction, newRectangleAction,
                           newCircleAction, newPolygonAction, newDefaultAreaAction, lineMenuEdit, lineMenuDelete, lineMenuTest})
         item->setEnabled(enabled);
@@ -506,6 +512,11 @@ void MainWindow::ClosePicture()
 void MainWindow::ImportMapFromPage()
 {
     importer_->ChooseAndImport();
+}
+
+void MainWindow::ExportMapToPage()
+{
+    exporter_->ChooseAndExport();
 }
 
 void MainWindow::SaveMap()

@@ -22,6 +22,7 @@ class AboutBox;
 class ImagePropertiesDialog;
 class MapCheckWindow;
 class MapListBox;
+class PageExporter;
 class PageImporter;
 class RecentPictureMenu;
 class ToolStrip;
@@ -45,6 +46,7 @@ public:
     void OpenPicture();
     void ClosePicture();
     void ImportMapFromPage();
+    void ExportMapToPage();
     void SaveMap();
     void CopyMap();
     void Exit();
@@ -74,6 +76,7 @@ public:
     AboutBox &About() { return *aboutBox_; }
     MapCheckWindow &CheckWindow() { return *checkWindow_; }
     PageImporter &Importer() { return *importer_; }
+    PageExporter &Exporter() { return *exporter_; }
     // Where the settings are read from and written to.
     const QString &SettingsPath() const { return settingsPath_; }
     // The picture named on the command line is still to be opened, once the window is shown.
@@ -91,7 +94,8 @@ private:
     PanelButton *openButton = nullptr, *saveButton = nullptr, *clipButton = nullptr, *editButton = nullptr,
                 *rectangleButton = nullptr, *circleButton = nullptr, *testButton = nullptr, *helpButton = nullptr,
                 *imageButton = nullptr;
-    QAction *openAction = nullptr, *closeAction = nullptr, *importAction = nullptr, *saveAction = nullptr,
+    QAction *openAction = nullptr, *closeAction = nullptr, *importAction = nullptr, *exportAction = nullptr,
+            *saveAction = nullptr,
             *exitAction = nullptr;
     QAction *undoAction = nullptr, *redoAction = nullptr, *moveUpAction = nullptr, *moveDownAction = nullptr;
     QAction *checkAction = nullptr;
@@ -141,6 +145,7 @@ private:
     std::unique_ptr<MapCheckWindow> checkWindow_;
     std::unique_ptr<BrowserOpener> browser_;
     std::unique_ptr<PageImporter> importer_;
+    std::unique_ptr<PageExporter> exporter_;
 
 };
 

@@ -11,7 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/HtmlTags.h"
 #include "core/PageMapReader.h"
+#include "core/PageMapWriter.h"
 #include "core/PathRules.h"
 #include "desktop/LocalText.h"
 #include "desktop/MessageDialogs.h"
@@ -142,7 +144,18 @@ void PageImporter::Import(const QString &pagePath)
             transcoded.push_back(mapCodec.Bytes(pageCodec.Text(line)));
     }
     const std::vector<std::string> &lines = transcode ? transcoded : map.lines;
-    document_.ReplaceAreaLines(lines);
+    const auto toMapBytes = [&](const std::string &pageBytes) {
+        return transcode ? mapCodec.Bytes(pageCodec.Text(pageBytes)) : pageBytes;
+    };
+    if (const auto named = AskForPageNames(page, map, toMapBytes)) {
+        // The names and the areas are one step to undo, as the import is.
+        document_.History().beginMacro(tr("Import Map"));
+        document_.ReplaceImageAndMapLines(named->first, named->second);
+        document_.ReplaceAreaLines(lines);
+        document_.History().endMacro();
+    } else {
+        document_.ReplaceAreaLines(lines);
+    }
 
     const QString fileName = QFileInfo(pagePath).fileName();
     emit Imported(tr("Imported %1 areas from %2").arg(lines.size()).arg(fileName));
@@ -197,4 +210,67 @@ std::optional<std::size_t> PageImporter::ChooseMap(const vemo::PageMaps &page, c
     if (list == nullptr || list->currentIndex() < 0)
         return std::nullopt;
     return static_cast<std::size_t>(list->currentIndex());
+}
+
+std::optional<std::pair<std::string, std::string>>
+PageImporter::AskForPageNames(const vemo::PageMaps &page, const vemo::PageMap &map,
+                              const std::function<std::string(const std::string &)> &toMapBytes) const
+{
+    if (document_.LineCount() < 2)
+        return std::nullopt;
+    const std::string imageLine = document_.LineAt(0);
+    const std::string mapStartLine = document_.LineAt(1);
+    // Only the names the page gives this picture are offered: those of the map its image of this
+    // picture uses, and that image's ALT.
+    const std::string pictureName = vemo::FileNamePart(Bytes(document_.PicturePath()), kPaths);
+    const vemo::PageImage *pictureImage = nullptr;
+    for (const vemo::PageImage &image : page.images) {
+        const std::size_t hash = image.usemap.find('#');
+        if (hash == std::string::npos || !vemo::SourceNamesPicture(image.src, pictureName))
+            continue;
+        std::string_view used = std::string_view(image.usemap).substr(hash + 1);
+        while (!used.empty() && vemo::IsHtmlSpace(used.front()))
+            used.remove_prefix(1);
+        while (!used.empty() && vemo::IsHtmlSpace(used.back()))
+            used.remove_suffix(1);
+        if (vemo::EqualsIgnoringAsciiCase(used, map.name)) {
+            pictureImage = &image;
+            break;
+        }
+    }
+    if (pictureImage == nullptr)
+        return std::nullopt;
+    const std::string &pageAlt = pictureImage->alt;
+
+    const std::optional<std::string> ourName = vemo::AttributeValueOfTag(mapStartLine, "name");
+    const std::optional<std::string> ourAlt = vemo::AttributeValueOfTag(imageLine, "alt");
+    const std::string pageName = toMapBytes(map.name);
+    const std::string pageAltBytes = toMapBytes(pageAlt);
+    const bool nameDiffers = ourName && !pageName.empty() && pageName != *ourName;
+    const bool altDiffers = ourAlt && !pageAlt.empty() && pageAltBytes != *ourAlt;
+    if (!nameDiffers && !altDiffers)
+        return std::nullopt;
+
+    const TextCodec &mapCodec = document_.Codec();
+    QString question = tr("The page names the map or the picture otherwise than the open map:") + "\n\n";
+    if (nameDiffers)
+        question += tr("Map name: %1 in the page, %2 here").arg(mapCodec.Text(pageName), mapCodec.Text(*ourName)) + '\n';
+    if (altDiffers)
+        question += tr("Picture ALT: %1 in the page, %2 here").arg(mapCodec.Text(pageAltBytes), mapCodec.Text(*ourAlt))
+                    + '\n';
+    question += '\n' + tr("Take the page's names?");
+    if (ShowMessageBox(&parent_, MessageKind::Confirmation, question,
+                       static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No))
+        != MessageButton::Yes)
+        return std::nullopt;
+
+    std::string newImageLine = imageLine;
+    std::string newMapStartLine = mapStartLine;
+    if (nameDiffers) {
+        newImageLine = vemo::WithAttributeValue(newImageLine, "usemap", "#" + pageName).value_or(newImageLine);
+        newMapStartLine = vemo::WithAttributeValue(newMapStartLine, "name", pageName).value_or(newMapStartLine);
+    }
+    if (altDiffers)
+        newImageLine = vemo::WithAttributeValue(newImageLine, "alt", pageAltBytes).value_or(newImageLine);
+    return std::pair{newImageLine, newMapStartLine};
 }

@@ -6,13 +6,18 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 #include <optional>
+#include <string>
+#include <utility>
 
 class MapDocument;
 class QWidget;
 class TextCodec;
 
 namespace vemo {
+struct PageMap;
 struct PageMaps;
 }
 
@@ -35,6 +40,12 @@ private:
     // The map to import: the one the page uses for the picture, the only one, or the user's
     // choice; none when the user gives up.
     std::optional<std::size_t> ChooseMap(const vemo::PageMaps &page, const TextCodec &pageCodec) const;
+    // The image line and map start line with the page's map name and its picture's ALT, when the
+    // page's image of this picture uses the map, either differs from the open map's and the user
+    // takes them; nothing otherwise. toMapBytes turns the page's bytes into the map's encoding.
+    std::optional<std::pair<std::string, std::string>>
+    AskForPageNames(const vemo::PageMaps &page, const vemo::PageMap &map,
+                    const std::function<std::string(const std::string &)> &toMapBytes) const;
 
     MapDocument &document_;
     QWidget &parent_;

@@ -124,6 +124,15 @@ TEST(PageWriting, ReportsTheLinesOfEachChangeInTheOldAndNewPage)
               std::vector({0, 4, 6}));
 }
 
+TEST(PageWriting, LinesAfterTheMapEndLineStayOutOfThePage)
+{
+    Lines lines = kMap;
+    lines.back() = " </map> ";
+    lines.insert(lines.end(), {"", "  "});
+    EXPECT_EQ(ExportMapToPage("<map name=pic></map>", {lines, "pic.gif", "pic"}).page,
+              kMap[1] + "\n" + kMap[2] + "\n </map> ");
+}
+
 TEST(PageWriting, ImportingAndExportingAnUnchangedMapGivesTheSameBytes)
 {
     const std::string page = "<HTML>\r\n<BODY>\r\n <IMG SRC=\"pic.gif\" USEMAP=\"#pic\">\r\n <MAP NAME=\"pic\">\r\n"

@@ -25,7 +25,8 @@ TEST_F(PageImportTest, TakesThePicturesMapIntoTheMapsEncodingAndUndoesAtOnce)
 {
     OpenMapWithAreas({R"(<AREA SHAPE="RECT" COORDS="0,0,9,9" HREF="old.htm" ALT="Old">)"});
     const QStringList before = ListLines();
-    ModalAnswerer answerer;
+    // The page's name for the map is not taken.
+    ModalAnswerer answerer({"いいえ(&N)", "OK"});
     // Shift-JIS bytes of 表示 (the second byte of 表 is a backslash), in a page of two maps whose
     // picture, under another folder and in another case, is this one.
     Import("<map name=other><area href=x.htm coords='1,1,2,2'></map>\r\n"
@@ -39,9 +40,10 @@ TEST_F(PageImportTest, TakesThePicturesMapIntoTheMapsEncodingAndUndoesAtOnce)
                                "<AREA SHAPE=\"POLY\" COORDS=\"0,0,10,0,5,8\" HREF=\"p.htm\" ALT=\"P\">",
                                "<AREA SHAPE=\"DEFAULT\" HREF=\"rest.htm\" ALT=\"Rest\">"};
     EXPECT_EQ(ListLines(), before.mid(0, 2) + imported + QStringList{"</MAP>"});
-    ASSERT_EQ(answerer.Seen().size(), 1);
-    EXPECT_TRUE(answerer.Seen().front().text.contains("Line 5: the default area was moved to the end"));
-    EXPECT_TRUE(answerer.Seen().front().text.contains("Line 6: the attribute target was left out"));
+    ASSERT_EQ(answerer.Seen().size(), 2);
+    EXPECT_TRUE(answerer.Seen().front().text.contains("Map name: Nav in the page, pic here"));
+    EXPECT_TRUE(answerer.Seen().back().text.contains("Line 5: the default area was moved to the end"));
+    EXPECT_TRUE(answerer.Seen().back().text.contains("Line 6: the attribute target was left out"));
     EXPECT_TRUE(Main().statusBar()->currentMessage().contains("3"));
     EXPECT_EQ(Document().History().undoText(), "Import Map");
     Document().History().undo();
