@@ -431,6 +431,10 @@ Do you see them before the test?</source>
         <source>&amp;Keep PNG and WebP</source>
         <translation>PNG と WebP をそのまま使う(&amp;K)</translation>
     </message>
+    <message>
+        <source>&amp;Export Map to Page...</source>
+        <translation>マップをページに書き出す(&amp;E)...</translation>
+    </message>
 </context>
 <context>
     <name>MapCheckWindow</name>
@@ -475,6 +479,89 @@ Do you see them before the test?</source>
     <message>
         <source>Unknown failure</source>
         <translation>原因不明のエラー</translation>
+    </message>
+</context>
+<context>
+    <name>PageExporter</name>
+    <message>
+        <source>The map has no name; give it one with Image Property first.</source>
+        <translation>マップに名前がありません。先に画像のプロパティで名前を付けてください。</translation>
+    </message>
+    <message>
+        <source>The page %1 has more than one map named %2, so it is not clear which one to replace. The page was left as it was.</source>
+        <translation>ページ %1 には %2 という名前のマップが複数あり、どれを置き換えるか決められません。ページは元のままです。</translation>
+    </message>
+    <message>
+        <source>The page %1 has neither a map named %2 nor an image of %3 to put the map after. The page was left as it was.</source>
+        <translation>ページ %1 には、%2 という名前のマップも、マップを後ろに入れる %3 の画像もありません。ページは元のままです。</translation>
+    </message>
+    <message>
+        <source>The page %1 shows %2 more than once with different maps, so it is not clear which one to change. The page was left as it was.</source>
+        <translation>ページ %1 は %2 を違うマップで何度も表示しているので、どれを変えるか決められません。ページは元のままです。</translation>
+    </message>
+    <message>
+        <source>Lines %1 to %2: the map %3, in place of the page&apos;s map of that name (lines %4 to %5 before)</source>
+        <translation>%1～%2 行目: マップ %3 (同じ名前のページのマップと置き換え。元は %4～%5 行目)</translation>
+    </message>
+    <message>
+        <source>Lines %1 to %2: the map %3, after the picture</source>
+        <translation>%1～%2 行目: マップ %3 (画像の後ろに追加)</translation>
+    </message>
+    <message>
+        <source>Line %1: the picture was given a usemap naming the map</source>
+        <translation>%1 行目: 画像にマップを指す usemap を付けました</translation>
+    </message>
+    <message>
+        <source>Line %1: the picture&apos;s usemap now names the map</source>
+        <translation>%1 行目: 画像の usemap がマップを指すようにしました</translation>
+    </message>
+    <message>
+        <source>Line %1: the script that scales the areas with the shown picture</source>
+        <translation>%1 行目: 表示される画像に合わせて領域を拡大縮小するスクリプト</translation>
+    </message>
+    <message>
+        <source>Export Map to Page</source>
+        <translation>マップをページに書き出す</translation>
+    </message>
+    <message>
+        <source>HTML (*.htm *.html *.HTM *.HTML)</source>
+        <translation>HTML ファイル (*.htm *.html *.HTM *.HTML)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The page %1 is missing or is not a regular file.</source>
+        <translation>ページ %1 がないか、通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The page %1 cannot be read: %2</source>
+        <translation>ページ %1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>The page %1 is too large</source>
+        <translation>ページ %1 は大きすぎます</translation>
+    </message>
+    <message>
+        <source>The page %1 is neither UTF-8 nor Shift-JIS, and the map holds characters outside ASCII that could not be written into it. The page was left as it was.</source>
+        <translation>ページ %1 は UTF-8 でも Shift-JIS でもないので、マップの ASCII 以外の文字を書き込めません。ページは元のままです。</translation>
+    </message>
+    <message>
+        <source>The page %1 already holds the map %2 as it is; it was left unchanged.</source>
+        <translation>ページ %1 にはマップ %2 がこのまま入っているので、変えませんでした。</translation>
+    </message>
+    <message>
+        <source>The page %1 cannot be written: %2. It was left as it was.</source>
+        <translation>ページ %1 に書き込めません: %2。ページは元のままです。</translation>
+    </message>
+    <message>
+        <source>Exported the map %1 to %2</source>
+        <translation>マップ %1 を %2 に書き出しました</translation>
+    </message>
+    <message>
+        <source>The map %1 was written into %2:</source>
+        <translation>マップ %1 を %2 に書き込みました:</translation>
     </message>
 </context>
 <context>
@@ -574,6 +661,26 @@ Do you see them before the test?</source>
     <message>
         <source>Map to import:</source>
         <translation>取り込むマップ:</translation>
+    </message>
+    <message>
+        <source>Import Map</source>
+        <translation>マップの取り込み</translation>
+    </message>
+    <message>
+        <source>The page names the map or the picture otherwise than the open map:</source>
+        <translation>ページでのマップや画像の名前が、開いているマップと違います:</translation>
+    </message>
+    <message>
+        <source>Map name: %1 in the page, %2 here</source>
+        <translation>マップ名: ページでは %1、こちらでは %2</translation>
+    </message>
+    <message>
+        <source>Picture ALT: %1 in the page, %2 here</source>
+        <translation>画像の ALT: ページでは %1、こちらでは %2</translation>
+    </message>
+    <message>
+        <source>Take the page&apos;s names?</source>
+        <translation>ページの名前を使いますか?</translation>
     </message>
 </context>
 <context>
