@@ -130,6 +130,9 @@ void PageExporter::Export(const QString &pagePath, bool addResponsiveScript)
     std::vector<std::string> lines;
     for (const std::string &line : document_.Lines()) {
         std::optional<std::string> converted = ForPage(line, pageCodec, asciiPage);
+        // The image line is not written into the page, so it cannot stop the export.
+        if (!converted && lines.empty())
+            converted = line;
         if (!converted) {
             ShowError(tr("The page %1 is neither UTF-8 nor Shift-JIS, and the map holds characters outside ASCII "
                          "that could not be written into it. The page was left as it was.")
