@@ -7,14 +7,16 @@
 #include <vector>
 
 // The pixels joined to a clicked pixel, side by side, whose colour is within a tolerance of the
-// clicked colour: the flat-coloured room or shape a user means by a click. The flood fill keeps its
+// clicked colour: the flat-coloured room or shape a user means by a click. Along its edge, where
+// anti-aliasing blends the clicked colour with the next one, a pixel belongs when at least half
+// of it is the clicked colour, as the pixels of the drawn shape are those whose centre it covers. The flood fill keeps its
 // pending spans in a vector, so a region as large as the picture needs no deep call stack, and one
 // byte a pixel marks the region.
 class ColourRegion
 {
 public:
     // Fills from seed, which must lie inside picture. tolerance is the largest difference in any
-    // of red, green and blue (0-255) from the colour of the click. The colour of the click is the
+    // of red, green, blue and opacity (0-255) from the colour of the click. The colour of the click is the
     // mean of the like pixels around it, so one noisy JPEG pixel under the mouse does not decide it.
     ColourRegion(const QImage &picture, QPoint seed, int tolerance);
 
@@ -39,11 +41,16 @@ private:
     QRgb Pixel(int x, int y) const { return reinterpret_cast<const QRgb *>(picture_.constScanLine(y))[x]; }
     bool Matches(int x, int y) const { return Distance(x, y) <= tolerance_; }
     void Fill(QPoint seed);
+    // The share of the clicked colour in pixel (x, y) when it blends that colour with the colour
+    // of pixel (farX, farY); below zero when the two colours are alike or the pixel is no blend.
+    double ClickedShare(int x, int y, int farX, int farY) const;
+    void DropMostlyUncoveredEdges(QPoint seed);
     void TakeHalfCoveredEdges();
+    void FitBounds();
 
-    QImage picture_; // 32 bits a pixel: the picture's own buffer where it already is so
+    QImage picture_; // 32 bits a pixel, premultiplied where it has transparency
     int width_ = 0, height_ = 0, tolerance_ = 0;
-    int red_ = 0, green_ = 0, blue_ = 0; // the clicked colour
+    int red_ = 0, green_ = 0, blue_ = 0, alpha_ = 0; // the clicked colour
     std::vector<std::uint8_t> mask_;
     QRect bounds_;
 };

@@ -3,12 +3,16 @@
 #include "core/PolygonGeometry.h"
 #include "imagelib/EdgeSamples.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
 #include <utility>
 
 namespace {
+
+// The longest run of outline points the reduction starts from.
+constexpr std::size_t kLongestRun = 8192;
 
 // The squared distance from p to the segment a-b.
 template <typename P>
@@ -28,21 +32,32 @@ template <typename P>
 std::vector<std::size_t> Reduce(const std::vector<P> &ring, double maxDistance)
 {
     const std::size_t n = ring.size();
-    // The point farthest from the first splits the ring in two open runs.
-    std::size_t far = 0;
-    double farthest = -1;
-    for (std::size_t i = 1; i < n; ++i) {
-        const double dx = ring[i].x - ring[0].x, dy = ring[i].y - ring[0].y;
-        if (dx * dx + dy * dy > farthest) {
-            farthest = dx * dx + dy * dy;
-            far = i;
-        }
-    }
     std::vector<bool> kept(n, false);
-    kept[0] = kept[far] = true;
-    const double limit = maxDistance * maxDistance;
     // Runs from index first to index last along the ring (last may wrap past the end as last + n).
-    std::vector<std::pair<std::size_t, std::size_t>> runs{{0, far}, {far, n}};
+    std::vector<std::pair<std::size_t, std::size_t>> runs;
+    if (n > kLongestRun) {
+        // Each split looks at its whole run, so a winding outline split near one end each time
+        // would take its length times its corners; runs of bounded length keep that bounded. The
+        // extra corners they leave on straight edges are taken out afterwards.
+        for (std::size_t start = 0; start < n; start += kLongestRun) {
+            kept[start] = true;
+            runs.push_back({start, std::min(start + kLongestRun, n)});
+        }
+    } else {
+        // The point farthest from the first splits the ring in two open runs.
+        std::size_t far = 0;
+        double farthest = -1;
+        for (std::size_t i = 1; i < n; ++i) {
+            const double dx = ring[i].x - ring[0].x, dy = ring[i].y - ring[0].y;
+            if (dx * dx + dy * dy > farthest) {
+                farthest = dx * dx + dy * dy;
+                far = i;
+            }
+        }
+        kept[0] = kept[far] = true;
+        runs = {{0, far}, {far, n}};
+    }
+    const double limit = maxDistance * maxDistance;
     while (!runs.empty()) {
         const auto [first, last] = runs.back();
         runs.pop_back();
@@ -120,11 +135,12 @@ struct Corner {
     std::size_t index;
 };
 
-// The kept points moved to where the lines fitted to the runs on either side meet; a corner whose
-// lines run nearly parallel, or meet far off, stays put.
+// The kept points moved to where the lines fitted to the runs on either side meet (each run less
+// trim points at either end); a corner whose lines run nearly parallel, or meet farther than
+// farthestMove from its anchor, stays at the anchor.
 template <typename P>
 std::vector<Corner> FittedCorners(const std::vector<P> &ring, const std::vector<P> &anchors,
-                                  const std::vector<std::size_t> &kept, std::size_t trim, double maxDistance)
+                                  const std::vector<std::size_t> &kept, std::size_t trim, double farthestMove)
 {
     const std::size_t count = kept.size();
     std::vector<Line> lines;
@@ -134,39 +150,67 @@ std::vector<Corner> FittedCorners(const std::vector<P> &ring, const std::vector<
     for (std::size_t i = 0; i < count; ++i) {
         const EdgePoint anchor{1.0 * anchors[kept[i]].x, 1.0 * anchors[kept[i]].y};
         const auto meeting = Meeting(lines[(i + count - 1) % count], lines[i]);
-        const bool near = meeting && std::hypot(meeting->x - anchor.x, meeting->y - anchor.y) <= maxDistance + 1;
+        const bool near = meeting && std::hypot(meeting->x - anchor.x, meeting->y - anchor.y) <= farthestMove;
         corners.push_back({near ? *meeting : anchor, kept[i]});
     }
     return corners;
 }
 
-// The corners less those that the edge between their neighbours can do without: where every
-// ring point between those neighbours lies within maxDistance of it. A reduction can leave two
-// corners where one would do, on either side of a turn or along one straight edge.
-template <typename P>
-std::vector<Corner> WithoutNeedlessCorners(const std::vector<P> &ring, std::vector<Corner> corners, double maxDistance)
+// The corners less those the outline can do without: a corner goes where every pixel-edge
+// midpoint between its neighbours lies within maxDistance of the edge joining them, and two
+// corners close together on either side of a turn become one where the edges before and after
+// them meet, when every midpoint lies within maxDistance of the two edges to it. A reduction
+// leaves such pairs where noise or a cut corner made it split twice.
+std::vector<Corner> WithoutNeedlessCorners(const std::vector<EdgePoint> &midpoints, std::vector<Corner> corners,
+                                           std::size_t trim, double maxDistance)
 {
-    const std::size_t n = ring.size();
+    const std::size_t n = midpoints.size();
     const double limit = maxDistance * maxDistance;
-    auto needed = [&](std::size_t i) {
-        const Corner &before = corners[(i + corners.size() - 1) % corners.size()], &after = corners[(i + 1) % corners.size()];
+    auto within = [&](const Corner &before, const Corner &after) {
         const std::size_t steps = (after.index + n - before.index) % n;
         for (std::size_t k = 1; k < steps; ++k) {
-            const P &point = ring[(before.index + k) % n];
-            if (SquaredDistanceToSegment(EdgePoint{1.0 * point.x, 1.0 * point.y}, before.at, after.at) > limit)
-                return true;
+            if (SquaredDistanceToSegment(midpoints[(before.index + k) % n], before.at, after.at) > limit)
+                return false;
         }
-        return false;
+        return true;
     };
+    // A run as short as the pixels the fitted edges leave out at their ends is a cut turn.
+    const std::size_t shortRun = 4 * trim + 2;
     for (bool removed = true; removed && corners.size() > 3;) {
         removed = false;
         for (std::size_t i = 0; i < corners.size() && corners.size() > 3;) {
-            if (needed(i)) {
-                ++i;
-            } else {
+            const std::size_t m = corners.size(), next = (i + 1) % m;
+            const Corner &before = corners[(i + m - 1) % m], &after = corners[next], &beyond = corners[(i + 2) % m];
+            if (within(before, after)) {
                 corners.erase(corners.begin() + static_cast<std::ptrdiff_t>(i));
                 removed = true;
+                continue;
             }
+            if (m > 4 && (after.index + n - corners[i].index) % n <= shortRun) {
+                const auto meeting = Meeting(FittedLine(midpoints, before.index, corners[i].index, trim),
+                                             FittedLine(midpoints, after.index, beyond.index, trim));
+                // The merged corner stands at the point of the cut turn nearest it, so that the
+                // edges fitted again from it leave the turn out.
+                Corner merged{meeting.value_or(EdgePoint{}), corners[i].index};
+                double nearest = SquaredDistanceToSegment(midpoints[merged.index], merged.at, merged.at);
+                for (std::size_t k = corners[i].index; k != after.index; k = (k + 1) % n) {
+                    const double distance = SquaredDistanceToSegment(midpoints[k], merged.at, merged.at);
+                    if (distance < nearest) {
+                        nearest = distance;
+                        merged.index = k;
+                    }
+                }
+                if (meeting && within(before, merged) && within(merged, beyond)) {
+                    corners[i] = merged;
+                    corners.erase(corners.begin() + static_cast<std::ptrdiff_t>(next));
+                    // Taking out the first corner moves this one down a place.
+                    if (next == 0)
+                        --i;
+                    removed = true;
+                    continue;
+                }
+            }
+            ++i;
         }
     }
     return corners;
@@ -202,14 +246,18 @@ std::vector<vemo::Point> SimplifiedOutline(const std::vector<vemo::Point> &outli
     if (onEdge.size() >= 3) {
         // A pixel staircase stands up to half a pixel either side of the edge it stands for.
         constexpr double kStaircase = 0.5;
+        // A corner moves from the evened-out edge, which cuts it, by up to the smoothing's reach.
+        const double farthestMove = maxDistance + 1 + kEdgeSmoothingReach;
         const std::vector<Corner> needed = WithoutNeedlessCorners(
-            midpoints, FittedCorners(midpoints, edge, onEdge, kEdgeSmoothingReach, maxDistance), maxDistance + kStaircase);
-        // The edges are fitted again over the longer runs the removed corners leave.
+            midpoints, FittedCorners(midpoints, edge, onEdge, kEdgeSmoothingReach, farthestMove), kEdgeSmoothingReach,
+            maxDistance + kStaircase);
+        // The edges are fitted again over the longer runs the removed corners leave, less more at
+        // their ends, where what is left of a merged turn may lie.
         std::vector<std::size_t> remaining;
         for (const Corner &corner : needed)
             remaining.push_back(corner.index);
         const std::vector<vemo::Point> corners
-            = Rounded(FittedCorners(midpoints, edge, remaining, kEdgeSmoothingReach, maxDistance));
+            = Rounded(FittedCorners(midpoints, edge, remaining, 3 * kEdgeSmoothingReach, farthestMove));
         if (Simple(corners))
             return corners;
     }
@@ -224,7 +272,7 @@ std::vector<vemo::Point> SimplifiedOutline(const std::vector<vemo::Point> &outli
         const std::vector<std::size_t> kept = Reduce(outline, distance);
         if (kept.size() < 3 && distance > 0)
             continue;
-        std::vector<vemo::Point> corners = Rounded(FittedCorners(outline, outline, kept, 0, distance));
+        std::vector<vemo::Point> corners = Rounded(FittedCorners(outline, outline, kept, 0, distance + 1));
         if (Simple(corners))
             return corners;
         corners.clear();

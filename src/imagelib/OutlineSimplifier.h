@@ -3,10 +3,14 @@
 
 #include <vector>
 
-// The fewest corners, chosen among a closed outline's own vertices, such that every vertex of the
-// outline lies within maxDistance of the reduced polygon's edge between the corners around it
-// (Douglas-Peucker, split at the vertex farthest off the edge). The outline must be a simple
-// polygon of at least three corners. Where the reduction would make edges meet or cross
-// (vemo::EdgesCross), it is made again closer, down to the outline itself less its straight-run
-// vertices, so the result is always a simple polygon.
+// A region's outline (RegionOutline: vertices on pixel corners, clockwise) reduced to few
+// corners, in a browser's whole-pixel coordinates for a POLY. The shape's true edge is estimated
+// from the middles of the pixel edges, evened out (EdgeSamples), and reduced (Douglas-Peucker)
+// until every point of that estimate lies within maxDistance of the reduced outline; each corner
+// then moves to where straight lines fitted to the pixel edges on either side of it meet, and a
+// corner goes where every pixel-edge middle between its neighbours lies within maxDistance plus
+// half a pixel (the staircase) of the edge joining them. The result's edges never meet or cross
+// (vemo::EdgesCross): where they would, the outline's own vertices are reduced instead, ever
+// closer, down to the outline itself, which RegionOutline makes a simple polygon. The outline
+// must have at least three corners.
 std::vector<vemo::Point> SimplifiedOutline(const std::vector<vemo::Point> &outline, double maxDistance);

@@ -158,8 +158,9 @@ TEST(AreaTracerTest, OutlineOfARaggedRegionNeverCrossesItself)
         }
         for (const double maxDistance : {1.0, 2.0, 3.0}) {
             const TracedArea traced = TraceArea(picture, {12, 12}, kDefaultTraceTolerance, maxDistance);
-            if (traced.kind == vemo::AreaKind::Poly)
+            if (traced.kind == vemo::AreaKind::Poly) {
                 EXPECT_FALSE(vemo::EdgesCross(traced.Region().points)) << seed << " " << traced.CoordsText();
+            }
         }
     }
 }
@@ -186,6 +187,23 @@ TEST(AreaTracerTest, SmallestAndLargestRegionsAndClicksOutside)
     for (const BoundaryCase &boundary : cases)
         EXPECT_EQ(TraceArea(picture, boundary.click), boundary.expected) << boundary.name;
     EXPECT_EQ(TraceArea(QImage(), {0, 0}), TracedArea{});
+}
+
+// Transparent pixels hide colours of their own (a PNG writer may leave anything there); they are
+// one region all the same, apart from a drawn shape.
+TEST(AreaTracerTest, TransparentPixelsAreOneRegionWhateverColourTheyHide)
+{
+    QImage picture(60, 40, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgba((x * 37) % 256, (y * 91) % 256, (x * y) % 256, 0));
+    }
+    for (int y = 10; y < 30; ++y) {
+        for (int x = 20; x < 45; ++x)
+            picture.setPixel(x, y, kRoom.rgb());
+    }
+    EXPECT_EQ(TraceArea(picture, {2, 2}), (TracedArea{vemo::AreaKind::Rect, {0, 0, 59, 39}}));
+    EXPECT_EQ(TraceArea(picture, {30, 20}), (TracedArea{vemo::AreaKind::Rect, {20, 10, 44, 29}}));
 }
 
 } // namespace
