@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -27,6 +28,8 @@ ColourRegion::ColourRegion(const QImage &picture, QPoint seed, int tolerance)
     // transparent whatever colour it hides, and an edge fading out is a blend like any other.
     const QImage::Format format = picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     picture_ = picture.format() == format ? picture : picture.convertToFormat(format);
+    bits_ = picture_.constBits();
+    bytesPerLine_ = picture_.bytesPerLine();
     const QRgb clicked = Pixel(seed.x(), seed.y());
     int count = 0, red = 0, green = 0, blue = 0, alpha = 0;
     for (int y = std::max(0, seed.y() - 2); y <= std::min(height_ - 1, seed.y() + 2); ++y) {
@@ -224,15 +227,16 @@ void ColourRegion::FitBounds()
 {
     int left = bounds_.right(), top = bounds_.bottom(), right = bounds_.left(), bottom = bounds_.top();
     for (int y = bounds_.top(); y <= bounds_.bottom(); ++y) {
-        const std::uint8_t *row = &mask_[Index(0, y)];
-        for (int x = bounds_.left(); x <= bounds_.right(); ++x) {
-            if (row[x] != 0) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
+        const std::uint8_t *first = &mask_[Index(bounds_.left(), y)], *end = first + bounds_.width();
+        const std::uint8_t *held = std::find_if(first, end, [](std::uint8_t value) { return value != 0; });
+        if (held == end)
+            continue;
+        const auto last = std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(held),
+                                       [](std::uint8_t value) { return value != 0; });
+        left = std::min(left, bounds_.left() + static_cast<int>(held - first));
+        right = std::max(right, bounds_.left() + static_cast<int>(last.base() - first) - 1);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
     }
     bounds_ = QRect(QPoint(left, top), QPoint(right, bottom));
 }

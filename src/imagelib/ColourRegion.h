@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -38,7 +39,10 @@ private:
     {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
     }
-    QRgb Pixel(int x, int y) const { return reinterpret_cast<const QRgb *>(picture_.constScanLine(y))[x]; }
+    QRgb Pixel(int x, int y) const
+    {
+        return reinterpret_cast<const QRgb *>(bits_ + static_cast<std::ptrdiff_t>(y) * bytesPerLine_)[x];
+    }
     bool Matches(int x, int y) const { return Distance(x, y) <= tolerance_; }
     void Fill(QPoint seed);
     // The share of the clicked colour in pixel (x, y) when it blends that colour with the colour
@@ -49,6 +53,9 @@ private:
     void FitBounds();
 
     QImage picture_; // 32 bits a pixel, premultiplied where it has transparency
+    // Its rows, read directly: the fill reads every pixel of the region, some more than once.
+    const uchar *bits_ = nullptr;
+    qsizetype bytesPerLine_ = 0;
     int width_ = 0, height_ = 0, tolerance_ = 0;
     int red_ = 0, green_ = 0, blue_ = 0, alpha_ = 0; // the clicked colour
     std::vector<std::uint8_t> mask_;

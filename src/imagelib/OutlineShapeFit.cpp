@@ -89,18 +89,19 @@ std::optional<vemo::RectCorners> RectangleWithin(const std::vector<vemo::Point> 
         right = std::max(right, point.x);
         bottom = std::max(bottom, point.y);
     }
-    // Along an edge the distance to the nearest side is largest where the edge comes nearest the
-    // rectangle's middle line across it.
+    // A point's distance from the rectangle's outline is the smaller of its distances across and
+    // along an edge of the outline; along the edge it is largest where the edge comes nearest the
+    // middle between the two sides it runs towards.
     for (std::size_t i = 0; i < outline.size(); ++i) {
         const vemo::Point &a = outline[i], &b = outline[(i + 1) % outline.size()];
-        const bool across = a.y == b.y;
-        const double middle = across ? (left + right) / 2.0 : (top + bottom) / 2.0;
-        const double along = std::clamp(middle, static_cast<double>(across ? std::min(a.x, b.x) : std::min(a.y, b.y)),
-                                        static_cast<double>(across ? std::max(a.x, b.x) : std::max(a.y, b.y)));
-        const double fixed = across ? a.y : a.x;
-        const double toSides = across ? std::min(along - left, right - along) : std::min(along - top, bottom - along);
-        const double toEnds = across ? std::min(fixed - top, bottom - fixed) : std::min(fixed - left, right - fixed);
-        if (std::min(toSides, toEnds) > maxDistance)
+        const bool horizontal = a.y == b.y;
+        const double from = horizontal ? std::min(a.x, b.x) : std::min(a.y, b.y);
+        const double to = horizontal ? std::max(a.x, b.x) : std::max(a.y, b.y);
+        const double low = horizontal ? left : top, high = horizontal ? right : bottom;
+        const double farthest = std::clamp((low + high) / 2, from, to);
+        const double along = std::min(farthest - low, high - farthest);
+        const double across = horizontal ? std::min(a.y - top, bottom - a.y) : std::min(a.x - left, right - a.x);
+        if (std::min(along, across) > maxDistance)
             return std::nullopt;
     }
     return vemo::RectCorners{left, top, right - 1, bottom - 1};
