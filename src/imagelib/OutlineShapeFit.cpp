@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -24,29 +25,49 @@ std::int64_t SquareRootBelow(std::int64_t value)
 }
 
 // The first and last pixel of the region in each row, from the outline's vertical edges: going
-// down the region lies to the left of the edge, going up to the right of it.
+// down the region lies to the left of the edge, going up to the right of it. With columns, the
+// same for each column from the horizontal edges: going right the region lies below, going left
+// above, so top and bottom stand in the place of left and right.
 struct RowSpans {
     int top = 0;
     std::vector<int> left, right;
 };
 
-RowSpans SpansOf(const std::vector<vemo::Point> &outline, int top, int bottom)
+RowSpans SpansOf(const std::vector<vemo::Point> &outline, int top, int bottom, bool columns = false)
 {
     RowSpans spans{top, std::vector<int>(static_cast<std::size_t>(bottom - top), std::numeric_limits<int>::max()),
                    std::vector<int>(static_cast<std::size_t>(bottom - top), std::numeric_limits<int>::min())};
     for (std::size_t i = 0; i < outline.size(); ++i) {
         const vemo::Point &a = outline[i], &b = outline[(i + 1) % outline.size()];
-        if (a.x != b.x)
+        const int across = columns ? a.y : a.x, from = columns ? a.x : a.y, to = columns ? b.x : b.y;
+        if ((columns ? a.y != b.y : a.x != b.x) || from == to)
             continue;
-        for (int y = std::min(a.y, b.y); y < std::max(a.y, b.y); ++y) {
-            const auto row = static_cast<std::size_t>(y - top);
-            if (b.y > a.y)
-                spans.right[row] = std::max(spans.right[row], a.x - 1);
+        // Rows going down, like columns going left, have the region before the edge.
+        const bool regionBefore = columns ? to < from : to > from;
+        for (int line = std::min(from, to); line < std::max(from, to); ++line) {
+            const auto index = static_cast<std::size_t>(line - top);
+            if (regionBefore)
+                spans.right[index] = std::max(spans.right[index], across - 1);
             else
-                spans.left[row] = std::min(spans.left[row], a.x);
+                spans.left[index] = std::min(spans.left[index], across);
         }
     }
     return spans;
+}
+
+// The lines (rows or columns) of the region's spans that are more than half of length filled:
+// a rectangle's side there holds fewer pixels in error than anywhere else. The first and last
+// such line, or nothing when no line is.
+std::optional<std::pair<int, int>> MostlyFilledLines(const RowSpans &spans, int length)
+{
+    std::optional<std::pair<int, int>> lines;
+    for (std::size_t i = 0; i < spans.left.size(); ++i) {
+        if (2 * (std::int64_t{spans.right[i]} - spans.left[i] + 1) <= length)
+            continue;
+        const int line = spans.top + static_cast<int>(i);
+        lines = lines ? std::pair{lines->first, line} : std::pair{line, line};
+    }
+    return lines;
 }
 
 // How many pixels lie in just one of the region's rows and the circle's.
@@ -104,7 +125,15 @@ std::optional<vemo::RectCorners> RectangleWithin(const std::vector<vemo::Point> 
         if (std::min(along, across) > maxDistance)
             return std::nullopt;
     }
-    return vemo::RectCorners{left, top, right - 1, bottom - 1};
+    // Within that distance, each side goes where it holds the region's pixels best: a stray pixel
+    // or a low bump then does not widen the rectangle.
+    const auto rows = MostlyFilledLines(SpansOf(outline, top, bottom), right - left);
+    if (!rows)
+        return vemo::RectCorners{left, top, right - 1, bottom - 1};
+    const auto columns = MostlyFilledLines(SpansOf(outline, left, right, true), rows->second - rows->first + 1);
+    if (!columns)
+        return vemo::RectCorners{left, rows->first, right - 1, rows->second};
+    return vemo::RectCorners{columns->first, rows->first, columns->second, rows->second};
 }
 
 std::optional<vemo::CircleArea> CircleWithin(const std::vector<vemo::Point> &outline, double maxDistance)

@@ -8,8 +8,9 @@
 // circle within maxDistance, and which RECT or CIRCLE coordinates then hold the region's pixels
 // best as a browser reads them.
 
-// The region's bounding rectangle as inclusive pixel corners, when every point of the outline
-// lies within maxDistance of that rectangle's sides.
+// When every point of the outline lies within maxDistance of its bounding rectangle's sides: the
+// rectangle, as inclusive pixel corners, whose rows and columns are those more than half filled
+// by the region, so that a stray pixel or a low bump does not widen it.
 std::optional<vemo::RectCorners> RectangleWithin(const std::vector<vemo::Point> &outline, double maxDistance);
 
 // The circle of the outline's area about its centroid, when the estimated true edge (EdgeSamples)

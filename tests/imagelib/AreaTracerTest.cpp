@@ -189,6 +189,36 @@ TEST(AreaTracerTest, SmallestAndLargestRegionsAndClicksOutside)
     EXPECT_EQ(TraceArea(QImage(), {0, 0}), TracedArea{});
 }
 
+// A low bump on a rectangle's top edge is an edge of its own when the allowed distance is smaller
+// than its height, and part of a plain rectangle when it is larger.
+TEST(AreaTracerTest, AllowedDistanceDecidesWhetherALowBumpIsKept)
+{
+    const QPainterPath bumped = Polygon({{40.3, 60.6}, {150.2, 60.6}, {170.4, 56.6}, {190.5, 60.6}, {280.7, 60.6},
+                                         {280.7, 180.2}, {40.3, 180.2}});
+    const TraceCase trace{"bump", bumped, {}, Format::Png, kDefaultTraceTolerance, vemo::AreaKind::Poly, 7, {100, 100}};
+    const QImage picture = Draw(trace);
+    const struct {
+        double maxDistance;
+        vemo::AreaKind kind;
+        double leastOverlap;
+    } cases[] = {{1.0, vemo::AreaKind::Poly, 0.99}, {6.0, vemo::AreaKind::Rect, 0.98}};
+    for (const auto &allowed : cases) {
+        const TracedArea traced = TraceArea(picture, trace.click, kDefaultTraceTolerance, allowed.maxDistance);
+        EXPECT_EQ(traced.kind, allowed.kind) << allowed.maxDistance << ": " << traced.CoordsText();
+        EXPECT_GE(Overlap(bumped, traced, picture.size()), allowed.leastOverlap) << allowed.maxDistance;
+    }
+}
+
+// A 12 MP picture: a region of a million pixels and the region around it, as large as the picture.
+TEST(AreaTracerTest, TracesRegionsOfATwelveMegapixelPicture)
+{
+    QImage picture(4000, 3000, QImage::Format_RGB32);
+    picture.fill(kBackground);
+    QPainter(&picture).fillRect(1000, 800, 1250, 800, kRoom);
+    EXPECT_EQ(TraceArea(picture, {1500, 1200}), (TracedArea{vemo::AreaKind::Rect, {1000, 800, 2249, 1599}}));
+    EXPECT_EQ(TraceArea(picture, {3999, 2999}), (TracedArea{vemo::AreaKind::Rect, {0, 0, 3999, 2999}}));
+}
+
 // Transparent pixels hide colours of their own (a PNG writer may leave anything there); they are
 // one region all the same, apart from a drawn shape.
 TEST(AreaTracerTest, TransparentPixelsAreOneRegionWhateverColourTheyHide)
