@@ -27,7 +27,7 @@ std::vector<std::string> DisjointRectangles(int count)
     for (int index = 0; index < count; ++index) {
         const int x = index % perRow * pitch, y = index / perRow * pitch;
         lines.insert(lines.end() - 1, vemo::RectAreaLine(vemo::DecimalText(x), vemo::DecimalText(y), vemo::DecimalText(x + 9),
-                                                         vemo::DecimalText(y + 9), "a.htm", "A"));
+                                                         vemo::DecimalText(y + 9), {"a.htm", "A"}));
     }
     return lines;
 }
@@ -35,7 +35,7 @@ std::vector<std::string> DisjointRectangles(int count)
 std::vector<std::string> SameRectangle(int count)
 {
     std::vector<std::string> lines = vemo::NewMapLines("p.gif", kPicture, kPicture, "p");
-    lines.insert(lines.end() - 1, count, vemo::RectAreaLine("10", "10", "19", "19", "a.htm", "A"));
+    lines.insert(lines.end() - 1, count, vemo::RectAreaLine("10", "10", "19", "19", {"a.htm", "A"}));
     return lines;
 }
 
@@ -49,7 +49,7 @@ std::vector<std::string> StarPolygon(int corners)
         const long long x = std::llround(2000 + radius * std::cos(angle)), y = std::llround(2000 + radius * std::sin(angle));
         coords += (coords.empty() ? "" : ",") + vemo::DecimalText(x) + "," + vemo::DecimalText(y);
     }
-    lines.insert(lines.end() - 1, vemo::PolyAreaLine(coords, "a.htm", "A"));
+    lines.insert(lines.end() - 1, vemo::PolyAreaLine(coords, {"a.htm", "A"}));
     return lines;
 }
 

@@ -71,9 +71,9 @@ std::vector<std::string> GridOfAreas(int columns = 20, int rows = 10)
             lines.push_back((row + column) % 2 == 0
                                 ? vemo::RectAreaLine(DecimalText(x + width / 10), DecimalText(y + height / 10),
                                                      DecimalText(x + width * 9 / 10 - 1),
-                                                     DecimalText(y + height * 9 / 10 - 1), "", "")
+                                                     DecimalText(y + height * 9 / 10 - 1), {})
                                 : vemo::CircleAreaLine(DecimalText(x + width / 2), DecimalText(y + height / 2),
-                                                       DecimalText(std::min(width, height) * 9 / 20), "", ""));
+                                                       DecimalText(std::min(width, height) * 9 / 20), {}));
         }
     }
     lines.push_back("</MAP>");

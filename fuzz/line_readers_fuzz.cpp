@@ -6,6 +6,7 @@
 #include "core/AttributeText.h"
 #include "core/IntConv.h"
 #include "core/MapLines.h"
+#include "core/StyleConversion.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -84,43 +85,58 @@ void WriteAndReadBack(FuzzedDataProvider &input)
     const auto y0 = input.ConsumeIntegral<std::int32_t>();
     const auto x1 = input.ConsumeIntegral<std::int32_t>();
     const auto y1 = input.ConsumeIntegral<std::int32_t>();
-    const std::string href = FieldText(input);
-    const std::string alt = FieldText(input);
-    const std::string map = FieldText(input);
+    // In HTML5 a value holds no bare '&', as the dialogs write it.
+    const MapStyle style = input.ConsumeBool() ? MapStyle::Html5 : MapStyle::Classic;
+    const auto field = [&] {
+        const std::string text = FieldText(input);
+        return style == MapStyle::Html5 ? EscapeBareAmpersands(text) : text;
+    };
+    const std::string href = field();
+    const std::string alt = field();
+    const std::string map = field();
+    const AreaTexts texts{href, alt, field(), field()};
     const std::vector<std::string> typed{CoordinateText(input), CoordinateText(input), CoordinateText(input),
                                          CoordinateText(input)};
 
-    const std::string rect = RectAreaLine(DecimalText(x0), DecimalText(y0), DecimalText(x1), DecimalText(y1), href, alt);
+    const std::string rect = RectAreaLine(DecimalText(x0), DecimalText(y0), DecimalText(x1), DecimalText(y1), texts, style);
     FUZZ_REQUIRE(GetAreaKind(rect) == AreaKind::Rect);
     FUZZ_REQUIRE(ReadCoords(rect, AreaKind::Rect) == (std::vector<std::int32_t>{x0, y0, x1, y1}));
 
-    const std::string circle = CircleAreaLine(DecimalText(x0), DecimalText(y0), DecimalText(x1), href, alt);
+    const std::string circle = CircleAreaLine(DecimalText(x0), DecimalText(y0), DecimalText(x1), texts, style);
     FUZZ_REQUIRE(GetAreaKind(circle) == AreaKind::Circle);
     FUZZ_REQUIRE(ReadCoords(circle, AreaKind::Circle) == (std::vector<std::int32_t>{x0, y0, x1}));
 
     const std::vector<Point> points{{x0, y0}, {x1, y1}, {y0, x1}};
-    const std::string poly = PolyAreaLine(PolygonCoordsText(points), href, alt);
+    const std::string poly = PolyAreaLine(PolygonCoordsText(points), texts, style);
     FUZZ_REQUIRE(GetAreaKind(poly) == AreaKind::Poly);
     FUZZ_REQUIRE(ReadAreaRegion(poly)->points == points);
 
-    const std::string typedRect = RectAreaLine(typed[0], typed[1], typed[2], typed[3], href, alt);
-    const std::string typedCircle = CircleAreaLine(typed[0], typed[1], typed[2], href, alt);
-    const std::string typedPoly = PolyAreaLine(typed[0] + "," + typed[1] + "," + typed[2] + "," + typed[3], href, alt);
+    const std::string typedRect = RectAreaLine(typed[0], typed[1], typed[2], typed[3], texts, style);
+    const std::string typedCircle = CircleAreaLine(typed[0], typed[1], typed[2], texts, style);
+    const std::string typedPoly = PolyAreaLine(typed[0] + "," + typed[1] + "," + typed[2] + "," + typed[3], texts, style);
     FUZZ_REQUIRE(CoordTexts(typedRect, AreaKind::Rect) == typed);
     FUZZ_REQUIRE(CoordTexts(typedCircle, AreaKind::Circle) == std::vector<std::string>(typed.begin(), typed.end() - 1));
     FUZZ_REQUIRE(CoordTexts(typedPoly, AreaKind::Poly) == typed);
 
-    for (const std::string &line : {rect, circle, poly, typedRect, typedCircle, typedPoly, DefaultAreaLine(href, alt)}) {
-        FUZZ_REQUIRE(ReadHref(line) == href);
-        FUZZ_REQUIRE(ReadAlt(line) == alt);
+    for (const std::string &line : {rect, circle, poly, typedRect, typedCircle, typedPoly, DefaultAreaLine(texts, style)}) {
+        FUZZ_REQUIRE(ReadAreaTexts(line) == texts);
+        // Converted, a line keeps its kind and texts (a bare '&' written as HTML5 asks), and an
+        // HTML5 line comes back from Classic as it was.
+        const std::string html5 = LineInStyle(line, MapStyle::Html5);
+        FUZZ_REQUIRE(GetAreaKind(html5) == GetAreaKind(line));
+        FUZZ_REQUIRE(ReadAreaTexts(html5) == (AreaTexts{EscapeBareAmpersands(texts.href), EscapeBareAmpersands(texts.alt),
+                                                        EscapeBareAmpersands(texts.title),
+                                                        EscapeBareAmpersands(texts.target)}));
+        if (style == MapStyle::Html5)
+            FUZZ_REQUIRE(LineInStyle(LineInStyle(line, MapStyle::Classic), MapStyle::Html5) == line);
     }
 
-    const std::string image = ImageLine(href, alt, DecimalText(y1), DecimalText(x0), DecimalText(x1), map);
+    const std::string image = ImageLine(href, alt, DecimalText(y1), DecimalText(x0), DecimalText(x1), map, style);
     const ImageLineValues values = ReadImageLine(image);
     FUZZ_REQUIRE(values.border == y1 && values.alt == alt && values.map == map);
     const ImageSizeTexts size = ReadImageSize(image);
     FUZZ_REQUIRE(size.width == DecimalText(x0) && size.height == DecimalText(x1));
-    FUZZ_REQUIRE(ReadMapName(MapStartLine(map)) == map);
+    FUZZ_REQUIRE(ReadMapName(MapStartLine(map, style)) == map);
 }
 
 } // namespace

@@ -47,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::string line;
         switch (input.ConsumeIntegralInRange(0, 5)) {
         case 0:
-            line = RectAreaLine(text(), text(), text(), text(), "a.htm", input.ConsumeBool() ? "A" : "");
+            line = RectAreaLine(text(), text(), text(), text(), {"a.htm", input.ConsumeBool() ? "A" : ""});
             break;
         case 1:
-            line = CircleAreaLine(text(), text(), text(), "a.htm", "A");
+            line = CircleAreaLine(text(), text(), text(), {"a.htm", "A"});
             break;
         case 2: {
             const std::vector<Point> points = Polygon(input);
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             std::string coords;
             for (const Point &point : points)
                 coords += (coords.empty() ? "" : ",") + DecimalText(point.x) + "," + DecimalText(point.y);
-            line = PolyAreaLine(coords, "a.htm", "A");
+            line = PolyAreaLine(coords, {"a.htm", "A"});
             break;
         }
         case 3:
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             line = lines[input.ConsumeIntegralInRange<std::size_t>(2, lines.size() - 1)];
             break;
         case 4:
-            line = DefaultAreaLine("d.htm", "D");
+            line = DefaultAreaLine({"d.htm", "D"});
             break;
         default:
             // Whatever the input holds, as a line that may or may not read.

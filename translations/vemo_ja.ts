@@ -46,6 +46,14 @@
         <source>This region reaches outside the picture (%1 x %2)</source>
         <translation>この領域は画像 (%1 x %2) の外にはみ出しています</translation>
     </message>
+    <message>
+        <source> Title (Tooltip) </source>
+        <translation> タイトル (ツールチップ) </translation>
+    </message>
+    <message>
+        <source> Target </source>
+        <translation> ターゲット </translation>
+    </message>
 </context>
 <context>
     <name>AreaEditor</name>
@@ -170,6 +178,18 @@ Please open %1 yourself.</source>
     <message>
         <source>No problems found.</source>
         <translation>問題は見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Line %1: ALT text on an area without HREF, which HTML does not allow</source>
+        <translation>%1 行目: HREF のない領域に ALT があります（HTML では使えません）</translation>
+    </message>
+    <message>
+        <source>Line %1: TARGET on an area without HREF, which HTML does not allow</source>
+        <translation>%1 行目: HREF のない領域に TARGET があります（HTML では使えません）</translation>
+    </message>
+    <message>
+        <source>Line %1: USEMAP does not name this map exactly (case included)</source>
+        <translation>%1 行目: USEMAP がこのマップ名と（大文字小文字まで）一致しません</translation>
     </message>
 </context>
 <context>
@@ -435,6 +455,26 @@ Do you see them before the test?</source>
         <source>&amp;Export Map to Page...</source>
         <translation>マップをページに書き出す(&amp;E)...</translation>
     </message>
+    <message>
+        <source>Con&amp;vert to HTML5</source>
+        <translation>HTML5 に変換(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Con&amp;vert to Classic</source>
+        <translation>クラシックに変換(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Output &amp;Style</source>
+        <translation>出力形式(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>クラシック(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;HTML5</source>
+        <translation>HTML5(&amp;H)</translation>
+    </message>
 </context>
 <context>
     <name>MapCheckWindow</name>
@@ -472,6 +512,18 @@ Do you see them before the test?</source>
     <message>
         <source>Import Map</source>
         <translation>マップの取り込み</translation>
+    </message>
+    <message>
+        <source>Line %1 holds bytes that are no text in the map&apos;s encoding, so the map cannot become UTF-8.</source>
+        <translation>%1 行目にマップの文字コードで読めないバイトがあるため、マップを UTF-8 にできません。</translation>
+    </message>
+    <message>
+        <source>Convert to HTML5</source>
+        <translation>HTML5 に変換</translation>
+    </message>
+    <message>
+        <source>Convert to Classic</source>
+        <translation>クラシックに変換</translation>
     </message>
 </context>
 <context>

@@ -7,10 +7,61 @@ namespace vemo {
 namespace {
 
 constexpr std::string_view kQuoteEntity = "&quot;";
+constexpr std::string_view kAmpersandEntity = "&amp;";
+
+bool IsAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsHexDigit(char c)
+{
+    return IsAsciiDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// Whether text at `at` (an '&') starts a character reference: "&name;", "&#digits;" or
+// "&#xhex;". A named one counts whatever its name, as browsers' tables change over time.
+bool StartsCharacterReference(std::string_view text, std::size_t at)
+{
+    std::size_t end = at + 1;
+    if (end < text.size() && text[end] == '#') {
+        ++end;
+        const bool hex = end < text.size() && (text[end] == 'x' || text[end] == 'X');
+        if (hex)
+            ++end;
+        const std::size_t digits = end;
+        while (end < text.size() && (hex ? IsHexDigit(text[end]) : IsAsciiDigit(text[end])))
+            ++end;
+        return end > digits && end < text.size() && text[end] == ';';
+    }
+    if (end >= text.size() || !IsAsciiLetter(text[end]))
+        return false;
+    while (end < text.size() && (IsAsciiLetter(text[end]) || IsAsciiDigit(text[end])))
+        ++end;
+    return end < text.size() && text[end] == ';';
+}
 
 } // namespace
 
-std::string AttributeFromTyped(std::string_view typed)
+std::string EscapeBareAmpersands(std::string_view value)
+{
+    std::string escaped;
+    escaped.reserve(value.size());
+    for (std::size_t at = 0; at < value.size(); ++at) {
+        if (value[at] == '&' && !StartsCharacterReference(value, at))
+            escaped += kAmpersandEntity;
+        else
+            escaped += value[at];
+    }
+    return escaped;
+}
+
+std::string AttributeFromTyped(std::string_view typed, MapStyle style)
 {
     std::string value;
     value.reserve(typed.size());
@@ -27,7 +78,7 @@ std::string AttributeFromTyped(std::string_view typed)
             value += c;
         }
     }
-    return value;
+    return style == MapStyle::Html5 ? EscapeBareAmpersands(value) : value;
 }
 
 std::string CharacterReference(char32_t code)
@@ -35,7 +86,7 @@ std::string CharacterReference(char32_t code)
     return "&#" + std::to_string(static_cast<std::uint32_t>(code)) + ";";
 }
 
-std::string TypedFromAttribute(std::string_view value)
+std::string TypedFromAttribute(std::string_view value, MapStyle style)
 {
     std::string typed;
     typed.reserve(value.size());
@@ -44,6 +95,9 @@ std::string TypedFromAttribute(std::string_view value)
         if (value.substr(at, kQuoteEntity.size()) == kQuoteEntity) {
             typed += '"';
             at += kQuoteEntity.size();
+        } else if (style == MapStyle::Html5 && value.substr(at, kAmpersandEntity.size()) == kAmpersandEntity) {
+            typed += '&';
+            at += kAmpersandEntity.size();
         } else {
             typed += value[at++];
         }

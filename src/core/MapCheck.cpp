@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <optional>
 #include <tuple>
+#include <unordered_set>
 
 namespace vemo {
 
@@ -226,12 +227,23 @@ std::vector<Finding> CheckMapBy(Scan scan, const std::vector<std::string> &lines
         if (SizeDiffers(size.width, pictureWidth) || SizeDiffers(size.height, pictureHeight))
             findings.push_back({0, FindingKind::ImageSizeMismatch});
     }
-    if (lines.size() > 1 && IsBadMapName(ReadMapName(lines[1])))
-        findings.push_back({1, FindingKind::BadMapName});
+    if (lines.size() > 1) {
+        const std::string name = ReadMapName(lines[1]);
+        if (IsBadMapName(name)) {
+            findings.push_back({1, FindingKind::BadMapName});
+        } else if (const auto usemap = ReadAttribute(lines[0], "USEMAP"); usemap && *usemap != "#" + name) {
+            // Browsers match the names exactly. A bad name is reported once, on its own line, and
+            // an image line without USEMAP, written by hand, is left to its writer.
+            findings.push_back({0, FindingKind::UsemapMismatch});
+        }
+    }
 
     // The areas that cover something, in line order.
     std::vector<Region> regions;
     int openDefault = -1; // a default area not yet followed by another area
+    // Links without ALT text, settled once every link named with one is known.
+    std::vector<std::pair<int, std::string>> linksWithoutAlt;
+    std::unordered_set<std::string> linksWithAlt;
     for (std::size_t index = 2; index < lines.size(); ++index) {
         const std::string &text = lines[index];
         const int line = static_cast<int>(index);
@@ -269,7 +281,22 @@ std::vector<Finding> CheckMapBy(Scan scan, const std::vector<std::string> &lines
             regions.push_back(*region);
         }
 
-        if (!ReadHref(text).empty() && ReadAlt(text).empty())
+        const std::optional<std::string> href = ReadAttribute(text, "HREF");
+        const std::optional<std::string> alt = ReadAttribute(text, "ALT");
+        if (!href) {
+            if (alt)
+                findings.push_back({line, FindingKind::AltWithoutLink});
+            if (ReadAttribute(text, "TARGET"))
+                findings.push_back({line, FindingKind::TargetWithoutLink});
+        } else if (alt && !alt->empty()) {
+            if (coords)
+                linksWithAlt.insert(*href);
+        } else if (!href->empty()) {
+            linksWithoutAlt.emplace_back(line, *href);
+        }
+    }
+    for (const auto &[line, href] : linksWithoutAlt) {
+        if (!linksWithAlt.contains(href))
             findings.push_back({line, FindingKind::MissingAlt});
     }
 

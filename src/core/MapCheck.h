@@ -1,8 +1,13 @@
 #pragma once
 // A check of a map for faults that a browser passes over in silence: areas whose coordinates do
 // not read, that cover nothing, that lie off the picture or can never be clicked, links that a
-// screen reader cannot name, a map name that no USEMAP can point to, and an image line whose size
-// is not the picture's.
+// screen reader cannot name, ALT or TARGET on an area that links nowhere, a map name that no
+// USEMAP can point to or that the image's USEMAP does not name, and an image line whose size is
+// not the picture's.
+//
+// A link is an HREF attribute, even an empty one. An area with a link needs an ALT text unless
+// another area of the map whose coordinates read (or a default area) links to the same address
+// with one; an HREF="" with no ALT text is how a new area waits for its link and is not reported.
 //
 // The geometry is in picture pixels. A rectangle covers x0..x1 by y0..y1, both ends included, as
 // read: x1 < x0 or y1 < y0 covers nothing. A circle covers the pixels closer than r to its centre,
@@ -34,6 +39,9 @@ enum class FindingKind {
     BadMapName,            // the map start line's NAME is empty or holds white space
     ImageSizeMismatch,     // the image line's WIDTH or HEIGHT is not the picture's
     DefaultNotLast,        // a default area followed by another area, which it hides wholly
+    AltWithoutLink,        // an area without HREF that has an ALT attribute, which HTML forbids
+    TargetWithoutLink,     // an area without HREF that has a TARGET attribute, which HTML forbids
+    UsemapMismatch,        // the image line has a USEMAP that is not "#" and the map's NAME, case and all
 };
 
 struct Finding {

@@ -120,44 +120,70 @@ PolygonError::PolygonError(Fault fault)
 }
 
 std::string ImageLine(const std::string &file, const std::string &alt, const std::string &border,
-                      const std::string &width, const std::string &height, const std::string &map)
+                      const std::string &width, const std::string &height, const std::string &map, MapStyle style)
 {
+    if (style == MapStyle::Html5) {
+        // HTML5 has no border attribute of its own; a border other than none is kept for browsers
+        // that still draw it, and so that nothing is lost converting from Classic.
+        const std::string borderText = border == "0" ? std::string() : " border=\"" + border + "\"";
+        return "<img src=\"" + file + "\" alt=\"" + alt + "\"" + borderText + " width=\"" + width
+               + "\" height=\"" + height + "\" usemap=\"#" + map + "\">";
+    }
     return "<IMG SRC=\"" + file + "\" ALT=\"" + alt + "\" BORDER=\"" + border + "\" WIDTH=" + width
            + " HEIGHT=" + height + " USEMAP=\"#" + map + "\">";
 }
 
-std::string MapStartLine(const std::string &map)
+std::string MapStartLine(const std::string &map, MapStyle style)
 {
-    return "<MAP NAME=\"" + map + "\">";
+    return (style == MapStyle::Html5 ? "<map name=\"" : "<MAP NAME=\"") + map + "\">";
 }
 
-std::string MapEndLine()
+std::string MapEndLine(MapStyle style)
 {
-    return "</MAP>";
+    return style == MapStyle::Html5 ? "</map>" : "</MAP>";
+}
+
+std::string AreaLine(AreaKind kind, const std::string &coords, const AreaTexts &texts, MapStyle style)
+{
+    const bool html5 = style == MapStyle::Html5;
+    const auto attribute = [html5](const char *classicName, const char *html5Name, const std::string &value) {
+        return std::string(" ") + (html5 ? html5Name : classicName) + "=\"" + value + "\"";
+    };
+    const char *shape = kind == AreaKind::Rect     ? (html5 ? "rect" : "RECT")
+                        : kind == AreaKind::Circle ? (html5 ? "circle" : "CIRCLE")
+                        : kind == AreaKind::Poly   ? (html5 ? "poly" : "POLY")
+                                                   : (html5 ? "default" : "DEFAULT");
+    std::string line = std::string(html5 ? "<area" : "<AREA") + attribute("SHAPE", "shape", shape);
+    if (kind != AreaKind::Default)
+        line += attribute("COORDS", "coords", coords);
+    line += attribute("HREF", "href", texts.href) + attribute("ALT", "alt", texts.alt);
+    if (!texts.title.empty())
+        line += attribute("TITLE", "title", texts.title);
+    if (!texts.target.empty())
+        line += attribute("TARGET", "target", texts.target);
+    return line + ">";
 }
 
 std::string RectAreaLine(const std::string &x0, const std::string &y0, const std::string &x1,
-                         const std::string &y1, const std::string &href, const std::string &alt)
+                         const std::string &y1, const AreaTexts &texts, MapStyle style)
 {
-    return "<AREA SHAPE=\"RECT\" COORDS=\"" + x0 + "," + y0 + "," + x1 + "," + y1 + "\" HREF=\"" + href
-           + "\" ALT=\"" + alt + "\">";
+    return AreaLine(AreaKind::Rect, x0 + "," + y0 + "," + x1 + "," + y1, texts, style);
 }
 
-std::string CircleAreaLine(const std::string &x, const std::string &y, const std::string &r,
-                           const std::string &href, const std::string &alt)
+std::string CircleAreaLine(const std::string &x, const std::string &y, const std::string &r, const AreaTexts &texts,
+                           MapStyle style)
 {
-    return "<AREA SHAPE=\"CIRCLE\" COORDS=\"" + x + "," + y + "," + r + "\" HREF=\"" + href + "\" ALT=\""
-           + alt + "\">";
+    return AreaLine(AreaKind::Circle, x + "," + y + "," + r, texts, style);
 }
 
-std::string PolyAreaLine(const std::string &coords, const std::string &href, const std::string &alt)
+std::string PolyAreaLine(const std::string &coords, const AreaTexts &texts, MapStyle style)
 {
-    return "<AREA SHAPE=\"POLY\" COORDS=\"" + coords + "\" HREF=\"" + href + "\" ALT=\"" + alt + "\">";
+    return AreaLine(AreaKind::Poly, coords, texts, style);
 }
 
-std::string DefaultAreaLine(const std::string &href, const std::string &alt)
+std::string DefaultAreaLine(const AreaTexts &texts, MapStyle style)
 {
-    return "<AREA SHAPE=\"DEFAULT\" HREF=\"" + href + "\" ALT=\"" + alt + "\">";
+    return AreaLine(AreaKind::Default, {}, texts, style);
 }
 
 std::string PolygonCoordsText(const std::vector<Point> &points)
@@ -169,10 +195,10 @@ std::string PolygonCoordsText(const std::vector<Point> &points)
 }
 
 std::vector<std::string> NewMapLines(const std::string &fileName, int width, int height,
-                                     const std::string &mapName)
+                                     const std::string &mapName, MapStyle style)
 {
-    return {ImageLine(fileName, fileName, "0", DecimalText(width), DecimalText(height), mapName),
-            MapStartLine(mapName), MapEndLine()};
+    return {ImageLine(fileName, fileName, "0", DecimalText(width), DecimalText(height), mapName, style),
+            MapStartLine(mapName, style), MapEndLine(style)};
 }
 
 AreaKind GetAreaKind(const std::string &line)
@@ -277,6 +303,22 @@ std::string ReadTarget(const std::string &line)
     return ReadQuotedAttribute(line, "TARGET=\"");
 }
 
+AreaTexts ReadAreaTexts(const std::string &line)
+{
+    return {ReadHref(line), ReadAlt(line), ReadTitle(line), ReadTarget(line)};
+}
+
+std::optional<std::string> ReadAttribute(const std::string &line, const std::string &name)
+{
+    const std::optional<std::size_t> value = FindAttributeValue(line, name + "=\"");
+    if (!value)
+        return std::nullopt;
+    const std::size_t close = line.find('"', *value);
+    if (close == std::string::npos)
+        return std::nullopt;
+    return line.substr(*value, close - *value);
+}
+
 std::string ReadMapName(const std::string &line)
 {
     return ReadQuotedAttribute(line, "NAME=\"");
@@ -285,7 +327,9 @@ std::string ReadMapName(const std::string &line)
 ImageLineValues ReadImageLine(const std::string &line)
 {
     ImageLineValues values;
-    values.border = ParseInt32(AfterImageKey(UpperAscii(line), "BORDER=\""));
+    const std::string upper = UpperAscii(line);
+    const bool html5WithoutBorder = StyleOfLines({line}) == MapStyle::Html5 && !FindAttributeValue(upper, "BORDER=\"");
+    values.border = html5WithoutBorder ? 0 : ParseInt32(AfterImageKey(upper, "BORDER=\""));
     values.alt = AfterImageKey(line, "ALT=\"");
     values.map = AfterImageKey(line, "USEMAP=\"#");
     return values;

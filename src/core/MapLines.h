@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/AreaGeometry.h"
+#include "core/MapStyle.h"
 
 namespace vemo {
 
@@ -27,24 +28,42 @@ private:
     Fault fault_;
 };
 
+// The texts of an area line, each as it stands between its attribute's quotes.
+// Every member has an initializer, so {href, alt} leaves the other two empty.
+struct AreaTexts {
+    std::string href = {};
+    std::string alt = {};
+    std::string title = {};  // the tooltip
+    std::string target = {}; // the window or frame the link opens in: "_blank", "_top", a frame's name
+    friend bool operator==(const AreaTexts &, const AreaTexts &) = default;
+};
+
+// The writers, in either style: Classic's upper-case names, BORDER and bare WIDTH and HEIGHT, or
+// HTML5's lower-case names with every value quoted, no BORDER for a border of "0" and a bare "&"
+// left to the caller (AttributeText). An area line has HREF and ALT always, then TITLE and TARGET
+// only when not empty; the shape word stands at characters 14 to 17 in both styles.
 std::string ImageLine(const std::string &file, const std::string &alt, const std::string &border,
-                      const std::string &width, const std::string &height, const std::string &map);
-std::string MapStartLine(const std::string &map);
-std::string MapEndLine();
+                      const std::string &width, const std::string &height, const std::string &map,
+                      MapStyle style = MapStyle::Classic);
+std::string MapStartLine(const std::string &map, MapStyle style = MapStyle::Classic);
+std::string MapEndLine(MapStyle style = MapStyle::Classic);
 std::string RectAreaLine(const std::string &x0, const std::string &y0, const std::string &x1,
-                         const std::string &y1, const std::string &href, const std::string &alt);
-std::string CircleAreaLine(const std::string &x, const std::string &y, const std::string &r,
-                           const std::string &href, const std::string &alt);
+                         const std::string &y1, const AreaTexts &texts, MapStyle style = MapStyle::Classic);
+std::string CircleAreaLine(const std::string &x, const std::string &y, const std::string &r, const AreaTexts &texts,
+                           MapStyle style = MapStyle::Classic);
 // The coordinates text is written as given: "x1,y1,x2,y2,...".
-std::string PolyAreaLine(const std::string &coords, const std::string &href, const std::string &alt);
+std::string PolyAreaLine(const std::string &coords, const AreaTexts &texts, MapStyle style = MapStyle::Classic);
 // The area that takes the clicks no other area takes.
-std::string DefaultAreaLine(const std::string &href, const std::string &alt);
+std::string DefaultAreaLine(const AreaTexts &texts, MapStyle style = MapStyle::Classic);
+// The line of an area of kind (not None) with its coordinates text written as given; a default
+// area's is left out.
+std::string AreaLine(AreaKind kind, const std::string &coords, const AreaTexts &texts, MapStyle style);
 // A polygon's vertices as a POLY line's coordinates text: "x1,y1,x2,y2,...".
 std::string PolygonCoordsText(const std::vector<Point> &points);
 
 // The three lines of a new map for a picture file name of the given size.
 std::vector<std::string> NewMapLines(const std::string &fileName, int width, int height,
-                                     const std::string &mapName);
+                                     const std::string &mapName, MapStyle style = MapStyle::Classic);
 
 // Looks only at characters 14 to 17 of the line: "RECT", "CIRC", "POLY" or "DEFA" in any case.
 AreaKind GetAreaKind(const std::string &line);
@@ -90,6 +109,12 @@ std::string ReadHref(const std::string &line);
 std::string ReadAlt(const std::string &line);
 std::string ReadTitle(const std::string &line);
 std::string ReadTarget(const std::string &line);
+// All four texts of an area line.
+AreaTexts ReadAreaTexts(const std::string &line);
+// The value of name="..." (name given without '=', in any case) where an attribute's name starts
+// in line; nothing when the attribute is absent or its value never closed. Tells an empty value
+// from a missing attribute, which the readers above do not.
+std::optional<std::string> ReadAttribute(const std::string &line, const std::string &name);
 
 // The value of NAME="..." in a map start line; empty when the key is absent.
 std::string ReadMapName(const std::string &line);
@@ -101,7 +126,8 @@ struct ImageLineValues {
 };
 
 // Reads BORDER, ALT and USEMAP="#..." from an image line. A missing BORDER key fails the
-// conversion; a missing ALT or USEMAP key yields a fragment of the line's start.
+// conversion, except in an HTML5 line (one starting "<img"), where it means a border of 0; a
+// missing ALT or USEMAP key yields a fragment of the line's start.
 ImageLineValues ReadImageLine(const std::string &line);
 
 struct ImageSizeTexts {

@@ -27,10 +27,10 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-std::string ValueOf(const HtmlTag &tag, std::string_view name)
+std::string ValueOf(const HtmlTag &tag, std::string_view name, MapStyle style = MapStyle::Classic)
 {
     const HtmlAttribute *attribute = tag.Find(name);
-    return attribute ? AttributeFromTyped(attribute->value) : std::string();
+    return attribute ? AttributeFromTyped(attribute->value, style) : std::string();
 }
 
 bool IsShiftJisLeadByte(char c)
@@ -227,6 +227,7 @@ AreaCoords ReadAreaCoords(Shape shape, const HtmlAttribute *attribute, int pageL
 struct OpenMap {
     bool utf8 = true; // the page's details are cut as UTF-8, else as Shift-JIS
     bool makeLines = true; // false: the areas are only counted
+    MapStyle style = MapStyle::Classic; // the style the lines are written in
     PageMap map;
     bool hasDefault = false;
     std::optional<std::string> defaultLine;
@@ -299,13 +300,13 @@ struct OpenMap {
             for (ImportNote &note : coords.notes)
                 AddNote(std::move(note));
         }
-        const std::string href = ValueOf(tag, "href");
-        const std::string alt = ValueOf(tag, "alt");
+        const AreaTexts texts{ValueOf(tag, "href", style), ValueOf(tag, "alt", style), ValueOf(tag, "title", style),
+                              ValueOf(tag, "target", style)};
         if (!tag.Find("href"))
             AddNote({tag.line, ImportNoteKind::MissingHref, {}});
         for (const HtmlAttribute &attribute : tag.attributes) {
             if (attribute.name != "shape" && attribute.name != "coords" && attribute.name != "href"
-                && attribute.name != "alt")
+                && attribute.name != "alt" && attribute.name != "title" && attribute.name != "target")
                 AddNote(Note(tag.line, ImportNoteKind::DroppedAttribute, attribute.name, utf8));
         }
         if (tag.attributesLeftOut > 0)
@@ -314,16 +315,16 @@ struct OpenMap {
         const std::vector<std::string> &c = coords.texts;
         switch (*shape) {
         case Shape::Rect:
-            map.lines.push_back(RectAreaLine(c[0], c[1], c[2], c[3], href, alt));
+            map.lines.push_back(RectAreaLine(c[0], c[1], c[2], c[3], texts, style));
             break;
         case Shape::Circle:
-            map.lines.push_back(CircleAreaLine(c[0], c[1], c[2], href, alt));
+            map.lines.push_back(CircleAreaLine(c[0], c[1], c[2], texts, style));
             break;
         case Shape::Poly:
-            map.lines.push_back(PolyAreaLine(c[0], href, alt));
+            map.lines.push_back(PolyAreaLine(c[0], texts, style));
             break;
         case Shape::Default:
-            defaultLine = DefaultAreaLine(href, alt);
+            defaultLine = DefaultAreaLine(texts, style);
             defaultPageLine = tag.line;
             defaultNotesEnd = map.notes.size();
             break;
@@ -400,11 +401,12 @@ std::string_view PictureFileNameOnly(std::string_view pictureFileName)
 
 } // namespace
 
-PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead)
+PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead, MapStyle style)
 {
     PageMaps result;
     OpenMap open;
     open.utf8 = IsValidUtf8(page);
+    open.style = style;
     bool inMap = false;
     const auto keepMap = [&] {
         if (result.maps.size() < kMostPageMaps)

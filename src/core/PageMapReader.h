@@ -9,10 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/MapStyle.h"
+
 namespace vemo {
 
 enum class ImportNoteKind {
-    // An attribute an area line cannot hold (title, target, on..., id, class, style, nohref, ...)
+    // An attribute an area line cannot hold (on..., id, class, style, nohref, ...)
     // was left out. detail: its name as written, A to Z lower-cased.
     DroppedAttribute,
     // The area has no href: it is written with HREF="", which links to the page itself.
@@ -59,8 +61,9 @@ struct ImportNote {
     friend bool operator==(const ImportNote &, const ImportNote &) = default;
 };
 
-// Every value below is the page's bytes made fit for a line by AttributeFromTyped: a double quote
-// becomes "&quot;", a line break or NUL a space; character references stay as written.
+// Every value below is the page's bytes made fit for a line by AttributeFromTyped in the lines'
+// style: a double quote becomes "&quot;", a line break or NUL a space, in HTML5 a bare '&' "&amp;";
+// character references stay as written.
 struct PageMap {
     std::string name;               // the map's name attribute, or its id when the name is missing or empty
     int pageLine = 0;               // 1-based line where <map> starts
@@ -108,8 +111,9 @@ constexpr std::size_t kNoMap = kEveryMap - 1;
 // more than kMostMapAreas lines and their notes for a map. Details are cut on a character
 // boundary of UTF-8 when the page is valid UTF-8, else of Shift-JIS. Lines and notes are made for
 // the map at the place mapToRead in the page's maps, or all of them, or none: a caller that takes
-// one map reads the page twice rather than hold the lines of every map at once.
-PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead = kEveryMap);
+// one map reads the page twice rather than hold the lines of every map at once. The lines keep
+// each area's href, alt, title and target, and are written in style.
+PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead = kEveryMap, MapStyle style = MapStyle::Classic);
 
 // The map that the page's images use for a picture of this file name (anything up to a last '/'
 // is passed over). An image counts when its src, up to a '?' or '#', ends in that file name,

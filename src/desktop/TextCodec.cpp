@@ -46,6 +46,13 @@ std::string ShiftJisBytes(const QString &text)
 
 TextCodec::TextCodec(vemo::TextEncoding encoding) : encoding_(encoding) {}
 
+TextCodec TextCodec::InStyle(vemo::MapStyle style) const
+{
+    TextCodec styled = *this;
+    styled.style_ = style;
+    return styled;
+}
+
 TextCodec TextCodec::ForSideFile(std::string_view bytes)
 {
     if (vemo::IsValidUtf8(bytes))
@@ -89,10 +96,10 @@ std::string TextCodec::Bytes(const QString &text) const
 
 std::string TextCodec::AttributeValue(const QString &typed) const
 {
-    return vemo::AttributeFromTyped(Bytes(typed));
+    return vemo::AttributeFromTyped(Bytes(typed), style_);
 }
 
 QString TextCodec::ShownValue(std::string_view stored) const
 {
-    return Text(vemo::TypedFromAttribute(stored));
+    return Text(vemo::TypedFromAttribute(stored, style_));
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The edge between a map's bytes and the texts the user reads and types, in the map's own
 // encoding: UTF-8, Shift-JIS (decoded and encoded by Qt's ICU converters), or, for a side file
-// that is neither, the system's 8-bit encoding as the bytes have always been shown.
+// that is neither, the system's 8-bit encoding as the bytes have always been shown; and in the
+// map's style, which decides how a typed '&' goes into an attribute.
 #include <QString>
 
 #include <string>
 #include <string_view>
 
+#include "core/MapStyle.h"
 #include "core/TextEncoding.h"
 
 class TextCodec {
@@ -18,6 +20,9 @@ public:
     static TextCodec ForSideFile(std::string_view bytes);
 
     vemo::TextEncoding Encoding() const { return encoding_; }
+    vemo::MapStyle Style() const { return style_; }
+    // This codec for a map written in style.
+    TextCodec InStyle(vemo::MapStyle style) const;
 
     // The text for bytes, for showing and copying; bytes that do not decode show as
     // replacement characters.
@@ -27,10 +32,11 @@ public:
     std::string Bytes(const QString &text) const;
 
     // A typed value as it goes into an attribute of a line, and an attribute value as a field
-    // shows it (see core/AttributeText).
+    // shows it, by the attribute rule of the codec's style (see core/AttributeText).
     std::string AttributeValue(const QString &typed) const;
     QString ShownValue(std::string_view stored) const;
 
 private:
     vemo::TextEncoding encoding_;
+    vemo::MapStyle style_ = vemo::MapStyle::Classic;
 };

@@ -1,5 +1,6 @@
 #include "editor/AreaDialog.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -22,7 +23,7 @@
 namespace {
 
 constexpr int kClientWidth = 407;
-constexpr int kClientHeight = 190;
+constexpr int kClientHeight = 240;
 // The dialog grows by this much while it shows the note that the region reaches outside.
 constexpr int kNoteHeight = 22;
 const vemo::PathStyle kPaths = vemo::NativePathStyle();
@@ -66,17 +67,30 @@ AreaDialog::AreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document
     altField = new StoredValueEdit(alt);
     altField->setObjectName(QStringLiteral("altField"));
     altField->setGeometry(10, 18, 371, 22);
-    // The link and the ALT text are what the user reads and types in their own language.
-    linkField->setFont(ProportionalUiFont());
-    altField->setFont(ProportionalUiFont());
+    // Made right after the ALT field, so Tab goes on from it to these.
+    QGroupBox *title = NewGroup(this, tr(" Title (Tooltip) "), {8, 160, 250, 46});
+    titleField = new StoredValueEdit(title);
+    titleField->setObjectName(QStringLiteral("titleField"));
+    titleField->setGeometry(10, 18, 230, 22);
+    QGroupBox *target = NewGroup(this, tr(" Target "), {264, 160, 135, 46});
+    targetField = new QComboBox(target);
+    targetField->setObjectName(QStringLiteral("targetField"));
+    targetField->setGeometry(10, 18, 115, 22);
+    targetField->setEditable(true);
+    targetField->setInsertPolicy(QComboBox::NoInsert);
+    targetField->addItems({QString(), QStringLiteral("_blank"), QStringLiteral("_self"), QStringLiteral("_parent"),
+                           QStringLiteral("_top")});
+    // The link and the texts are what the user reads and types in their own language.
+    for (QWidget *field : std::initializer_list<QWidget *>{linkField, altField, titleField, targetField})
+        field->setFont(ProportionalUiFont());
 
     // Two buttons stand where three would leave them centred.
     const int buttonsLeft = switchCaption.isEmpty() ? 112 : 64;
-    setButton = NewButton(this, tr("Set"), {buttonsLeft, 162, 85, 25}, "setButton");
+    setButton = NewButton(this, tr("Set"), {buttonsLeft, 212, 85, 25}, "setButton");
     setButton->setDefault(true);
-    cancelButton = NewButton(this, tr("Cancel"), {buttonsLeft + 97, 162, 85, 25}, "cancelButton");
+    cancelButton = NewButton(this, tr("Cancel"), {buttonsLeft + 97, 212, 85, 25}, "cancelButton");
     if (!switchCaption.isEmpty()) {
-        switchButton = NewButton(this, switchCaption, {258, 162, 85, 25}, "switchButton");
+        switchButton = NewButton(this, switchCaption, {258, 212, 85, 25}, "switchButton");
         connect(switchButton, &QPushButton::clicked, this, &AreaDialog::KindSwitchRequested);
     }
 
@@ -175,21 +189,22 @@ void AreaDialog::BrowseForLink()
     linkField->setText(Text(vemo::MakeRelativeLink(target, picture, kPaths)));
 }
 
-void AreaDialog::ShowLinkAndAlt(const std::string &href, const std::string &alt, const TextCodec &codec)
+void AreaDialog::ShowAreaTexts(const vemo::AreaTexts &texts, const TextCodec &codec)
 {
     codec_ = codec;
-    linkField->ShowStored(href, codec);
-    altField->ShowStored(alt, codec);
+    linkField->ShowStored(texts.href, codec);
+    altField->ShowStored(texts.alt, codec);
+    titleField->ShowStored(texts.title, codec);
+    storedTarget_ = texts.target;
+    targetField->setCurrentText(codec.ShownValue(texts.target));
+    shownTarget_ = targetField->currentText();
 }
 
-std::string AreaDialog::LinkValue() const
+vemo::AreaTexts AreaDialog::Texts() const
 {
-    return linkField->Stored();
-}
-
-std::string AreaDialog::AltValue() const
-{
-    return altField->Stored();
+    const QString target = targetField->currentText();
+    return {linkField->Stored(), altField->Stored(), titleField->Stored(),
+            target == shownTarget_ ? storedTarget_ : codec_.AttributeValue(target)};
 }
 
 std::string AreaDialog::CoordinateValue(const QLineEdit *field) const
@@ -203,6 +218,10 @@ void AreaDialog::SwitchTo(AreaDialog &other)
     other.codec_ = codec_;
     other.linkField->TakeOver(*linkField);
     other.altField->TakeOver(*altField);
+    other.titleField->TakeOver(*titleField);
+    other.storedTarget_ = storedTarget_;
+    other.shownTarget_ = shownTarget_;
+    other.targetField->setCurrentText(targetField->currentText());
     hide();
     standIn_.hide();
     other.show();

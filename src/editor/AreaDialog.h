@@ -1,5 +1,5 @@
 #pragma once
-// What the area dialogs share: the link and ALT fields with the link chooser, the Set and Cancel
+// What the area dialogs share: the link, ALT, title and target fields with the link chooser, the Set and Cancel
 // buttons (and for a rectangle or circle the switch to the other kind), and the way a dialog
 // takes the place of the window it stands in for. Each dialog adds its coordinate fields and the
 // AREA line they make. The fields show the area under edit and typing changes it; the map hears
@@ -10,11 +10,13 @@
 #include <string>
 
 #include "core/AreaGeometry.h"
+#include "core/MapLines.h"
 #include "desktop/TextCodec.h"
 #include "editor/EditedArea.h"
 #include "widgets/StoredValueEdit.h"
 
 class MapDocument;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -31,16 +33,16 @@ public:
     // Set: when the values make an area, closes the dialog and reports the AREA line; false when
     // the dialog told the user why the values make no area, and stays.
     bool Set();
-    // Hands the link and ALT values over to other, and shows it in this dialog's place.
+    // Hands the link, ALT, title and target values over to other, and shows it in this dialog's place.
     void SwitchTo(AreaDialog &other);
     // Cancel: lets the shape go and reports that nothing is to be set.
     void Cancel();
     // Browse: picks the link target and writes it relative to the picture's folder.
     void BrowseForLink();
 
-    // Shows the HREF and ALT values read from a line (empty for a new area); codec is the map's
-    // encoding, in which the line this dialog makes is written.
-    void ShowLinkAndAlt(const std::string &href, const std::string &alt, const TextCodec &codec);
+    // Shows the HREF, ALT, TITLE and TARGET values read from a line (empty for a new area); codec
+    // is the map's encoding and style, in which the line this dialog makes is written.
+    void ShowAreaTexts(const vemo::AreaTexts &texts, const TextCodec &codec);
     // Writes the area under edit into the coordinate fields, as numbers.
     virtual void ShowRegion() {}
     // Shows or takes away the note that the typed region reaches outside the picture, which is
@@ -67,12 +69,11 @@ protected:
     QLineEdit *NewCoordinateField(QGroupBox *group, const char *label, int x, const char *name);
     // Typing into field moves the shape.
     void FollowTyping(QLineEdit *field);
-    // The AREA line the fields make: the link and ALT values as read while unchanged, every
-    // typed text by the attribute rule.
+    // The AREA line the fields make, in the map's style: the link, ALT, title and target values
+    // as read while unchanged, every typed text by the attribute rule.
     virtual std::string AreaLine() const = 0;
-    // The link and ALT values as they go into the line.
-    std::string LinkValue() const;
-    std::string AltValue() const;
+    // The link, ALT, title and target values as they go into the line.
+    vemo::AreaTexts Texts() const;
     // Whether the typed values make an area; when not, the dialog has told the user why (or raises
     // the error that the command reports) and stays.
     virtual bool ReadyToSet() { return true; }
@@ -96,6 +97,11 @@ private:
 
     StoredValueEdit *linkField = nullptr;
     StoredValueEdit *altField = nullptr;
+    StoredValueEdit *titleField = nullptr;
+    QComboBox *targetField = nullptr; // the usual window names to choose from, or any frame's name typed
+    // The target value the field was filled from, and the text it showed for it.
+    std::string storedTarget_;
+    QString shownTarget_;
     QPushButton *browseButton = nullptr;
     QPushButton *setButton = nullptr;
     QPushButton *cancelButton = nullptr;

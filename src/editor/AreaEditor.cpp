@@ -208,7 +208,7 @@ void AreaEditor::StartNewArea(EditedArea::Kind kind, const vemo::Box &box)
     edited_.SetBox(box, EditedArea::Source::Picture);
     AreaDialog &dialog = DialogFor(kind);
     dialog.ShowRegion();
-    dialog.ShowLinkAndAlt({}, {}, document_.Codec());
+    dialog.ShowAreaTexts({}, document_.Codec());
     OpenAreaDialog(dialog);
 }
 
@@ -248,7 +248,7 @@ void AreaEditor::OpenDrawnPolygon(const std::vector<vemo::Point> &points)
     edited_.Begin(EditedArea::Kind::Polygon, -1);
     edited_.SetPoints(points, EditedArea::Source::Picture);
     polygon_->ShowRegion();
-    polygon_->ShowLinkAndAlt({}, {}, document_.Codec());
+    polygon_->ShowAreaTexts({}, document_.Codec());
     OpenAreaDialog(*polygon_);
 }
 
@@ -265,7 +265,7 @@ void AreaEditor::NewOrOpenDefaultArea()
     }
     edited_.Begin(EditedArea::Kind::Default, -1);
     view_.ClearShape();
-    defaultArea_->ShowLinkAndAlt({}, {}, document_.Codec());
+    defaultArea_->ShowAreaTexts({}, document_.Codec());
     OpenAreaDialog(*defaultArea_);
 }
 
@@ -326,7 +326,7 @@ void AreaEditor::EditSelectedLine()
     case vemo::AreaKind::None:
         return;
     }
-    dialog->ShowLinkAndAlt(vemo::ReadHref(line), vemo::ReadAlt(line), document_.Codec());
+    dialog->ShowAreaTexts(vemo::ReadAreaTexts(line), document_.Codec());
     OpenAreaDialog(*dialog);
 }
 
@@ -431,17 +431,19 @@ void AreaEditor::FollowShape(const vemo::Box &box)
         return;
     }
     const std::string line = document_.LineAt(list_.SelectedIndex());
-    const std::string href = vemo::ReadHref(line), alt = vemo::ReadAlt(line);
+    // The texts and the style stay as the line has them; only the coordinates change.
+    const vemo::AreaTexts texts = vemo::ReadAreaTexts(line);
+    const vemo::MapStyle style = document_.Style();
     using vemo::DecimalText;
     switch (vemo::GetAreaKind(line)) {
     case vemo::AreaKind::Rect: {
         const vemo::RectCorners c = vemo::CornersFromBox(box);
-        RewriteSelectedLine(vemo::RectAreaLine(DecimalText(c.x0), DecimalText(c.y0), DecimalText(c.x1), DecimalText(c.y1), href, alt));
+        RewriteSelectedLine(vemo::RectAreaLine(DecimalText(c.x0), DecimalText(c.y0), DecimalText(c.x1), DecimalText(c.y1), texts, style));
         break;
     }
     case vemo::AreaKind::Circle: {
         const vemo::CircleArea c = vemo::CircleFromSquare(box);
-        RewriteSelectedLine(vemo::CircleAreaLine(DecimalText(c.x), DecimalText(c.y), DecimalText(c.r), href, alt));
+        RewriteSelectedLine(vemo::CircleAreaLine(DecimalText(c.x), DecimalText(c.y), DecimalText(c.r), texts, style));
         break;
     }
     default:
@@ -457,7 +459,7 @@ void AreaEditor::FollowPolygon(const std::vector<vemo::Point> &points)
     }
     const std::string line = document_.LineAt(list_.SelectedIndex());
     if (vemo::GetAreaKind(line) == vemo::AreaKind::Poly)
-        RewriteSelectedLine(vemo::PolyAreaLine(vemo::PolygonCoordsText(points), vemo::ReadHref(line), vemo::ReadAlt(line)));
+        RewriteSelectedLine(vemo::PolyAreaLine(vemo::PolygonCoordsText(points), vemo::ReadAreaTexts(line), document_.Style()));
 }
 
 void AreaEditor::RewriteSelectedLine(const std::string &line)

@@ -5,6 +5,7 @@
 
 #include "core/AreaFields.h"
 #include "core/MapLines.h"
+#include "editor/MapDocument.h"
 #include "desktop/LocalText.h"
 
 CircleDialog::CircleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn)
@@ -47,7 +48,7 @@ bool CircleDialog::ReadyToSet()
 std::string CircleDialog::AreaLine() const
 {
     return vemo::CircleAreaLine(CoordinateValue(xField), CoordinateValue(yField), CoordinateValue(radiusField),
-                                LinkValue(), AltValue());
+                                Texts(), document_.Style());
 }
 
 void CircleDialog::TakeTypedRegion()

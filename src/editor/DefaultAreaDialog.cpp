@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "core/MapLines.h"
+#include "editor/MapDocument.h"
 #include "desktop/UiFonts.h"
 
 DefaultAreaDialog::DefaultAreaDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn)
@@ -18,5 +19,5 @@ DefaultAreaDialog::DefaultAreaDialog(EditedArea &area, ViewWindow &view, MapDocu
 
 std::string DefaultAreaDialog::AreaLine() const
 {
-    return vemo::DefaultAreaLine(LinkValue(), AltValue());
+    return vemo::DefaultAreaLine(Texts(), document_.Style());
 }

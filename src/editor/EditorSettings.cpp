@@ -16,6 +16,8 @@ constexpr const char *kMainSection = "MAIN";
 constexpr const char *kRecentSection = "RECENT";
 constexpr const char *kDefaultListFont = "ＭＳ ゴシック";
 constexpr int kDefaultListFontSize = 10;
+// The STYLE value of the HTML5 output style; any other value, or none, is Classic.
+constexpr const char *kHtml5StyleName = "HTML5";
 
 const vemo::PathStyle kPaths = vemo::NativePathStyle();
 
@@ -45,6 +47,8 @@ EditorSettings::Values EditorSettings::Read() const
         vemo::KeptFontSize(readInt("FONTSIZE", kDefaultListFontSize), kDefaultListFontSize));
 
     values.keepPngAndWebp = readInt("KEEPPNG", 0) != 0;
+    values.outputStyle = settings.Read(kMainSection, "STYLE").value_or("") == kHtml5StyleName ? vemo::MapStyle::Html5
+                                                                                              : vemo::MapStyle::Classic;
 
     for (int i = 0; i < kRecentPictures; ++i) {
         // A path is read whole: cut at the length other text values keep, it would name another file.
@@ -64,6 +68,7 @@ void EditorSettings::Write(const Values &values, bool japanese) const
     settings.Write(kMainSection, "FONTSIZE", vemo::DecimalText(values.listFont.pointSize()));
     settings.Write(kMainSection, "JAPAN", japanese ? "1" : "0");
     settings.Write(kMainSection, "KEEPPNG", values.keepPngAndWebp ? "1" : "0");
+    settings.Write(kMainSection, "STYLE", values.outputStyle == vemo::MapStyle::Html5 ? kHtml5StyleName : "CLASSIC");
     // Entries past the list are emptied only where they were kept before: a program that never
     // opened a picture leaves the file without the section.
     for (int i = 0; i < kRecentPictures; ++i) {

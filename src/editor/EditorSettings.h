@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/MapStyle.h"
+
 class EditorSettings {
 public:
     // How many recent pictures the File menu lists.
@@ -17,6 +19,7 @@ public:
         QFont listFont;
         QStringList recentPictures; // the latest first
         bool keepPngAndWebp = false; // PNG and WebP pictures are used as they are, not as JPEGs
+        vemo::MapStyle outputStyle = vemo::MapStyle::Classic; // the style new maps are written in
     };
 
     explicit EditorSettings(QString path);

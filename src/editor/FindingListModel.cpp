@@ -32,6 +32,12 @@ QString FindingText(vemo::FindingKind kind)
     case vemo::FindingKind::DefaultNotLast:
         return FindingListModel::tr(
             "Line %1: the default area is not the last, so the areas after it are never reached");
+    case vemo::FindingKind::AltWithoutLink:
+        return FindingListModel::tr("Line %1: ALT text on an area without HREF, which HTML does not allow");
+    case vemo::FindingKind::TargetWithoutLink:
+        return FindingListModel::tr("Line %1: TARGET on an area without HREF, which HTML does not allow");
+    case vemo::FindingKind::UsemapMismatch:
+        return FindingListModel::tr("Line %1: USEMAP does not name this map exactly (case included)");
     }
     return QString();
 }

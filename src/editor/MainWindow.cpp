@@ -1,5 +1,6 @@
 #include "editor/MainWindow.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDialog>
@@ -202,6 +203,13 @@ void MainWindow::CreateMenus()
     moveDownAction->setShortcut(Qt::CTRL | Qt::Key_Down);
     edit->addSeparator();
     imagePropertiesAction = NewAction(edit, tr("&Image Property"), &MainWindow::EditImageProperties);
+    // Its caption names the style the open map is not in.
+    convertStyleAction = NewAction(edit, tr("Con&vert to HTML5"), &MainWindow::ConvertMapStyle);
+    convertStyleAction->setObjectName(QStringLiteral("convertStyleAction"));
+    connect(&document_, &MapDocument::Changed, this, [this] {
+        convertStyleAction->setText(document_.Style() == vemo::MapStyle::Html5 ? tr("Con&vert to Classic")
+                                                                                : tr("Con&vert to HTML5"));
+    });
     edit->addSeparator();
     checkAction = NewAction(edit, tr("Chec&k Map"), &MainWindow::CheckMap);
     testAction = NewAction(edit, tr("&Test Image Map"), &MainWindow::TestInBrowser);
@@ -216,6 +224,20 @@ void MainWindow::CreateMenus()
     QMenu *option = menuBar()->addMenu(tr("&Option"));
     fontAction = NewAction(option, tr("&Font (HTML Source)"), &MainWindow::ChooseListFont);
     colourAction = NewAction(option, tr("&Color (Map Shape)"), &MainWindow::ChooseShapeColour);
+    // The style a new map is written in; a map already written keeps its own.
+    QMenu *outputStyle = option->addMenu(tr("Output &Style"));
+    auto *styleChoice = new QActionGroup(outputStyle);
+    classicStyleAction = styleChoice->addAction(tr("&Classic"));
+    classicStyleAction->setObjectName(QStringLiteral("classicStyleAction"));
+    html5StyleAction = styleChoice->addAction(tr("&HTML5"));
+    html5StyleAction->setObjectName(QStringLiteral("html5StyleAction"));
+    for (QAction *style : {classicStyleAction, html5StyleAction})
+        style->setCheckable(true);
+    classicStyleAction->setChecked(true);
+    outputStyle->addActions(styleChoice->actions());
+    connect(html5StyleAction, &QAction::toggled, this, [this](bool html5) {
+        opener_.UseStyleForNewMaps(html5 ? vemo::MapStyle::Html5 : vemo::MapStyle::Classic);
+    });
     // A PNG or WebP picture is used as it is, transparency and all, instead of a JPEG made from it.
     keepPngAction = option->addAction(tr("&Keep PNG and WebP"));
     keepPngAction->setObjectName(QStringLiteral("keepPngAction"));
@@ -317,7 +339,7 @@ void MainWindow::SetDocumentCommandsEnabled(bool enabled)
          {saveButton, clipButton, editButton, rectangleButton, circleButton, testButton, imageButton})
         button->setEnabled(enabled);
     for (QAction *item : {closeAction, importAction, exportAction, saveAction, copyAction, editAction, deleteAction, moveUpAction,
-                          moveDownAction, imagePropertiesAction, checkAction, testAction, newRectangleAction,
+                          moveDownAction, imagePropertiesAction, convertStyleAction, checkAction, testAction, newRectangleAction,
                           newCircleAction, newPolygonAction, newDefaultAreaAction, lineMenuEdit, lineMenuDelete, lineMenuTest})
         item->setEnabled(enabled);
 }
@@ -352,6 +374,7 @@ void MainWindow::ReadSettings()
     lineList->setFont(values.listFont);
     recentPictures->SetPictures(values.recentPictures);
     keepPngAction->setChecked(values.keepPngAndWebp);
+    (values.outputStyle == vemo::MapStyle::Html5 ? html5StyleAction : classicStyleAction)->setChecked(true);
 }
 
 void MainWindow::WriteSettings()
@@ -361,6 +384,7 @@ void MainWindow::WriteSettings()
     values.listFont = lineList->font();
     values.recentPictures = recentPictures->Pictures();
     values.keepPngAndWebp = keepPngAction->isChecked();
+    values.outputStyle = html5StyleAction->isChecked() ? vemo::MapStyle::Html5 : vemo::MapStyle::Classic;
     EditorSettings(settingsPath_).Write(values, IsJapanese(environment_.language));
 }
 
@@ -610,11 +634,19 @@ void MainWindow::EditImageProperties()
         document_.ReplaceImageAndMapLines(
             vemo::ImageLine(codec.AttributeValue(fileName), dialog->AltValue(),
                             Bytes(dialog->BorderText()), vemo::DecimalText(document_.PictureSize().width()),
-                            vemo::DecimalText(document_.PictureSize().height()), mapName),
-            vemo::MapStartLine(mapName));
+                            vemo::DecimalText(document_.PictureSize().height()), mapName, document_.Style()),
+            vemo::MapStartLine(mapName, document_.Style()));
         lineList->SelectLine(selected);
     }
     document_.KeepImageProperties(dialog->Border(), dialog->MapNameText());
+}
+
+void MainWindow::ConvertMapStyle()
+{
+    const int selected = lineList->SelectedIndex();
+    document_.ConvertToStyle(document_.Style() == vemo::MapStyle::Html5 ? vemo::MapStyle::Classic
+                                                                        : vemo::MapStyle::Html5);
+    lineList->SelectLine(selected);
 }
 
 void MainWindow::ChooseListFont()

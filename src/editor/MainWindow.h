@@ -59,6 +59,8 @@ public:
     // Lists what is wrong with the map in the check window.
     void CheckMap();
     void EditImageProperties();
+    // Rewrites every line of the map in the other style, as one step to undo.
+    void ConvertMapStyle();
     void NewRectangle();
     void NewCircle();
     void NewPolygon();
@@ -104,6 +106,7 @@ private:
     QAction *newRectangleAction = nullptr, *newCircleAction = nullptr, *newPolygonAction = nullptr,
             *newDefaultAreaAction = nullptr;
     QAction *keepPngAction = nullptr;
+    QAction *convertStyleAction = nullptr, *classicStyleAction = nullptr, *html5StyleAction = nullptr;
     QAction *fontAction = nullptr, *colourAction = nullptr, *helpAction = nullptr, *aboutAction = nullptr;
     QAction *lineMenuEdit = nullptr, *lineMenuDelete = nullptr, *lineMenuTest = nullptr, *lineMenuFont = nullptr;
 

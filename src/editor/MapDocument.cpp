@@ -3,11 +3,14 @@
 #include <QFile>
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 #include "core/AsciiText.h"
 #include "core/MapFile.h"
 #include "core/MapLines.h"
+#include "core/StyleConversion.h"
+#include "desktop/LocalText.h"
 #include "editor/MapLineModel.h"
 #include "imagelib/SafeSaveFile.h"
 
@@ -47,8 +50,11 @@ std::size_t MapEndIndex(const std::vector<std::string> &lines)
 
 MapDocument::MapDocument(QObject *parent) : QObject(parent), lines_(new MapLineModel(this))
 {
-    // Connected first, so that whoever follows a change reads the areas of the changed lines.
-    connect(this, &MapDocument::Changed, this, [this] { areas_.reset(); });
+    // Connected first, so that whoever follows a change reads the areas and style of the changed lines.
+    connect(this, &MapDocument::Changed, this, [this] {
+        areas_.reset();
+        codec_ = codec_.InStyle(vemo::StyleOfLines(Lines()));
+    });
     connect(&history_, &QUndoStack::indexChanged, this, &MapDocument::Changed);
 }
 
@@ -93,7 +99,7 @@ void MapDocument::Load(const QString &picturePath, QSize pictureSize, const QStr
     mapFilePath_ = mapFilePath;
     mapName_ = mapName;
     border_ = 0;
-    codec_ = text.codec;
+    codec_ = text.codec.InStyle(vemo::StyleOfLines(text.lines));
     lines_->SetTextCodec(text.codec);
     lines_->SetLines(std::move(text.lines));
     history_.clear();
@@ -188,6 +194,35 @@ void MapDocument::ReplaceAreaLines(const std::vector<std::string> &areas)
         after.insert(after.end(), before.begin() + static_cast<std::ptrdiff_t>(MapEndIndex(before)), before.end());
     Apply(
         tr("Import Map"), [=, this] { lines_->SetLines(after); }, [=, this] { lines_->SetLines(before); });
+}
+
+void MapDocument::ConvertToStyle(vemo::MapStyle style)
+{
+    const std::vector<std::string> before = Lines();
+    const TextCodec beforeCodec = codec_;
+    std::vector<std::string> source = before;
+    TextCodec afterCodec = codec_;
+    if (style == vemo::MapStyle::Html5 && codec_.Encoding() != vemo::TextEncoding::Utf8) {
+        afterCodec = TextCodec(vemo::TextEncoding::Utf8);
+        for (std::size_t index = 0; index < source.size(); ++index) {
+            // A byte that does not decode shows as the replacement character, which no map's
+            // own text holds: UTF-8 could only keep the replacement.
+            const QString text = codec_.Text(source[index]);
+            if (text.contains(QChar::ReplacementCharacter))
+                throw std::runtime_error(Bytes(
+                    tr("Line %1 holds bytes that are no text in the map's encoding, so the map cannot become UTF-8.")
+                        .arg(index + 1)));
+            source[index] = afterCodec.Bytes(text);
+        }
+    }
+    const std::vector<std::string> after = vemo::LinesInStyle(source, style);
+    const auto show = [this](const std::vector<std::string> &lines, const TextCodec &codec) {
+        codec_ = codec;
+        lines_->SetTextCodec(codec);
+        lines_->SetLines(lines);
+    };
+    Apply(style == vemo::MapStyle::Html5 ? tr("Convert to HTML5") : tr("Convert to Classic"),
+          [=] { show(after, afterCodec); }, [=] { show(before, beforeCodec); });
 }
 
 void MapDocument::MarkModified()

@@ -45,8 +45,11 @@ public:
     // The map's name and the picture's BORDER, as the image property dialog last left them.
     const QString &MapName() const { return mapName_; }
     int Border() const { return border_; }
-    // The encoding of the map's lines: its side file's, or UTF-8 for a new map.
+    // The encoding of the map's lines (its side file's, or UTF-8 for a new map), in the map's style.
     const TextCodec &Codec() const { return codec_; }
+    // The style the map's lines are written in, told by its image line; every line the editor
+    // writes into the map follows it.
+    vemo::MapStyle Style() const { return codec_.Style(); }
     // The map has changed since it was opened or saved: a change not undone since then, or a
     // change marked.
     bool Modified() const { return marked_ || !history_.isClean(); }
@@ -85,6 +88,10 @@ public:
     // keeps its last line in its place. A map of fewer than three lines keeps what it has and
     // gets the areas after its first two lines.
     void ReplaceAreaLines(const std::vector<std::string> &areas);
+    // Every line rewritten in style, as one step; a map going to HTML5 goes to UTF-8 with it.
+    // Raises std::runtime_error, changing nothing, when a line holds bytes that do not decode in
+    // the map's encoding, which UTF-8 could not keep.
+    void ConvertToStyle(vemo::MapStyle style);
     // A change the lines do not show yet (a region turned into another kind in its dialog):
     // closing must still ask about the map. It is not a step of its own to undo.
     void MarkModified();

@@ -119,7 +119,7 @@ void PageImporter::Import(const QString &pagePath)
                    static_cast<int>(MessageButton::Ok));
         return;
     }
-    const vemo::PageMap map = std::move(vemo::ReadPageMaps(text, *chosen).maps[*chosen]);
+    const vemo::PageMap map = std::move(vemo::ReadPageMaps(text, *chosen, document_.Style()).maps[*chosen]);
     // Everything needed is copied out of the page: its bytes go before the lines are copied on.
     bytes = QByteArray();
     if (std::any_of(map.lines.begin(), map.lines.end(),

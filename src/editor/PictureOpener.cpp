@@ -68,9 +68,10 @@ std::optional<PictureOpener::Opened> PictureOpener::Open(const QString &openedPa
             throw std::runtime_error(Bytes(tr("Cannot read %1").arg(mapFilePath)));
         text = std::move(*read);
     } else {
-        // The names are attribute values of the new lines like any other.
-        text.lines = vemo::NewMapLines(text.codec.AttributeValue(Text(fileName)), width, height,
-                                       text.codec.AttributeValue(mapName));
+        // The names are attribute values of the new lines like any other; a new map is UTF-8.
+        const TextCodec codec = text.codec.InStyle(newMapStyle_);
+        text.lines = vemo::NewMapLines(codec.AttributeValue(Text(fileName)), width, height,
+                                       codec.AttributeValue(mapName), newMapStyle_);
     }
     return Opened{Text(path), kind, width, height, mapFilePath, mapName, std::move(text)};
 }

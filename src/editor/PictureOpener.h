@@ -11,6 +11,7 @@
 
 #include <optional>
 
+#include "core/MapStyle.h"
 #include "editor/MapDocument.h"
 
 class ImageLibrary;
@@ -41,6 +42,8 @@ public:
     std::optional<Opened> Open(const QString &path, const QImage &picture);
     // Whether a PNG or WebP picture is opened as it is instead of being written as a JPEG.
     void KeepPngAndWebp(bool keep) { keepPngAndWebp_ = keep; }
+    // The style the lines of a picture without a side file are written in.
+    void UseStyleForNewMaps(vemo::MapStyle style) { newMapStyle_ = style; }
 
 private:
     // Writes the picture as JPEG beside it; false when the user keeps an unrelated JPEG there.
@@ -50,4 +53,5 @@ private:
     ViewWindow &view_;
     QWidget &asker_;
     bool keepPngAndWebp_ = false;
+    vemo::MapStyle newMapStyle_ = vemo::MapStyle::Classic;
 };

@@ -5,6 +5,7 @@
 
 #include "core/IntConv.h"
 #include "core/MapLines.h"
+#include "editor/MapDocument.h"
 #include "desktop/LocalText.h"
 #include "desktop/MessageDialogs.h"
 
@@ -36,7 +37,7 @@ void PolygonDialog::ShowRegion()
 
 std::string PolygonDialog::AreaLine() const
 {
-    return vemo::PolyAreaLine(CoordinateValue(pointsField), LinkValue(), AltValue());
+    return vemo::PolyAreaLine(CoordinateValue(pointsField), Texts(), document_.Style());
 }
 
 bool PolygonDialog::ReadyToSet()

@@ -5,6 +5,7 @@
 
 #include "core/AreaFields.h"
 #include "core/MapLines.h"
+#include "editor/MapDocument.h"
 #include "desktop/LocalText.h"
 
 RectangleDialog::RectangleDialog(EditedArea &area, ViewWindow &view, MapDocument &document, QWidget &standIn)
@@ -49,7 +50,7 @@ bool RectangleDialog::ReadyToSet()
 std::string RectangleDialog::AreaLine() const
 {
     return vemo::RectAreaLine(CoordinateValue(x0Field), CoordinateValue(y0Field), CoordinateValue(x1Field),
-                              CoordinateValue(y1Field), LinkValue(), AltValue());
+                              CoordinateValue(y1Field), Texts(), document_.Style());
 }
 
 void RectangleDialog::TakeTypedRegion()

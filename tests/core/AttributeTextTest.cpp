@@ -30,7 +30,7 @@ TEST(AttributeText, QuotesAndLineBreaksNeverLeaveTheAttribute)
         const std::string stored = AttributeFromTyped(c.typed);
         EXPECT_EQ(stored, c.stored);
         // The line reads the whole value back.
-        EXPECT_EQ(ReadAlt(RectAreaLine("1", "2", "3", "4", stored, stored)), stored);
+        EXPECT_EQ(ReadAlt(RectAreaLine("1", "2", "3", "4", {stored, stored})), stored);
         EXPECT_EQ(TypedFromAttribute(stored), c.shownAgain);
     }
 }

@@ -52,15 +52,15 @@ public:
             // Corners near each other, so that most rectangles cover something.
             const long long x = Coordinate(), y = Coordinate();
             return RectAreaLine(DecimalText(x), DecimalText(y), DecimalText(x + Between(-1, 8)), DecimalText(y + Between(-1, 8)),
-                                "a.htm", "A");
+                                {"a.htm", "A"});
         }
         case 2:
-            return CircleAreaLine(text(), text(), DecimalText(Between(0, 9)), "a.htm", "A");
+            return CircleAreaLine(text(), text(), DecimalText(Between(0, 9)), {"a.htm", "A"});
         default: {
             std::string coords;
             for (const Point &point : Polygon(6))
                 coords += (coords.empty() ? "" : ",") + DecimalText(point.x) + "," + DecimalText(point.y);
-            return PolyAreaLine(coords, "a.htm", "A");
+            return PolyAreaLine(coords, {"a.htm", "A"});
         }
         }
     }

@@ -17,17 +17,17 @@ constexpr long long kMin = std::numeric_limits<std::int32_t>::min();
 
 std::string Rect(long long x0, long long y0, long long x1, long long y1)
 {
-    return RectAreaLine(DecimalText(x0), DecimalText(y0), DecimalText(x1), DecimalText(y1), "a.htm", "A");
+    return RectAreaLine(DecimalText(x0), DecimalText(y0), DecimalText(x1), DecimalText(y1), {"a.htm", "A"});
 }
 
 std::string Circle(long long x, long long y, long long r)
 {
-    return CircleAreaLine(DecimalText(x), DecimalText(y), DecimalText(r), "a.htm", "A");
+    return CircleAreaLine(DecimalText(x), DecimalText(y), DecimalText(r), {"a.htm", "A"});
 }
 
 std::string Poly(const std::string &coords)
 {
-    return PolyAreaLine(coords, "a.htm", "A");
+    return PolyAreaLine(coords, {"a.htm", "A"});
 }
 
 // A new map of a 100 x 50 picture with the given area lines from line 2 on.
@@ -57,9 +57,9 @@ INSTANTIATE_TEST_SUITE_P(
     MapCheck, CheckedMap,
     ::testing::Values(
         // Overlaps are fine, the picture's edge pixels are inside, and an area without a link needs no ALT.
-        CheckCase{"Clean", Map({Rect(0, 0, 49, 49), CircleAreaLine("75", "25", "25", "", ""), Rect(40, 10, 99, 20)}),
+        CheckCase{"Clean", Map({Rect(0, 0, 49, 49), CircleAreaLine("75", "25", "25", {"", ""}), Rect(40, 10, 99, 20)}),
                   {}},
-        CheckCase{"Unreadable", Map({kBadRect, kBadRect, CircleAreaLine("1", "2147483648", "3", "a.htm", "")}),
+        CheckCase{"Unreadable", Map({kBadRect, kBadRect, CircleAreaLine("1", "2147483648", "3", {"a.htm", ""})}),
                   {{2, K::UnreadableCoordinates}, {3, K::UnreadableCoordinates}, {4, K::UnreadableCoordinates},
                    {4, K::MissingAlt}}},
         // Corners are taken as read: swapped ones would hide the last rectangle.
@@ -85,9 +85,27 @@ INSTANTIATE_TEST_SUITE_P(
                                        Rect(46, 11, 74, 39), Rect(48, 9, 72, 41)}),
                   {{3, K::HiddenArea, 2}, {5, K::HiddenArea, 2}}},
         CheckCase{"MissingAlt",
-                  Map({RectAreaLine("0", "0", "9", "9", "a", ""), R"(<AREA SHAPE="RECT" COORDS="10,0,19,9" HREF="b">)",
-                       RectAreaLine("20", "0", "29", "9", "", ""), RectAreaLine("30", "0", "39", "9", "", "C")}),
+                  Map({RectAreaLine("0", "0", "9", "9", {"a", ""}), R"(<AREA SHAPE="RECT" COORDS="10,0,19,9" HREF="b">)",
+                       RectAreaLine("20", "0", "29", "9", {"", ""}), RectAreaLine("30", "0", "39", "9", {"", "C"})}),
                   {{2, K::MissingAlt}, {3, K::MissingAlt}}},
+        // An ALT text names every link to its address; an area without HREF carries no ALT or TARGET,
+        // while HREF="" (a link still to be written) is a link.
+        CheckCase{"AltAndTargetNeedALink",
+                  Map({RectAreaLine("0", "0", "9", "9", {"a.htm", ""}), Rect(10, 0, 19, 9),
+                       RectAreaLine("20", "0", "29", "9", {"b.htm", "", "Tip"}),
+                       R"(<AREA SHAPE="RECT" COORDS="30,0,39,9" ALT="x">)",
+                       R"(<area shape="rect" coords="40,0,49,9" nohref alt="" target="_top">)",
+                       RectAreaLine("50", "0", "59", "9", {"", "", "", "_blank"}),
+                       RectAreaLine("60", "0", "69", "9", {"c.htm", ""}),
+                       R"(<AREA SHAPE="RECT" COORDS="70,0,79,9 " HREF="c.htm" ALT="C">)"}),
+                  {{4, K::MissingAlt}, {5, K::AltWithoutLink}, {6, K::AltWithoutLink}, {6, K::TargetWithoutLink},
+                   {8, K::MissingAlt}, {9, K::UnreadableCoordinates}}},
+        // Browsers match USEMAP to NAME exactly.
+        CheckCase{"UsemapMustNameTheMap", {ImageLine("p.gif", "", "0", "100", "50", "P"), MapStartLine("p"), "</MAP>"},
+                  {{0, K::UsemapMismatch}}},
+        CheckCase{"Html5UsemapWithoutHash", {R"(<img src="p.gif" alt="" width="100" height="50" usemap="p">)", "<map name=\"p\">"},
+                  {{0, K::UsemapMismatch}}},
+        CheckCase{"Html5MapClean", NewMapLines("p.gif", 100, 50, "p", MapStyle::Html5), {}},
         CheckCase{"MapNameWithSpace", Map({}, "my map"), {{1, K::BadMapName}}},
         CheckCase{"UnreadableWidthNoMapName", {ImageLine("p.gif", "", "0", "1OO", "50", "p"), "<MAP>", "</MAP>"},
                   {{0, K::ImageSizeMismatch}, {1, K::BadMapName}}},
@@ -111,8 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {8, K::HiddenArea, 7}, {10, K::HiddenArea, 9}, {12, K::UnreadableCoordinates}, {13, K::TooFewPoints}}},
         // A default area hides every area after it; one that is last, or an unreadable line after it, is fine.
         CheckCase{"DefaultNotLast",
-                  Map({DefaultAreaLine("d.htm", ""), Rect(0, 0, 9, 9), DefaultAreaLine("", ""), "<!-- note -->",
-                       DefaultAreaLine("e.htm", "E")}),
+                  Map({DefaultAreaLine({"d.htm", ""}), Rect(0, 0, 9, 9), DefaultAreaLine({"", ""}), "<!-- note -->",
+                       DefaultAreaLine({"e.htm", "E"})}),
                   {{2, K::MissingAlt}, {2, K::DefaultNotLast}, {4, K::DefaultNotLast}}}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -13,9 +13,9 @@ namespace {
 // in place of the last rectangle when asked.
 std::vector<std::string> Lines(int count, bool endsWithDefault = false)
 {
-    std::vector<std::string> lines(static_cast<std::size_t>(count), vemo::RectAreaLine("0", "0", "9", "9", "", ""));
+    std::vector<std::string> lines(static_cast<std::size_t>(count), vemo::RectAreaLine("0", "0", "9", "9", {"", ""}));
     if (endsWithDefault && count >= 4)
-        lines[static_cast<std::size_t>(count - 2)] = vemo::DefaultAreaLine("", "");
+        lines[static_cast<std::size_t>(count - 2)] = vemo::DefaultAreaLine({"", ""});
     return lines;
 }
 
@@ -44,7 +44,7 @@ TEST(MapLayoutTest, NewAreasGoBeforeTheLastLineAndBeforeADefaultAreaThere)
     EXPECT_EQ(vemo::LastDefaultAreaIndex(Lines(5, true)), 3);
     // A default area elsewhere is the map check's concern, not a place for new lines.
     std::vector<std::string> early = Lines(5);
-    early[2] = vemo::DefaultAreaLine("", "");
+    early[2] = vemo::DefaultAreaLine({"", ""});
     EXPECT_EQ(vemo::NewAreaLineIndex(early), 4);
 }
 

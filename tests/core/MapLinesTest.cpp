@@ -21,12 +21,12 @@ TEST(MapLineWriters, NewMapAndAreaLinesHaveTheExactText)
               (std::vector<std::string>{
                   R"(<IMG SRC="photo.gif" ALT="photo.gif" BORDER="0" WIDTH=320 HEIGHT=200 USEMAP="#photo">)",
                   R"(<MAP NAME="photo">)", "</MAP>"}));
-    EXPECT_EQ(RectAreaLine("10", "20", "59", "69", "a.htm", "A"),
+    EXPECT_EQ(RectAreaLine("10", "20", "59", "69", {"a.htm", "A"}),
               R"(<AREA SHAPE="RECT" COORDS="10,20,59,69" HREF="a.htm" ALT="A">)");
-    EXPECT_EQ(CircleAreaLine("100", "80", "30", "", ""), R"(<AREA SHAPE="CIRCLE" COORDS="100,80,30" HREF="" ALT="">)");
-    EXPECT_EQ(PolyAreaLine(PolygonCoordsText({{0, 0}, {90, 0}, {-5, 2147483647}}), "p.htm", "P"),
+    EXPECT_EQ(CircleAreaLine("100", "80", "30", {"", ""}), R"(<AREA SHAPE="CIRCLE" COORDS="100,80,30" HREF="" ALT="">)");
+    EXPECT_EQ(PolyAreaLine(PolygonCoordsText({{0, 0}, {90, 0}, {-5, 2147483647}}), {"p.htm", "P"}),
               R"(<AREA SHAPE="POLY" COORDS="0,0,90,0,-5,2147483647" HREF="p.htm" ALT="P">)");
-    EXPECT_EQ(DefaultAreaLine("rest.htm", "Rest"), R"(<AREA SHAPE="DEFAULT" HREF="rest.htm" ALT="Rest">)");
+    EXPECT_EQ(DefaultAreaLine({"rest.htm", "Rest"}), R"(<AREA SHAPE="DEFAULT" HREF="rest.htm" ALT="Rest">)");
 }
 
 TEST(MapLineWriters, ValuesAreInsertedUnchanged)
@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CoordReader, NotAnAreaGivesNoTexts)
 {
     EXPECT_TRUE(CoordTexts("</MAP>", AreaKind::None).empty());
-    EXPECT_TRUE(CoordTexts(DefaultAreaLine("a", "b"), AreaKind::Default).empty());
+    EXPECT_TRUE(CoordTexts(DefaultAreaLine({"a", "b"}), AreaKind::Default).empty());
 }
 
 // A polygon written by the editor reads back as the same points; a coordinates text that reads but
@@ -181,7 +181,7 @@ TEST(PolygonReader, ReadsWhatIsWrittenAndNamesWhatMakesNoPolygon)
         {"1 2,3,4,5,6", Outcome::NotANumber},
     };
     for (const auto &c : cases) {
-        const std::string line = PolyAreaLine(c.coords, "", "");
+        const std::string line = PolyAreaLine(c.coords, {"", ""});
         EXPECT_EQ(GetAreaKind(line), AreaKind::Poly);
         try {
             const std::vector<Point> points = ReadPolygonPoints(c.coords);
@@ -296,13 +296,13 @@ TEST_P(TypedValuesReadBack, EveryTemplateGivesEveryValueBack)
     const std::string alt = AttributeFromTyped(GetParam().alt);
     const std::string map = AttributeFromTyped(GetParam().map);
 
-    const std::string rect = RectAreaLine(c[0], c[1], c[2], c[3], href, alt);
-    const std::string circle = CircleAreaLine(c[0], c[1], c[2], href, alt);
-    const std::string poly = PolyAreaLine(c[0] + "," + c[1] + "," + c[2] + "," + c[3], href, alt);
+    const std::string rect = RectAreaLine(c[0], c[1], c[2], c[3], {href, alt});
+    const std::string circle = CircleAreaLine(c[0], c[1], c[2], {href, alt});
+    const std::string poly = PolyAreaLine(c[0] + "," + c[1] + "," + c[2] + "," + c[3], {href, alt});
     EXPECT_EQ(CoordTexts(rect, AreaKind::Rect), c);
     EXPECT_EQ(CoordTexts(circle, AreaKind::Circle), std::vector<std::string>(c.begin(), c.begin() + 3));
     EXPECT_EQ(CoordTexts(poly, AreaKind::Poly), c);
-    for (const std::string &line : {rect, circle, poly, DefaultAreaLine(href, alt)}) {
+    for (const std::string &line : {rect, circle, poly, DefaultAreaLine({href, alt})}) {
         EXPECT_EQ(ReadHref(line), href) << line;
         EXPECT_EQ(ReadAlt(line), alt) << line;
     }

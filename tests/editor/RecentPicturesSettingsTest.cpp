@@ -35,12 +35,15 @@ TEST(RecentPicturesSettingsTest, EveryPathComesBackFromTheFileExactly)
     ASSERT_EQ(values.recentPictures, QStringList{"/tmp/old.gif"}); // a file written before still reads
     EXPECT_FALSE(values.keepPngAndWebp); // options a file does not name are off
     values.keepPngAndWebp = true;
+    EXPECT_EQ(values.outputStyle, vemo::MapStyle::Classic);
+    values.outputStyle = vemo::MapStyle::Html5;
     values.recentPictures.clear();
     for (const std::string &path : paths)
         values.recentPictures << Text(path);
     settings.Write(values, false);
 
     EXPECT_TRUE(EditorSettings(file).Read().keepPngAndWebp);
+    EXPECT_EQ(EditorSettings(file).Read().outputStyle, vemo::MapStyle::Html5);
     const QStringList read = EditorSettings(file).Read().recentPictures;
     ASSERT_EQ(read.size(), values.recentPictures.size());
     for (int i = 0; i < read.size(); ++i)
