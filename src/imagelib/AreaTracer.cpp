@@ -6,12 +6,16 @@
 #include "imagelib/RegionOutline.h"
 
 #include <algorithm>
+#include <cmath>
 
 TracedArea TraceArea(const QImage &picture, QPoint clicked, int tolerance, double maxDistance)
 {
     if (picture.isNull() || !picture.rect().contains(clicked))
         return {};
-    maxDistance = std::max(0.0, maxDistance);
+    // No outline strays farther than the picture's diagonal; a larger or endless distance means
+    // that much, and a negative or undefined one none.
+    const double diagonal = std::hypot(picture.width(), picture.height());
+    maxDistance = maxDistance > 0 ? std::min(maxDistance, diagonal) : 0.0;
     ColourRegion region(picture, clicked, tolerance);
     const std::vector<vemo::Point> outline = RegionOutline(region);
     if (const auto corners = RectangleWithin(outline, maxDistance))

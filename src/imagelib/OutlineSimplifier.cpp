@@ -2,6 +2,7 @@
 
 #include "core/PolygonGeometry.h"
 #include "imagelib/EdgeSamples.h"
+#include "imagelib/PixelMismatch.h"
 
 #include <algorithm>
 #include <cmath>
@@ -235,34 +236,36 @@ bool Simple(const std::vector<vemo::Point> &corners)
     return vemo::DistinctPointCount(corners) >= 3 && !vemo::EdgesCross(corners);
 }
 
-} // namespace
-
-std::vector<vemo::Point> SimplifiedOutline(const std::vector<vemo::Point> &outline, double maxDistance)
+// Corners where edges fitted to the estimated true edge meet, when they make a simple polygon.
+std::optional<std::vector<vemo::Point>> CornersOnTheEdge(const std::vector<vemo::Point> &outline, double maxDistance)
 {
-    // First on the estimated true edge, the corners where fitted edges meet.
     const std::vector<EdgePoint> midpoints = EdgeMidpoints(outline);
     const std::vector<EdgePoint> edge = Smoothed(midpoints, kEdgeSmoothingReach);
     const std::vector<std::size_t> onEdge = Reduce(edge, maxDistance);
-    if (onEdge.size() >= 3) {
-        // A pixel staircase stands up to half a pixel either side of the edge it stands for.
-        constexpr double kStaircase = 0.5;
-        // A corner moves from the evened-out edge, which cuts it, by up to the smoothing's reach.
-        const double farthestMove = maxDistance + 1 + kEdgeSmoothingReach;
-        const std::vector<Corner> needed = WithoutNeedlessCorners(
-            midpoints, FittedCorners(midpoints, edge, onEdge, kEdgeSmoothingReach, farthestMove), kEdgeSmoothingReach,
-            maxDistance + kStaircase);
-        // The edges are fitted again over the longer runs the removed corners leave, less more at
-        // their ends, where what is left of a merged turn may lie.
-        std::vector<std::size_t> remaining;
-        for (const Corner &corner : needed)
-            remaining.push_back(corner.index);
-        const std::vector<vemo::Point> corners
-            = Rounded(FittedCorners(midpoints, edge, remaining, 3 * kEdgeSmoothingReach, farthestMove));
-        if (Simple(corners))
-            return corners;
-    }
-    // Else among the outline's own vertices, the outer and inner corners of pixel staircases, up
-    // to half a pixel either side of the edge they stand for; ever closer until nothing crosses.
+    if (onEdge.size() < 3)
+        return std::nullopt;
+    // A pixel staircase stands up to half a pixel either side of the edge it stands for.
+    constexpr double kStaircase = 0.5;
+    // A corner moves from the evened-out edge, which cuts it, by up to the smoothing's reach.
+    const double farthestMove = maxDistance + 1 + kEdgeSmoothingReach;
+    const std::vector<Corner> needed = WithoutNeedlessCorners(
+        midpoints, FittedCorners(midpoints, edge, onEdge, kEdgeSmoothingReach, farthestMove), kEdgeSmoothingReach,
+        maxDistance + kStaircase);
+    // The edges are fitted again over the longer runs the removed corners leave, less more at
+    // their ends, where what is left of a merged turn may lie.
+    std::vector<std::size_t> remaining;
+    for (const Corner &corner : needed)
+        remaining.push_back(corner.index);
+    std::vector<vemo::Point> corners = Rounded(FittedCorners(midpoints, edge, remaining, 3 * kEdgeSmoothingReach, farthestMove));
+    if (!Simple(corners))
+        return std::nullopt;
+    return corners;
+}
+
+// Corners among the outline's own vertices, the outer and inner corners of pixel staircases up to
+// half a pixel either side of the edge they stand for; ever closer until nothing crosses.
+std::vector<vemo::Point> CornersAmongVertices(const std::vector<vemo::Point> &outline, double maxDistance)
+{
     constexpr double kStaircase = 0.5;
     // Below this every vertex off a straight run is kept, which is the outline itself.
     constexpr double kFinest = 1.0 / 64;
@@ -281,4 +284,20 @@ std::vector<vemo::Point> SimplifiedOutline(const std::vector<vemo::Point> &outli
         if (distance == 0 || !vemo::EdgesCross(corners))
             return corners;
     }
+}
+
+} // namespace
+
+std::vector<vemo::Point> SimplifiedOutline(const std::vector<vemo::Point> &outline, double maxDistance)
+{
+    std::vector<vemo::Point> amongVertices = CornersAmongVertices(outline, maxDistance);
+    const std::optional<std::vector<vemo::Point>> onTheEdge = CornersOnTheEdge(outline, maxDistance);
+    // Fitted corners are truer on sloping and noisy edges; on edges along the pixels (a drawing
+    // without anti-aliasing, a small region) the outline's own vertices hold the region exactly,
+    // and win when they need no more corners and hold its pixels at least as well.
+    if (onTheEdge
+        && (amongVertices.size() > onTheEdge->size()
+            || PixelMismatch(amongVertices, outline) > PixelMismatch(*onTheEdge, outline)))
+        return *onTheEdge;
+    return amongVertices;
 }

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 const QColor kBackground(255, 255, 255);
@@ -186,6 +188,15 @@ TEST(AreaTracerTest, SmallestAndLargestRegionsAndClicksOutside)
     };
     for (const BoundaryCase &boundary : cases)
         EXPECT_EQ(TraceArea(picture, boundary.click), boundary.expected) << boundary.name;
+    // An L of whole pixels: no distance, or none that makes sense, keeps its outline exactly; an
+    // endless one makes any region a rectangle.
+    QPainter(&picture).fillRect(30, 5, 10, 10, kWall);
+    QPainter(&picture).fillRect(30, 15, 5, 10, kWall);
+    const TracedArea exact{AreaKind::Poly, {30, 5, 40, 5, 40, 15, 35, 15, 35, 25, 30, 25}};
+    for (const double none : {0.0, -3.0, std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_EQ(TraceArea(picture, {31, 6}, kDefaultTraceTolerance, none), exact)
+            << none << ": " << TraceArea(picture, {31, 6}, kDefaultTraceTolerance, none).CoordsText();
+    EXPECT_EQ(TraceArea(picture, {31, 6}, kDefaultTraceTolerance, std::numeric_limits<double>::infinity()).kind, AreaKind::Rect);
     EXPECT_EQ(TraceArea(QImage(), {0, 0}), TracedArea{});
 }
 
