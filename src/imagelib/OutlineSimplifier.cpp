@@ -39,7 +39,7 @@ std::vector<std::size_t> Reduce(const std::vector<P> &ring, double maxDistance)
     if (n > kLongestRun) {
         // Each split looks at its whole run, so a winding outline split near one end each time
         // would take its length times its corners; runs of bounded length keep that bounded. The
-        // extra corners they leave on straight edges are taken out afterwards.
+        // corners their ends add on straight edges go again among the fitted corners.
         for (std::size_t start = 0; start < n; start += kLongestRun) {
             kept[start] = true;
             runs.push_back({start, std::min(start + kLongestRun, n)});
