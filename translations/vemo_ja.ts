@@ -456,6 +456,10 @@ Do you see them before the test?</source>
         <translation>マップをページに書き出す(&amp;E)...</translation>
     </message>
     <message>
+        <source>Export SVG Overla&amp;y...</source>
+        <translation>SVG オーバーレイの書き出し(&amp;Y)...</translation>
+    </message>
+    <message>
         <source>Con&amp;vert to HTML5</source>
         <translation>HTML5 に変換(&amp;V)</translation>
     </message>
@@ -474,6 +478,10 @@ Do you see them before the test?</source>
     <message>
         <source>&amp;HTML5</source>
         <translation>HTML5(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Responsive Output</source>
+        <translation>レスポンシブ出力(&amp;R)</translation>
     </message>
 </context>
 <context>
@@ -799,6 +807,29 @@ Do you replace it with the converted picture?</source>
     <message>
         <source> To </source>
         <translation> 終点 </translation>
+    </message>
+</context>
+<context>
+    <name>SvgOverlayExporter</name>
+    <message>
+        <source>Export SVG Overlay</source>
+        <translation>SVG オーバーレイの書き出し</translation>
+    </message>
+    <message>
+        <source>SVG (*.svg)</source>
+        <translation>SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>SVG overlay written: %1</source>
+        <translation>SVG オーバーレイを書き出しました: %1</translation>
     </message>
 </context>
 </TS>

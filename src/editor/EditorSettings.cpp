@@ -47,6 +47,7 @@ EditorSettings::Values EditorSettings::Read() const
         vemo::KeptFontSize(readInt("FONTSIZE", kDefaultListFontSize), kDefaultListFontSize));
 
     values.keepPngAndWebp = readInt("KEEPPNG", 0) != 0;
+    values.responsiveOutput = readInt("RESPONSIVE", 0) != 0;
     values.outputStyle = settings.Read(kMainSection, "STYLE").value_or("") == kHtml5StyleName ? vemo::MapStyle::Html5
                                                                                               : vemo::MapStyle::Classic;
 
@@ -68,6 +69,7 @@ void EditorSettings::Write(const Values &values, bool japanese) const
     settings.Write(kMainSection, "FONTSIZE", vemo::DecimalText(values.listFont.pointSize()));
     settings.Write(kMainSection, "JAPAN", japanese ? "1" : "0");
     settings.Write(kMainSection, "KEEPPNG", values.keepPngAndWebp ? "1" : "0");
+    settings.Write(kMainSection, "RESPONSIVE", values.responsiveOutput ? "1" : "0");
     settings.Write(kMainSection, "STYLE", values.outputStyle == vemo::MapStyle::Html5 ? kHtml5StyleName : "CLASSIC");
     // Entries past the list are emptied only where they were kept before: a program that never
     // opened a picture leaves the file without the section.

@@ -19,6 +19,7 @@ public:
         QFont listFont;
         QStringList recentPictures; // the latest first
         bool keepPngAndWebp = false; // PNG and WebP pictures are used as they are, not as JPEGs
+        bool responsiveOutput = false; // pages get the script that scales areas with their picture
         vemo::MapStyle outputStyle = vemo::MapStyle::Classic; // the style new maps are written in
     };
 

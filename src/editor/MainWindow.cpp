@@ -44,6 +44,7 @@
 #include "editor/PageImporter.h"
 #include "editor/PictureDropTarget.h"
 #include "editor/RecentPictureMenu.h"
+#include "editor/SvgOverlayExporter.h"
 #include "editor/PictureOpener.h"
 #include "editor/ToolStrip.h"
 #include "editor/ViewWindow.h"
@@ -111,6 +112,9 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     exporter_ = std::make_unique<PageExporter>(document_, *this);
     connect(exporter_.get(), &PageExporter::Exported, this,
             [this](const QString &report) { statusBar()->showMessage(report, kReportMilliseconds); });
+    svgExporter_ = std::make_unique<SvgOverlayExporter>(document_, *this);
+    connect(svgExporter_.get(), &SvgOverlayExporter::Exported, this,
+            [this](const QString &report) { statusBar()->showMessage(report, kReportMilliseconds); });
     connect(importer_.get(), &PageImporter::Imported, this,
             [this](const QString &report) { statusBar()->showMessage(report, kReportMilliseconds); });
     // The drawing hint stays until the polygon is closed or given up.
@@ -174,6 +178,8 @@ void MainWindow::CreateMenus()
     closeAction = NewAction(file, tr("&Close "), &MainWindow::ClosePicture);
     importAction = NewAction(file, tr("&Import Map from Page..."), &MainWindow::ImportMapFromPage);
     exportAction = NewAction(file, tr("&Export Map to Page..."), &MainWindow::ExportMapToPage);
+    svgAction = NewAction(file, tr("Export SVG Overla&y..."), &MainWindow::ExportSvgOverlay);
+    svgAction->setObjectName(QStringLiteral("svgAction"));
     file->addSeparator();
     saveAction = NewAction(file, tr("&Save Source"), &MainWindow::SaveMap);
     saveAction->setShortcut(QKeySequence::Save);
@@ -243,6 +249,11 @@ void MainWindow::CreateMenus()
     keepPngAction->setObjectName(QStringLiteral("keepPngAction"));
     keepPngAction->setCheckable(true);
     connect(keepPngAction, &QAction::toggled, this, [this](bool keep) { opener_.KeepPngAndWebp(keep); });
+    // The test page, and a page the map is exported to, get the script that scales the areas with
+    // a picture shown at another size than its own.
+    responsiveAction = option->addAction(tr("&Responsive Output"));
+    responsiveAction->setObjectName(QStringLiteral("responsiveAction"));
+    responsiveAction->setCheckable(true);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     helpAction = NewAction(help, tr("&Topics"), &MainWindow::ShowHelp);
@@ -342,6 +353,7 @@ void MainWindow::SetDocumentCommandsEnabled(bool enabled)
                           moveDownAction, imagePropertiesAction, convertStyleAction, checkAction, testAction, newRectangleAction,
                           newCircleAction, newPolygonAction, newDefaultAreaAction, lineMenuEdit, lineMenuDelete, lineMenuTest})
         item->setEnabled(enabled);
+    svgAction->setEnabled(enabled);
 }
 
 void MainWindow::EnableCommands()
@@ -374,6 +386,7 @@ void MainWindow::ReadSettings()
     lineList->setFont(values.listFont);
     recentPictures->SetPictures(values.recentPictures);
     keepPngAction->setChecked(values.keepPngAndWebp);
+    responsiveAction->setChecked(values.responsiveOutput);
     (values.outputStyle == vemo::MapStyle::Html5 ? html5StyleAction : classicStyleAction)->setChecked(true);
 }
 
@@ -384,6 +397,7 @@ void MainWindow::WriteSettings()
     values.listFont = lineList->font();
     values.recentPictures = recentPictures->Pictures();
     values.keepPngAndWebp = keepPngAction->isChecked();
+    values.responsiveOutput = responsiveAction->isChecked();
     values.outputStyle = html5StyleAction->isChecked() ? vemo::MapStyle::Html5 : vemo::MapStyle::Classic;
     EditorSettings(settingsPath_).Write(values, IsJapanese(environment_.language));
 }
@@ -540,7 +554,12 @@ void MainWindow::ImportMapFromPage()
 
 void MainWindow::ExportMapToPage()
 {
-    exporter_->ChooseAndExport();
+    exporter_->ChooseAndExport(responsiveAction->isChecked());
+}
+
+void MainWindow::ExportSvgOverlay()
+{
+    svgExporter_->ChooseAndExport();
 }
 
 void MainWindow::SaveMap()
@@ -700,7 +719,8 @@ void MainWindow::TestInBrowser()
         }
     }
     const QString page = TestPagePath();
-    switch (testPages_.Write(page, QByteArray::fromStdString(vemo::TestPageText(document_.Lines())))) {
+    const std::string text = vemo::TestPageText(document_.Lines(), responsiveAction->isChecked());
+    switch (testPages_.Write(page, QByteArray::fromStdString(text))) {
     case TestPageFiles::WriteResult::Written:
         break;
     case TestPageFiles::WriteResult::NotPlainFile:

@@ -25,6 +25,7 @@ class MapListBox;
 class PageExporter;
 class PageImporter;
 class RecentPictureMenu;
+class SvgOverlayExporter;
 class ToolStrip;
 class ViewWindow;
 
@@ -47,6 +48,7 @@ public:
     void ClosePicture();
     void ImportMapFromPage();
     void ExportMapToPage();
+    void ExportSvgOverlay();
     void SaveMap();
     void CopyMap();
     void Exit();
@@ -106,6 +108,7 @@ private:
     QAction *newRectangleAction = nullptr, *newCircleAction = nullptr, *newPolygonAction = nullptr,
             *newDefaultAreaAction = nullptr;
     QAction *keepPngAction = nullptr;
+    QAction *responsiveAction = nullptr, *svgAction = nullptr;
     QAction *convertStyleAction = nullptr, *classicStyleAction = nullptr, *html5StyleAction = nullptr;
     QAction *fontAction = nullptr, *colourAction = nullptr, *helpAction = nullptr, *aboutAction = nullptr;
     QAction *lineMenuEdit = nullptr, *lineMenuDelete = nullptr, *lineMenuTest = nullptr, *lineMenuFont = nullptr;
@@ -149,6 +152,7 @@ private:
     std::unique_ptr<BrowserOpener> browser_;
     std::unique_ptr<PageImporter> importer_;
     std::unique_ptr<PageExporter> exporter_;
+    std::unique_ptr<SvgOverlayExporter> svgExporter_;
 
 };
 
