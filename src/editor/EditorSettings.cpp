@@ -70,7 +70,10 @@ void EditorSettings::Write(const Values &values, bool japanese) const
     settings.Write(kMainSection, "JAPAN", japanese ? "1" : "0");
     settings.Write(kMainSection, "KEEPPNG", values.keepPngAndWebp ? "1" : "0");
     settings.Write(kMainSection, "RESPONSIVE", values.responsiveOutput ? "1" : "0");
-    settings.Write(kMainSection, "STYLE", values.outputStyle == vemo::MapStyle::Html5 ? kHtml5StyleName : "CLASSIC");
+    // Written once HTML5 was chosen: the file of a program that never chose it stays as it was.
+    const bool html5 = values.outputStyle == vemo::MapStyle::Html5;
+    if (html5 || settings.Read(kMainSection, "STYLE"))
+        settings.Write(kMainSection, "STYLE", html5 ? kHtml5StyleName : "CLASSIC");
     // Entries past the list are emptied only where they were kept before: a program that never
     // opened a picture leaves the file without the section.
     for (int i = 0; i < kRecentPictures; ++i) {
