@@ -45,7 +45,7 @@ if [ ! -d "$pictures" ]; then
   mv "$pictures.tmp" "$pictures"
 fi
 
-targets=${FUZZ_TARGETS:-"line_readers_fuzz side_file_fuzz settings_fuzz relative_link_fuzz test_page_fuzz page_reader_fuzz page_writer_fuzz image_load_fuzz map_check_fuzz"}
+targets=${FUZZ_TARGETS:-"line_readers_fuzz side_file_fuzz settings_fuzz relative_link_fuzz test_page_fuzz page_reader_fuzz page_writer_fuzz image_load_fuzz map_check_fuzz area_paste_fuzz"}
 for target in $targets; do
   seeds="$top/fuzz/corpus/$target"
   [ -d "$seeds" ] || seeds="$build/fuzz-seeds/$target"
