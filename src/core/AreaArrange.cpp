@@ -30,8 +30,6 @@ std::int64_t DoubleCentre(std::int64_t low, std::int64_t high)
 // stay, the gaps between neighbours become equal, a remainder going to the later gaps.
 void Distribute(std::vector<ReadArea> &areas, bool across)
 {
-    if (areas.size() < 3)
-        return;
     const auto low = [across](const Extent &e) { return across ? e.left : e.top; };
     const auto size = [across](const Extent &e) { return across ? e.Width() : e.Height(); };
     std::vector<ReadArea *> order;
@@ -89,6 +87,11 @@ PlacedArea SizedLike(const PlacedArea &area, const Extent &own, const Extent &re
 
 } // namespace
 
+int AreasNeeded(ArrangeOperation operation)
+{
+    return operation == ArrangeOperation::DistributeAcross || operation == ArrangeOperation::DistributeDown ? 3 : 2;
+}
+
 RewrittenLines ArrangedAreaLines(const std::vector<std::string> &lines, ArrangeOperation operation, int pictureWidth,
                                  int pictureHeight)
 {
@@ -102,7 +105,7 @@ RewrittenLines ArrangedAreaLines(const std::vector<std::string> &lines, ArrangeO
             result.unread.push_back(i);
         }
     }
-    if (areas.size() < 2)
+    if (areas.size() < static_cast<std::size_t>(AreasNeeded(operation)))
         return result;
 
     const Extent reference = areas.front().extent;

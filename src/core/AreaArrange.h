@@ -30,10 +30,13 @@ enum class ArrangeOperation {
     DistributeDown,
 };
 
+// How many areas that read the operation needs to change anything: three to distribute, else two.
+int AreasNeeded(ArrangeOperation operation);
+
 // The lines after the operation, in the order given, on a picture of pictureWidth x pictureHeight:
 // each area that moves or grows is then shifted as little as needed to lie inside the picture (one
 // wider than the picture is put at its left or top). Lines that do not read are left as they were
-// and listed; with fewer than two areas that read nothing changes.
+// and listed; with fewer areas that read than AreasNeeded nothing changes.
 RewrittenLines ArrangedAreaLines(const std::vector<std::string> &lines, ArrangeOperation operation, int pictureWidth,
                                  int pictureHeight);
 
