@@ -68,12 +68,16 @@ void EditorSettings::Write(const Values &values, bool japanese) const
     settings.Write(kMainSection, "FONTNAME", Bytes(values.listFont.family()));
     settings.Write(kMainSection, "FONTSIZE", vemo::DecimalText(values.listFont.pointSize()));
     settings.Write(kMainSection, "JAPAN", japanese ? "1" : "0");
-    settings.Write(kMainSection, "KEEPPNG", values.keepPngAndWebp ? "1" : "0");
-    settings.Write(kMainSection, "RESPONSIVE", values.responsiveOutput ? "1" : "0");
-    // Written once HTML5 was chosen: the file of a program that never chose it stays as it was.
+    // An option is written once it differs from its default, or where the file names it already:
+    // the file of a program that never changed it stays as it was.
+    auto writeOption = [&](const char *key, const std::string &value, bool isDefault) {
+        if (!isDefault || settings.Read(kMainSection, key))
+            settings.Write(kMainSection, key, value);
+    };
+    writeOption("KEEPPNG", values.keepPngAndWebp ? "1" : "0", !values.keepPngAndWebp);
+    writeOption("RESPONSIVE", values.responsiveOutput ? "1" : "0", !values.responsiveOutput);
     const bool html5 = values.outputStyle == vemo::MapStyle::Html5;
-    if (html5 || settings.Read(kMainSection, "STYLE"))
-        settings.Write(kMainSection, "STYLE", html5 ? kHtml5StyleName : "CLASSIC");
+    writeOption("STYLE", html5 ? kHtml5StyleName : "CLASSIC", !html5);
     // Entries past the list are emptied only where they were kept before: a program that never
     // opened a picture leaves the file without the section.
     for (int i = 0; i < kRecentPictures; ++i) {

@@ -67,6 +67,11 @@ xdotool windowactivate --sync "$chooser"
 xdotool type --delay 20 "$work/pics/site.html"
 xdotool key Return
 sleep 1
+# The page calls the map "nav": asked whether to take the page's names, the user keeps the editor's.
+question=$(wait_for_window "^確認\$")
+xdotool windowactivate --sync "$question"
+xdotool key Escape
+sleep 0.3
 # The rectangle's title is kept, but not the id the page gave it: one report says so.
 report=$(wait_for_window "^Import Map from Page\$")
 keep_screenshot journey_polygon_report

@@ -400,10 +400,11 @@ TEST_F(MapDocumentTest, OpenOffersThePictureFiltersAndCancelChangesNothing)
         }
     });
     ToolButton("openButton")->click();
-    ASSERT_EQ(filters.size(), 4);
+    ASSERT_EQ(filters.size(), 6);
     EXPECT_EQ(filters[0], "All Picture (*.gif *.GIF *.jpg *.JPG *.bmp *.BMP *.pcx *.PCX *.jif *.JIF *.dib *.DIB "
-                          "*.rle *.RLE *.tga *.TGA)");
+                          "*.rle *.RLE *.tga *.TGA *.png *.PNG *.webp *.WEBP)");
     EXPECT_EQ(filters[3], "Picture(BMP) (*.bmp *.BMP)");
+    EXPECT_EQ(filters[5], "Picture(WebP) (*.webp *.WEBP)");
     EXPECT_EQ(Document().PicturePath(), Path("one.gif"));
     EXPECT_EQ(List()->count(), 3);
 }
