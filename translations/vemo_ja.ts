@@ -483,6 +483,14 @@ Do you see them before the test?</source>
         <source>&amp;Responsive Output</source>
         <translation>レスポンシブ出力(&amp;R)</translation>
     </message>
+    <message>
+        <source>&amp;Trace Area</source>
+        <translation>領域をトレース(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Click a region of the picture to make an area of its outline; the tolerance is beside the zoom, Esc ends tracing.</source>
+        <translation>画像の領域をクリックすると、その輪郭からマップを作ります。許容差はズームの左で変えられ、Esc でトレースを終わります。</translation>
+    </message>
 </context>
 <context>
     <name>MapCheckWindow</name>
@@ -830,6 +838,17 @@ Do you replace it with the converted picture?</source>
     <message>
         <source>SVG overlay written: %1</source>
         <translation>SVG オーバーレイを書き出しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TraceMode</name>
+    <message>
+        <source>Tolerance </source>
+        <translation>許容差 </translation>
+    </message>
+    <message>
+        <source>How far a pixel&apos;s colour may be from the clicked colour (0 to 255)</source>
+        <translation>クリックした色とどれだけ違う色の画素まで含めるか (0～255)</translation>
     </message>
 </context>
 </TS>

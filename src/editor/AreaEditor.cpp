@@ -24,6 +24,7 @@
 #include "editor/PolygonDialog.h"
 #include "editor/RectangleDialog.h"
 #include "editor/ViewWindow.h"
+#include "imagelib/TracedArea.h"
 
 namespace {
 
@@ -109,6 +110,8 @@ AreaEditor::AreaEditor(MapDocument &document, ViewWindow &view, MapListBox &list
     connect(&view_, &ViewWindow::ShapeChanged, this, [this](Shape::Kind, const vemo::Box &box) { FollowShape(box); });
     connect(&view_, &ViewWindow::PolygonChanged, this, &AreaEditor::FollowPolygon);
     connect(&view_, &ViewWindow::PolygonDrawn, this, &AreaEditor::OpenDrawnPolygon);
+    connect(&view_, &ViewWindow::TraceClicked, this, &AreaEditor::OpenTracedArea);
+    connect(&view_, &ViewWindow::TraceToleranceChanged, this, &AreaEditor::TraceAgain);
     connect(&view_, &ViewWindow::PolygonDrawingAbandoned, this, [this] {
         drawing_ = false;
         AllowRectangleDrawing();
@@ -203,6 +206,7 @@ vemo::Point AreaEditor::NewAreaCorner(int width, int height) const
 void AreaEditor::StartNewArea(EditedArea::Kind kind, const vemo::Box &box)
 {
     EndDrawing();
+    tracedClick_.reset();
     edited_.Begin(kind, -1);
     view_.EditShape(ShapeKindOf(kind), box, CornerResizeOf(kind));
     edited_.SetBox(box, EditedArea::Source::Picture);
@@ -245,11 +249,70 @@ void AreaEditor::EndDrawing()
 void AreaEditor::OpenDrawnPolygon(const std::vector<vemo::Point> &points)
 {
     drawing_ = false;
+    tracedClick_.reset();
     edited_.Begin(EditedArea::Kind::Polygon, -1);
     edited_.SetPoints(points, EditedArea::Source::Picture);
     polygon_->ShowRegion();
     polygon_->ShowAreaTexts({}, document_.Codec());
     OpenAreaDialog(*polygon_);
+}
+
+void AreaEditor::StartTracing()
+{
+    EndDrawing();
+    view_.StartTracing();
+}
+
+void AreaEditor::OpenTracedArea(vemo::Point clicked)
+{
+    if (Refused())
+        return;
+    const TracedArea traced = view_.TraceAt(clicked);
+    const vemo::AreaRegion region = traced.Region();
+    switch (traced.kind) {
+    case vemo::AreaKind::Rect:
+        StartNewArea(EditedArea::Kind::Rectangle, region.box);
+        break;
+    case vemo::AreaKind::Circle:
+        StartNewArea(EditedArea::Kind::Circle, region.box);
+        break;
+    case vemo::AreaKind::Poly:
+        // Opened as a polygon drawn by hand is, its corners ready to be edited.
+        view_.EditPolygon(region.points);
+        OpenDrawnPolygon(region.points);
+        break;
+    default:
+        return;
+    }
+    tracedClick_ = clicked;
+}
+
+void AreaEditor::TraceAgain()
+{
+    AreaDialog *shown = OpenDialog();
+    if (!tracedClick_ || !edited_.Active() || !shown)
+        return;
+    const TracedArea traced = view_.TraceAt(*tracedClick_);
+    const vemo::AreaRegion region = traced.Region();
+    EditedArea::Kind kind = EditedArea::Kind::Polygon;
+    if (traced.kind == vemo::AreaKind::Rect)
+        kind = EditedArea::Kind::Rectangle;
+    else if (traced.kind == vemo::AreaKind::Circle)
+        kind = EditedArea::Kind::Circle;
+    else if (traced.kind != vemo::AreaKind::Poly)
+        return;
+    // A change of kind moves the link, ALT, title and target typed so far into the other dialog.
+    AreaDialog &dialog = DialogFor(kind);
+    edited_.SetKind(kind);
+    if (shown != &dialog)
+        shown->SwitchTo(dialog);
+    if (kind == EditedArea::Kind::Polygon) {
+        view_.EditPolygon(region.points);
+        edited_.SetPoints(region.points, EditedArea::Source::Picture);
+    } else {
+        view_.EditShape(ShapeKindOf(kind), region.box, CornerResizeOf(kind));
+        edited_.SetBox(region.box, EditedArea::Source::Picture);
+    }
 }
 
 void AreaEditor::NewOrOpenDefaultArea()
@@ -505,6 +568,7 @@ void AreaEditor::PutAreaLine(const std::string &line)
 void AreaEditor::EndEdit()
 {
     edited_.End();
+    tracedClick_.reset();
     view_.ClearShape();
     AllowRectangleDrawing();
     ShowSelectedArea();
@@ -538,6 +602,8 @@ void AreaEditor::Abandon()
     // A dialog left open would otherwise write into the next map, or into none.
     edited_.End();
     drawing_ = false;
+    tracedClick_.reset();
+    view_.StopTracing();
     for (AreaDialog *dialog : Dialogs())
         dialog->hide();
     view_.ClearShape();

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ public:
     void NewCircle();
     // Lets the user draw a new polygon on the view; its dialog opens when it is closed.
     void NewPolygon();
+    // Create > Trace Area: a click on the picture traces the region around it into a new area, in
+    // the dialog of its kind; while that dialog is open, a change of the tolerance traces the
+    // click again in its place.
+    void StartTracing();
     // Opens the map's default area, or a new one, in its dialog. A map has at most one.
     void NewOrOpenDefaultArea();
     // Opens the selected AREA line in the dialog of its kind, its region on the view. Coordinates
@@ -87,6 +92,9 @@ private:
     void SwitchToRectangle();
     void SwitchKind(AreaDialog &from, AreaDialog &to);
     void OpenDrawnPolygon(const std::vector<vemo::Point> &points);
+    void OpenTracedArea(vemo::Point clicked);
+    // The area under edit from a trace, traced again at the tolerance now set.
+    void TraceAgain();
     // Ends a polygon drawing under way, saying so.
     void EndDrawing();
     // The view's shape and the open dialog follow the area under edit.
@@ -112,4 +120,5 @@ private:
     std::unique_ptr<DefaultAreaDialog> defaultArea_;
     std::unique_ptr<PolygonDialog> polygon_;
     bool drawing_ = false;
+    std::optional<vemo::Point> tracedClick_; // the click the area under edit was traced from
 };

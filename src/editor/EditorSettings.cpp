@@ -1,5 +1,7 @@
 #include "editor/EditorSettings.h"
 
+#include <charconv>
+#include <cmath>
 #include <utility>
 
 #include "core/IntConv.h"
@@ -20,6 +22,29 @@ constexpr int kDefaultListFontSize = 10;
 constexpr const char *kHtml5StyleName = "HTML5";
 
 const vemo::PathStyle kPaths = vemo::NativePathStyle();
+
+// The trace settings: a tolerance is a colour difference of 0 to 255; an outline may stray from
+// 0 (the pixels' own edges) to kLargestTraceDistance picture pixels.
+constexpr int kLargestTraceTolerance = 255;
+constexpr double kLargestTraceDistance = 100.0;
+
+// A stored distance such as "1" or "1.5"; anything else, or a value out of range, gives fallback.
+double ReadTraceDistance(const std::string &text, double fallback)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) || value < 0
+        || value > kLargestTraceDistance)
+        return fallback;
+    return value;
+}
+
+std::string DistanceText(double distance)
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, distance);
+    return std::string(text, result.ptr);
+}
 
 std::string RecentKey(int index)
 {
@@ -48,6 +73,9 @@ EditorSettings::Values EditorSettings::Read() const
 
     values.keepPngAndWebp = readInt("KEEPPNG", 0) != 0;
     values.responsiveOutput = readInt("RESPONSIVE", 0) != 0;
+    const int tolerance = readInt("TOLERANCE", kDefaultTraceTolerance);
+    values.traceTolerance = tolerance >= 0 && tolerance <= kLargestTraceTolerance ? tolerance : kDefaultTraceTolerance;
+    values.traceDistance = ReadTraceDistance(settings.Read(kMainSection, "SIMPLIFY").value_or(""), kDefaultTraceDistance);
     values.outputStyle = settings.Read(kMainSection, "STYLE").value_or("") == kHtml5StyleName ? vemo::MapStyle::Html5
                                                                                               : vemo::MapStyle::Classic;
 
@@ -76,6 +104,8 @@ void EditorSettings::Write(const Values &values, bool japanese) const
     };
     writeOption("KEEPPNG", values.keepPngAndWebp ? "1" : "0", !values.keepPngAndWebp);
     writeOption("RESPONSIVE", values.responsiveOutput ? "1" : "0", !values.responsiveOutput);
+    settings.Write(kMainSection, "TOLERANCE", vemo::DecimalText(values.traceTolerance));
+    settings.Write(kMainSection, "SIMPLIFY", DistanceText(values.traceDistance));
     const bool html5 = values.outputStyle == vemo::MapStyle::Html5;
     writeOption("STYLE", html5 ? kHtml5StyleName : "CLASSIC", !html5);
     // Entries past the list are emptied only where they were kept before: a program that never

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "core/MapStyle.h"
+#include "imagelib/AreaTracer.h"
 
 class EditorSettings {
 public:
@@ -21,6 +22,8 @@ public:
         bool keepPngAndWebp = false; // PNG and WebP pictures are used as they are, not as JPEGs
         bool responsiveOutput = false; // pages get the script that scales areas with their picture
         vemo::MapStyle outputStyle = vemo::MapStyle::Classic; // the style new maps are written in
+        int traceTolerance = kDefaultTraceTolerance; // how far a traced pixel's colour may be from the clicked one
+        double traceDistance = kDefaultTraceDistance; // how far a traced outline may stray, in picture pixels
     };
 
     explicit EditorSettings(QString path);

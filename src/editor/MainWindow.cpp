@@ -120,6 +120,7 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
     // The drawing hint stays until the polygon is closed or given up.
     connect(&view_, &ViewWindow::PolygonDrawn, statusBar(), &QStatusBar::clearMessage);
     connect(&view_, &ViewWindow::PolygonDrawingAbandoned, statusBar(), &QStatusBar::clearMessage);
+    connect(&view_, &ViewWindow::TracingEnded, statusBar(), &QStatusBar::clearMessage);
     // A finding chosen selects its line, as a click on it would; not while an area is under edit.
     connect(checkWindow_.get(), &MapCheckWindow::LineChosen, this, [this](int line) {
         if (!areas_->SelectLine(line))
@@ -224,6 +225,8 @@ void MainWindow::CreateMenus()
     newRectangleAction = NewAction(create, tr("&RECT Map"), &MainWindow::NewRectangle);
     newCircleAction = NewAction(create, tr("&CIRC Map"), &MainWindow::NewCircle);
     newPolygonAction = NewAction(create, tr("&POLY Map"), &MainWindow::NewPolygon);
+    traceAction = NewAction(create, tr("&Trace Area"), &MainWindow::TraceArea);
+    traceAction->setObjectName(QStringLiteral("traceAction"));
     create->addSeparator();
     newDefaultAreaAction = NewAction(create, tr("&Default Area"), &MainWindow::NewDefaultArea);
 
@@ -353,6 +356,7 @@ void MainWindow::SetDocumentCommandsEnabled(bool enabled)
                           moveDownAction, imagePropertiesAction, convertStyleAction, checkAction, testAction, newRectangleAction,
                           newCircleAction, newPolygonAction, newDefaultAreaAction, lineMenuEdit, lineMenuDelete, lineMenuTest})
         item->setEnabled(enabled);
+    traceAction->setEnabled(enabled);
     svgAction->setEnabled(enabled);
 }
 
@@ -386,6 +390,7 @@ void MainWindow::ReadSettings()
     lineList->setFont(values.listFont);
     recentPictures->SetPictures(values.recentPictures);
     keepPngAction->setChecked(values.keepPngAndWebp);
+    view_.SetTraceSettings(values.traceTolerance, values.traceDistance);
     responsiveAction->setChecked(values.responsiveOutput);
     (values.outputStyle == vemo::MapStyle::Html5 ? html5StyleAction : classicStyleAction)->setChecked(true);
 }
@@ -397,6 +402,8 @@ void MainWindow::WriteSettings()
     values.listFont = lineList->font();
     values.recentPictures = recentPictures->Pictures();
     values.keepPngAndWebp = keepPngAction->isChecked();
+    values.traceTolerance = view_.TraceTolerance();
+    values.traceDistance = view_.TraceDistance();
     values.responsiveOutput = responsiveAction->isChecked();
     values.outputStyle = html5StyleAction->isChecked() ? vemo::MapStyle::Html5 : vemo::MapStyle::Classic;
     EditorSettings(settingsPath_).Write(values, IsJapanese(environment_.language));
@@ -614,6 +621,13 @@ void MainWindow::NewPolygon()
     statusBar()->showMessage(tr("Click the polygon's corners on the picture; a double click, Enter or a click on the "
                                 "first corner closes it, Esc gives it up."));
     areas_->NewPolygon();
+}
+
+void MainWindow::TraceArea()
+{
+    statusBar()->showMessage(tr("Click a region of the picture to make an area of its outline; the tolerance is "
+                                "beside the zoom, Esc ends tracing."));
+    areas_->StartTracing();
 }
 
 void MainWindow::NewDefaultArea()

@@ -66,6 +66,7 @@ public:
     void NewRectangle();
     void NewCircle();
     void NewPolygon();
+    void TraceArea();
     void NewDefaultArea();
     void TestInBrowser();
     void ShowHelp();
@@ -108,6 +109,7 @@ private:
     QAction *newRectangleAction = nullptr, *newCircleAction = nullptr, *newPolygonAction = nullptr,
             *newDefaultAreaAction = nullptr;
     QAction *keepPngAction = nullptr;
+    QAction *traceAction = nullptr;
     QAction *responsiveAction = nullptr, *svgAction = nullptr;
     QAction *convertStyleAction = nullptr, *classicStyleAction = nullptr, *html5StyleAction = nullptr;
     QAction *fontAction = nullptr, *colourAction = nullptr, *helpAction = nullptr, *aboutAction = nullptr;

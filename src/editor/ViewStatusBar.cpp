@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kPositionPanelWidth = 100;
 constexpr int kZoomPanelWidth = 50;
+constexpr int kFieldWidth = 110;
 constexpr int kHintMilliseconds = 5000;
 // The position panel's text until the mouse moves over the picture.
 constexpr char kPositionDesignText[] = "(640,480)";
@@ -66,11 +67,16 @@ void ViewStatusBar::ResetPosition()
 
 void ViewStatusBar::LayOut(int top, int width)
 {
+    top_ = top;
+    width_ = width;
     setGeometry(0, top, width, kHeight);
     panels_[0]->setGeometry(0, 0, kPositionPanelWidth, kHeight);
-    // The kind panel reaches to the zoom panel, which ends at the right end of the bar.
+    // The kind panel reaches to the field, or the zoom panel, which ends at the right end of the bar.
     const int zoomLeft = std::max(kPositionPanelWidth, width - kZoomPanelWidth);
-    panels_[1]->setGeometry(kPositionPanelWidth, 0, zoomLeft - kPositionPanelWidth, kHeight);
+    const int fieldLeft = field_ && !field_->isHidden() ? std::max(kPositionPanelWidth, zoomLeft - kFieldWidth) : zoomLeft;
+    if (field_)
+        field_->setGeometry(fieldLeft, 0, zoomLeft - fieldLeft, kHeight);
+    panels_[1]->setGeometry(kPositionPanelWidth, 0, fieldLeft - kPositionPanelWidth, kHeight);
     panels_[2]->setGeometry(zoomLeft, 0, std::max(0, width - zoomLeft), kHeight);
 }
 
@@ -98,4 +104,17 @@ void ViewStatusBar::ShowHint(const QString &text)
 QString ViewStatusBar::Hint() const
 {
     return hint_->isVisible() ? hint_->text() : QString();
+}
+
+void ViewStatusBar::SetField(QWidget *field)
+{
+    field_ = field;
+    field_->setParent(this);
+    field_->hide();
+}
+
+void ViewStatusBar::ShowField(bool shown)
+{
+    field_->setVisible(shown);
+    LayOut(top_, width_);
 }

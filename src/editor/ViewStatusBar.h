@@ -39,9 +39,16 @@ public:
     // The hint on show; empty when none is.
     QString Hint() const;
 
+    // A field of a mode the view is in (the trace tolerance), kept by the bar and shown, while
+    // shown is true, between panel 1 and the zoom panel.
+    void SetField(QWidget *field);
+    void ShowField(bool shown);
+
 private:
     QLabel *panels_[3] = {nullptr, nullptr, nullptr};
     QLabel *hint_ = nullptr;
+    QWidget *field_ = nullptr;
+    int top_ = 0, width_ = 0; // where LayOut last placed the bar
     QTimer hintTimer_;
     QString pictureText_; // panel 1's own text: the picture's kind and size
     int hoveredLine_ = -1; // the area line whose link and ALT panel 1 shows

@@ -19,6 +19,7 @@
 #include "editor/RectangleMarker.h"
 #include "editor/ShapeNudger.h"
 #include "editor/ShapePlacement.h"
+#include "editor/TraceMode.h"
 #include "editor/ViewStatusBar.h"
 #include "editor/ZoomControls.h"
 #include "resizeframe/PolygonFrame.h"
@@ -90,6 +91,10 @@ ViewWindow::ViewWindow(QWidget *parent)
     connect(areaPicker_, &AreaPicker::DoubleClicked, this, &ViewWindow::AreaDoubleClicked);
     rectangleMarker_ = new RectangleMarker(picture, *areaPicker_, this);
     connect(rectangleMarker_, &RectangleMarker::Marked, this, &ViewWindow::RectangleDragged);
+    traceMode_ = new TraceMode(*picture, *statusBar_, this);
+    connect(traceMode_, &TraceMode::Clicked, this, &ViewWindow::TraceClicked);
+    connect(traceMode_, &TraceMode::ToleranceChanged, this, &ViewWindow::TraceToleranceChanged);
+    connect(traceMode_, &TraceMode::Ended, this, &ViewWindow::TracingEnded);
 
     dragAutoScroll_ = new DragAutoScroll(*this, *scrollArea_, *resizeFrame);
     zoomControls_ = new ZoomControls(*this, *scrollArea_->viewport());
@@ -120,6 +125,8 @@ void ViewWindow::SetRectangleDrawing(bool allowed)
 
 void ViewWindow::ShowPicture(QPixmap image)
 {
+    // The mode holds the old picture's pixels.
+    traceMode_->Stop();
     picture->SetPicture(std::move(image));
     scrollArea_->horizontalScrollBar()->setValue(0);
     scrollArea_->verticalScrollBar()->setValue(0);
@@ -309,11 +316,46 @@ void ViewWindow::ClearShape()
 
 void ViewWindow::DrawPolygon()
 {
+    traceMode_->Stop();
     ClearShape();
     polygon->StartDrawing();
     // The clicks that place the vertices go to this window.
     raise();
     activateWindow();
+}
+
+void ViewWindow::StartTracing()
+{
+    traceMode_->Start();
+    // The keys that end the mode or change the tolerance go to this window.
+    raise();
+    activateWindow();
+}
+
+void ViewWindow::StopTracing()
+{
+    traceMode_->Stop();
+}
+
+TracedArea ViewWindow::TraceAt(vemo::Point pixel)
+{
+    return traceMode_->TraceAt(pixel);
+}
+
+int ViewWindow::TraceTolerance() const
+{
+    return traceMode_->Tolerance();
+}
+
+double ViewWindow::TraceDistance() const
+{
+    return traceMode_->MaxDistance();
+}
+
+void ViewWindow::SetTraceSettings(int tolerance, double distance)
+{
+    traceMode_->SetTolerance(tolerance);
+    traceMode_->SetMaxDistance(distance);
 }
 
 void ViewWindow::EditPolygon(const std::vector<vemo::Point> &points)
@@ -393,7 +435,9 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
             || type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
-            RunGuarded(this, [&] { taken = rectangleMarker_->Follow(*mouse); });
+            RunGuarded(this, [&] { taken = traceMode_->Follow(*mouse); });
+            if (!taken)
+                RunGuarded(this, [&] { taken = rectangleMarker_->Follow(*mouse); });
             if (!taken && type != QEvent::MouseMove)
                 RunGuarded(this, [&] { areaPicker_->FollowClick(*mouse); });
         }
@@ -419,6 +463,10 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
         statusBar_->ShowHoveredLine(-1);
         return false;
     case QEvent::KeyPress: {
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && traceMode_->Active()) {
+            traceMode_->Stop();
+            return true;
+        }
         // Seen before the focused widget, so that the scroll area does not take the arrows.
         bool nudged = false;
         RunGuarded(this, [&] { nudged = shapeNudger_->TakeKey(*static_cast<QKeyEvent *>(event)); });

@@ -16,6 +16,7 @@
 #include "core/AreaSet.h"
 #include "core/MapLines.h"
 #include "editor/WindowRoom.h"
+#include "imagelib/TracedArea.h"
 #include "resizeframe/OutlineGeometry.h"
 #include "widgets/Shape.h"
 
@@ -28,6 +29,7 @@ class RectangleMarker;
 class ResizeFrame;
 class ShapeNudger;
 class ShapePlacement;
+class TraceMode;
 class ViewStatusBar;
 class ZoomControls;
 
@@ -125,6 +127,16 @@ public:
     // Whether a press and drag on the bare picture draws a new rectangle: only while no area is
     // being made or edited.
     void SetRectangleDrawing(bool allowed);
+    // Create > Trace Area: while on, a click on the picture is reported by TraceClicked, and the
+    // status bar shows the tolerance field. Esc, a polygon drawing or another picture ends it.
+    void StartTracing();
+    void StopTracing();
+    // The area traced around a picture pixel at the tolerance and outline distance set.
+    TracedArea TraceAt(vemo::Point pixel);
+    int TraceTolerance() const;
+    double TraceDistance() const;
+    void SetTraceSettings(int tolerance, double distance);
+
     // Shows a short hint over the left of the status bar for a few seconds.
     void ShowHint(const QString &text);
     QString Hint() const;
@@ -150,6 +162,10 @@ signals:
     void PolygonDrawingAbandoned();
     // The user moved, added or removed vertices of the polygon being edited.
     void PolygonChanged(const std::vector<vemo::Point> &points);
+    // While tracing: a click on this picture pixel; the user changed the tolerance; the mode ended.
+    void TraceClicked(vemo::Point pixel);
+    void TraceToleranceChanged();
+    void TracingEnded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -174,6 +190,7 @@ private:
     ViewStatusBar *statusBar_ = nullptr;
     AreaPicker *areaPicker_ = nullptr;
     RectangleMarker *rectangleMarker_ = nullptr;
+    TraceMode *traceMode_ = nullptr;
     std::unique_ptr<ShapePlacement> shapePlacement_;
     ShapeNudger *shapeNudger_ = nullptr;
     DragAutoScroll *dragAutoScroll_ = nullptr;
