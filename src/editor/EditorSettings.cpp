@@ -104,8 +104,8 @@ void EditorSettings::Write(const Values &values, bool japanese) const
     };
     writeOption("KEEPPNG", values.keepPngAndWebp ? "1" : "0", !values.keepPngAndWebp);
     writeOption("RESPONSIVE", values.responsiveOutput ? "1" : "0", !values.responsiveOutput);
-    settings.Write(kMainSection, "TOLERANCE", vemo::DecimalText(values.traceTolerance));
-    settings.Write(kMainSection, "SIMPLIFY", DistanceText(values.traceDistance));
+    writeOption("TOLERANCE", vemo::DecimalText(values.traceTolerance), values.traceTolerance == kDefaultTraceTolerance);
+    writeOption("SIMPLIFY", DistanceText(values.traceDistance), values.traceDistance == kDefaultTraceDistance);
     const bool html5 = values.outputStyle == vemo::MapStyle::Html5;
     writeOption("STYLE", html5 ? kHtml5StyleName : "CLASSIC", !html5);
     // Entries past the list are emptied only where they were kept before: a program that never
