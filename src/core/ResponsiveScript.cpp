@@ -21,6 +21,7 @@ std::string ResponsiveScriptElement()
            "});}"
            "function watch(){document.querySelectorAll('img[usemap]').forEach(function(img){"
            "img.addEventListener('load',function(){scale(img);});scale(img);"
+           "window.addEventListener('resize',function(){scale(img);});"
            "if(window.ResizeObserver)new ResizeObserver(function(){scale(img);}).observe(img);});}"
            "if(document.readyState==='loading')document.addEventListener('DOMContentLoaded',watch);else watch();"
            "})();</script>";

@@ -10,7 +10,8 @@ constexpr const char *kResponsiveScriptMark = "data-vemo-responsive";
 
 // One <script data-vemo-responsive> element, on one line, that needs no library. For every
 // <img usemap> of the page it scales each area's coordinates from the picture's natural size to
-// its shown size, once loaded and again whenever the shown size changes (ResizeObserver). The
+// its shown size, once loaded and again whenever the shown size changes (ResizeObserver, and the
+// window's resize for browsers without it). The
 // written coordinates are kept in data-vemo-coords, so repeated scaling never drifts; an area of
 // a picture shown at its natural size is left as written.
 std::string ResponsiveScriptElement();

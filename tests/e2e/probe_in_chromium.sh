@@ -36,6 +36,10 @@ document.getElementById('page').onload = function () {
   if ('${PROBE_WIDTH:-}') {
     image.style.width = width + 'px';
     image.style.height = 'auto';
+    // Headless Chromium draws no frames for --dump-dom, so the resize observer, which runs when a
+    // frame is drawn, never would: the page hears the window's resize instead, as when a window
+    // narrows a picture of max-width 100 %.
+    this.contentWindow.dispatchEvent(new Event('resize'));
   }
   // A picture shown at another width is probed once the page's responsive script has scaled its
   // areas (it keeps the written coordinates aside then), or after a while without.
