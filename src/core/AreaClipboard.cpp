@@ -25,24 +25,6 @@ std::vector<std::size_t> LineStarts(std::string_view text)
     return starts;
 }
 
-// The most whole characters of text that fit in kMostNoteDetailBytes, as a note's detail is cut.
-std::size_t ShownLength(std::string_view text, bool utf8)
-{
-    if (text.size() <= kMostNoteDetailBytes)
-        return text.size();
-    std::size_t length = kMostNoteDetailBytes;
-    if (utf8) {
-        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
-            --length;
-        return length;
-    }
-    // A Shift-JIS second byte can be any ASCII letter, so characters are counted from the start.
-    length = 0;
-    for (std::size_t next = 0; next <= kMostNoteDetailBytes; next += IsShiftJisLeadByte(text[next]) ? 2 : 1)
-        length = next;
-    return length;
-}
-
 // The lines of the pasted text that hold something other than area tags, in order, once each.
 class NotAreaLines {
 public:
@@ -88,7 +70,7 @@ private:
         std::string_view shown = text_.substr(starts_[line], end - starts_[line]);
         while (!shown.empty() && (shown.back() == '\n' || shown.back() == '\r'))
             shown.remove_suffix(1);
-        const std::size_t length = ShownLength(shown, utf8_);
+        const std::size_t length = NoteDetailLength(shown, utf8_);
         kept_.push_back({static_cast<int>(line + 1), std::string(shown.substr(0, length)), length < shown.size()});
     }
 

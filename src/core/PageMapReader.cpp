@@ -39,31 +39,9 @@ bool IsShiftJisLeadByte(char c)
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
-// How many bytes of text a note keeps: all of a short text, else the most whole characters that
-// fit in kMostNoteDetailBytes. A Shift-JIS second byte can look like any ASCII letter, so its
-// characters are counted from the start; a UTF-8 text only needs its continuation bytes passed.
-std::size_t DetailLength(std::string_view text, bool utf8)
-{
-    if (text.size() <= kMostNoteDetailBytes)
-        return text.size();
-    std::size_t length = kMostNoteDetailBytes;
-    if (utf8) {
-        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
-            --length;
-        return length;
-    }
-    length = 0;
-    while (true) {
-        const std::size_t next = length + (IsShiftJisLeadByte(text[length]) ? 2 : 1);
-        if (next > kMostNoteDetailBytes)
-            return length;
-        length = next;
-    }
-}
-
 ImportNote Note(int pageLine, ImportNoteKind kind, std::string_view text, bool utf8)
 {
-    const std::size_t length = DetailLength(text, utf8);
+    const std::size_t length = NoteDetailLength(text, utf8);
     return {pageLine, kind, std::string(text.substr(0, length)), length < text.size()};
 }
 
@@ -400,6 +378,25 @@ std::string_view PictureFileNameOnly(std::string_view pictureFileName)
 }
 
 } // namespace
+
+std::size_t NoteDetailLength(std::string_view text, bool utf8)
+{
+    if (text.size() <= kMostNoteDetailBytes)
+        return text.size();
+    std::size_t length = kMostNoteDetailBytes;
+    if (utf8) {
+        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+            --length;
+        return length;
+    }
+    length = 0;
+    while (true) {
+        const std::size_t next = length + (IsShiftJisLeadByte(text[length]) ? 2 : 1);
+        if (next > kMostNoteDetailBytes)
+            return length;
+        length = next;
+    }
+}
 
 PageMaps ReadPageMaps(std::string_view page, std::size_t mapToRead, MapStyle style)
 {

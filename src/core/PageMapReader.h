@@ -46,6 +46,11 @@ enum class ImportNoteKind {
 // character boundary and the note says so, for the report to show a line, not a whole page.
 constexpr std::size_t kMostNoteDetailBytes = 200;
 
+// How many bytes of text a note keeps: all of a short text, else the most whole characters that
+// fit in kMostNoteDetailBytes. A Shift-JIS second byte can look like any ASCII letter, so its
+// characters are counted from the start; a UTF-8 text only needs its continuation bytes passed.
+std::size_t NoteDetailLength(std::string_view text, bool utf8);
+
 // The most notes a map keeps; noteCount tells how many there were in all.
 constexpr std::size_t kMostMapNotes = 1000;
 

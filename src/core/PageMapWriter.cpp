@@ -373,7 +373,11 @@ PageExport ExportMapToPage(std::string_view page, const MapForPage &map, bool ad
     return Apply(page, std::move(planned));
 }
 
-std::optional<std::string> AttributeValueOfTag(std::string_view tag, std::string_view lowerName)
+namespace {
+
+// The attribute of that lower-case name of the start tag that opens tag; nothing when tag opens
+// with no start tag or the tag has no such attribute. It points into tag.
+std::optional<HtmlAttribute> AttributeOfTag(std::string_view tag, std::string_view lowerName)
 {
     HtmlTagReader reader(tag);
     HtmlTag read;
@@ -382,16 +386,22 @@ std::optional<std::string> AttributeValueOfTag(std::string_view tag, std::string
     const HtmlAttribute *attribute = read.Find(lowerName);
     if (!attribute)
         return std::nullopt;
+    return *attribute;
+}
+
+} // namespace
+
+std::optional<std::string> AttributeValueOfTag(std::string_view tag, std::string_view lowerName)
+{
+    const std::optional<HtmlAttribute> attribute = AttributeOfTag(tag, lowerName);
+    if (!attribute)
+        return std::nullopt;
     return std::string(attribute->value);
 }
 
 std::optional<std::string> WithAttributeValue(std::string_view tag, std::string_view lowerName, std::string_view value)
 {
-    HtmlTagReader reader(tag);
-    HtmlTag read;
-    if (!reader.Next(read) || read.end)
-        return std::nullopt;
-    const HtmlAttribute *attribute = read.Find(lowerName);
+    const std::optional<HtmlAttribute> attribute = AttributeOfTag(tag, lowerName);
     if (!attribute)
         return std::nullopt;
     const PlannedEdit edit = ValueEdit(tag, *attribute, value);
