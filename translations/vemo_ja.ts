@@ -71,6 +71,57 @@
     </message>
 </context>
 <context>
+    <name>AreaGroupCommands</name>
+    <message>
+        <source>Delete Areas</source>
+        <translation>領域の削除</translation>
+    </message>
+    <message>
+        <source>Move Areas</source>
+        <translation>領域の移動</translation>
+    </message>
+    <message>
+        <source>Arrange Areas</source>
+        <translation>領域の整列</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>The pasted text holds more than %1 areas; none was pasted.</source>
+        <translation>貼り付けるテキストには %1 個を超える領域があります。何も貼り付けませんでした。</translation>
+    </message>
+    <message>
+        <source>Paste Areas</source>
+        <translation>領域の貼り付け</translation>
+    </message>
+    <message>
+        <source>Pasted %1 areas</source>
+        <translation>%1 個の領域を貼り付けました</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no area to paste.</source>
+        <translation>クリップボードに貼り付けられる領域がありません。</translation>
+    </message>
+    <message>
+        <source>These lines of the pasted text hold no area:</source>
+        <translation>貼り付けたテキストの次の行には領域がありません:</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>and %1 more not listed</source>
+        <translation>ほか %1 件は省略しました</translation>
+    </message>
+    <message>
+        <source>These areas could not be taken over as they were:</source>
+        <translation>次の領域はそのままでは引き継げませんでした:</translation>
+    </message>
+</context>
+<context>
     <name>BrowserOpener</name>
     <message>
         <source>xdg-open stopped abnormally.</source>
@@ -490,6 +541,78 @@ Do you see them before the test?</source>
     <message>
         <source>Click a region of the picture to make an area of its outline; the tolerance is beside the zoom, Esc ends tracing.</source>
         <translation>画像の領域をクリックすると、その輪郭からマップを作ります。許容差はズームの左で変えられ、Esc でトレースを終わります。</translation>
+    </message>
+    <message>
+        <source>Select A&amp;ll Areas</source>
+        <translation>すべての領域を選択(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Areas</source>
+        <translation>領域をコピー(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Areas</source>
+        <translation>領域を貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>複製(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>グリッド(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Align &amp;Left</source>
+        <translation>左揃え(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Align &amp;Right</source>
+        <translation>右揃え(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Align &amp;Top</source>
+        <translation>上揃え(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Align &amp;Bottom</source>
+        <translation>下揃え(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Align &amp;Horizontal Centres</source>
+        <translation>左右中央揃え(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Align &amp;Vertical Centres</source>
+        <translation>上下中央揃え(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Same &amp;Width</source>
+        <translation>幅を揃える(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Same H&amp;eight</source>
+        <translation>高さを揃える(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Same &amp;Size</source>
+        <translation>サイズを揃える(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Distribute &amp;Across</source>
+        <translation>左右に等間隔に配置(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Distribute &amp;Down</source>
+        <translation>上下に等間隔に配置(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange</source>
+        <translation>整列(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Copied the selected areas to the clipboard</source>
+        <translation>選んだ領域をクリップボードにコピーしました</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,8 @@ public:
     bool SelectLine(int line);
     // Selects line and opens it, as a double click on its area asks; refused as SelectLine is.
     bool OpenLine(int line);
+    // Whether an area is under edit, which refuses a command on the selection; says why.
+    bool Refused();
 
     // The area dialog that is open, or none.
     AreaDialog *OpenDialog() const;
@@ -108,7 +110,6 @@ private:
     // cancelled; the selected line's shape shows the line as it is now.
     void FollowDocument();
     void AllowRectangleDrawing();
-    bool Refused();
 
     MapDocument &document_;
     ViewWindow &view_;

@@ -35,7 +35,11 @@ void AreaPicker::FollowClick(const QMouseEvent &mouse)
     case QEvent::MouseButtonRelease: {
         // A click is a press and a release in the same area.
         const int pressed = std::exchange(pressedLine_, -1);
-        if (line >= 0 && line == pressed)
+        if (line < 0 || line != pressed)
+            break;
+        if (mouse.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier))
+            emit ClickedAdding(line);
+        else
             emit Clicked(line);
         break;
     }

@@ -29,6 +29,8 @@ public:
 
 signals:
     void Clicked(int line);
+    // A click with Ctrl or Shift held, which adds the area to the selection or takes it out.
+    void ClickedAdding(int line);
     void DoubleClicked(int line);
 
 private:

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "core/GridSnap.h"
 #include "core/IntConv.h"
 #include "core/PathRules.h"
 #include "core/SettingsValues.h"
@@ -76,6 +77,9 @@ EditorSettings::Values EditorSettings::Read() const
     const int tolerance = readInt("TOLERANCE", kDefaultTraceTolerance);
     values.traceTolerance = tolerance >= 0 && tolerance <= kLargestTraceTolerance ? tolerance : kDefaultTraceTolerance;
     values.traceDistance = ReadTraceDistance(settings.Read(kMainSection, "SIMPLIFY").value_or(""), kDefaultTraceDistance);
+    values.grid = readInt("GRID", 0) != 0;
+    const int gridSize = readInt("GRIDSIZE", kDefaultGridSize);
+    values.gridSize = gridSize >= vemo::kSmallestGridSize && gridSize <= kLargestGridSize ? gridSize : kDefaultGridSize;
     values.outputStyle = settings.Read(kMainSection, "STYLE").value_or("") == kHtml5StyleName ? vemo::MapStyle::Html5
                                                                                               : vemo::MapStyle::Classic;
 
@@ -106,6 +110,8 @@ void EditorSettings::Write(const Values &values, bool japanese) const
     writeOption("RESPONSIVE", values.responsiveOutput ? "1" : "0", !values.responsiveOutput);
     writeOption("TOLERANCE", vemo::DecimalText(values.traceTolerance), values.traceTolerance == kDefaultTraceTolerance);
     writeOption("SIMPLIFY", DistanceText(values.traceDistance), values.traceDistance == kDefaultTraceDistance);
+    writeOption("GRID", values.grid ? "1" : "0", !values.grid);
+    writeOption("GRIDSIZE", vemo::DecimalText(values.gridSize), values.gridSize == kDefaultGridSize);
     const bool html5 = values.outputStyle == vemo::MapStyle::Html5;
     writeOption("STYLE", html5 ? kHtml5StyleName : "CLASSIC", !html5);
     // Entries past the list are emptied only where they were kept before: a program that never

@@ -14,6 +14,9 @@ class EditorSettings {
 public:
     // How many recent pictures the File menu lists.
     static constexpr int kRecentPictures = 8;
+    // The grid's size in picture pixels, unless the file gives another from 2 to kLargestGridSize.
+    static constexpr int kDefaultGridSize = 10;
+    static constexpr int kLargestGridSize = 1000;
 
     struct Values {
         QPoint windowPosition;
@@ -24,6 +27,8 @@ public:
         vemo::MapStyle outputStyle = vemo::MapStyle::Classic; // the style new maps are written in
         int traceTolerance = kDefaultTraceTolerance; // how far a traced pixel's colour may be from the clicked one
         double traceDistance = kDefaultTraceDistance; // how far a traced outline may stray, in picture pixels
+        bool grid = false; // the grid is shown and the mouse's shapes snap to it
+        int gridSize = kDefaultGridSize;
     };
 
     explicit EditorSettings(QString path);

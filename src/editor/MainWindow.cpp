@@ -34,6 +34,7 @@
 #include "editor/AboutBox.h"
 #include "editor/AreaDialog.h"
 #include "editor/AreaEditor.h"
+#include "editor/AreaGroupCommands.h"
 #include "editor/BrowserOpener.h"
 #include "editor/ImagePropertiesDialog.h"
 #include "editor/EditorSettings.h"
@@ -104,6 +105,15 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
 
     // The dialogs take this window's place while they are up.
     areas_ = std::make_unique<AreaEditor>(document_, view_, *lineList, *this);
+    groups_ = std::make_unique<AreaGroupCommands>(document_, *lineList, view_, *areas_, *this);
+    connect(groups_.get(), &AreaGroupCommands::Report, this,
+            [this](const QString &report) { statusBar()->showMessage(report, kReportMilliseconds); });
+    connect(lineList, &MapListBox::itemSelectionChanged, this, &MainWindow::EnableArrangeCommands);
+    connect(&document_, &MapDocument::Changed, this, &MainWindow::EnableArrangeCommands);
+    connect(&view_, &ViewWindow::AreaClickedAdding, this,
+            [this](int line) { RunGuarded(this, [&] { groups_->ToggleLine(line); }); });
+    connect(&view_, &ViewWindow::GroupStepped, this,
+            [this](int dx, int dy) { RunGuarded(&view_, [&] { groups_->MoveSelected(dx, dy); }); });
     imagePropertiesDialog_ = std::make_unique<ImagePropertiesDialog>();
     aboutBox_ = std::make_unique<AboutBox>(environment_.logicalDpi);
     checkWindow_ = std::make_unique<MapCheckWindow>(document_);
@@ -202,6 +212,22 @@ void MainWindow::CreateMenus()
     edit->addSeparator();
     copyAction = NewAction(edit, tr("&Copy to Clipboard"), &MainWindow::CopyMap);
     edit->addSeparator();
+    // The areas selected together; the view hears their keys too.
+    selectAllAreasAction = NewAction(edit, tr("Select A&ll Areas"), &MainWindow::SelectAllAreas);
+    selectAllAreasAction->setShortcut(QKeySequence::SelectAll);
+    copyAreasAction = NewAction(edit, tr("Cop&y Areas"), &MainWindow::CopyAreas);
+    copyAreasAction->setShortcut(QKeySequence::Copy);
+    pasteAreasAction = NewAction(edit, tr("&Paste Areas"), &MainWindow::PasteAreas);
+    pasteAreasAction->setShortcut(QKeySequence::Paste);
+    duplicateAction = NewAction(edit, tr("D&uplicate"), &MainWindow::DuplicateAreas);
+    duplicateAction->setShortcut(Qt::CTRL | Qt::Key_D);
+    view_.addActions({selectAllAreasAction, copyAreasAction, pasteAreasAction, duplicateAction});
+    selectAllAreasAction->setObjectName(QStringLiteral("selectAllAreasAction"));
+    copyAreasAction->setObjectName(QStringLiteral("copyAreasAction"));
+    pasteAreasAction->setObjectName(QStringLiteral("pasteAreasAction"));
+    duplicateAction->setObjectName(QStringLiteral("duplicateAction"));
+    CreateArrangeMenu(*edit);
+    edit->addSeparator();
     editAction = NewAction(edit, tr("&Edit select item"), &MainWindow::EditSelectedLine);
     deleteAction = NewAction(edit, tr("&Delete select item"), &MainWindow::DeleteSelectedLine);
     moveUpAction = NewAction(edit, tr("Move U&p"), &MainWindow::MoveSelectedLineUp);
@@ -257,6 +283,11 @@ void MainWindow::CreateMenus()
     responsiveAction = option->addAction(tr("&Responsive Output"));
     responsiveAction->setObjectName(QStringLiteral("responsiveAction"));
     responsiveAction->setCheckable(true);
+    // Shapes dragged or drawn with the mouse snap to the grid; typed values never do.
+    gridAction = option->addAction(tr("&Grid"));
+    gridAction->setObjectName(QStringLiteral("gridAction"));
+    gridAction->setCheckable(true);
+    connect(gridAction, &QAction::toggled, this, [this](bool on) { view_.SetGrid(on ? gridSize_ : 0); });
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     helpAction = NewAction(help, tr("&Topics"), &MainWindow::ShowHelp);
@@ -270,6 +301,47 @@ void MainWindow::CreateMenus()
     lineMenuTest = NewAction(lineMenu, tr("Test Image Map"), &MainWindow::TestInBrowser);
     lineMenu->addSeparator();
     lineMenuFont = NewAction(lineMenu, tr("&Font Change"), &MainWindow::ChooseListFont);
+}
+
+void MainWindow::CreateArrangeMenu(QMenu &edit)
+{
+    using Operation = vemo::ArrangeOperation;
+    const struct {
+        const char *caption;
+        const char *name;
+        Operation operation;
+    } commands[] = {
+        {QT_TR_NOOP("Align &Left"), "alignLeftAction", Operation::AlignLefts},
+        {QT_TR_NOOP("Align &Right"), "alignRightAction", Operation::AlignRights},
+        {QT_TR_NOOP("Align &Top"), "alignTopAction", Operation::AlignTops},
+        {QT_TR_NOOP("Align &Bottom"), "alignBottomAction", Operation::AlignBottoms},
+        {QT_TR_NOOP("Align &Horizontal Centres"), "alignHorizontalCentresAction", Operation::AlignHorizontalCentres},
+        {QT_TR_NOOP("Align &Vertical Centres"), "alignVerticalCentresAction", Operation::AlignVerticalCentres},
+        {QT_TR_NOOP("Same &Width"), "sameWidthAction", Operation::SameWidth},
+        {QT_TR_NOOP("Same H&eight"), "sameHeightAction", Operation::SameHeight},
+        {QT_TR_NOOP("Same &Size"), "sameSizeAction", Operation::SameSize},
+        {QT_TR_NOOP("Distribute &Across"), "distributeAcrossAction", Operation::DistributeAcross},
+        {QT_TR_NOOP("Distribute &Down"), "distributeDownAction", Operation::DistributeDown},
+    };
+    arrangeMenu = edit.addMenu(tr("&Arrange"));
+    arrangeMenu->setObjectName(QStringLiteral("arrangeMenu"));
+    for (const auto &command : commands) {
+        if (command.operation == Operation::SameWidth || command.operation == Operation::DistributeAcross)
+            arrangeMenu->addSeparator();
+        QAction *action = arrangeMenu->addAction(tr(command.caption));
+        action->setObjectName(QLatin1String(command.name));
+        connect(action, &QAction::triggered, this, [this, operation = command.operation] {
+            RunGuarded(this, [&] { groups_->Arrange(operation); });
+        });
+        arrangeActions.emplace_back(action, command.operation);
+    }
+}
+
+void MainWindow::EnableArrangeCommands()
+{
+    const int selected = document_.LineCount() > 0 ? groups_->SelectedRegionCount() : 0;
+    for (const auto &[action, operation] : arrangeActions)
+        action->setEnabled(selected >= vemo::AreasNeeded(operation));
 }
 
 void MainWindow::CreateToolBar()
@@ -358,6 +430,9 @@ void MainWindow::SetDocumentCommandsEnabled(bool enabled)
         item->setEnabled(enabled);
     traceAction->setEnabled(enabled);
     svgAction->setEnabled(enabled);
+    for (QAction *item : {selectAllAreasAction, copyAreasAction, pasteAreasAction, duplicateAction})
+        item->setEnabled(enabled);
+    EnableArrangeCommands();
 }
 
 void MainWindow::EnableCommands()
@@ -392,6 +467,8 @@ void MainWindow::ReadSettings()
     keepPngAction->setChecked(values.keepPngAndWebp);
     view_.SetTraceSettings(values.traceTolerance, values.traceDistance);
     responsiveAction->setChecked(values.responsiveOutput);
+    gridSize_ = values.gridSize;
+    gridAction->setChecked(values.grid);
     (values.outputStyle == vemo::MapStyle::Html5 ? html5StyleAction : classicStyleAction)->setChecked(true);
 }
 
@@ -405,6 +482,8 @@ void MainWindow::WriteSettings()
     values.traceTolerance = view_.TraceTolerance();
     values.traceDistance = view_.TraceDistance();
     values.responsiveOutput = responsiveAction->isChecked();
+    values.grid = gridAction->isChecked();
+    values.gridSize = gridSize_;
     values.outputStyle = html5StyleAction->isChecked() ? vemo::MapStyle::Html5 : vemo::MapStyle::Classic;
     EditorSettings(settingsPath_).Write(values, IsJapanese(environment_.language));
 }
@@ -640,8 +719,33 @@ void MainWindow::EditSelectedLine()
     areas_->EditSelectedLine();
 }
 
+void MainWindow::SelectAllAreas()
+{
+    groups_->SelectAllAreas();
+}
+
+void MainWindow::CopyAreas()
+{
+    if (groups_->CopySelected())
+        statusBar()->showMessage(tr("Copied the selected areas to the clipboard"), kReportMilliseconds);
+}
+
+void MainWindow::PasteAreas()
+{
+    groups_->Paste();
+}
+
+void MainWindow::DuplicateAreas()
+{
+    groups_->DuplicateSelected();
+}
+
 void MainWindow::DeleteSelectedLine()
 {
+    if (groups_->SeveralSelected()) {
+        groups_->DeleteSelected();
+        return;
+    }
     const int index = lineList->SelectedIndex();
     if (vemo::IsProtectedLine(index, document_.LineCount()))
         return;

@@ -3,8 +3,10 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
+#include "core/AreaArrange.h"
 #include "core/MapCheck.h"
 #include "desktop/StartupEnvironment.h"
 #include "editor/PictureOpener.h"
@@ -12,6 +14,7 @@
 #include "widgets/PanelButton.h"
 
 class AreaEditor;
+class AreaGroupCommands;
 class BrowserOpener;
 class ImageLibrary;
 class MapDocument;
@@ -55,6 +58,11 @@ public:
     void ShowSelectedArea();
     void EditSelectedLine();
     void DeleteSelectedLine();
+    // The commands on the areas selected together (AreaGroupCommands).
+    void SelectAllAreas();
+    void CopyAreas();
+    void PasteAreas();
+    void DuplicateAreas();
     // Moves the selected area line one line up or down among the area lines.
     void MoveSelectedLineUp();
     void MoveSelectedLineDown();
@@ -109,6 +117,11 @@ private:
     QAction *newRectangleAction = nullptr, *newCircleAction = nullptr, *newPolygonAction = nullptr,
             *newDefaultAreaAction = nullptr;
     QAction *keepPngAction = nullptr;
+    QAction *selectAllAreasAction = nullptr, *copyAreasAction = nullptr, *pasteAreasAction = nullptr,
+            *duplicateAction = nullptr;
+    QMenu *arrangeMenu = nullptr;
+    QAction *gridAction = nullptr;
+    std::vector<std::pair<QAction *, vemo::ArrangeOperation>> arrangeActions;
     QAction *traceAction = nullptr;
     QAction *responsiveAction = nullptr, *svgAction = nullptr;
     QAction *convertStyleAction = nullptr, *classicStyleAction = nullptr, *html5StyleAction = nullptr;
@@ -118,6 +131,9 @@ private:
     void SetUpAtStart();
     void OpenCommandLinePicture();
     void CreateMenus();
+    void CreateArrangeMenu(QMenu &edit);
+    // Each arrange command is offered while enough areas are selected for it.
+    void EnableArrangeCommands();
     void CreateToolBar();
     void CreateStatusBar();
     // Gives the list, the menus' commands and the tool buttons the names they are found by.
@@ -145,9 +161,11 @@ private:
     PictureOpener opener_;
     QString settingsPath_;
     bool firstActivation_ = false;
+    int gridSize_ = 0; // picture pixels, from the settings
     TestPageFiles testPages_;
     QLabel *statusPanels_[2] = {nullptr, nullptr};
     std::unique_ptr<AreaEditor> areas_;
+    std::unique_ptr<AreaGroupCommands> groups_;
     std::unique_ptr<ImagePropertiesDialog> imagePropertiesDialog_;
     std::unique_ptr<AboutBox> aboutBox_;
     std::unique_ptr<MapCheckWindow> checkWindow_;

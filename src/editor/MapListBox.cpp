@@ -6,15 +6,18 @@
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 MapListBox::MapListBox(MapLineModel *lines, QWidget *parent) : QListView(parent), lines_(lines)
 {
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Every line is one text row: the view takes one row's size for all instead of measuring
     // each line, which is what makes a long map cheap to lay out.
     setUniformItemSizes(true);
     setItemDelegate(new MapLineDelegate(this));
     setModel(lines_);
     // Sent through this widget, so that blocking its signals (SelectLine) silences it too.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &MapListBox::FollowSelection);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &MapListBox::itemSelectionChanged);
     // A model reset drops the selection silently; dropping it first reports it, as any other
     // change of the selection is.
@@ -35,7 +38,52 @@ void MapListBox::SelectLine(int index)
 int MapListBox::SelectedIndex() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.first().row();
+    return selected.size() == 1 ? selected.first().row() : -1;
+}
+
+void MapListBox::FollowSelection()
+{
+    const QItemSelectionModel &selection = *selectionModel();
+    std::erase_if(selectionOrder_,
+                  [&](const QPersistentModelIndex &line) { return !line.isValid() || !selection.isSelected(line); });
+    // Rows kept sorted for lookup: selecting every line of a long map must not take quadratic time.
+    std::vector<int> known;
+    for (const QPersistentModelIndex &line : selectionOrder_)
+        known.push_back(line.row());
+    std::sort(known.begin(), known.end());
+    QModelIndexList added = selection.selectedIndexes();
+    std::sort(added.begin(), added.end(), [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
+    for (const QModelIndex &line : added) {
+        if (!std::binary_search(known.begin(), known.end(), line.row()))
+            selectionOrder_.emplace_back(line);
+    }
+}
+
+std::vector<int> MapListBox::SelectedLines() const
+{
+    std::vector<int> lines;
+    for (const QPersistentModelIndex &line : selectionOrder_) {
+        if (line.isValid() && selectionModel()->isSelected(line))
+            lines.push_back(line.row());
+    }
+    return lines;
+}
+
+void MapListBox::SelectLines(const std::vector<int> &lines)
+{
+    QItemSelection selection;
+    for (const int line : lines) {
+        if (line >= 0 && line < count())
+            selection.select(lines_->index(line), lines_->index(line));
+    }
+    if (selection.isEmpty()) {
+        setCurrentRow(-1);
+        clearSelection();
+        return;
+    }
+    // Selected one by one, so the first given is first in the selection's order.
+    selectionModel()->setCurrentIndex(selection.first().topLeft(), QItemSelectionModel::ClearAndSelect);
+    selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
 int MapListBox::count() const

@@ -1,8 +1,12 @@
 #pragma once
-// The list that shows the map's lines and lets the user select one. The lines live once, in the
-// map document's model; the view draws only the lines it shows, so a side file of a hundred
-// thousand lines opens, scrolls and edits at once.
+// The list that shows the map's lines and lets the user select them: one with a click, several
+// with Shift or Ctrl. Its selection is the one record of which lines are selected; the other
+// windows ask it. The lines live once, in the map document's model; the view draws only the lines
+// it shows, so a side file of a hundred thousand lines opens, scrolls and edits at once.
 #include <QListView>
+#include <QPersistentModelIndex>
+
+#include <vector>
 
 class MapLineModel;
 
@@ -14,8 +18,13 @@ public:
     // Selects the line at index (none for -1) as the program's own act: no selection change
     // is reported, as it would be for the user's click.
     void SelectLine(int index);
-    // The selected line's index, or -1.
+    // The selected line's index, or -1 when none or several are selected.
     int SelectedIndex() const;
+    // The selected lines in the order the user selected them, so the first is the one the others
+    // are arranged against; a range selected at once comes in line order.
+    std::vector<int> SelectedLines() const;
+    // Selects exactly these lines, the first made current, as the user's act (reported).
+    void SelectLines(const std::vector<int> &lines);
 
     // The number of lines.
     int count() const;
@@ -30,5 +39,10 @@ signals:
     void itemSelectionChanged();
 
 private:
+    // Keeps selectionOrder_ to the selection: lines let go are dropped, new ones appended.
+    void FollowSelection();
+
     MapLineModel *lines_;
+    // Persistent, so the order follows lines inserted or removed above the selection.
+    std::vector<QPersistentModelIndex> selectionOrder_;
 };

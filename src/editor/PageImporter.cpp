@@ -163,11 +163,7 @@ void PageImporter::Import(const QString &pagePath)
         return;
     QStringList notes;
     for (const vemo::ImportNote &note : map.notes) {
-        const QString detail = pageCodec.Text(note.detail) + (note.detailCut ? QStringLiteral("\u2026") : QString());
-        // Not every note has a detail, so the places are filled by hand rather than by arg().
-        notes << NoteText(note.kind)
-                     .replace(QLatin1String("%1"), QString::number(note.pageLine))
-                     .replace(QLatin1String("%2"), detail);
+        notes << NoteLine(note, pageCodec);
     }
     const qsizetype allNotes = static_cast<qsizetype>(map.noteCount);
     QString report = tr("Imported %2 areas from the map %1. These could not be taken over as they were:")
@@ -185,6 +181,15 @@ void PageImporter::Import(const QString &pagePath)
         box.setDetailedText(details);
     }
     box.exec();
+}
+
+QString PageImporter::NoteLine(const vemo::ImportNote &note, const TextCodec &codec)
+{
+    const QString detail = codec.Text(note.detail) + (note.detailCut ? QStringLiteral("\u2026") : QString());
+    // Not every note has a detail, so the places are filled by hand rather than by arg().
+    return NoteText(note.kind)
+        .replace(QLatin1String("%1"), QString::number(note.pageLine))
+        .replace(QLatin1String("%2"), detail);
 }
 
 std::optional<std::size_t> PageImporter::ChooseMap(const vemo::PageMaps &page, const TextCodec &pageCodec) const

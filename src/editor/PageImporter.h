@@ -17,6 +17,7 @@ class QWidget;
 class TextCodec;
 
 namespace vemo {
+struct ImportNote;
 struct PageMap;
 struct PageMaps;
 }
@@ -31,6 +32,9 @@ public:
     // Imports the map of the page at pagePath; tells the user when the page cannot be read or
     // holds no map.
     void Import(const QString &pagePath);
+
+    // What a note of the page reader says, its detail read in codec: one line of a report.
+    static QString NoteLine(const vemo::ImportNote &note, const TextCodec &codec);
 
 signals:
     // The areas were imported: a text for the status bar.

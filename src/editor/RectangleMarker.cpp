@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QRubberBand>
 
+#include "core/GridSnap.h"
 #include "core/ZoomMapping.h"
 #include "editor/AreaPicker.h"
 #include "widgets/PictureBox.h"
@@ -47,7 +48,8 @@ bool RectangleMarker::Follow(const QMouseEvent &mouse)
         const int top = vemo::PicturePixel(marked.top(), zoom);
         const int right = vemo::PicturePixel(marked.right(), zoom);
         const int bottom = vemo::PicturePixel(marked.bottom(), zoom);
-        emit Marked({left, top, right - left + 1, bottom - top + 1});
+        emit Marked(vemo::SnappedBoxCorners({left, top, right - left + 1, bottom - top + 1}, gridSize_,
+                                            picture_->PictureWidth(), picture_->PictureHeight()));
         return true;
     }
     default:

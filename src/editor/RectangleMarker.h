@@ -19,6 +19,8 @@ public:
 
     // Whether a drag marks out a rectangle: only while no area is being made or edited.
     void SetAllowed(bool allowed) { allowed_ = allowed; }
+    // The grid the marked box snaps to, in picture pixels; 0 for none.
+    void SetGridSize(int size) { gridSize_ = size; }
 
     // Follows a mouse event on the picture control; true when it was part of a marking.
     bool Follow(const QMouseEvent &mouse);
@@ -33,4 +35,5 @@ private:
     QRubberBand *band_;
     QPoint from_; // on the picture control, while a rectangle is being marked out
     bool allowed_ = false;
+    int gridSize_ = 0;
 };

@@ -56,3 +56,14 @@ bool ShapeNudger::TakeKey(const QKeyEvent &key)
                                 picture_.PictureWidth(), picture_.PictureHeight()));
     return true;
 }
+
+bool ShapeNudger::TakeGroupKey(const QKeyEvent &key)
+{
+    const QPoint direction = ArrowDirection(key.key());
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (direction.isNull() || (modifiers & ~Qt::ShiftModifier))
+        return false;
+    const int step = modifiers.testFlag(Qt::ShiftModifier) ? kLargeNudge : 1;
+    emit GroupStepped(direction.x() * step, direction.y() * step);
+    return true;
+}

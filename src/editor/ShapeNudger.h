@@ -21,10 +21,14 @@ public:
     // Whether key is such a step (taken even while a drag holds the shape, which it leaves be);
     // a step is reported by Nudged.
     bool TakeKey(const QKeyEvent &key);
+    // Whether key is a step of the areas selected together (an arrow, with Shift for 10); a
+    // step is reported by GroupStepped.
+    bool TakeGroupKey(const QKeyEvent &key);
 
 signals:
     // The shape is to go to box (picture pixels).
     void Nudged(const vemo::Box &box);
+    void GroupStepped(int dx, int dy);
 
 private:
     const ShapePlacement &placement_;

@@ -11,6 +11,7 @@
 
 #include <utility>
 
+#include "core/GridSnap.h"
 #include "core/PolygonGeometry.h"
 #include "core/ZoomMapping.h"
 #include "desktop/MessageDialogs.h"
@@ -60,7 +61,8 @@ ViewWindow::ViewWindow(QWidget *parent)
     shape->hide();
     polygon = new PolygonFrame(picture);
     polygon->setObjectName(QStringLiteral("polygon"));
-    connect(polygon, &PolygonFrame::PolygonDrawn, this, &ViewWindow::PolygonDrawn);
+    connect(polygon, &PolygonFrame::PolygonDrawn, this,
+            [this](const std::vector<vemo::Point> &points) { emit PolygonDrawn(SnappedCorners(points)); });
     connect(polygon, &PolygonFrame::DrawingAbandoned, this, &ViewWindow::PolygonDrawingAbandoned);
     connect(polygon, &PolygonFrame::PolygonChanged, this, &ViewWindow::PolygonChanged);
     connect(polygon, &PolygonFrame::InsideDoubleClicked, this, &ViewWindow::ShapeDoubleClicked);
@@ -80,15 +82,18 @@ ViewWindow::ViewWindow(QWidget *parent)
     connect(resizeFrame, &ResizeFrame::DoubleClicked, this, &ViewWindow::ShapeDoubleClicked);
     shapePlacement_ = std::make_unique<ShapePlacement>(*shape, *resizeFrame, *picture);
     shapeNudger_ = new ShapeNudger(*shapePlacement_, *shape, *resizeFrame, *picture, this);
-    // A step lets the shape go where it is put, as a drag would.
+    connect(shapeNudger_, &ShapeNudger::GroupStepped, this, &ViewWindow::GroupStepped);
+    // A step lets the shape go where it is put, as a drag would, but off the grid: the key moves
+    // it by exactly one pixel.
     connect(shapeNudger_, &ShapeNudger::Nudged, this, [this](const vemo::Box &box) {
         SetShapeBox(box);
-        TakeShapeFromDrag();
+        emit ShapeChanged(shape->ShapeKind(), shapePlacement_->TakeFromDrag());
     });
 
     areaPicker_ = new AreaPicker(*picture, this);
     connect(areaPicker_, &AreaPicker::Clicked, this, &ViewWindow::AreaClicked);
     connect(areaPicker_, &AreaPicker::DoubleClicked, this, &ViewWindow::AreaDoubleClicked);
+    connect(areaPicker_, &AreaPicker::ClickedAdding, this, &ViewWindow::AreaClickedAdding);
     rectangleMarker_ = new RectangleMarker(picture, *areaPicker_, this);
     connect(rectangleMarker_, &RectangleMarker::Marked, this, &ViewWindow::RectangleDragged);
     traceMode_ = new TraceMode(*picture, *statusBar_, this);
@@ -396,6 +401,18 @@ void ViewWindow::SetShapeColor(const QColor &color)
     resizeFrame->SetHandleColor(color);
 }
 
+void ViewWindow::MarkSelectedAreas(std::vector<int> lines)
+{
+    if (lines.size() < 2)
+        lines.clear();
+    picture->SetMarkedLines(std::move(lines));
+}
+
+void ViewWindow::SetGroupStepping(bool on)
+{
+    groupStepping_ = on;
+}
+
 void ViewWindow::ShowMapAreas(std::shared_ptr<const vemo::AreaSet> areas)
 {
     picture->SetOutlines(std::move(areas));
@@ -407,8 +424,37 @@ void ViewWindow::ShowMapAreas(std::shared_ptr<const vemo::AreaSet> areas)
 
 void ViewWindow::TakeShapeFromDrag()
 {
-    const vemo::Box box = shapePlacement_->TakeFromDrag();
+    const vemo::Box before = shapePlacement_->Box();
+    vemo::Box box = shapePlacement_->TakeFromDrag();
+    if (gridSize_ > 0) {
+        const int width = picture->PictureWidth(), height = picture->PictureHeight();
+        // A move keeps the size: only its corner goes to the grid.
+        const bool moved = box.width == before.width && box.height == before.height;
+        const vemo::Box snapped = moved ? vemo::SnappedBoxPosition(box, gridSize_, width, height)
+                                        : vemo::SnappedBoxCorners(box, gridSize_, width, height);
+        if (snapped != box) {
+            box = snapped;
+            SetShapeBox(box);
+        }
+    }
     emit ShapeChanged(shape->ShapeKind(), box);
+}
+
+void ViewWindow::SetGrid(int size)
+{
+    gridSize_ = size;
+    picture->SetGridSize(size);
+    rectangleMarker_->SetGridSize(size);
+}
+
+std::vector<vemo::Point> ViewWindow::SnappedCorners(std::vector<vemo::Point> points)
+{
+    if (gridSize_ <= 0)
+        return points;
+    for (vemo::Point &point : points)
+        point = vemo::SnappedPoint(point, gridSize_, picture->PictureWidth(), picture->PictureHeight());
+    polygon->SetPoints(points);
+    return points;
 }
 
 void ViewWindow::FollowMouse(const QPointF &windowPos)
@@ -470,6 +516,8 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
         // Seen before the focused widget, so that the scroll area does not take the arrows.
         bool nudged = false;
         RunGuarded(this, [&] { nudged = shapeNudger_->TakeKey(*static_cast<QKeyEvent *>(event)); });
+        if (!nudged && groupStepping_)
+            nudged = shapeNudger_->TakeGroupKey(*static_cast<QKeyEvent *>(event));
         return nudged;
     }
     case QEvent::Wheel:

@@ -112,6 +112,15 @@ public:
     // read), held as given; clicks on them are reported with the line's index, and the mouse over
     // one shows what SetAreaText gives for its line.
     void ShowMapAreas(std::shared_ptr<const vemo::AreaSet> areas);
+    // Marks the areas of these lines as selected together (none for fewer than two, where the
+    // shape shows the one selected).
+    void MarkSelectedAreas(std::vector<int> lines);
+    // While on, an arrow key that the shape does not take (none is held) is reported by
+    // GroupStepped: one picture pixel, ten with Shift.
+    void SetGroupStepping(bool on);
+    // Shows a grid of size picture pixels over the picture (none for 0), which shapes dragged or
+    // drawn with the mouse snap to; typed values and arrow keys are never snapped.
+    void SetGrid(int size);
     // What panel 1 shows while the mouse is over the area of a line: asked of the map's owner when
     // the mouse comes to the area, so the view keeps no text of the map's own.
     void SetAreaText(std::function<QString(int line)> areaText);
@@ -151,6 +160,10 @@ signals:
     // takes it.
     void AreaClicked(int line);
     void AreaDoubleClicked(int line);
+    // Such a click with Ctrl or Shift held.
+    void AreaClickedAdding(int line);
+    // An arrow key while group stepping is on: the selected areas are to move by (dx, dy).
+    void GroupStepped(int dx, int dy);
     // The shape held by the frame was double-clicked.
     void ShapeDoubleClicked();
     // The window was clicked, which brings it to the front.
@@ -183,6 +196,8 @@ private:
     // The largest size the scroll area may take for a picture area of pictureArea (by default
     // any), on this window's screen and clear of the window kept in sight.
     QSize RoomForPicture(QSize pictureArea = QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) const;
+    // A drawn polygon's corners on the grid, shown where they now stand.
+    std::vector<vemo::Point> SnappedCorners(std::vector<vemo::Point> points);
     // Follows the mouse over the window: the position panel and the area under the mouse.
     void FollowMouse(const QPointF &windowPos);
 
@@ -196,6 +211,8 @@ private:
     DragAutoScroll *dragAutoScroll_ = nullptr;
     ZoomControls *zoomControls_ = nullptr;
     WindowRoom room_;
+    bool groupStepping_ = false;
+    int gridSize_ = 0;
     bool placed_ = false; // placed once; later shows keep the window where the user left it
 
     QPointF lastMousePos_; // in window coordinates

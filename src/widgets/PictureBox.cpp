@@ -17,6 +17,10 @@ namespace {
 // dark picture the band shows, on a light one the line, on a busy one both.
 constexpr int kLightBandWidth = OutlineStamps::kBandWidth;
 constexpr int kBandReach = kLightBandWidth / 2;
+// A mark's dashed box lies this many display pixels outside the outline's band.
+constexpr int kMarkGap = 2;
+// Grid lines closer than this on the display are not drawn: they would hide the picture.
+constexpr int kClosestGridLines = 4;
 // Outline colours at least this light (on qGray's 0..255 scale) make the band, not the line.
 constexpr int kLightestDarkLine = 127;
 // A circle whose box is wider than this on the display is drawn from its rim within the
@@ -129,8 +133,43 @@ void PictureBox::SetOutlines(std::shared_ptr<const vemo::AreaSet> areas)
         changed += Reach(outlines_[index]);
     for (std::size_t index = same; index < outlines.size() - sameAtEnd; ++index)
         changed += Reach(outlines[index]);
+    // The marks name lines: where those lines' areas were and are now is repainted.
+    changed += MarksReach();
     areas_ = std::move(areas);
+    changed += MarksReach();
     update(changed);
+}
+
+void PictureBox::SetMarkedLines(std::vector<int> lines)
+{
+    if (lines == markedLines_)
+        return;
+    QRegion changed = MarksReach();
+    markedLines_ = std::move(lines);
+    update(changed + MarksReach());
+}
+
+std::vector<QRect> PictureBox::MarkBoxes() const
+{
+    std::vector<QRect> boxes;
+    for (const int line : markedLines_) {
+        const vemo::AreaRegion *region = areas_->OnLine(line);
+        if (!region)
+            continue;
+        if (const std::optional<ShownOutline> placed = Placed(*region)) {
+            constexpr int out = kBandReach + kMarkGap;
+            boxes.push_back(placed->bounds.adjusted(-out, -out, out, out));
+        }
+    }
+    return boxes;
+}
+
+QRegion PictureBox::MarksReach() const
+{
+    QRegion reach;
+    for (const QRect &box : MarkBoxes())
+        reach += box.adjusted(-1, -1, 1, 1) & rect();
+    return reach;
 }
 
 QRect PictureBox::Reach(const vemo::AreaRegion &outline) const
@@ -188,7 +227,62 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     PaintPicture(painter, event->region());
+    PaintGrid(painter, event->region());
     PaintOutlines(painter, event->region());
+    PaintMarks(painter, event->region());
+}
+
+void PictureBox::SetGridSize(int size)
+{
+    if (size == gridSize_)
+        return;
+    gridSize_ = size;
+    update();
+}
+
+void PictureBox::PaintGrid(QPainter &painter, const QRegion &exposed) const
+{
+    if (gridSize_ < 2 || gridSize_ * zoom_ < kClosestGridLines)
+        return;
+    // Half-transparent grey shows on light and dark pictures without hiding them.
+    painter.setPen(QPen(QColor(128, 128, 128, 160), 1, Qt::DotLine));
+    const QRect reach = exposed.boundingRect();
+    painter.setClipRegion(exposed);
+    // A grid line lies on the display pixel where its picture column or row starts; only the lines
+    // crossing the repainted area are drawn.
+    const auto firstLine = [this](int from) {
+        return std::int64_t{std::max(0, vemo::PicturePixel(from, zoom_) / gridSize_)} * gridSize_;
+    };
+    for (std::int64_t at = firstLine(reach.left()); at <= PictureWidth(); at += gridSize_) {
+        const int x = vemo::ToDisplay(static_cast<int>(at), zoom_);
+        if (x > reach.right())
+            break;
+        painter.drawLine(x, reach.top(), x, reach.bottom());
+    }
+    for (std::int64_t at = firstLine(reach.top()); at <= PictureHeight(); at += gridSize_) {
+        const int y = vemo::ToDisplay(static_cast<int>(at), zoom_);
+        if (y > reach.bottom())
+            break;
+        painter.drawLine(reach.left(), y, reach.right(), y);
+    }
+    painter.setClipping(false);
+}
+
+void PictureBox::PaintMarks(QPainter &painter, const QRegion &exposed) const
+{
+    if (markedLines_.empty())
+        return;
+    const bool darkColour = qGray(outlineColor_.rgb()) <= kLightestDarkLine;
+    painter.setBrush(Qt::NoBrush);
+    // Dashes of both colours, so the box shows on any picture.
+    for (const QRect &box : MarkBoxes()) {
+        if (!exposed.intersects(box.adjusted(-1, -1, 1, 1)))
+            continue;
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(box);
+        painter.setPen(QPen(darkColour ? outlineColor_ : QColor(Qt::black), 1, Qt::DashLine));
+        painter.drawRect(box);
+    }
 }
 
 void PictureBox::PaintPicture(QPainter &painter, const QRegion &exposed) const

@@ -41,6 +41,14 @@ public:
     const vemo::AreaSet &Outlines() const { return *areas_; }
     QColor OutlineColor() const { return outlineColor_; }
     void SetOutlineColor(const QColor &color);
+    // Marks the areas of these lines, as the outlines hold them, with a dashed box just outside
+    // each outline: the areas selected together. Lines without an outline are passed over.
+    void SetMarkedLines(std::vector<int> lines);
+    const std::vector<int> &MarkedLines() const { return markedLines_; }
+    // Draws a grid of lines every size picture pixels over the picture, beneath the outlines;
+    // none for a size below 2.
+    void SetGridSize(int size);
+    int GridSize() const { return gridSize_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,6 +71,11 @@ private:
     QRect Reach(const vemo::AreaRegion &outline) const;
     void PaintPicture(QPainter &painter, const QRegion &exposed) const;
     void PaintOutlines(QPainter &painter, const QRegion &exposed) const;
+    void PaintMarks(QPainter &painter, const QRegion &exposed) const;
+    void PaintGrid(QPainter &painter, const QRegion &exposed) const;
+    // The boxes of the marked areas on the display, and what repaints them.
+    std::vector<QRect> MarkBoxes() const;
+    QRegion MarksReach() const;
     // The outlines whose band reaches the repainted area, placed, in the order given.
     std::vector<ShownOutline> OutlinesMeeting(const QRegion &exposed) const;
     // Draws these outlines with the painter's pen: the wide light band, or the dark line.
@@ -77,5 +90,7 @@ private:
 
     std::shared_ptr<const vemo::AreaSet> areas_ = std::make_shared<const vemo::AreaSet>();
     QColor outlineColor_ = Qt::black;
+    std::vector<int> markedLines_;
+    int gridSize_ = 0;
     mutable OutlineStamps stamps_; // filled while painting
 };
