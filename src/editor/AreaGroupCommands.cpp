@@ -92,11 +92,11 @@ void AreaGroupCommands::DeleteSelected()
         return;
     // From the bottom up, so each index still names its line.
     std::sort(doomed.begin(), doomed.end(), std::greater<>());
+    list_.SelectLine(-1);
     document_.History().beginMacro(tr("Delete Areas"));
     for (const int line : doomed)
         document_.RemoveLine(line);
     document_.History().endMacro();
-    list_.SelectLine(-1);
 }
 
 std::vector<std::string> AreaGroupCommands::LinesAt(const std::vector<int> &indexes) const
@@ -155,6 +155,8 @@ void AreaGroupCommands::DuplicateSelected()
     if (copies.insertions.empty())
         return;
     std::vector<int> made;
+    // Let go first: rows inserted among selected ones would cut the selection up at every line.
+    list_.SelectLine(-1);
     document_.History().beginMacro(tr("Duplicate"));
     for (const vemo::LineInsertion &copy : copies.insertions) {
         document_.InsertLine(copy.index, copy.line);
@@ -194,6 +196,7 @@ void AreaGroupCommands::Paste()
         return;
     }
     if (!pasted.lines.empty()) {
+        list_.SelectLine(-1);
         InsertLines(tr("Paste Areas"), pasted.insertAt, pasted.lines);
         std::vector<int> pastedLines;
         for (std::size_t position = 0; position < pasted.lines.size(); ++position)

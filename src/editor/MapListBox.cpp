@@ -61,9 +61,15 @@ void MapListBox::FollowSelection()
 
 std::vector<int> MapListBox::SelectedLines() const
 {
+    // Asked of the selection once, as sorted rows: asking it of each line costs the number of
+    // selected ranges every time, which a large selection cut up by insertions makes quadratic.
+    std::vector<int> selected;
+    for (const QModelIndex &line : selectionModel()->selectedIndexes())
+        selected.push_back(line.row());
+    std::sort(selected.begin(), selected.end());
     std::vector<int> lines;
     for (const QPersistentModelIndex &line : selectionOrder_) {
-        if (line.isValid() && selectionModel()->isSelected(line))
+        if (line.isValid() && std::binary_search(selected.begin(), selected.end(), line.row()))
             lines.push_back(line.row());
     }
     return lines;
