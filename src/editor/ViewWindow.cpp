@@ -17,6 +17,7 @@
 #include "desktop/MessageDialogs.h"
 #include "editor/AreaPicker.h"
 #include "editor/DragAutoScroll.h"
+#include "editor/GroupDragger.h"
 #include "editor/RectangleMarker.h"
 #include "editor/ShapeNudger.h"
 #include "editor/ShapePlacement.h"
@@ -96,6 +97,8 @@ ViewWindow::ViewWindow(QWidget *parent)
     connect(areaPicker_, &AreaPicker::ClickedAdding, this, &ViewWindow::AreaClickedAdding);
     rectangleMarker_ = new RectangleMarker(picture, *areaPicker_, this);
     connect(rectangleMarker_, &RectangleMarker::Marked, this, &ViewWindow::RectangleDragged);
+    groupDragger_ = new GroupDragger(*picture, *areaPicker_, this);
+    connect(groupDragger_, &GroupDragger::Dragged, this, &ViewWindow::GroupStepped);
     traceMode_ = new TraceMode(*picture, *statusBar_, this);
     connect(traceMode_, &TraceMode::Clicked, this, &ViewWindow::TraceClicked);
     connect(traceMode_, &TraceMode::ToleranceChanged, this, &ViewWindow::TraceToleranceChanged);
@@ -411,6 +414,8 @@ void ViewWindow::MarkSelectedAreas(std::vector<int> lines)
 void ViewWindow::SetGroupStepping(bool on)
 {
     groupStepping_ = on;
+    if (!on)
+        picture->SetMarkOffset(QPoint());
 }
 
 void ViewWindow::ShowMapAreas(std::shared_ptr<const vemo::AreaSet> areas)
@@ -445,6 +450,7 @@ void ViewWindow::SetGrid(int size)
     gridSize_ = size;
     picture->SetGridSize(size);
     rectangleMarker_->SetGridSize(size);
+    groupDragger_->SetGridSize(size);
 }
 
 std::vector<vemo::Point> ViewWindow::SnappedCorners(std::vector<vemo::Point> points)
@@ -484,6 +490,8 @@ bool ViewWindow::eventFilter(QObject *watched, QEvent *event)
             RunGuarded(this, [&] { taken = traceMode_->Follow(*mouse); });
             if (!taken)
                 RunGuarded(this, [&] { taken = rectangleMarker_->Follow(*mouse); });
+            if (!taken && groupStepping_)
+                RunGuarded(this, [&] { taken = groupDragger_->Follow(*mouse); });
             if (!taken && type != QEvent::MouseMove)
                 RunGuarded(this, [&] { areaPicker_->FollowClick(*mouse); });
         }

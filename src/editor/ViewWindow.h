@@ -22,6 +22,7 @@
 
 class AreaPicker;
 class DragAutoScroll;
+class GroupDragger;
 class PictureBox;
 class PolygonFrame;
 class QScrollArea;
@@ -162,7 +163,7 @@ signals:
     void AreaDoubleClicked(int line);
     // Such a click with Ctrl or Shift held.
     void AreaClickedAdding(int line);
-    // An arrow key while group stepping is on: the selected areas are to move by (dx, dy).
+    // An arrow key or a drag while group stepping is on: the selected areas are to move by (dx, dy).
     void GroupStepped(int dx, int dy);
     // The shape held by the frame was double-clicked.
     void ShapeDoubleClicked();
@@ -205,6 +206,7 @@ private:
     ViewStatusBar *statusBar_ = nullptr;
     AreaPicker *areaPicker_ = nullptr;
     RectangleMarker *rectangleMarker_ = nullptr;
+    GroupDragger *groupDragger_ = nullptr;
     TraceMode *traceMode_ = nullptr;
     std::unique_ptr<ShapePlacement> shapePlacement_;
     ShapeNudger *shapeNudger_ = nullptr;

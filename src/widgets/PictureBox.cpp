@@ -149,6 +149,15 @@ void PictureBox::SetMarkedLines(std::vector<int> lines)
     update(changed + MarksReach());
 }
 
+void PictureBox::SetMarkOffset(QPoint offset)
+{
+    if (offset == markOffset_)
+        return;
+    QRegion changed = MarksReach();
+    markOffset_ = offset;
+    update(changed + MarksReach());
+}
+
 std::vector<QRect> PictureBox::MarkBoxes() const
 {
     std::vector<QRect> boxes;
@@ -158,7 +167,7 @@ std::vector<QRect> PictureBox::MarkBoxes() const
             continue;
         if (const std::optional<ShownOutline> placed = Placed(*region)) {
             constexpr int out = kBandReach + kMarkGap;
-            boxes.push_back(placed->bounds.adjusted(-out, -out, out, out));
+            boxes.push_back(placed->bounds.adjusted(-out, -out, out, out).translated(markOffset_));
         }
     }
     return boxes;

@@ -45,6 +45,8 @@ public:
     // each outline: the areas selected together. Lines without an outline are passed over.
     void SetMarkedLines(std::vector<int> lines);
     const std::vector<int> &MarkedLines() const { return markedLines_; }
+    // Draws the marks shifted by offset display pixels, as a drag of the marked areas takes them.
+    void SetMarkOffset(QPoint offset);
     // Draws a grid of lines every size picture pixels over the picture, beneath the outlines;
     // none for a size below 2.
     void SetGridSize(int size);
@@ -91,6 +93,7 @@ private:
     std::shared_ptr<const vemo::AreaSet> areas_ = std::make_shared<const vemo::AreaSet>();
     QColor outlineColor_ = Qt::black;
     std::vector<int> markedLines_;
+    QPoint markOffset_;
     int gridSize_ = 0;
     mutable OutlineStamps stamps_; // filled while painting
 };

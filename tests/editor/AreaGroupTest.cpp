@@ -153,6 +153,18 @@ TEST_F(AreaGroupTest, DeleteAndArrowKeysActOnAreasSelectedOnThePicture)
         Trigger("undoAction");
     EXPECT_EQ(Lines(), map);
 
+    // A drag on one of them moves both, as one step.
+    const QPoint from = InView({30, 30}), to = InView({43, 34});
+    QTest::mousePress(ViewHandle(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(ViewHandle(), from + QPoint(5, 5));
+    QTest::mouseMove(ViewHandle(), to);
+    QTest::mouseRelease(ViewHandle(), Qt::LeftButton, {}, to);
+    EXPECT_EQ(Lines(), (QStringList{kImage, kMapStart, Coords(kRectA, "23,24,73,54"), kRectB,
+                                    Coords(kCircle, "163,104,20"), "</MAP>"}));
+    EXPECT_EQ(ViewPicture()->MarkedLines(), (std::vector<int>{2, 4})) << "still selected together";
+    Trigger("undoAction");
+    EXPECT_EQ(Lines(), map);
+
     Trigger("deleteAction");
     EXPECT_EQ(Lines(), (QStringList{kImage, kMapStart, kRectB, "</MAP>"}));
     Trigger("undoAction");
