@@ -120,6 +120,10 @@
         <source>These areas could not be taken over as they were:</source>
         <translation>次の領域はそのままでは引き継げませんでした:</translation>
     </message>
+    <message>
+        <source>The pasted text has an area of more than %1 bytes, too long to paste; none was pasted.</source>
+        <translation>貼り付けるテキストに %1 バイトを超える領域があり、長すぎて貼り付けられません。何も貼り付けませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>BrowserOpener</name>

@@ -195,6 +195,14 @@ void AreaGroupCommands::Paste()
                        static_cast<int>(MessageButton::Ok));
         return;
     }
+    if (std::any_of(pasted.lines.begin(), pasted.lines.end(),
+                    [](const std::string &line) { return line.size() > PageImporter::kLongestAreaLine; })) {
+        ShowMessageBox(&parent_, MessageKind::Error,
+                       tr("The pasted text has an area of more than %1 bytes, too long to paste; none was pasted.")
+                           .arg(PageImporter::kLongestAreaLine),
+                       static_cast<int>(MessageButton::Ok));
+        return;
+    }
     if (!pasted.lines.empty()) {
         list_.SelectLine(-1);
         InsertLines(tr("Paste Areas"), pasted.insertAt, pasted.lines);

@@ -25,9 +25,6 @@ namespace {
 const vemo::PathStyle kPaths = vemo::NativePathStyle();
 // Pages are text: one larger than this is no page a map is kept in.
 constexpr qint64 kLargestPage = 64LL * 1024 * 1024;
-// The longest area line taken: the list lays out and the view reads a line whole, which for a
-// line of megabytes takes seconds and tens of times its size at every repaint.
-constexpr std::size_t kLongestAreaLine = 1024 * 1024;
 // The report lists this many notes in the box itself; the rest are under Details.
 constexpr int kNotesShown = 12;
 
@@ -123,11 +120,11 @@ void PageImporter::Import(const QString &pagePath)
     // Everything needed is copied out of the page: its bytes go before the lines are copied on.
     bytes = QByteArray();
     if (std::any_of(map.lines.begin(), map.lines.end(),
-                    [](const std::string &line) { return line.size() > kLongestAreaLine; })) {
+                    [](const std::string &line) { return line.size() > PageImporter::kLongestAreaLine; })) {
         ShowMessageBox(&parent_, MessageKind::Error,
                    tr("The map %1 has an area of more than %2 bytes, too long to import.")
                        .arg(pageCodec.Text(map.name))
-                       .arg(kLongestAreaLine),
+                       .arg(PageImporter::kLongestAreaLine),
                    static_cast<int>(MessageButton::Ok));
         return;
     }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
 
 #include <optional>
@@ -32,6 +33,10 @@ public:
     // Imports the map of the page at pagePath; tells the user when the page cannot be read or
     // holds no map.
     void Import(const QString &pagePath);
+
+    // The longest area line taken in: the list lays out and the view reads a line whole, which for a
+    // line of megabytes takes seconds and tens of times its size at every repaint.
+    static constexpr std::size_t kLongestAreaLine = 1024 * 1024;
 
     // What a note of the page reader says, its detail read in codec: one line of a report.
     static QString NoteLine(const vemo::ImportNote &note, const TextCodec &codec);

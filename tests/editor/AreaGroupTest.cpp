@@ -114,6 +114,15 @@ TEST_F(AreaGroupTest, DuplicateCopyAndPasteAddAreasAsOneStep)
         EXPECT_THAT(answerer.Seen()[0].text.toStdString(), ::testing::HasSubstr("Line 1: not an area"));
     }
     EXPECT_EQ(Lines(), (QStringList{kImage, kMapStart, kRectA, kCircle, kRectB, "</MAP>"}));
+    // An area of megabytes is refused whole, as an import refuses it.
+    QApplication::clipboard()->setText("<area shape=rect coords=1,2,3,4 href=\"" + QString(1100000, 'x') + "\">");
+    {
+        ModalAnswerer answerer;
+        Trigger("pasteAreasAction");
+        ASSERT_EQ(answerer.Seen().size(), 1);
+        EXPECT_THAT(answerer.Seen()[0].text.toStdString(), ::testing::HasSubstr("too long to paste"));
+    }
+    EXPECT_EQ(Lines().size(), 6);
 
     // Into an HTML5 map, a classic line comes in the map's style.
     const QStringList html5{"<img src=\"pic.gif\" usemap=\"#pic\">", "<map name=\"pic\">", "</map>"};
