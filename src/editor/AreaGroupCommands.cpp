@@ -31,7 +31,7 @@ AreaGroupCommands::AreaGroupCommands(MapDocument &document, MapListBox &list, Vi
     : document_(document), list_(list), view_(view), areas_(areas), parent_(parent)
 {
     connect(&list_, &MapListBox::itemSelectionChanged, this, &AreaGroupCommands::ShowSelection);
-    // After the view has the new areas: the marks name lines, read in the areas the view holds.
+    // Lines move with a change; the view reads the marked lines in its own areas when it paints.
     connect(&document_, &MapDocument::Changed, this, &AreaGroupCommands::ShowSelection);
 }
 
