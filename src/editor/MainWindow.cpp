@@ -100,7 +100,8 @@ MainWindow::MainWindow(MapDocument &document, ViewWindow &view, ImageLibrary &im
             [this](const QPoint &at) { lineMenu->popup(lineList->viewport()->mapToGlobal(at)); });
     connect(lineList, &MapListBox::itemSelectionChanged, this, [this] { Guarded(&MainWindow::ShowSelectedArea); });
     connect(lineList, &QAbstractItemView::doubleClicked, this, [this] { Guarded(&MainWindow::EditSelectedLine); });
-    auto *deleteKey = new QShortcut(QKeySequence::Delete, lineList, nullptr, nullptr, Qt::WidgetShortcut);
+    // The Delete key alone: the standard Delete binding also holds Ctrl+D on X11, which is Duplicate.
+    auto *deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), lineList, nullptr, nullptr, Qt::WidgetShortcut);
     connect(deleteKey, &QShortcut::activated, this, [this] { Guarded(&MainWindow::DeleteSelectedLine); });
 
     // The dialogs take this window's place while they are up.
