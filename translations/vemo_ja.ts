@@ -547,20 +547,20 @@ Do you see them before the test?</source>
         <translation>画像の領域をクリックすると、その輪郭からマップを作ります。許容差はズームの左で変えられ、Esc でトレースを終わります。</translation>
     </message>
     <message>
-        <source>Select A&amp;ll Areas</source>
-        <translation>すべての領域を選択(&amp;L)</translation>
+        <source>Select All Areas</source>
+        <translation>すべての領域を選択</translation>
     </message>
     <message>
         <source>Cop&amp;y Areas</source>
         <translation>領域をコピー(&amp;Y)</translation>
     </message>
     <message>
-        <source>&amp;Paste Areas</source>
-        <translation>領域を貼り付け(&amp;P)</translation>
+        <source>Pa&amp;ste Areas</source>
+        <translation>領域を貼り付け(&amp;S)</translation>
     </message>
     <message>
-        <source>D&amp;uplicate</source>
-        <translation>複製(&amp;U)</translation>
+        <source>Dup&amp;licate</source>
+        <translation>複製(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Grid</source>

@@ -213,14 +213,15 @@ void MainWindow::CreateMenus()
     edit->addSeparator();
     copyAction = NewAction(edit, tr("&Copy to Clipboard"), &MainWindow::CopyMap);
     edit->addSeparator();
-    // The areas selected together; the view hears their keys too.
-    selectAllAreasAction = NewAction(edit, tr("Select A&ll Areas"), &MainWindow::SelectAllAreas);
+    // The areas selected together; the view hears their keys too. Every letter of "Select All
+    // Areas" is another item's access key already, so Ctrl+A is its only key.
+    selectAllAreasAction = NewAction(edit, tr("Select All Areas"), &MainWindow::SelectAllAreas);
     selectAllAreasAction->setShortcut(QKeySequence::SelectAll);
     copyAreasAction = NewAction(edit, tr("Cop&y Areas"), &MainWindow::CopyAreas);
     copyAreasAction->setShortcut(QKeySequence::Copy);
-    pasteAreasAction = NewAction(edit, tr("&Paste Areas"), &MainWindow::PasteAreas);
+    pasteAreasAction = NewAction(edit, tr("Pa&ste Areas"), &MainWindow::PasteAreas);
     pasteAreasAction->setShortcut(QKeySequence::Paste);
-    duplicateAction = NewAction(edit, tr("D&uplicate"), &MainWindow::DuplicateAreas);
+    duplicateAction = NewAction(edit, tr("Dup&licate"), &MainWindow::DuplicateAreas);
     duplicateAction->setShortcut(Qt::CTRL | Qt::Key_D);
     view_.addActions({selectAllAreasAction, copyAreasAction, pasteAreasAction, duplicateAction});
     selectAllAreasAction->setObjectName(QStringLiteral("selectAllAreasAction"));
