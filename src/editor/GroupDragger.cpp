@@ -23,12 +23,12 @@ QPoint GroupDragger::StepTo(QPoint at) const
                 vemo::PicturePixel(at.y(), zoom) - vemo::PicturePixel(from_.y(), zoom));
     // The area pressed lands with its corner on the grid; the others keep their places against it.
     const vemo::AreaRegion *pressed = picture_.Outlines().OnLine(pressedLine_);
-    if (gridSize_ > 0 && pressed) {
+    if (picture_.GridSize() > 0 && pressed) {
         vemo::Box moved = pressed->box;
         moved.left += step.x();
         moved.top += step.y();
         const vemo::Box snapped =
-            vemo::SnappedBoxPosition(moved, gridSize_, picture_.PictureWidth(), picture_.PictureHeight());
+            vemo::SnappedBoxPosition(moved, picture_.GridSize(), picture_.PictureWidth(), picture_.PictureHeight());
         step += QPoint(snapped.left - moved.left, snapped.top - moved.top);
     }
     return step;

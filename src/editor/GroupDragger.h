@@ -14,9 +14,6 @@ class GroupDragger : public QObject {
 public:
     GroupDragger(PictureBox &picture, const AreaPicker &picker, QObject *parent);
 
-    // The grid the group's first area snaps to, in picture pixels; 0 for none.
-    void SetGridSize(int size) { gridSize_ = size; }
-
     // Follows a mouse event on the picture control; true when it was part of a drag.
     bool Follow(const QMouseEvent &mouse);
 
@@ -30,7 +27,6 @@ private:
 
     PictureBox &picture_;
     const AreaPicker &picker_;
-    int gridSize_ = 0;
     int pressedLine_ = -1; // the marked area under the press, while one is held
     QPoint from_;
     bool dragging_ = false;

@@ -48,7 +48,7 @@ bool RectangleMarker::Follow(const QMouseEvent &mouse)
         const int top = vemo::PicturePixel(marked.top(), zoom);
         const int right = vemo::PicturePixel(marked.right(), zoom);
         const int bottom = vemo::PicturePixel(marked.bottom(), zoom);
-        emit Marked(vemo::SnappedBoxCorners({left, top, right - left + 1, bottom - top + 1}, gridSize_,
+        emit Marked(vemo::SnappedBoxCorners({left, top, right - left + 1, bottom - top + 1}, picture_->GridSize(),
                                             picture_->PictureWidth(), picture_->PictureHeight()));
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // A press and drag on the bare picture, away from the areas, marks out a new rectangle with a
-// rubber band; every picture pixel the band touches is in it.
+// rubber band; every picture pixel the band touches is in it, and its corners go to the picture's
+// grid when one is shown.
 #include <QObject>
 #include <QPoint>
 
@@ -19,8 +20,6 @@ public:
 
     // Whether a drag marks out a rectangle: only while no area is being made or edited.
     void SetAllowed(bool allowed) { allowed_ = allowed; }
-    // The grid the marked box snaps to, in picture pixels; 0 for none.
-    void SetGridSize(int size) { gridSize_ = size; }
 
     // Follows a mouse event on the picture control; true when it was part of a marking.
     bool Follow(const QMouseEvent &mouse);
@@ -35,5 +34,4 @@ private:
     QRubberBand *band_;
     QPoint from_; // on the picture control, while a rectangle is being marked out
     bool allowed_ = false;
-    int gridSize_ = 0;
 };

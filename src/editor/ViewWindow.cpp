@@ -431,12 +431,12 @@ void ViewWindow::TakeShapeFromDrag()
 {
     const vemo::Box before = shapePlacement_->Box();
     vemo::Box box = shapePlacement_->TakeFromDrag();
-    if (gridSize_ > 0) {
+    if (const int grid = picture->GridSize(); grid > 0) {
         const int width = picture->PictureWidth(), height = picture->PictureHeight();
         // A move keeps the size: only its corner goes to the grid.
         const bool moved = box.width == before.width && box.height == before.height;
-        const vemo::Box snapped = moved ? vemo::SnappedBoxPosition(box, gridSize_, width, height)
-                                        : vemo::SnappedBoxCorners(box, gridSize_, width, height);
+        const vemo::Box snapped = moved ? vemo::SnappedBoxPosition(box, grid, width, height)
+                                        : vemo::SnappedBoxCorners(box, grid, width, height);
         if (snapped != box) {
             box = snapped;
             SetShapeBox(box);
@@ -447,18 +447,16 @@ void ViewWindow::TakeShapeFromDrag()
 
 void ViewWindow::SetGrid(int size)
 {
-    gridSize_ = size;
     picture->SetGridSize(size);
-    rectangleMarker_->SetGridSize(size);
-    groupDragger_->SetGridSize(size);
 }
 
 std::vector<vemo::Point> ViewWindow::SnappedCorners(std::vector<vemo::Point> points)
 {
-    if (gridSize_ <= 0)
+    const int grid = picture->GridSize();
+    if (grid <= 0)
         return points;
     for (vemo::Point &point : points)
-        point = vemo::SnappedPoint(point, gridSize_, picture->PictureWidth(), picture->PictureHeight());
+        point = vemo::SnappedPoint(point, grid, picture->PictureWidth(), picture->PictureHeight());
     polygon->SetPoints(points);
     return points;
 }

@@ -214,7 +214,6 @@ private:
     ZoomControls *zoomControls_ = nullptr;
     WindowRoom room_;
     bool groupStepping_ = false;
-    int gridSize_ = 0;
     bool placed_ = false; // placed once; later shows keep the window where the user left it
 
     QPointF lastMousePos_; // in window coordinates
